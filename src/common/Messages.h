@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+// Caption of every message the user sees.
+inline constexpr const char* kApplicationName = "Velmar CAD-Planungssoftware";
+
+// Where the core reports what the user must see. The program shows a message
+// box, kmvtool prints a line on stderr, tests record the calls.
+class CMessageSink {
+public:
+  virtual ~CMessageSink() = default;
+  virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
+};
+
+// The core's string table (Windows-1252 texts); empty for an unknown id.
+std::string LoadString(int id);
+
+enum StringId {
+  IDS_CHANGE = 40005,
+  IDS_INSERT = 40006,
+  IDS_NAME_CLASH = 40007,
+};
+
+// Fixed text in front of the path or library name that could not be loaded.
+inline constexpr const char* kInsertErrorText = "Fehler beim Einf\xFCgen von: ";

@@ -1,0 +1,80 @@
+#include "TextBuffer.h"
+
+#include <algorithm>
+#include <cstring>
+
+bool CTextBuffer::EnsureRoom(long long n, bool keepText)
+{
+  if (n < 0 || n > kMaxLength)
+    return false;
+  if (n + 1 <= m_nCapacity)
+    return true;
+  // Grow to the next multiple of the step above n + 1, but at least by half
+  // the capacity, so that appending a large text stays linear in its size.
+  long long wanted = std::max<long long>(n + 1, m_nCapacity + m_nCapacity / 2);
+  long long capacity = (wanted / kGrowthStep + 1) * kGrowthStep;
+  auto data = std::make_unique<char[]>(static_cast<size_t>(capacity));
+  if (keepText && m_data)
+    std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
+  else {
+    data[0] = 0;
+    m_nLength = 0;
+  }
+  m_data = std::move(data);
+  m_nCapacity = static_cast<int>(capacity);
+  return true;
+}
+
+char* CTextBuffer::Reserve(int n)
+{
+  if (!EnsureRoom(n, false))
+    return nullptr;
+  return m_data.get();
+}
+
+void CTextBuffer::Assign(std::string_view text)
+{
+  m_nLength = 0;
+  if (m_data)
+    m_data[0] = 0;
+  Append(text);
+}
+
+void CTextBuffer::Append(std::string_view text)
+{
+  long long n = static_cast<long long>(m_nLength) + static_cast<long long>(text.size());
+  if (!EnsureRoom(n, true)) {
+    m_bOverflow = true;
+    return;
+  }
+  if (!text.empty())
+    std::memcpy(m_data.get() + m_nLength, text.data(), text.size());
+  m_nLength = static_cast<int>(n);
+  m_data[m_nLength] = 0;
+}
+
+void CTextBuffer::Append(char c)
+{
+  Append(std::string_view(&c, 1));
+}
+
+void CTextBuffer::SetLength(int n)
+{
+  if (!m_data) {
+    m_nLength = 0;
+    return;
+  }
+  if (n >= 0 && n < m_nCapacity)
+    m_nLength = n;
+  else
+    m_nLength = static_cast<int>(strnlen(m_data.get(), static_cast<size_t>(m_nCapacity - 1)));
+  m_data[m_nLength] = 0;
+}
+
+void CTextBuffer::Clear()
+{
+  m_nLength = 0;
+  m_bOverflow = false;
+  if (m_data)
+    m_data[0] = 0;
+}

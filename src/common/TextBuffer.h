@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+// Growable, zero-terminated text holding a whole project text. Sizes are int
+// because every text the program reads is capped well below INT_MAX.
+class CTextBuffer {
+public:
+  static constexpr int kGrowthStep = 65535;
+  // Largest text a buffer accepts; appends past it set the overflow flag.
+  static constexpr int kMaxLength = 1 << 30;
+
+  CTextBuffer() = default;
+  CTextBuffer(const CTextBuffer&) = delete;
+  CTextBuffer& operator=(const CTextBuffer&) = delete;
+
+  // Room for n characters plus the terminating zero; the old text is dropped
+  // when the buffer has to grow. Returns null when n is out of range.
+  char* Reserve(int n);
+  void Assign(std::string_view text);
+  void Append(std::string_view text);
+  void Append(char c);
+  // After writing into Reserve()'s room: n in [0, capacity) becomes the
+  // length, anything else the length of the zero-terminated data.
+  void SetLength(int n);
+  void Clear();
+
+  int GetLength() const { return m_nLength; }
+  int GetCapacity() const { return m_nCapacity; }
+  bool IsEmpty() const { return m_nLength == 0; }
+  const char* GetData() const { return m_data ? m_data.get() : ""; }
+  std::string_view View() const { return {GetData(), static_cast<size_t>(m_nLength)}; }
+  // True once an append was refused because the text would exceed kMaxLength.
+  bool HasOverflowed() const { return m_bOverflow; }
+
+private:
+  bool EnsureRoom(long long n, bool keepText);
+
+  std::unique_ptr<char[]> m_data;
+  int m_nCapacity = 0;
+  int m_nLength = 0;
+  bool m_bOverflow = false;
+};

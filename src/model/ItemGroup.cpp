@@ -1,0 +1,137 @@
+#include "ItemGroup.h"
+
+#include "DefaultNames.h"
+#include "RecordCursor.h"
+#include "RecordText.h"
+#include "TextBuffer.h"
+
+CItemGroup::~CItemGroup()
+{
+  RemoveAllChildren();
+}
+
+void CItemGroup::RemoveAllChildren()
+{
+  // Each child leaves the list before it is deleted, so nothing that runs
+  // while it goes sees a half-deleted list.
+  while (!m_children.empty()) {
+    std::unique_ptr<CItemBase> child = std::move(m_children.back());
+    m_children.pop_back();
+    child.reset();
+  }
+}
+
+void CItemGroup::AddChild(std::unique_ptr<CItemBase> child)
+{
+  child->m_pParent = this;
+  m_children.push_back(std::move(child));
+}
+
+CItemBase* CItemGroup::FindChild(std::string_view name) const
+{
+  for (const auto& child : m_children)
+    if (child->m_strName == name)
+      return child.get();
+  return nullptr;
+}
+
+bool CItemGroup::HasOtherChildNamed(std::string_view name, const CItemBase* except) const
+{
+  for (const auto& child : m_children)
+    if (child.get() != except && child->m_strName == name)
+      return true;
+  return false;
+}
+
+bool CItemGroup::ReadGroupFields(CRecordCursor& line, std::string& parentName)
+{
+  return CItemBase::ReadRecord(line, parentName) && HasOwnFields(line) && line.ReadInt(m_nTreeState);
+}
+
+bool CItemGroup::ReadRecord(CRecordCursor& line, std::string& parentName)
+{
+  return ReadGroupFields(line, parentName);
+}
+
+void CItemGroup::WriteGroupFields(CTextBuffer& out, const std::string& parentName, std::string_view keyword) const
+{
+  WriteRecordHead(out, parentName, keyword);
+  AppendIntField(out, m_nTreeState);
+}
+
+void CItemGroup::WriteChildren(CTextBuffer& out) const
+{
+  for (const auto& child : m_children)
+    child->WriteRecord(out, m_strName);
+}
+
+void CItemGroup::WriteRecord(CTextBuffer& out, const std::string& parentName)
+{
+  bool root = m_pParent == nullptr;
+  WriteGroupFields(out, parentName, root ? "begin-sim-data" : m_strKeyword.c_str());
+  WriteChildren(out);
+  BeginRecord(out);
+  out.Append(root ? "end-sim-data" : EndKeyword());
+}
+
+void CItemGroup::SetInsertDefaults()
+{
+  m_strName = NextDefaultName(DefaultNameKind::Group);
+  m_strDescription.clear();
+}
+
+TreeItemHandle CItemGroup::InsertOwnItem(CTreeControl& tree, TreeItemHandle parent)
+{
+  bool top = parent == tree.GetRootItem();
+  bool expanded = top || (m_nTreeState & kTreeStateExpanded) != 0;
+  m_hTreeItem = tree.InsertItem(parent, m_strName, this, expanded, top);
+  return m_hTreeItem;
+}
+
+TreeItemHandle CItemGroup::InsertIntoTree(int editLevel, CTreeControl& tree, TreeItemHandle parent)
+{
+  TreeItemHandle item = InsertOwnItem(tree, parent);
+  for (const auto& child : m_children)
+    child->InsertIntoTree(editLevel, tree, item);
+  return item;
+}
+
+void CItemGroup::SaveTreeState(CTreeControl& tree)
+{
+  if (!m_hTreeItem)
+    return;
+  m_nTreeState = tree.GetItemState(m_hTreeItem) & 0xFF;
+  for (const auto& child : m_children)
+    if (CItemGroup* group = child->AsGroup())
+      group->SaveTreeState(tree);
+}
+
+void CItemGroup::DrawChildren()
+{
+  for (const auto& child : m_children) {
+    child->Draw(0);
+    if (CItemGroup* group = child->AsGroup()) {
+      group->DrawChildren();
+      child->Draw(1);
+    }
+  }
+}
+
+void CItemGroup::ResolveLinksOfTree()
+{
+  for (const auto& child : m_children) {
+    if (CItemGroup* group = child->AsGroup())
+      group->ResolveLinksOfTree();
+    else
+      child->ResolveLinks();
+  }
+}
+
+void CItemGroup::UpdateTransformsOfTree()
+{
+  for (const auto& child : m_children) {
+    child->UpdateTransform();
+    if (CItemGroup* group = child->AsGroup())
+      group->UpdateTransformsOfTree();
+  }
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CItemBase;
+class CItemGroup;
+class CMessageSink;
+
+// Limits of the project text reader; past each the reader reports a format
+// error (lines, nesting) or refuses to load the source (includes).
+constexpr size_t kMaxLineLength = 4u << 20;
+constexpr int kMaxNestingDepth = 256;
+constexpr int kMaxImportDepth = 16;
+
+// State shared by one load: where messages go, which included files and
+// library models are being loaded, and where the first format error was.
+class CParseContext {
+public:
+  explicit CParseContext(CMessageSink* messages = nullptr) : m_pMessages(messages) {}
+
+  // FALSE when the source is already being loaded or the imports nest too deep.
+  bool EnterSource(const std::string& key);
+  void LeaveSource() { m_sources.pop_back(); }
+
+  CMessageSink* m_pMessages;
+  // Line (from 1) of the first format error of the outermost text, 0 if none.
+  int m_nErrorLine = 0;
+
+private:
+  std::vector<std::string> m_sources;
+};
+
+// The reader's keywords, in the order of its table.
+enum class Keyword {
+  BeginSimData,
+  EndSimData,
+  BeginGroup,
+  EndGroup,
+  BeginSystem,
+  EndSystem,
+  Polygon,
+  Grid,
+  Sphere,
+  Double,
+  Point,
+  PointMatrix,
+  Include,
+  Disk,
+  Line,
+  Cone,
+  PointArc,
+  Ellipse,
+  Ellipsoid,
+  Arc,
+  Arc2,
+  DoubleLink,
+  Enable,
+  EnableLink,
+  Modul,
+  Word,
+  Choice,
+  Library,
+  Rectangle,
+  None
+};
+
+Keyword LookUpKeyword(std::string_view word);
+// A new entry of the keyword's kind, or null for keywords that make none.
+std::unique_ptr<CItemBase> CreateEntry(Keyword keyword);
+
+// Reads a project text and adds its entries to the container. FALSE on a
+// format error (a line too long, a line that is neither blank nor starts
+// with a word, nesting too deep); the entries read before it stay, and the
+// line is recorded in the context. The text itself is never changed.
+bool Parse(std::string_view text, CItemGroup& container, CParseContext& context);

@@ -1,0 +1,44 @@
+#include "SourceFile.h"
+#include "TreeCommands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kmvtool COMMAND ...\n"
+    "  text SOURCE        read the project and write its text back\n"
+    "  tree SOURCE        list the entries, one per line: KEYWORD NAME\n"
+    "  get SOURCE PATH    show the entry at PATH, or the number or switch at PATH ending in .@N\n"
+    "  decode FILE        write the unscrambled bytes of FILE\n"
+    "  encode FILE        write the scrambled bytes of FILE\n"
+    "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
+    "Exit status: 0 done, 1 a file could not be read, 2 wrong usage.\n";
+
+int Usage()
+{
+  std::fputs(kUsage, stderr);
+  return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kUsage, stdout);
+    return kExitOk;
+  }
+  if (args.size() == 2 && args[0] == "text")
+    return RunTextCommand(args[1]);
+  if (args.size() == 2 && args[0] == "tree")
+    return RunTreeCommand(args[1]);
+  if (args.size() == 3 && args[0] == "get")
+    return RunGetCommand(args[1], args[2]);
+  if (args.size() == 2 && (args[0] == "decode" || args[0] == "encode"))
+    return RunScrambleCommand(args[1]);
+  return Usage();
+}
