@@ -7,11 +7,8 @@
 
 #include <cmath>
 #include <numbers>
-#include <string>
 
 namespace {
-
-constexpr double kHalfPi = std::numbers::pi / 2;
 
 // The frame of a geometric entry: rotations about x, y, z, then the position.
 CMatrix EntryFrame(double rotX, double rotY, double rotZ, const CVector& position)
@@ -33,12 +30,11 @@ CVector Rotated(const CVector& p, double degrees, int axis)
 
 } // namespace
 
-TEST(VectorMath, LengthNormalizeAndCross)
+TEST(VectorMath, LengthNormalizeCrossAndShapePoints)
 {
   CVector v(3.0, 4.0, 0.0);
   EXPECT_EQ(5.0, v.Length());
   ExpectNearVector({0.6, 0.8, 0.0}, v.Normalize());
-  EXPECT_NEAR(1.0, v.Length(), 1e-15);
 
   // A zero vector has no direction; every later comparison must fail.
   CVector zero;
@@ -46,38 +42,26 @@ TEST(VectorMath, LengthNormalizeAndCross)
   EXPECT_TRUE(std::isnan(zero.x) && std::isnan(zero.y) && std::isnan(zero.z));
 
   EXPECT_EQ(CVector(0, 0, 1), Cross({1, 0, 0}, {0, 1, 0}));
-  EXPECT_EQ(CVector(1, 0, 0), Cross({0, 1, 0}, {0, 0, 1}));
-  EXPECT_EQ(CVector(0, -1, 0), Cross({1, 0, 0}, {0, 0, 1}));
   EXPECT_EQ(CVector(-3, 6, -3), Cross({1, 2, 3}, {4, 5, 6}));
 
-  ExpectNearVector({2, 0, 0}, EllipsePoint(2, 3, 0));
-  ExpectNearVector({0, 3, 0}, EllipsePoint(2, 3, kHalfPi));
+  const double halfPi = std::numbers::pi / 2;
+  ExpectNearVector({0, 3, 0}, EllipsePoint(2, 3, halfPi));
   ExpectNearVector({0, 0, 4}, EllipsoidPoint(2, 3, 4, 1.0, 0.0));
-  ExpectNearVector({2, 0, 0}, EllipsoidPoint(2, 3, 4, 0.0, kHalfPi));
-  ExpectNearVector({0, 3, 0}, EllipsoidPoint(2, 3, 4, kHalfPi, kHalfPi));
-  ExpectNearVector({0, 0, -4}, EllipsoidPoint(2, 3, 4, 0.0, std::numbers::pi));
+  ExpectNearVector({0, 3, 0}, EllipsoidPoint(2, 3, 4, halfPi, halfPi));
 }
 
-TEST(MatrixTransform, RotationsAreRightHanded)
+TEST(MatrixTransform, RotationsAndEntryFrameOrder)
 {
   ExpectNearVector({0, 1, 0}, Rotated({1, 0, 0}, 90, 2));
   ExpectNearVector({0, 0, 1}, Rotated({0, 1, 0}, 90, 0));
   ExpectNearVector({1, 0, 0}, Rotated({0, 0, 1}, 90, 1));
-  ExpectNearVector({std::sqrt(0.5), std::sqrt(0.5), 0}, Rotated({1, 0, 0}, 45, 2));
-  // Each rotation leaves its own axis alone.
-  ExpectNearVector({0, 0, 1}, Rotated({0, 0, 1}, 37, 2));
-  ExpectNearVector({1, 0, 0}, Rotated({1, 0, 0}, 37, 0));
-
   CMatrix untouched;
   untouched.Rotate(1.0, 3);
   untouched.Rotate(1.0, -1);
   EXPECT_EQ(CMatrix(), untouched);
-}
 
-TEST(MatrixTransform, EntryFrameRotatesXThenYThenZThenMoves)
-{
+  // First about x, then y, then z: applied z before x, (0, 1, 0) would end at (-1, 0, 0).
   ExpectNearVector({0, 0, -1}, TransformPoint(EntryFrame(90, 90, 0, {}), {1, 0, 0}));
-  // Applied z before x, (0, 1, 0) would end at (-1, 0, 0).
   ExpectNearVector({0, 0, 1}, TransformPoint(EntryFrame(90, 0, 90, {}), {0, 1, 0}));
   ExpectNearVector({1, 2, 2}, TransformPoint(EntryFrame(90, 90, 0, {1, 2, 3}), {1, 0, 0}));
 
@@ -85,31 +69,20 @@ TEST(MatrixTransform, EntryFrameRotatesXThenYThenZThenMoves)
   EXPECT_EQ(1.0, moved[12]);
   EXPECT_EQ(2.0, moved[13]);
   EXPECT_EQ(3.0, moved[14]);
-  EXPECT_EQ(1.0, moved[15]);
-  EXPECT_EQ(CVector(1, 2, 3), TransformPoint(moved, {}));
-
-  // The elements that stay fixed in every composed frame.
-  CMatrix frame = EntryFrame(10, 20, 30, {4, 5, 6});
-  EXPECT_EQ(0.0, frame[3]);
-  EXPECT_EQ(0.0, frame[7]);
-  EXPECT_EQ(0.0, frame[11]);
-  EXPECT_EQ(1.0, frame[15]);
 }
 
 TEST(MatrixInverse, UndoesTheFrame)
 {
-  CMatrix moved = EntryFrame(0, 0, 0, {1, 2, 3});
   CMatrix inverse;
-  ASSERT_TRUE(Invert(moved, inverse));
+  ASSERT_TRUE(Invert(EntryFrame(0, 0, 0, {1, 2, 3}), inverse));
   EXPECT_EQ(-1.0, inverse[12]);
   EXPECT_EQ(-2.0, inverse[13]);
   EXPECT_EQ(-3.0, inverse[14]);
 
+  const CVector p(1.5, -0.25, 3);
   CMatrix frame = EntryFrame(25, -70, 140, {0.5, -2, 7});
   ASSERT_TRUE(Invert(frame, inverse));
-  CVector p(1.5, -0.25, 3);
   ExpectNearVector(p, TransformPoint(inverse, TransformPoint(frame, p)));
-  ExpectNearVector(p, TransformPoint(frame, TransformPoint(inverse, p)));
 
   // A zero leading element forces the row exchanges.
   CMatrix swapped;
@@ -120,12 +93,6 @@ TEST(MatrixInverse, UndoesTheFrame)
   swapped[12] = 3;
   ASSERT_TRUE(Invert(swapped, inverse));
   ExpectNearVector(p, TransformPoint(inverse, TransformPoint(swapped, p)));
-  CMatrix scaled;
-  scaled[0] = 4;
-  scaled[10] = 0.5;
-  ASSERT_TRUE(Invert(scaled, inverse));
-  EXPECT_EQ(0.25, inverse[0]);
-  EXPECT_EQ(2.0, inverse[10]);
 }
 
 TEST(MatrixInverse, SingularLeavesTargetUntouched)
@@ -137,22 +104,12 @@ TEST(MatrixInverse, SingularLeavesTargetUntouched)
   for (int i = 0; i < 4; ++i)
     firstRowZero[i] = 0;
   EXPECT_FALSE(Invert(firstRowZero, target));
-  EXPECT_EQ(previous, target);
-
-  CMatrix flat; // z collapses: fails at a later pivot
+  CMatrix flat; // fails at a later pivot
   flat[10] = 0;
   EXPECT_FALSE(Invert(flat, target));
-  EXPECT_EQ(previous, target);
-
   CMatrix noW;
   noW[15] = 0;
   EXPECT_FALSE(Invert(noW, target));
-  EXPECT_EQ(previous, target);
-
-  CMatrix equalRows;
-  for (int j = 0; j < 4; ++j)
-    equalRows[4 + j] = equalRows[j];
-  EXPECT_FALSE(Invert(equalRows, target));
   EXPECT_EQ(previous, target);
 }
 
@@ -164,28 +121,22 @@ TEST(VectorRecord, ReadTakesThreeNumbersAndLeavesTheRest)
   EXPECT_EQ(CVector(1, 2, 3), v);
   EXPECT_EQ(" 4 5", five.Rest());
 
-  CRecordCursor exact("7 8 9");
-  ASSERT_TRUE(v.Read(exact));
-  EXPECT_EQ(CVector(7, 8, 9), v);
-  EXPECT_FALSE(exact.HasRest());
-
   // Failures consume nothing and keep the vector.
   CRecordCursor two("1 2");
   EXPECT_FALSE(v.Read(two));
   EXPECT_EQ("1 2", two.Rest());
-  EXPECT_EQ(CVector(7, 8, 9), v);
   CRecordCursor empty("");
   EXPECT_FALSE(v.Read(empty));
-  CRecordCursor word("1 2 x 4");
+  CRecordCursor word("4 5 x 6");
   EXPECT_FALSE(v.Read(word));
-  EXPECT_EQ("1 2 x 4", word.Rest());
-  EXPECT_EQ(CVector(7, 8, 9), v);
+  EXPECT_EQ("4 5 x 6", word.Rest());
+  EXPECT_EQ(CVector(1, 2, 3), v);
 
   // Older files carry three exponent digits, current platforms two.
-  CRecordCursor exponents("5.000000000000000e-001 1.000000000000000e+01 -2.5E-001 name");
+  CRecordCursor exponents("5.000000000000000e-001 1.000000000000000e+01 -2.5E-001");
   ASSERT_TRUE(v.Read(exponents));
   EXPECT_EQ(CVector(0.5, 10, -0.25), v);
-  EXPECT_EQ(" name", exponents.Rest());
+  EXPECT_FALSE(exponents.HasRest());
 }
 
 TEST(VectorRecord, WriteAppendsFieldsThatReadBack)
@@ -198,13 +149,9 @@ TEST(VectorRecord, WriteAppendsFieldsThatReadBack)
   const CVector odd(0.1, -1.0e-300, 12345.678);
   CTextBuffer text;
   odd.Write(text);
-  odd.Write(text);
   CRecordCursor cursor(text.View());
-  CVector first;
-  CVector second;
-  ASSERT_TRUE(first.Read(cursor));
-  ASSERT_TRUE(second.Read(cursor));
-  EXPECT_EQ(odd, first);
-  EXPECT_EQ(odd, second);
+  CVector back;
+  ASSERT_TRUE(back.Read(cursor));
+  EXPECT_EQ(odd, back);
   EXPECT_EQ(" ", cursor.Rest());
 }
