@@ -13,7 +13,7 @@ bool CTextBuffer::EnsureRoom(long long n, bool keepText)
   // the capacity, so that appending a large text stays linear in its size.
   long long wanted = std::max<long long>(n + 1, m_nCapacity + m_nCapacity / 2);
   long long capacity = (wanted / kGrowthStep + 1) * kGrowthStep;
-  auto data = std::make_unique<char[]>(static_cast<size_t>(capacity));
+  auto data = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(capacity));
   if (keepText && m_data)
     std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
   else {

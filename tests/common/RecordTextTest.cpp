@@ -27,8 +27,8 @@ TEST(RecordCursor, ReadsFieldsLikeTheScanfFormats)
 
 TEST(RecordCursor, LongWordsAreCutButConsumedWhole)
 {
-  std::string longWord(5000, 'x');
-  CRecordCursor line(longWord + " next");
+  std::string text = std::string(5000, 'x') + " next";
+  CRecordCursor line(text);
   std::string word;
   ASSERT_TRUE(line.ReadWord(word, 64));
   EXPECT_EQ(word.size(), 64u);
