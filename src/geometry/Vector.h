@@ -32,11 +32,26 @@ struct CVector {
 };
 
 CVector Cross(const CVector& a, const CVector& b);
-inline CVector operator+(const CVector& a, const CVector& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline CVector operator-(const CVector& a, const CVector& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline CVector operator-(const CVector& a) { return {-a.x, -a.y, -a.z}; }
-inline CVector operator*(const CVector& a, double f) { return {a.x * f, a.y * f, a.z * f}; }
-inline CVector operator*(double f, const CVector& a) { return a * f; }
+inline CVector operator+(const CVector& a, const CVector& b)
+{
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline CVector operator-(const CVector& a, const CVector& b)
+{
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline CVector operator-(const CVector& a)
+{
+  return {-a.x, -a.y, -a.z};
+}
+inline CVector operator*(const CVector& a, double f)
+{
+  return {a.x * f, a.y * f, a.z * f};
+}
+inline CVector operator*(double f, const CVector& a)
+{
+  return a * f;
+}
 
 // Owning array of vectors: polygon vertices, generated points, hit lists.
 using CVectorArray = std::vector<CVector>;

@@ -1,0 +1,84 @@
+#include "ProjectAndClip.h"
+#include "PolygonMeasure.h"
+#include "VectorExpect.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// Floor square of 2 m x 2 m around the origin, seen from 2 m above it.
+const CVectorArray kFloor{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}};
+const CVector kCentre{0, 0, 2};
+
+// A square facet at height 1, halfway between centre and floor.
+CVectorArray Facet(double x0, double y0, double x1, double y1, double z = 1.0)
+{
+  return {{x0, y0, z}, {x1, y0, z}, {x1, y1, z}, {x0, y1, z}};
+}
+
+} // namespace
+
+TEST(ProjectAndClip, FacetInsideTheSurfaceGivesItsProjection)
+{
+  CVectorArray patch = ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25), kFloor);
+  ASSERT_EQ(patch.size(), 4u);
+  ExpectNearVector(CVector{-0.5, -0.5, 0}, patch[0]);
+  ExpectNearVector(CVector{0.5, 0.5, 0}, patch[2]);
+  EXPECT_NEAR(PolygonArea(patch), 1.0, 1e-12);
+  ExpectNearVector(CVector{0, 0, 0}, PolygonCentroid(patch));
+}
+
+TEST(ProjectAndClip, FacetOverAnEdgeIsCutAtTheEdge)
+{
+  CVectorArray patch = ProjectAndClip(kCentre, Facet(0.25, -0.25, 0.75, 0.25), kFloor);
+  ASSERT_EQ(patch.size(), 4u);
+  ExpectNearVector(CVector{0.5, -0.5, 0}, patch[0]);
+  ExpectNearVector(CVector{1, -0.5, 0}, patch[1]);
+  ExpectNearVector(CVector{1, 0.5, 0}, patch[2]);
+  ExpectNearVector(CVector{0.5, 0.5, 0}, patch[3]);
+  EXPECT_NEAR(PolygonArea(patch), 0.5, 1e-12);
+  ExpectNearVector(CVector{0.75, 0, 0}, PolygonCentroid(patch));
+
+  // Over a corner the walk along the surface adds the corner.
+  CVectorArray corner = ProjectAndClip(kCentre, Facet(0.25, 0.25, 0.75, 0.75), kFloor);
+  EXPECT_NEAR(PolygonArea(corner), 0.25, 1e-12);
+}
+
+TEST(ProjectAndClip, FacetsThatWatchNothingOrEverything)
+{
+  // Facing away: every ray leaves the plane behind it.
+  EXPECT_TRUE(ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25, 3.0), kFloor).empty());
+  // Beside the surface.
+  EXPECT_LT(ProjectAndClip(kCentre, Facet(2, 2, 3, 3), kFloor).size(), 3u);
+  // Too few vertices on either side.
+  EXPECT_TRUE(ProjectAndClip(kCentre, {{0, 0, 1}, {1, 0, 1}}, kFloor).empty());
+  EXPECT_TRUE(ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25), {{0, 0, 0}, {1, 0, 0}}).empty());
+  // An image that encloses the surface watches all of it.
+  CVectorArray all = ProjectAndClip(kCentre, Facet(-2, -2, 2, 2), kFloor);
+  EXPECT_EQ(all, kFloor);
+}
+
+TEST(ProjectAndClip, VerticesAboveTheHorizonAreReplacedByFarPoints)
+{
+  // Two vertices above the centre never reach the floor; the image runs far
+  // out along the plane, and the clip keeps the part on the floor.
+  CVectorArray facet{{-0.5, 0.2, 1.0}, {0.5, 0.2, 1.0}, {0.5, 0.6, 2.5}, {-0.5, 0.6, 2.5}};
+  CVectorArray patch = ProjectAndClip(kCentre, facet, kFloor);
+  ASSERT_GE(patch.size(), 3u);
+  for (const CVector& v : patch) {
+    EXPECT_NEAR(v.z, 0.0, 1e-9);
+    EXPECT_LE(std::abs(v.x), 1.0 + 1e-9);
+    EXPECT_LE(std::abs(v.y), 1.0 + 1e-9);
+  }
+  EXPECT_GT(PolygonArea(patch), 0.0);
+}
+
+TEST(PolygonMeasure, DegenerateInput)
+{
+  EXPECT_EQ(PolygonArea({}), 0.0);
+  EXPECT_EQ(PolygonArea({{0, 0, 0}, {1, 0, 0}}), 0.0);
+  ExpectNearVector(CVector{2, 0, 0}, PolygonCentroid({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}}));
+  EXPECT_NEAR(PolygonArea({{0, 0, 0}, {0, 3, 0}, {0, 3, 4}}), 6.0, 1e-12);
+}
