@@ -5,10 +5,17 @@
 
 std::string LoadString(int id)
 {
-  static constexpr std::array<std::pair<int, const char*>, 3> kTable{{
+  static constexpr std::array<std::pair<int, const char*>, 8> kTable{{
       {IDS_CHANGE, "\xC4ndern"},
       {IDS_INSERT, "Einf\xFCgen"},
       {IDS_NAME_CLASH, "Der angegebene Name verursacht einen Fehler!"},
+      // The quotation marks and the two blanks after "diesen" belong to the text.
+      {IDS_SELECT_ENTRY, "\"Zum \xC4ndern der Eigenschaften eines Projekteintrags\n"
+                         "diesen  mit der linken Maustaste markieren!\""},
+      {IDS_CAD1_ERROR, "Fehler im Modul CAD1"},
+      {IDS_PARAMETER_ERROR, "Parameterfehler"},
+      {IDS_CAD2_ERROR, "Fehler im Modul CAD2"},
+      {IDS_CAD3_ERROR, "Fehler im Modul CAD3"},
   }};
   for (const auto& [key, text] : kTable)
     if (key == id)

@@ -20,6 +20,11 @@ enum StringId {
   IDS_CHANGE = 40005,
   IDS_INSERT = 40006,
   IDS_NAME_CLASH = 40007,
+  IDS_SELECT_ENTRY = 40010,
+  IDS_CAD1_ERROR = 40015,
+  IDS_PARAMETER_ERROR = 40016,
+  IDS_CAD2_ERROR = 40017,
+  IDS_CAD3_ERROR = 40019,
 };
 
 // Fixed text in front of the path or library name that could not be loaded.

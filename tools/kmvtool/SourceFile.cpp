@@ -7,14 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& suffix)
+bool IsScrambledPath(const std::string& path)
 {
-  return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+  const std::string suffix = ".kmv";
+  return path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
-
-} // namespace
 
 bool ReadSource(const std::string& source, CTextBuffer& text, std::string& error)
 {
@@ -23,7 +20,7 @@ bool ReadSource(const std::string& source, CTextBuffer& text, std::string& error
     error = DescribeReadStatus(status, source);
     return false;
   }
-  if (EndsWith(source, ".kmv")) {
+  if (IsScrambledPath(source)) {
     char* data = text.Reserve(text.GetLength());
     Scramble(data, static_cast<size_t>(text.GetLength()));
   }
@@ -40,4 +37,19 @@ void PrintError(const std::string& text)
   std::string line = Cp1252ToUtf8(text);
   std::replace(line.begin(), line.end(), '\n', ' ');
   std::fprintf(stderr, "kmvtool: %s\n", line.c_str());
+}
+
+int CLoadedProject::Load(const std::string& source)
+{
+  std::string error;
+  if (!ReadSource(source, m_text, error)) {
+    PrintError(error);
+    return kExitUnreadable;
+  }
+  LoadStatus status = m_project.Load(m_text);
+  if (!status.IsOk()) {
+    PrintError(source + ": Formatfehler in Zeile " + std::to_string(status.nErrorLine));
+    return kExitUnreadable;
+  }
+  return kExitOk;
 }

@@ -1,3 +1,4 @@
+#include "RunCommand.h"
 #include "SourceFile.h"
 #include "TreeCommands.h"
 
@@ -12,9 +13,13 @@ constexpr const char* kUsage =
     "  text SOURCE        read the project and write its text back\n"
     "  tree SOURCE        list the entries, one per line: KEYWORD NAME\n"
     "  get SOURCE PATH    show the entry at PATH, or the number or switch at PATH ending in .@N\n"
+    "  run SOURCE [--save OUT] MODULE...\n"
+    "                     run the modules (CAD1, MH1, DW1, KW1, MH2, MH3, DW2, DW3, KW2, KW3)\n"
+    "                     in order, print NAME STATUS VALUE per run, save the project text to OUT\n"
     "  decode FILE        write the unscrambled bytes of FILE\n"
     "  encode FILE        write the scrambled bytes of FILE\n"
     "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
+    "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
     "Exit status: 0 done, 1 a file could not be read, 2 wrong usage.\n";
 
 int Usage()
@@ -38,6 +43,12 @@ int main(int argc, char** argv)
     return RunTreeCommand(args[1]);
   if (args.size() == 3 && args[0] == "get")
     return RunGetCommand(args[1], args[2]);
+  if (!args.empty() && args[0] == "run") {
+    CRunRequest request;
+    if (!ParseRunRequest({args.begin() + 1, args.end()}, request))
+      return Usage();
+    return RunModulesCommand(request);
+  }
   if (args.size() == 2 && (args[0] == "decode" || args[0] == "encode"))
     return RunScrambleCommand(args[1]);
   return Usage();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Module.h"
+
+#include <array>
+#include <string>
+
+// The detection-characteristic module: 18 entry paths, F1 to F18 in record
+// order. It keeps no references to entries: every run looks its entries up
+// anew, so nothing it holds can outlive an entry that a load, a run or an
+// edit deleted.
+class CModuleCAD1 : public CModule {
+public:
+  static constexpr size_t kFieldCount = 18;
+
+  CModuleCAD1();
+
+  void ReadConfig(CRecordCursor& rest) override;
+  void WriteConfig(CTextBuffer& out) const override;
+  // The projection is not built yet: every run fails and changes nothing.
+  ModuleResult Run(CItemGroup& root) override;
+
+  std::array<std::string, kFieldCount> m_paths;
+
+protected:
+  void FillForm(CModuleForm& form) const override;
+  bool TakeForm(const CModuleForm& form) override;
+};

@@ -1,0 +1,123 @@
+#include "Project.h"
+
+#include "EntryEditor.h"
+#include "Messages.h"
+#include "ModuleSection.h"
+#include "ProjectReader.h"
+#include "ProjectTree.h"
+#include "TextBuffer.h"
+
+namespace {
+
+// Compares addresses only, so an entry that is already gone is merely not found.
+bool HoldsEntry(const CItemGroup& group, const CItemBase* entry)
+{
+  for (const auto& child : group.Children()) {
+    if (child.get() == entry)
+      return true;
+    if (const CItemGroup* inner = child->AsGroup(); inner && HoldsEntry(*inner, entry))
+      return true;
+  }
+  return false;
+}
+
+} // namespace
+
+LoadStatus CProject::Load(CTextBuffer& text)
+{
+  m_pText = &text;
+  m_root.m_strName.clear();
+  m_root.RemoveAllChildren();
+  CParseContext context(m_pMessages);
+  Parse(text.View(), m_root, context);
+  if (!m_root.Children().empty()) {
+    ReadModules(text.View());
+    Refresh();
+  }
+  return {context.m_nErrorLine};
+}
+
+void CProject::Init(CTextBuffer& text, const std::string& rootName)
+{
+  m_pText = &text;
+  m_root.RemoveAllChildren();
+  m_root.m_strName = rootName;
+  Refresh();
+}
+
+void CProject::SaveText(CTreeControl& tree)
+{
+  m_root.SaveTreeState(tree);
+  WriteText();
+}
+
+void CProject::Refresh()
+{
+  WriteText();
+  m_root.ResolveLinksOfTree();
+  m_root.UpdateTransformsOfTree();
+}
+
+void CProject::WriteText()
+{
+  if (!m_pText)
+    return;
+  WriteTree(*m_pText);
+  WriteModules(*m_pText);
+}
+
+void CProject::WriteTree(CTextBuffer& text)
+{
+  text.Clear();
+  m_root.WriteRecord(text, std::string());
+}
+
+void CProject::WriteModules(CTextBuffer& text) const
+{
+  WriteModuleSection(text, m_modules);
+}
+
+void CProject::ReadModules(std::string_view text)
+{
+  ReadModuleSection(text, m_modules);
+}
+
+ModuleResult CProject::RunModule(int index, bool configure)
+{
+  ModuleResult result;
+  if (CModule* module = m_modules.FindByRunIndex(index))
+    result = module->Execute(m_root, configure, {m_pModuleDialog, m_pMessages});
+  m_root.ResolveLinksOfTree();
+  m_root.UpdateTransformsOfTree();
+  WriteText();
+  return result;
+}
+
+bool CProject::EditSelected(CProjectTree& tree)
+{
+  TreeItemHandle item = tree.GetSelectedItem();
+  if (!item) {
+    if (m_pMessages)
+      m_pMessages->ShowMessage(kApplicationName, LoadString(IDS_SELECT_ENTRY));
+    return false;
+  }
+  CItemBase* entry = tree.GetItemData(item);
+  return entry && EditEntry(*entry);
+}
+
+bool CProject::EditEntry(CItemBase& entry)
+{
+  if (!m_pEntryEditor || (&entry != &m_root && !HoldsEntry(m_root, &entry)))
+    return false;
+  if (!m_pEntryEditor->Change(entry, m_nEditLevel))
+    return false;
+  Refresh();
+  return true;
+}
+
+void CProject::RebuildTree(CProjectTree& tree)
+{
+  m_root.SaveTreeState(tree);
+  tree.DeleteAllItems();
+  m_root.InsertIntoTree(m_nEditLevel, tree, tree.GetRootItem());
+}

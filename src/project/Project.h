@@ -1,0 +1,83 @@
+#pragma once
+
+#include "ItemGroup.h"
+#include "ModuleResult.h"
+#include "ModuleTable.h"
+
+#include <string>
+#include <string_view>
+
+class CEntryEditor;
+class CMessageSink;
+class CModuleDialog;
+class CProjectTree;
+class CTextBuffer;
+
+// Outcome of a load: the line (from 1) of the first format error, 0 when the
+// whole text was read. A document must not overwrite a file that had one.
+struct LoadStatus {
+  int nErrorLine = 0;
+  bool IsOk() const { return nErrorLine == 0; }
+};
+
+// One open project: the entry tree, the ten modules and the project text
+// that holds both. After every load, change and module run the text is
+// rewritten from the tree, the links are resolved and the transforms are
+// current.
+class CProject {
+public:
+  CProject() = default;
+  CProject(const CProject&) = delete;
+  CProject& operator=(const CProject&) = delete;
+
+  // Where messages, module dialogs and entry dialogs go; each may be null
+  // (nothing shown, dialogs count as cancelled). Not owned.
+  void SetMessageSink(CMessageSink* messages) { m_pMessages = messages; }
+  void SetModuleDialog(CModuleDialog* dialog) { m_pModuleDialog = dialog; }
+  void SetEntryEditor(CEntryEditor* editor) { m_pEntryEditor = editor; }
+
+  // Builds the project from the text, which the project then keeps writing
+  // into (not owned). Entries read before a format error stay, and the
+  // module section is read from the whole text all the same.
+  LoadStatus Load(CTextBuffer& text);
+  // Starts an empty project whose root bears the name.
+  void Init(CTextBuffer& text, const std::string& rootName);
+  // Stores the tree view's expanded states and rewrites the text.
+  void SaveText(CTreeControl& tree);
+  // Rewrites the text, then resolves the links, then updates the transforms:
+  // so a freshly loaded link writes the value it read before pushing it.
+  void Refresh();
+  // The text becomes the tree's records, "begin-sim-data" to "end-sim-data".
+  void WriteTree(CTextBuffer& text);
+  void WriteModules(CTextBuffer& text) const;
+  void ReadModules(std::string_view text);
+
+  // Runs (or configures) the module of the run index, then resolves the
+  // links, updates the transforms and rewrites the text, whatever the index.
+  // Indices without a module fail with status -1.
+  ModuleResult RunModule(int index, bool configure = false);
+
+  // Changes the entry selected in the tree view; message 40010 when none is.
+  bool EditSelected(CProjectTree& tree);
+  // Opens the entry's dialog and refreshes when the user confirmed. An entry
+  // that is not in this project's tree is not touched.
+  bool EditEntry(CItemBase& entry);
+  // Fills the tree view anew, keeping the expanded states of the groups.
+  void RebuildTree(CProjectTree& tree);
+  void DrawTree() { m_root.DrawChildren(); }
+
+  void SetEditLevel(int level) { m_nEditLevel = level; }
+  CItemGroup& GetRoot() { return m_root; }
+  CModuleTable& GetModules() { return m_modules; }
+
+private:
+  void WriteText();
+
+  int m_nEditLevel = 0;
+  CItemGroup m_root;
+  CTextBuffer* m_pText = nullptr;
+  CModuleTable m_modules;
+  CMessageSink* m_pMessages = nullptr;
+  CModuleDialog* m_pModuleDialog = nullptr;
+  CEntryEditor* m_pEntryEditor = nullptr;
+};

@@ -1,0 +1,75 @@
+#include "ItemDouble.h"
+#include "ModuleFakes.h"
+#include "Project.h"
+#include "ProjectFakes.h"
+#include "TextBuffer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProjectEdit : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    m_text.Assign(kSensorProject);
+    m_project.SetMessageSink(&m_messages);
+    m_project.SetEntryEditor(&m_editor);
+    m_project.Load(m_text);
+    m_project.RebuildTree(m_tree);
+  }
+
+  CTextBuffer m_text;
+  CMessageRecorder m_messages;
+  CFakeEntryEditor m_editor;
+  CFakeTree m_tree;
+  CProject m_project;
+};
+
+TEST_F(ProjectEdit, NoSelectionShowsTheHint)
+{
+  EXPECT_FALSE(m_project.EditSelected(m_tree));
+  EXPECT_EQ(m_messages.texts, std::vector<std::string>{"\"Zum \xC4ndern der Eigenschaften eines Projekteintrags\n"
+                                                       "diesen  mit der linken Maustaste markieren!\""});
+  EXPECT_EQ(m_editor.calls, 0);
+}
+
+TEST_F(ProjectEdit, OnlyAConfirmedChangeRewritesTheText)
+{
+  m_tree.selected = m_tree.Find("Zahl");
+  m_editor.apply = [](CItemBase& entry) { static_cast<CItemDouble&>(entry).m_value = 3.5; };
+  m_editor.confirm = false;
+  m_text.Assign("alt");
+  EXPECT_FALSE(m_project.EditSelected(m_tree));
+  EXPECT_EQ(m_text.View(), "alt");
+  m_editor.confirm = true;
+  EXPECT_TRUE(m_project.EditSelected(m_tree));
+  EXPECT_NE(m_text.View().find("double Zahl Sensor _ 1 1 3.500000000000000e+000 "), std::string::npos);
+}
+
+TEST_F(ProjectEdit, EntriesOutsideTheTreeAreNotEdited)
+{
+  m_tree.selected = m_tree.Find("Licht an");
+  CTextBuffer other;
+  other.Assign("begin-sim-data Neu  _ 1 1 0 \nend-sim-data");
+  m_project.Load(other); // the selected item's entry is gone now
+  CItemDouble stranger;
+  EXPECT_FALSE(m_project.EditSelected(m_tree));
+  EXPECT_FALSE(m_project.EditEntry(stranger));
+  EXPECT_EQ(m_editor.calls, 0);
+}
+
+TEST_F(ProjectEdit, RebuildKeepsExpandedStatesAndSaveTextStoresThem)
+{
+  ASSERT_EQ(m_tree.items.size(), 9u);
+  EXPECT_TRUE(m_tree.items[0].bold && m_tree.items[0].expanded);
+  EXPECT_TRUE(m_tree.items[m_tree.Find("Raum") - 1].expanded);
+  m_tree.items[m_tree.Find("Sensor") - 1].expanded = true; // the user opens Sensor
+  m_project.RebuildTree(m_tree);
+  EXPECT_EQ(m_tree.items.size(), 9u);
+  EXPECT_TRUE(m_tree.items[m_tree.Find("Sensor") - 1].expanded);
+  m_project.SaveText(m_tree);
+  EXPECT_NE(m_text.View().find("begin-system Sensor Raum Montage 0 1 32 "), std::string::npos);
+}
+
+} // namespace
