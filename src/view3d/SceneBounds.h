@@ -30,5 +30,5 @@ private:
 // Bounds of the scene being compiled on this thread, null outside a scope.
 CSceneBounds* CurrentSceneBounds();
 
-// Adds the values to the current bounds, if any.
+// Adds the value to the current bounds, if a scope is open.
 void AddToSceneBounds(double value);

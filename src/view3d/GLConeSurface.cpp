@@ -1,0 +1,71 @@
+#include "AngleSweep.h"
+#include "GLPrimitives.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+struct CCutPlane {
+  double slopeX, slopeY, level;
+};
+
+struct CCone {
+  double radius1, level1, radius2, level2;
+  double fx, fy;
+
+  // Where the generator at azimuth t meets the plane. The generator runs
+  // from (radius1, level1) to (radius2, level2); where it is parallel to the
+  // plane the point of the plane's own level is lifted onto it instead.
+  CVector Cut(const CCutPlane& plane, double ownRadius, double t) const
+  {
+    double c = std::cos(t);
+    double s = std::sin(t);
+    double k = plane.slopeX * fx * c + plane.slopeY * fy * s;
+    double u = (k * radius1 + plane.level - level1) / ((level2 - level1) - k * (radius2 - radius1));
+    double r = std::isfinite(u) ? radius1 + u * (radius2 - radius1) : ownRadius;
+    double x = r * fx * c;
+    double y = r * fy * s;
+    return {x, y, plane.slopeX * x + plane.slopeY * y + plane.level};
+  }
+};
+
+} // namespace
+
+void DrawConeSurface(double radius1, double slopeX1, double slopeY1, double level1, double radius2, double slopeX2,
+                     double slopeY2, double level2, double fx, double fy, double start, double end, int segments,
+                     const CVector& fillColour)
+{
+  CAngleSweep sweep;
+  // Equal angles give the whole cone, as the azimuth window of its
+  // intersection accepts every angle then.
+  if (start == end && std::isfinite(start))
+    end = start + 2.0 * std::numbers::pi;
+  if (!MakeTurnSweep(start, end, segments, sweep))
+    return;
+  CCone cone{radius1, level1, radius2, level2, fx, fy};
+  CCutPlane bottom{slopeX1, slopeY1, level1};
+  CCutPlane top{slopeX2, slopeY2, level2};
+
+  glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
+  glEnable(GL_POLYGON_OFFSET_FILL);
+  glPolygonOffset(1.0f, 1.0f);
+  glColor3d(fillColour.x, fillColour.y, fillColour.z);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glEnable(GL_LIGHTING);
+  glBegin(GL_QUAD_STRIP);
+  for (int i = 0; i <= sweep.steps; ++i) {
+    double t = sweep.At(i);
+    CVector p1 = cone.Cut(bottom, radius1, t);
+    CVector p2 = cone.Cut(top, radius2, t);
+    // Generator x tangent: the normal that agrees with the strip's winding.
+    CVector n = Cross(p2 - p1, {-fx * std::sin(t), fy * std::cos(t), 0.0});
+    glNormal3d(n.x, n.y, n.z);
+    GLVertex3v(p1);
+    GLVertex3v(p2);
+  }
+  glEnd();
+  glPopAttrib();
+}

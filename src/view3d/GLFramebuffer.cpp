@@ -1,0 +1,120 @@
+#define GL_GLEXT_PROTOTYPES
+#include "GLFramebuffer.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+namespace {
+
+struct CDepthStencilLayout {
+  GLenum depthFormat;
+  GLenum stencilFormat; // 0: depthFormat carries the stencil too
+};
+
+// In order of preference: 32-bit depth with a separate stencil, packed
+// 32-bit float depth with stencil, packed 24-bit depth with stencil.
+constexpr CDepthStencilLayout kLayouts[] = {
+    {GL_DEPTH_COMPONENT32, GL_STENCIL_INDEX8},
+    {GL_DEPTH32F_STENCIL8, 0},
+    {GL_DEPTH24_STENCIL8, 0},
+};
+constexpr int kLayoutCount = static_cast<int>(sizeof(kLayouts) / sizeof(kLayouts[0]));
+
+void Attach(GLuint buffer, GLenum format, GLenum attachment, int width, int height)
+{
+  glBindRenderbuffer(GL_RENDERBUFFER, buffer);
+  glRenderbufferStorage(GL_RENDERBUFFER, format, width, height);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, buffer);
+}
+
+// Far above any window or printed page, yet a bound on the memory that one
+// picture may take.
+constexpr int kMaxSide = 8192;
+
+bool FitsLimits(int width, int height)
+{
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+    return false;
+  GLint maxSize = 0;
+  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize);
+  GLint viewport[2] = {0, 0};
+  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+  return width <= maxSize && height <= maxSize && width <= viewport[0] && height <= viewport[1];
+}
+
+} // namespace
+
+bool CGLFramebuffer::Create(int width, int height)
+{
+  if (!FitsLimits(width, height))
+    return false;
+  CGLFramebuffer fresh;
+  for (int layout = 0; layout < kLayoutCount; ++layout) {
+    if (fresh.TryLayout(layout, width, height)) {
+      Destroy();
+      *this = fresh;
+      Bind();
+      return true;
+    }
+  }
+  Bind();
+  return false;
+}
+
+bool CGLFramebuffer::TryLayout(int layout, int width, int height)
+{
+  const CDepthStencilLayout& l = kLayouts[layout];
+  glGenFramebuffers(1, &m_framebuffer);
+  glGenRenderbuffers(3, m_buffers);
+  // Without framebuffer objects the calls above leave the names at 0.
+  if (m_framebuffer == 0 || m_buffers[0] == 0) {
+    Destroy();
+    return false;
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+  Attach(m_buffers[0], GL_RGB8, GL_COLOR_ATTACHMENT0, width, height);
+  if (l.stencilFormat != 0) {
+    Attach(m_buffers[1], l.depthFormat, GL_DEPTH_ATTACHMENT, width, height);
+    Attach(m_buffers[2], l.stencilFormat, GL_STENCIL_ATTACHMENT, width, height);
+  } else {
+    Attach(m_buffers[1], l.depthFormat, GL_DEPTH_STENCIL_ATTACHMENT, width, height);
+  }
+  glBindRenderbuffer(GL_RENDERBUFFER, 0);
+  // Storage that could not be allocated leaves an attachment incomplete.
+  bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  if (!complete) {
+    Destroy();
+    return false;
+  }
+  m_nWidth = width;
+  m_nHeight = height;
+  return true;
+}
+
+void CGLFramebuffer::Destroy()
+{
+  if (m_framebuffer != 0)
+    glDeleteFramebuffers(1, &m_framebuffer);
+  glDeleteRenderbuffers(3, m_buffers);
+  *this = CGLFramebuffer();
+}
+
+void CGLFramebuffer::Bind() const
+{
+  glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+}
+
+bool CGLFramebuffer::Read(CRenderedImage& image) const
+{
+  if (!IsValid())
+    return false;
+  image.width = m_nWidth;
+  image.height = m_nHeight;
+  image.rgb.resize(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight) * 3);
+  Bind();
+  glReadBuffer(GL_COLOR_ATTACHMENT0);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, m_nWidth, m_nHeight, GL_RGB, GL_UNSIGNED_BYTE, image.rgb.data());
+  return true;
+}

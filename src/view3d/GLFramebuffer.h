@@ -1,0 +1,31 @@
+#pragma once
+
+#include "RenderedImage.h"
+
+// Off-screen colour, depth and stencil buffers of one size in the current GL
+// context. Its names belong to that context and go with it; Destroy is for
+// replacing the buffers while the context lives on.
+class CGLFramebuffer {
+public:
+  // Builds the buffers with the context current: colour RGB 8/8/8, depth 32
+  // bits where offered, else 24, stencil 8. Leaves them bound. False, with
+  // nothing built, when no layout is complete.
+  bool Create(int width, int height);
+  void Destroy();
+
+  bool IsValid() const { return m_framebuffer != 0; }
+  int Width() const { return m_nWidth; }
+  int Height() const { return m_nHeight; }
+  void Bind() const;
+
+  // Copies the colour buffer into the image, rows bottom-up.
+  bool Read(CRenderedImage& image) const;
+
+private:
+  bool TryLayout(int layout, int width, int height);
+
+  unsigned int m_framebuffer = 0;
+  unsigned int m_buffers[3] = {0, 0, 0}; // colour, depth (or depth-stencil), stencil
+  int m_nWidth = 0;
+  int m_nHeight = 0;
+};

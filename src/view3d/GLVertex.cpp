@@ -1,0 +1,39 @@
+#include "GLPrimitives.h"
+#include "SceneBounds.h"
+
+#include <GL/gl.h>
+
+void GLVertex2(double x, double y)
+{
+  AddToSceneBounds(x);
+  AddToSceneBounds(y);
+  glVertex2d(x, y);
+}
+
+void GLVertex3(double x, double y, double z)
+{
+  AddToSceneBounds(x);
+  AddToSceneBounds(y);
+  AddToSceneBounds(z);
+  glVertex3d(x, y, z);
+}
+
+void GLVertex3v(const CVector& v)
+{
+  GLVertex3(v.x, v.y, v.z);
+}
+
+void GLTranslate(const CVector& v)
+{
+  AddToSceneBounds(v.x);
+  AddToSceneBounds(v.y);
+  AddToSceneBounds(v.z);
+  glTranslated(v.x, v.y, v.z);
+}
+
+void GLRotate(const CVector& anglesDeg)
+{
+  glRotated(anglesDeg.z, 0.0, 0.0, 1.0);
+  glRotated(anglesDeg.y, 0.0, 1.0, 0.0);
+  glRotated(anglesDeg.x, 1.0, 0.0, 0.0);
+}

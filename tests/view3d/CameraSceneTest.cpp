@@ -1,0 +1,160 @@
+#include "GLPrimitives.h"
+#include "RenderTestSupport.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+TEST(CameraScene, StartState)
+{
+  CGLCamera camera;
+  EXPECT_EQ(40.0, camera.GetFieldOfView());
+  EXPECT_EQ(0.05, camera.GetNear());
+  EXPECT_EQ(500.0, camera.GetFar());
+  EXPECT_EQ(35.0, camera.GetDistance());
+  EXPECT_EQ(26.0, camera.GetElevation());
+  EXPECT_EQ(0.0, camera.GetAzimuth());
+  EXPECT_EQ(4, camera.GetTool());
+  EXPECT_EQ(1.0, camera.GetTrackball()[0]);
+  EXPECT_EQ(0.0, camera.GetTrackball()[1]);
+  const std::array<float, 4> white = {1.0f, 1.0f, 1.0f, 1.0f};
+  EXPECT_EQ(white, camera.GetClearColour());
+}
+
+TEST(CameraScene, EmptySceneGetsTheDefaultExtent)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(camera.CreateContext());
+  camera.Rebuild();
+  EXPECT_EQ(0.0, camera.GetSceneBounds().min);
+  EXPECT_EQ(15.0, camera.GetSceneBounds().max);
+  EXPECT_DOUBLE_EQ(90.0, camera.GetFar());
+  EXPECT_DOUBLE_EQ(0.045, camera.GetNear());
+  EXPECT_EQ(35.0, camera.GetDistance());
+
+  camera.SetDistance(1000.0);
+  camera.Rebuild();
+  EXPECT_DOUBLE_EQ(45.0, camera.GetDistance());
+  camera.SetDistance(0.0);
+  camera.Rebuild();
+  EXPECT_DOUBLE_EQ(0.0045, camera.GetDistance());
+}
+
+TEST(CameraScene, SceneOfOneValueGetsTheDefaultExtent)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(camera.CreateContext());
+  camera.SetSceneSource([] { GLTranslate({2.0, 2.0, 2.0}); });
+  camera.Rebuild();
+  EXPECT_EQ(0.0, camera.GetSceneBounds().min);
+  EXPECT_EQ(15.0, camera.GetSceneBounds().max);
+}
+
+TEST(CameraScene, BoundsTakeEveryCoordinateAndSizeTheProjection)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(camera.CreateContext());
+  camera.SetSceneSource([] {
+    GLVertex3(1.0, -2.0, 7.0);
+    GLTranslate({0.0, 0.0, 9.0});
+  });
+  camera.Rebuild();
+  EXPECT_EQ(-2.0, camera.GetSceneBounds().min);
+  EXPECT_EQ(9.0, camera.GetSceneBounds().max);
+  EXPECT_DOUBLE_EQ(66.0, camera.GetFar());
+  EXPECT_DOUBLE_EQ(0.033, camera.GetNear());
+  EXPECT_DOUBLE_EQ(33.0, camera.GetDistance());
+  EXPECT_EQ(nullptr, CurrentSceneBounds());
+}
+
+TEST(CameraScene, BoundsBelongToEachRenderer)
+{
+  CGLCamera large;
+  CGLCamera small;
+  ASSERT_TRUE(large.CreateContext());
+  ASSERT_TRUE(small.CreateContext());
+  large.SetSceneSource([] { GLVertex3(0.0, 0.0, 100.0); });
+  small.SetSceneSource([] { GLVertex3(0.0, 0.0, 2.0); });
+  large.Rebuild();
+  small.Rebuild();
+  EXPECT_EQ(100.0, large.GetSceneBounds().max);
+  EXPECT_EQ(2.0, small.GetSceneBounds().max);
+  EXPECT_DOUBLE_EQ(600.0, large.GetFar());
+  EXPECT_DOUBLE_EQ(12.0, small.GetFar());
+  EXPECT_EQ(35.0, large.GetDistance());
+  EXPECT_DOUBLE_EQ(6.0, small.GetDistance());
+  large.Rebuild();
+  EXPECT_EQ(100.0, large.GetSceneBounds().max);
+  EXPECT_EQ(2.0, small.GetSceneBounds().max);
+}
+
+TEST(CameraScene, ClipPlanes)
+{
+  CGLCamera camera;
+  camera.SetClipPlanes(0.01, 500.0);
+  EXPECT_EQ(500.0, camera.GetFar());
+  EXPECT_DOUBLE_EQ(0.05, camera.GetNear());
+  camera.SetClipPlanes(1.0, 100.0);
+  EXPECT_EQ(1.0, camera.GetNear());
+  camera.SetClipPlanes(200.0, 100.0);
+  EXPECT_DOUBLE_EQ(0.01, camera.GetNear());
+  camera.SetClipPlanes(0.0, 7.0);
+  EXPECT_EQ(100.0, camera.GetFar());
+}
+
+TEST(CameraScene, TallWindowKeepsTheVerticalFieldOfView)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(camera.CreateContext());
+  ASSERT_TRUE(camera.Resize(40, 80));
+  double projection[16] = {};
+  ASSERT_TRUE(camera.RunWithContext([&] { glGetDoublev(GL_PROJECTION_MATRIX, projection); }));
+  double cotangent = 1.0 / std::tan(20.0 * std::numbers::pi / 180.0);
+  // GL keeps its matrices in single precision.
+  EXPECT_NEAR(cotangent, projection[5], 1e-6);
+  EXPECT_NEAR(cotangent / 0.5, projection[0], 1e-6);
+}
+
+TEST(CameraScene, InitialResetAppliesTheStartView)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(camera.CreateContext());
+  camera.InitialReset();
+  EXPECT_EQ(42.0, camera.GetDistance());
+  EXPECT_EQ(25.0, camera.GetElevation());
+  EXPECT_EQ(-45.0, camera.GetAzimuth());
+  EXPECT_EQ(CVector(0.8, -1.1, -4.3), camera.GetPan());
+}
+
+namespace {
+
+// Stands in for the trackball tool of the full camera.
+class CTrackballCamera : public CGLCamera {
+public:
+  void SetIncrement(double angle, const CVector& axis)
+  {
+    SetTool(kTrackballTool);
+    m_trackballAngle = angle;
+    m_trackballAxis = axis;
+  }
+};
+
+} // namespace
+
+TEST(CameraScene, TrackballIncrementIsFoldedAtEachWireframeDraw)
+{
+  CTrackballCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 8, 8, nullptr, ViewSide::Front, 6.0));
+  camera.SetIncrement(90.0, {0.0, 0.0, 1.0});
+  PaintFinal(camera);
+  EXPECT_EQ(1.0, camera.GetTrackball()[0]);
+
+  camera.SetMoving(true);
+  PaintFinal(camera);
+  EXPECT_NEAR(0.0, camera.GetTrackball()[0], 1e-6);
+  EXPECT_NEAR(1.0, camera.GetTrackball()[1], 1e-6);
+  PaintFinal(camera);
+  EXPECT_NEAR(-1.0, camera.GetTrackball()[0], 1e-6);
+}

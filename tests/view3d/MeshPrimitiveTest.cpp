@@ -1,0 +1,179 @@
+#include "GLPrimitives.h"
+#include "RenderTestSupport.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const CVector kBlack{0.0, 0.0, 0.0};
+const CVector kGreen{0.0, 1.0, 0.0};
+
+bool IsGreenish(CRgb c)
+{
+  return c.g > 150 && c.r < 60 && c.b < 60;
+}
+
+bool IsWhite(CRgb c)
+{
+  return IsColour(c, 255, 255, 255, 0);
+}
+
+class MeshPrimitive : public ::testing::Test {
+protected:
+  // Paints the scene seen from the side at distance 8 into a 64 x 64 picture.
+  bool Paint(ViewSide side, const std::function<void()>& scene)
+  {
+    m_side = side;
+    if (!MakeScene(m_camera, 64, 64, scene, side, 8.0))
+      return false;
+    m_image = PaintFinal(m_camera);
+    return m_image.IsConsistent();
+  }
+
+  CRgb At(double x, double y, double z) const { return PixelAt(m_image, ProjectWorld(m_camera, m_side, x, y, z)); }
+  const CSceneBounds& Bounds() const { return m_camera.GetSceneBounds(); }
+
+  CGLCamera m_camera;
+  CRenderedImage m_image;
+  ViewSide m_side = ViewSide::Top;
+};
+
+} // namespace
+
+TEST_F(MeshPrimitive, RingFillsBetweenItsEllipses)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true);
+  }));
+  EXPECT_TRUE(IsGreenish(At(0.0, 1.5, 0.0)));
+  EXPECT_TRUE(IsGreenish(At(0.0, -1.5, 0.0)));
+  EXPECT_TRUE(IsWhite(At(0.0, 0.0, 0.0)));
+  EXPECT_TRUE(IsWhite(At(0.0, 2.5, 0.0)));
+}
+
+TEST_F(MeshPrimitive, RingSectorCoversOnlyItsAngles)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 120, kBlack, kGreen, true, true);
+  }));
+  EXPECT_TRUE(IsGreenish(At(0.0, 1.0, 0.0)));
+  EXPECT_TRUE(IsWhite(At(0.0, -1.0, 0.0)));
+  // The closing lines of the sector run along the x axis.
+  EXPECT_TRUE(HasColourNear(m_image, ProjectWorld(m_camera, m_side, 1.0, 0.0, 0.0), 1, 0, 0, 0));
+}
+
+TEST_F(MeshPrimitive, RingLiesOnItsCarryingPlane)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipticRing(0.0, 2.0, 1.0, 0.5, 3.0, 1.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true);
+  }));
+  EXPECT_DOUBLE_EQ(-2.0, Bounds().min);
+  EXPECT_DOUBLE_EQ(5.0, Bounds().max);
+}
+
+TEST_F(MeshPrimitive, SegmentFillsBetweenArcAndChord)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 32, kBlack, kGreen, false, true);
+  }));
+  EXPECT_TRUE(IsGreenish(At(0.0, 1.0, 0.0)));
+  EXPECT_TRUE(IsGreenish(At(1.0, 0.5, 0.0)));
+  EXPECT_TRUE(IsWhite(At(0.0, -1.0, 0.0)));
+}
+
+TEST_F(MeshPrimitive, SegmentOfAFullTurnIsTheWholeEllipse)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0 - 2.0 * kPi, 32, kBlack, kGreen, false, true);
+  }));
+  EXPECT_TRUE(IsGreenish(At(0.0, 1.0, 0.0)));
+  EXPECT_TRUE(IsGreenish(At(0.0, -1.0, 0.0)));
+  EXPECT_TRUE(IsGreenish(At(-1.0, 0.0, 0.0)));
+}
+
+TEST_F(MeshPrimitive, EllipsoidPatchCoversOnlyItsAzimuths)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, 32, 32, kBlack, kGreen, false, true);
+  }));
+  EXPECT_TRUE(IsGreenish(At(0.0, 0.5, 0.0)));
+  EXPECT_TRUE(IsWhite(At(0.0, -0.5, 0.0)));
+  EXPECT_DOUBLE_EQ(1.0, Bounds().max);
+}
+
+TEST_F(MeshPrimitive, ConeCoversOnlyItsAzimuths)
+{
+  ASSERT_TRUE(Paint(ViewSide::Front,
+                    [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, kPi, 120, kGreen); }));
+  EXPECT_TRUE(IsGreenish(At(0.0, 0.5, 0.0)));
+  EXPECT_TRUE(IsWhite(At(0.0, -0.5, 0.0)));
+}
+
+TEST_F(MeshPrimitive, ConeEndsOnItsSlopedCuttingPlanes)
+{
+  ASSERT_TRUE(Paint(ViewSide::Front, [] {
+    // Apex at level 0, radius 1 at level 1, cut above by z = 0.5 x + 1.
+    DrawConeSurface(0.0, 0.0, 0.0, 0.0, 1.0, 0.5, 0.0, 1.0, 1.0, 1.0, 0.0, 0.0, 120, kGreen);
+  }));
+  EXPECT_NEAR(2.0, Bounds().max, 1e-12);
+  // Lowest y, at azimuth 300 degrees: sin t / (1 - 0.5 cos t).
+  EXPECT_NEAR(-2.0 / std::sqrt(3.0), Bounds().min, 1e-12);
+}
+
+TEST_F(MeshPrimitive, CubeAndSphereAreCentredOnTheOrigin)
+{
+  ASSERT_TRUE(Paint(ViewSide::Front, [] {
+    DrawCube(2.0);
+    glColor3d(0.0, 1.0, 0.0);
+    DrawSphere(1.2, 16, 8);
+  }));
+  EXPECT_EQ(-1.0, Bounds().min);
+  EXPECT_EQ(1.0, Bounds().max);
+  EXPECT_TRUE(IsGreenish(At(0.0, 0.0, 0.0)));
+}
+
+TEST_F(MeshPrimitive, RefusedArgumentsDrawNothing)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    for (double angle : {kInf, -kInf, std::nan("")}) {
+      DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, angle, 120, kBlack, kGreen, true, true);
+      DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, angle, 1.0, 32, kBlack, kGreen, true, true);
+      DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, angle, 0.0, kPi, 32, 32, kBlack, kGreen, true, true);
+      DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, angle, kPi, 32, 32, kBlack, kGreen, true, true);
+      DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, angle, 0.0, 120, kGreen);
+    }
+    for (int segments : {0, -5, INT_MIN}) {
+      DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, segments, kBlack, kGreen, true, true);
+      DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, segments, kBlack, kGreen, true, true);
+      DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, segments, 32, kBlack, kGreen, true, true);
+      DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, 1.0, segments, kGreen);
+    }
+    DrawEllipticRing(1.0, 0.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 120, kBlack, kGreen, true, true);
+    DrawEllipticSegment(0.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 32, kBlack, kGreen, true, true);
+    DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0, 120, kBlack, kGreen, true, true);
+  }));
+  EXPECT_EQ(0.0, Bounds().min);
+  EXPECT_EQ(15.0, Bounds().max);
+}
+
+TEST_F(MeshPrimitive, HugeAnglesAndCountsDrawWithinBounds)
+{
+  ASSERT_TRUE(Paint(ViewSide::Top, [] {
+    DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1e16, 0.0, 120, kBlack, kGreen, true, true);
+    DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, -1e16, INT_MAX, kBlack, kGreen, true, true);
+    DrawEllipsoidPatch(1.0, 0.0, 1.0, 1.0, 1e16, -1e16, 0.0, 1e16, INT_MAX, INT_MAX, kBlack, kGreen, true, true);
+    DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, -1e16, 1e16, INT_MAX, kGreen);
+    DrawSphere(1.0, INT_MAX, INT_MAX);
+  }));
+  EXPECT_GE(Bounds().min, -2.0);
+  EXPECT_LE(Bounds().max, 2.0);
+}

@@ -1,0 +1,155 @@
+#include "GLContext.h"
+#include "RenderTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void RedSquareAtCentre()
+{
+  FrontSquare(0.0, 0.0, 0.0, 1.0, 1.0, 0.0, 0.0);
+}
+
+// A square off the centre, so the axes of the wireframe form stay clear of it.
+void BlueSquareAside()
+{
+  FrontSquare(0.0, 2.0, 2.0, 1.0, 0.0, 0.0, 1.0);
+}
+
+bool IsBlueish(CRgb c)
+{
+  return c.b > 150 && c.r < 40 && c.g < 40;
+}
+
+} // namespace
+
+TEST(RendererPaint, RedPolygonInFrontOfTheCameraColoursTheCentre)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 64, 48, RedSquareAtCentre, ViewSide::Front, 6.0));
+  CRenderedImage image = PaintFinal(camera);
+  ASSERT_EQ(64, image.width);
+  ASSERT_EQ(48, image.height);
+  CRgb centre = PixelAt(image, {32, 24});
+  EXPECT_GT(centre.r, 200);
+  EXPECT_LT(centre.g, 30);
+  EXPECT_LT(centre.b, 30);
+  EXPECT_TRUE(IsColour(PixelAt(image, {0, 0}), 255, 255, 255, 0));
+}
+
+TEST(RendererPaint, BitmapHasTheReportedSizeBeforeAnyResize)
+{
+  CGLCamera camera;
+  EXPECT_EQ(400, camera.GetWidth());
+  ASSERT_TRUE(camera.CreateContext());
+  CRenderedImage image = PaintFinal(camera);
+  EXPECT_EQ(400, image.width);
+  EXPECT_EQ(400, image.height);
+}
+
+TEST(RendererPaint, ResizeIgnoresEmptySizes)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(camera.CreateContext());
+  EXPECT_FALSE(camera.Resize(0, 10));
+  EXPECT_FALSE(camera.Resize(10, -1));
+  EXPECT_EQ(400, camera.GetWidth());
+  EXPECT_TRUE(camera.Resize(30, 20));
+  EXPECT_DOUBLE_EQ(1.5, camera.GetAspect());
+  EXPECT_EQ(30, PaintFinal(camera).width);
+}
+
+TEST(RendererPaint, BackgroundIsTheClearColour)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 16, 16, nullptr, ViewSide::Front, 6.0));
+  camera.SetClearColour(0.0f, 0.0f, 1.0f, 1.0f);
+  EXPECT_TRUE(IsColour(PixelAt(PaintFinal(camera), {8, 8}), 0, 0, 255, 0));
+}
+
+TEST(RendererPaint, MovingFormDrawsOutlinesOnly)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 64, 64, BlueSquareAside, ViewSide::Front, 10.0));
+  CPixel inside = ProjectWorld(camera, ViewSide::Front, 0.0, 2.0, 2.0);
+  CPixel edge = ProjectWorld(camera, ViewSide::Front, 0.0, 2.0, 1.0);
+  EXPECT_TRUE(IsBlueish(PixelAt(PaintFinal(camera), inside)));
+
+  camera.SetMoving(true);
+  CRenderedImage image = PaintFinal(camera);
+  EXPECT_TRUE(IsColour(PixelAt(image, inside), 255, 255, 255, 0));
+  bool edgeDrawn = false;
+  for (int row = edge.row - 1; row <= edge.row + 1; ++row)
+    edgeDrawn = edgeDrawn || IsBlueish(PixelAt(image, {edge.x, row}));
+  EXPECT_TRUE(edgeDrawn);
+}
+
+TEST(RendererPaint, FirstPaintShowsTheWireframePreviewFirst)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 64, 64, BlueSquareAside, ViewSide::Front, 10.0));
+  CPixel inside = ProjectWorld(camera, ViewSide::Front, 0.0, 2.0, 2.0);
+  EXPECT_TRUE(camera.IsPreviewFirst());
+  CImageCapture capture;
+  EXPECT_TRUE(camera.Paint(capture));
+  ASSERT_EQ(2u, capture.images.size());
+  EXPECT_TRUE(IsColour(PixelAt(capture.images[0], inside), 255, 255, 255, 0));
+  EXPECT_TRUE(IsBlueish(PixelAt(capture.images[1], inside)));
+  EXPECT_FALSE(camera.IsPreviewFirst());
+  EXPECT_FALSE(camera.IsMoving());
+
+  EXPECT_TRUE(camera.Paint(capture));
+  EXPECT_EQ(3u, capture.images.size());
+}
+
+TEST(RendererPaint, PaintNeedsAContext)
+{
+  CGLCamera camera;
+  CImageCapture capture;
+  EXPECT_FALSE(camera.Paint(capture));
+  EXPECT_TRUE(capture.images.empty());
+}
+
+namespace {
+
+// Repaints from inside the hand-over, as a window might.
+class CReentrantDestination : public CImageDestination {
+public:
+  explicit CReentrantDestination(CGLRenderer& renderer) : m_renderer(renderer) {}
+  bool PutImage(const CRenderedImage&) override
+  {
+    CImageCapture inner;
+    innerResult = m_renderer.Paint(inner);
+    return true;
+  }
+  bool innerResult = true;
+
+private:
+  CGLRenderer& m_renderer;
+};
+
+} // namespace
+
+TEST(RendererPaint, APaintUnderWayIsNotEnteredAgain)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 8, 8, nullptr, ViewSide::Front, 6.0));
+  camera.SetPreviewFirst(false);
+  CReentrantDestination destination(camera);
+  EXPECT_TRUE(camera.Paint(destination));
+  EXPECT_FALSE(destination.innerResult);
+  EXPECT_TRUE(camera.Paint(destination));
+}
+
+TEST(RendererPaint, ContextCurrentBeforeIsCurrentAfterwards)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 8, 8, RedSquareAtCentre, ViewSide::Front, 6.0));
+  CGLContext other;
+  ASSERT_TRUE(other.Create(4, 4));
+  PaintFinal(camera);
+  camera.Rebuild();
+  CRenderedImage image;
+  EXPECT_TRUE(other.ReadPixels(image));
+  EXPECT_EQ(4, image.width);
+}
