@@ -15,6 +15,17 @@ enum class DefaultNameKind {
   NumberLink,
   Switch,
   SwitchLink,
+  Point,
+  PointMatrix,
+  PointArc,
+  Polygon,
+  Rectangle,
+  Grid,
+  Segment,
+  Ellipsoid,
+  Cone,
+  Line,
+  Ellipse,
   Count
 };
 

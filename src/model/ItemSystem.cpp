@@ -1,6 +1,9 @@
 #include "ItemSystem.h"
 
 #include "DefaultNames.h"
+#include "EntryDrawState.h"
+#include "EntryLimits.h"
+#include "Placement.h"
 #include "RecordCursor.h"
 #include "TextBuffer.h"
 
@@ -45,10 +48,7 @@ void CItemSystem::UpdateTransform()
 
 void CItemSystem::ApplyTransform(CMatrix& m)
 {
-  m.Rotate(m_rotation.x * kDegToRad, 0);
-  m.Rotate(m_rotation.y * kDegToRad, 1);
-  m.Rotate(m_rotation.z * kDegToRad, 2);
-  m.Translate(m_position);
+  ApplyPlacement(m, m_position, m_rotation);
   CItemBase::ApplyTransform(m);
 }
 
@@ -61,22 +61,28 @@ void* CItemSystem::GetFieldAddress(int fieldNumber, int valueType)
 {
   if (void* field = CItemBase::GetFieldAddress(fieldNumber, valueType))
     return field;
-  if (valueType != kLinkNumber)
-    return nullptr;
-  switch (fieldNumber) {
-  case 1:
-    return &m_position.x;
-  case 2:
-    return &m_position.y;
-  case 3:
-    return &m_position.z;
-  case 4:
-    return &m_rotation.x;
-  case 5:
-    return &m_rotation.y;
-  case 6:
-    return &m_rotation.z;
-  default:
-    return nullptr;
-  }
+  return valueType == kLinkNumber ? PlacementField(m_position, m_rotation, fieldNumber) : nullptr;
+}
+
+int CItemSystem::SystemDepth() const
+{
+  int depth = 0;
+  for (const CItemBase* entry = this; entry; entry = entry->m_pParent)
+    if (dynamic_cast<const CItemSystem*>(entry))
+      ++depth;
+  return depth;
+}
+
+void CItemSystem::Draw(int phase)
+{
+  // GL keeps only a few dozen saved matrices. A system nested deeper leaves
+  // its subtree in the frame of the deepest one that fits, rather than
+  // unbalancing the stack for the rest of the scene. Visibility and depth
+  // cannot change between the two phases, so pushes and pops stay paired.
+  if (!IsVisible() || SystemDepth() > kMaxDrawnSystemDepth)
+    return;
+  if (phase == 0)
+    PushPlacement(m_position, m_rotation);
+  else if (phase == 1)
+    PopPlacement();
 }

@@ -17,6 +17,10 @@ public:
   void UpdateInverse() override;
   // Fields 1 to 6: position x, y, z and rotation x, y, z.
   void* GetFieldAddress(int fieldNumber, int valueType) override;
+  // Phase 0 saves the drawing transform and enters the system's frame,
+  // phase 1 restores it; the children are drawn in between. Systems deeper
+  // than kMaxDrawnSystemDepth add no frame of their own.
+  void Draw(int phase) override;
 
   CVector m_position;
   CVector m_rotation; // degrees about x, y, z
@@ -25,6 +29,8 @@ public:
 
 protected:
   explicit CItemSystem(const char* keyword) { m_strKeyword = keyword; }
+  // Systems from the root down to this one, this one included.
+  int SystemDepth() const;
   bool ReadSystemFields(CRecordCursor& line, std::string& parentName);
   void WriteSystemFields(CTextBuffer& out, const std::string& parentName) const;
   const char* EndKeyword() const override { return "end-system"; }

@@ -1,7 +1,15 @@
+#include "ItemArc2.h"
+#include "ItemCone.h"
 #include "ItemDouble.h"
+#include "ItemEllipse.h"
+#include "ItemEllipsoid.h"
 #include "ItemEnable.h"
+#include "ItemGrid.h"
 #include "ItemImport.h"
+#include "ItemPointArc.h"
+#include "ItemPointMatrix.h"
 #include "ItemWord.h"
+#include "LineItem.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +21,7 @@
 
 namespace {
 
-// Builds random trees of every entry kind the reader knows so far.
+// Builds random trees of every entry kind the reader knows.
 class CTreeGenerator {
 public:
   explicit CTreeGenerator(unsigned seed) : m_random(seed) {}
@@ -61,9 +69,74 @@ private:
     entry.m_bVisible = Pick(0, 1);
   }
 
+  CVector Vector() { return {Number(), Number(), Number()}; }
+
+  void Fill(std::initializer_list<double*> fields)
+  {
+    for (double* field : fields)
+      *field = Number();
+  }
+
+  void FillGeometric(CItemBase& entry)
+  {
+    auto& placed = dynamic_cast<CItem3DColor&>(entry);
+    for (CVector* v : {&placed.m_position, &placed.m_rotation, &placed.m_fillColor, &placed.m_lineColor})
+      *v = Vector();
+    placed.m_bFill = Pick(0, 1);
+    placed.m_bOutline = Pick(0, 1);
+    if (auto* point = dynamic_cast<CItemPoint*>(&entry)) {
+      point->m_nStyle = Pick(-1, 3);
+      Fill({&point->m_size});
+    }
+    if (auto* matrix = dynamic_cast<CItemPointMatrix*>(&entry)) {
+      matrix->m_nCountX = Pick(-2, 4);
+      matrix->m_nCountY = Pick(-2, 4);
+      Fill({&matrix->m_stepX, &matrix->m_stepY});
+    }
+    if (auto* arc = dynamic_cast<CItemPointArc*>(&entry)) {
+      arc->m_nCount = Pick(-2, 6);
+      Fill({&arc->m_radius, &arc->m_factorX, &arc->m_factorY, &arc->m_startAngle, &arc->m_endAngle});
+    }
+    if (auto* polygon = dynamic_cast<CItemPolygon*>(&entry)) {
+      polygon->m_bFront = Pick(0, 1);
+      polygon->m_vertices.resize(static_cast<size_t>(Pick(0, 5)));
+      for (CVector& v : polygon->m_vertices)
+        v = Vector();
+    }
+    if (auto* grid = dynamic_cast<CItemGrid*>(&entry)) {
+      grid->m_majorColor = Vector();
+      grid->m_minorColor = Vector();
+      grid->m_nDivisions = Pick(-1, 20);
+      Fill({&grid->m_minorStep, &grid->m_majorWidth, &grid->m_minorWidth});
+      for (int* flag : {&grid->m_bMajorLines, &grid->m_bMinorLines, &grid->m_bMajorCentred, &grid->m_bMinorCentred})
+        *flag = Pick(0, 2);
+    }
+    if (auto* s = dynamic_cast<CItemArc2*>(&entry))
+      Fill({&s->m_radius, &s->m_factorX, &s->m_factorY, &s->m_offsetZ, &s->m_slopeX, &s->m_slopeY, &s->m_startAngle,
+            &s->m_endAngle});
+    if (auto* e = dynamic_cast<CItemEllipsoid*>(&entry))
+      Fill({&e->m_phiStart, &e->m_phiEnd, &e->m_thetaStart, &e->m_thetaEnd, &e->m_radius, &e->m_factorX, &e->m_factorY,
+            &e->m_factorZ});
+    if (auto* c = dynamic_cast<CItemCone*>(&entry))
+      Fill({&c->m_slopeX1, &c->m_slopeY1, &c->m_slopeX2, &c->m_slopeY2, &c->m_z1, &c->m_radius1, &c->m_z2,
+            &c->m_radius2, &c->m_startAngle, &c->m_endAngle, &c->m_factorX, &c->m_factorY});
+    if (auto* line = dynamic_cast<CLineItem*>(&entry)) {
+      line->m_start = Vector();
+      line->m_end = Vector();
+      Fill({&line->m_lineWidth});
+    }
+    if (auto* o = dynamic_cast<CItemEllipse*>(&entry))
+      Fill({&o->m_innerRadius, &o->m_outerRadius, &o->m_factorX, &o->m_factorY, &o->m_startAngle, &o->m_endAngle,
+            &o->m_offsetZ, &o->m_slopeX, &o->m_slopeY});
+  }
+
+  static constexpr Keyword kGeometricKinds[] = {
+      Keyword::Point, Keyword::PointMatrix, Keyword::PointArc, Keyword::Polygon, Keyword::Rectangle, Keyword::Grid,
+      Keyword::Arc2,  Keyword::Ellipsoid,   Keyword::Cone,     Keyword::Line,    Keyword::Ellipse};
+
   std::unique_ptr<CItemBase> MakeEntry(int depth)
   {
-    int kind = Pick(depth < 4 ? 0 : 3, 10);
+    int kind = Pick(depth < 4 ? 0 : 3, 21);
     std::unique_ptr<CItemBase> entry;
     switch (kind) {
     case 0:
@@ -111,7 +184,9 @@ private:
       entry = std::move(word);
       break;
     }
-    default: {
+    case 8:
+    case 9:
+    case 10: {
       auto choice = std::make_unique<CItemChoice>();
       int options = Pick(0, 5);
       choice->m_nValue = static_cast<uint16_t>(Pick(0, 4));
@@ -122,6 +197,10 @@ private:
       entry = std::move(choice);
       break;
     }
+    default:
+      entry = CreateEntry(kGeometricKinds[kind - 11]);
+      FillGeometric(*entry);
+      break;
     }
     Head(*entry);
     if (auto* import = dynamic_cast<CItemImport*>(entry.get()))

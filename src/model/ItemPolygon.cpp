@@ -1,0 +1,117 @@
+#include "ItemPolygon.h"
+
+#include "DefaultNames.h"
+#include "EntryDrawState.h"
+#include "EntryLimits.h"
+#include "GLPrimitives.h"
+#include "Intersect.h"
+#include "RecordCursor.h"
+#include "RecordText.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+void EmitVertices(const CVectorArray& vertices)
+{
+  for (const CVector& v : vertices)
+    GLVertex3v(v);
+}
+
+} // namespace
+
+bool CItemPolygon::ReadPolygonFields(CRecordCursor& line, std::string& parentName)
+{
+  if (!Read3DColorFields(line, parentName) || !HasOwnFields(line))
+    return false;
+  CRecordCursor cursor = line;
+  int front = 0;
+  int count = 0;
+  if (!cursor.ReadInt(front) || !cursor.ReadInt(count) || !cursor.HasRest()) {
+    line = CRecordCursor(std::string_view());
+    return true;
+  }
+  if (count > kMaxPolygonVertices || count > static_cast<long long>(cursor.Rest().size()))
+    return false;
+  m_bFront = front == 1 ? 1 : 0;
+  m_vertices.clear();
+  for (int i = 0; i < count; ++i) {
+    CVector v;
+    // A vertex that cannot be read stays (0, 0, 0), and so do all after it.
+    v.Read(cursor);
+    m_vertices.push_back(v);
+  }
+  line = cursor;
+  return true;
+}
+
+void CItemPolygon::WritePolygonFields(CTextBuffer& out, const std::string& parentName) const
+{
+  Write3DColorFields(out, parentName);
+  AppendIntField(out, m_bFront ? 1 : 0);
+  AppendIntField(out, static_cast<int>(m_vertices.size()));
+  for (const CVector& v : m_vertices)
+    v.Write(out);
+}
+
+bool CItemPolygon::ReadRecord(CRecordCursor& line, std::string& parentName)
+{
+  return ReadPolygonFields(line, parentName);
+}
+
+void CItemPolygon::WriteRecord(CTextBuffer& out, const std::string& parentName)
+{
+  WritePolygonFields(out, parentName);
+}
+
+void CItemPolygon::SetInsertDefaults()
+{
+  m_strName = NextDefaultName(DefaultNameKind::Polygon);
+  m_vertices.clear();
+}
+
+void CItemPolygon::SetCorners(double x1, double y1, double x2, double y2)
+{
+  m_vertices = {{x1, y1, 0.0}, {x2, y1, 0.0}, {x2, y2, 0.0}, {x1, y2, 0.0}};
+}
+
+int CItemPolygon::Intersect(const CVector& a, const CVector& b, CVectorArray& hits, int mode) const
+{
+  CVectorArray scene;
+  scene.reserve(m_vertices.size());
+  for (const CVector& v : m_vertices)
+    scene.push_back(TransformPoint(m_matrix, v));
+  return IntersectLinePolygon(a, b, scene, hits, mode);
+}
+
+void CItemPolygon::Draw(int)
+{
+  if (!IsVisible() || m_vertices.size() < 3)
+    return;
+  PushPlacement(m_position, m_rotation);
+  glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT);
+  if (m_bFill) {
+    SetDepthLayer(m_bFront ? DepthLayer::FillFront : DepthLayer::Fill);
+    glEnable(GL_LIGHTING);
+    glColor3d(m_fillColor.x, m_fillColor.y, m_fillColor.z);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const CVectorArray& v = m_vertices;
+    CVector normal = Cross(v[1] - v[2], v[2] - v[0]);
+    glNormal3d(normal.x, normal.y, normal.z);
+    glBegin(GL_POLYGON);
+    EmitVertices(m_vertices);
+    glEnd();
+  }
+  if (m_bOutline) {
+    SetDepthLayer(m_bFront ? DepthLayer::OutlineFront : DepthLayer::Outline);
+    glDisable(GL_LIGHTING);
+    glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glBegin(GL_LINE_LOOP);
+    EmitVertices(m_vertices);
+    glEnd();
+  }
+  glPopAttrib();
+  SetDepthLayer(DepthLayer::Default);
+  PopPlacement();
+}

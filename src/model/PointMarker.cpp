@@ -1,0 +1,48 @@
+#include "PointMarker.h"
+
+#include "GLPrimitives.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+constexpr int kSphereSlices = 16;
+constexpr int kSphereStacks = 4;
+
+void DrawCross(double s)
+{
+  glBegin(GL_LINES);
+  GLVertex3(-s, 0.0, 0.0);
+  GLVertex3(s, 0.0, 0.0);
+  GLVertex3(0.0, -s, 0.0);
+  GLVertex3(0.0, s, 0.0);
+  GLVertex3(0.0, 0.0, -s);
+  GLVertex3(0.0, 0.0, s);
+  glEnd();
+}
+
+} // namespace
+
+void DrawPointMarker(int style, double size, const CVector& colour)
+{
+  glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glColor3d(colour.x, colour.y, colour.z);
+  switch (style) {
+  case kPointCross:
+    glDisable(GL_LIGHTING);
+    DrawCross(size);
+    break;
+  case kPointCube:
+    glEnable(GL_LIGHTING);
+    DrawCube(size);
+    break;
+  case kPointSphere:
+    glEnable(GL_LIGHTING);
+    DrawSphere(size, kSphereSlices, kSphereStacks);
+    break;
+  default:
+    break;
+  }
+  glPopAttrib();
+}

@@ -1,0 +1,201 @@
+#include "DrawFeedback.h"
+#include "EntryLimits.h"
+#include "GLContext.h"
+#include "ItemArc2.h"
+#include "ItemCone.h"
+#include "ItemEllipse.h"
+#include "ItemEllipsoid.h"
+#include "ItemGrid.h"
+#include "ItemPointMatrix.h"
+#include "ItemSystem.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+class EntryDraw : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(m_context.Create(4, 4)); }
+
+  static CFeedback Capture(CItemBase& entry)
+  {
+    return CaptureFeedback([&entry] { entry.Draw(0); });
+  }
+
+  // The default grid from -5 to 5 with only one kind of line and no face.
+  static void LinesOnly(CItemGrid& grid, bool centred, bool major)
+  {
+    grid.SetInsertDefaults();
+    grid.m_bFill = 0;
+    grid.m_bOutline = 0;
+    grid.m_bMajorCentred = centred;
+    grid.m_bMinorCentred = centred;
+    grid.m_bMajorLines = major;
+    grid.m_bMinorLines = !major;
+  }
+
+  static GLint StackDepth()
+  {
+    GLint depth = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    return depth;
+  }
+
+  static void ExpectPositions(const std::vector<double>& expected, const std::vector<double>& actual)
+  {
+    ASSERT_EQ(expected.size(), actual.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+      EXPECT_NEAR(expected[i], actual[i], 1e-4) << i;
+  }
+
+  CGLContext m_context;
+};
+
+} // namespace
+
+TEST_F(EntryDraw, GridLinesFromTheCornerSkipWhereMajorLinesLie)
+{
+  CItemGrid grid;
+  LinesOnly(grid, false, false);
+  std::vector<double> expected;
+  for (int i = 1; i < 50; ++i)
+    if (i % 5 != 0)
+      expected.push_back(-5.0 + 0.2 * i);
+  CFeedback minor = Capture(grid);
+  ExpectPositions(expected, LinePositions(minor, true));
+  ExpectPositions(expected, LinePositions(minor, false));
+
+  LinesOnly(grid, false, true);
+  ExpectPositions({-4, -3, -2, -1, 0, 1, 2, 3, 4}, LinePositions(Capture(grid), true));
+}
+
+TEST_F(EntryDraw, CentredGridLinesRunBothWaysFromTheOrigin)
+{
+  CItemGrid grid;
+  LinesOnly(grid, true, false);
+  std::vector<double> positions = LinePositions(Capture(grid), true);
+  ASSERT_EQ(positions.size(), 40u);
+  for (double x : positions)
+    EXPECT_GT(std::fabs(x - std::round(x)), 0.1) << x;
+  EXPECT_NEAR(positions[20], 0.2, 1e-4);
+
+  LinesOnly(grid, true, true);
+  ExpectPositions({-4, -3, -2, -1, 0, 1, 2, 3, 4}, LinePositions(Capture(grid), false));
+}
+
+TEST_F(EntryDraw, GridStepsThatCannotBeDrawnDrawNothing)
+{
+  CItemGrid grid;
+  for (bool centred : {false, true}) {
+    for (double step : {0.0, -0.2, std::nan(""), kInf, 1e-9}) {
+      LinesOnly(grid, centred, false);
+      grid.m_minorStep = step;
+      EXPECT_TRUE(Capture(grid).lines.empty()) << step;
+    }
+  }
+  // No divisions leave a major step of 0; one division skips every minor line.
+  LinesOnly(grid, true, true);
+  grid.m_majorStep = 0.0;
+  EXPECT_TRUE(Capture(grid).lines.empty());
+  LinesOnly(grid, true, false);
+  grid.m_nDivisions = 1;
+  EXPECT_TRUE(Capture(grid).lines.empty());
+}
+
+TEST_F(EntryDraw, SystemsPlaceTheirChildrenBetweenTheTwoPhases)
+{
+  CItemGroup root;
+  auto system = std::make_unique<CItemSystem>();
+  system->m_position = {1, 2, 0};
+  system->m_rotation = {0, 0, 90};
+  auto point = std::make_unique<CItemPoint>();
+  point->m_position = {1, 0, 0};
+  point->m_size = 0.5;
+  system->AddChild(std::move(point));
+  CItemSystem* raw = system.get();
+  root.AddChild(std::move(system));
+
+  GLint depth = StackDepth();
+  CFeedback feedback = CaptureFeedback([&root] { root.DrawChildren(); });
+  EXPECT_EQ(StackDepth(), depth);
+  // The cross lands at (1, 2) + (0, 1), turned with the system.
+  ExpectPositions({1.0}, LinePositions(feedback, true));
+  ExpectPositions({3.0}, LinePositions(feedback, false));
+  raw->m_bVisible = 0;
+  EXPECT_TRUE(CaptureFeedback([&root] { root.DrawChildren(); }).lines.empty());
+  EXPECT_EQ(StackDepth(), depth);
+}
+
+TEST_F(EntryDraw, DeeplyNestedSystemsKeepTheMatrixStackBalanced)
+{
+  CItemGroup root;
+  CItemGroup* parent = &root;
+  for (int i = 0; i < 40; ++i) {
+    auto system = std::make_unique<CItemSystem>();
+    system->m_position = {0.1, 0, 0};
+    CItemSystem* raw = system.get();
+    parent->AddChild(std::move(system));
+    parent = raw;
+  }
+  auto point = std::make_unique<CItemPoint>();
+  point->m_size = 0.5;
+  parent->AddChild(std::move(point));
+  GLint depth = StackDepth();
+  CFeedback feedback = CaptureFeedback([&root] { root.DrawChildren(); });
+  EXPECT_EQ(StackDepth(), depth);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  // The point stays in the frame of the deepest system that has one.
+  ExpectPositions({0.1 * kMaxDrawnSystemDepth}, LinePositions(feedback, true));
+}
+
+TEST_F(EntryDraw, EveryGeneratedPointGetsAMarker)
+{
+  CItemPointMatrix matrix;
+  matrix.m_size = 0.1;
+  matrix.m_position = {-1, 0, 0};
+  matrix.m_nCountX = 3;
+  matrix.m_nCountY = 1;
+  matrix.m_stepX = 1.0;
+  matrix.GeneratePoints();
+  ExpectPositions({-1, 0, 1}, LinePositions(Capture(matrix), true));
+  matrix.m_nStyle = 7;
+  EXPECT_TRUE(Capture(matrix).lines.empty());
+}
+
+TEST_F(EntryDraw, ShapesWithoutExtentDrawNothing)
+{
+  CItemPolygon face;
+  face.m_vertices = {{0, 0, 0}, {1, 0, 0}};
+  EXPECT_TRUE(Capture(face).lines.empty());
+  CItemEllipse ellipse;
+  EXPECT_FALSE(Capture(ellipse).lines.empty());
+  ellipse.m_startAngle = 45.0;
+  ellipse.m_endAngle = 45.0;
+  EXPECT_TRUE(Capture(ellipse).lines.empty());
+}
+
+TEST_F(EntryDraw, HugeAndInfiniteAnglesFinishAtOnce)
+{
+  CItemArc2 segment;
+  CItemEllipse ellipse;
+  CItemEllipsoid ellipsoid;
+  CItemCone cone;
+  GLint depth = StackDepth();
+  for (double angle : {1e16, -1e300, kInf, std::nan("")}) {
+    segment.m_endAngle = angle;
+    ellipse.m_endAngle = angle;
+    ellipsoid.m_phiEnd = angle;
+    ellipsoid.m_thetaEnd = angle;
+    cone.m_endAngle = angle;
+    for (CItemBase* entry : std::initializer_list<CItemBase*>{&segment, &ellipse, &ellipsoid, &cone})
+      EXPECT_TRUE(Capture(*entry).complete);
+  }
+  EXPECT_EQ(StackDepth(), depth);
+}
