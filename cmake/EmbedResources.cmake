@@ -61,6 +61,8 @@ function(kmv_embed_resources)
     COMMENT "Embedding resources into ${ARG_TARGET}"
     VERBATIM
   )
-  add_library(${ARG_TARGET} STATIC "${output}")
+  # An object library: its table reaches every executable that links it,
+  # whatever the order of the static libraries that call FindRawResource.
+  add_library(${ARG_TARGET} OBJECT "${output}")
   target_include_directories(${ARG_TARGET} PRIVATE "${CMAKE_SOURCE_DIR}/src/common")
 endfunction()

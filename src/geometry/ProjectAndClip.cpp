@@ -3,49 +3,68 @@
 #include "Intersect.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-struct CBox {
-  CVector low{HUGE_VAL, HUGE_VAL, HUGE_VAL};
-  CVector high{-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-
-  void Add(const CVector& v)
-  {
-    low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
-    high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
-  }
-  // Whether the boxes come closer than margin on every axis.
-  bool Near(const CBox& other, double margin) const
-  {
-    return low.x <= other.high.x + margin && other.low.x <= high.x + margin && low.y <= other.high.y + margin &&
-           other.low.y <= high.y + margin && low.z <= other.high.z + margin && other.low.z <= high.z + margin;
-  }
+struct CTaggedPoint {
+  CVector point;
+  size_t tag; // 0: a vertex of the image; e + 1: crossing with surface edge e
 };
 
-CBox BoxOf(const CVectorArray& points)
+constexpr size_t kStackVertices = 16;
+
+} // namespace
+
+void CBounds::Add(const CVector& v)
 {
-  CBox box;
-  for (const CVector& v : points)
-    box.Add(v);
-  return box;
+  low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
+  high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
 }
 
-// The facet's image on the surface plane, vertex by vertex.
-CVectorArray ProjectOntoPlane(const CVector& p, const CVectorArray& a, const CVector& normal, const CVector& t0)
+bool CBounds::Near(const CBounds& other, double margin) const
 {
-  size_t n = a.size();
-  std::vector<CVector> hits(n);
-  std::vector<char> valid(n);
-  for (size_t i = 0; i < n; ++i)
-    valid[i] = static_cast<char>(IntersectLinePlane(p, a[i], normal, t0, hits[i], kLineRay));
+  return low.x <= other.high.x + margin && other.low.x <= high.x + margin && low.y <= other.high.y + margin &&
+         other.low.y <= high.y + margin && low.z <= other.high.z + margin && other.low.z <= high.z + margin;
+}
 
-  CVectorArray image;
-  image.reserve(2 * n);
+CClipTarget::CClipTarget(const CVectorArray& points) : vertices(points), offset(0.0)
+{
+  if (points.size() >= 3) {
+    normal = Cross(points[1] - points[0], points[2] - points[0]);
+    offset = normal.Dot(points[0]);
+  }
+  for (const CVector& v : points)
+    bounds.Add(v);
+}
+
+void CFacetProjector::ProjectOnto(const CClipTarget& target)
+{
+  m_bHasImage = true;
+  m_imageNormal = target.normal;
+  m_imageOffset = target.offset;
+  m_image.clear();
+  m_imageBounds = CBounds();
+
+  size_t n = m_facet.size();
+  CVector stackHits[kStackVertices];
+  char stackValid[kStackVertices];
+  std::vector<CVector> heapHits;
+  std::vector<char> heapValid;
+  CVector* hits = stackHits;
+  char* valid = stackValid;
+  if (n > kStackVertices) {
+    heapHits.resize(n);
+    heapValid.resize(n);
+    hits = heapHits.data();
+    valid = heapValid.data();
+  }
+  const CVector& t0 = target.vertices[0];
+  for (size_t i = 0; i < n; ++i)
+    valid[i] = static_cast<char>(IntersectLinePlane(m_centre, m_facet[i], target.normal, t0, hits[i], kLineRay));
+
   for (size_t i = 0; i < n; ++i) {
     if (valid[i]) {
-      image.push_back(hits[i]);
+      m_image.push_back(hits[i]);
       continue;
     }
     // A vertex whose ray never meets the plane: where the edge towards a
@@ -53,34 +72,28 @@ CVectorArray ProjectOntoPlane(const CVector& p, const CVectorArray& a, const CVe
     for (size_t j : {(i + n - 1) % n, (i + 1) % n}) {
       if (!valid[j])
         continue;
-      CVector twice = p + 2.0 * (hits[j] - p);
+      CVector twice = m_centre + 2.0 * (hits[j] - m_centre);
       CVector x;
-      if (IntersectLinePlane(a[i], twice, normal, t0, x, kLineSegment))
-        image.push_back(hits[j] + kFarPointFactor * (x - hits[j]));
+      if (IntersectLinePlane(m_facet[i], twice, target.normal, t0, x, kLineSegment))
+        m_image.push_back(hits[j] + kFarPointFactor * (x - hits[j]));
     }
   }
-  return image;
+  for (const CVector& v : m_image)
+    m_imageBounds.Add(v);
 }
 
-struct CTaggedPoint {
-  CVector point;
-  size_t tag; // 0: a vertex of the image; e + 1: crossing with surface edge e
-};
-
-} // namespace
-
-CVectorArray ProjectAndClip(const CVector& p, const CVectorArray& a, const CVectorArray& t)
+CVectorArray CFacetProjector::Clip(const CClipTarget& target)
 {
   CVectorArray result;
-  if (a.size() < 3 || t.size() < 3)
+  const CVectorArray& t = target.vertices;
+  if (m_facet.size() < 3 || t.size() < 3)
     return result;
-  CVector normal = Cross(t[1] - t[0], t[2] - t[0]);
-  CVectorArray image = ProjectOntoPlane(p, a, normal, t[0]);
-  if (image.empty())
-    return result;
+  if (!m_bHasImage || !(m_imageNormal == target.normal) || m_imageOffset != target.offset)
+    ProjectOnto(target);
+  const CVectorArray& image = m_image;
   // The image lies in the surface plane: when it stays farther than the
   // tolerance from the surface, no vertex, crossing or enclosure can follow.
-  if (!BoxOf(image).Near(BoxOf(t), 2 * kClipTolerance))
+  if (image.empty() || !m_imageBounds.Near(target.bounds, 2 * kClipTolerance))
     return result;
 
   size_t m = t.size();
@@ -125,4 +138,9 @@ CVectorArray ProjectAndClip(const CVector& p, const CVectorArray& a, const CVect
       std::all_of(t.begin(), t.end(), [&image](const CVector& corner) { return IsPointInPolygon(corner, image); }))
     result = t;
   return result;
+}
+
+CVectorArray ProjectAndClip(const CVector& p, const CVectorArray& a, const CVectorArray& t)
+{
+  return CFacetProjector(p, a).Clip(CClipTarget(t));
 }

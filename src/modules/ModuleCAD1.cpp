@@ -1,5 +1,6 @@
 #include "ModuleCAD1.h"
 
+#include "DetectionRun.h"
 #include "Messages.h"
 #include "ModuleDialog.h"
 
@@ -19,9 +20,12 @@ void CModuleCAD1::WriteConfig(CTextBuffer& out) const
     WritePath(out, path);
 }
 
-ModuleResult CModuleCAD1::Run(CItemGroup&)
+ModuleResult CModuleCAD1::Run(CItemGroup& root)
 {
-  return {};
+  CDetectionEntries entries;
+  if (!entries.Resolve(root, m_paths) || !entries.ResultsGroupIsSafe(root) || !ComputeDetection(entries))
+    return {0.0, kModuleFailed};
+  return {0.0, kModuleDone};
 }
 
 void CModuleCAD1::FillForm(CModuleForm& form) const

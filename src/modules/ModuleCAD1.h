@@ -17,7 +17,9 @@ public:
 
   void ReadConfig(CRecordCursor& rest) override;
   void WriteConfig(CTextBuffer& out) const override;
-  // The projection is not built yet: every run fails and changes nothing.
+  // Applies the mounting variant and recomputes the results group; status
+  // -1 with the tree unchanged when an entry is missing, of the wrong kind,
+  // or would be deleted with the results.
   ModuleResult Run(CItemGroup& root) override;
 
   std::array<std::string, kFieldCount> m_paths;

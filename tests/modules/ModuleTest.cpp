@@ -35,7 +35,7 @@ TEST(ModuleConfigure, ConfirmedValuesAreTakenAndAFailedRunShowsTheModuleBox)
   EXPECT_EQ(step.m_strPath, std::string(kMaxModulePathLength, 'p'));
   EXPECT_EQ(step.m_step, -0.5);
 
-  CModuleCAD1 cad1; // its calculation is not built yet: every run fails
+  CModuleCAD1 cad1; // paths that lead nowhere: the run fails
   dialog.answer.paths.assign(CModuleCAD1::kFieldCount, "a\nb");
   EXPECT_EQ(cad1.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
   EXPECT_EQ(cad1.m_paths[17], "a b");
