@@ -12,18 +12,22 @@ cmake --build build -j"$(nproc)"
 
 kmvtool=build/tools/kmvtool/kmvtool
 
-# Headless: shows the structure of the example project.
+# Headless: opens "Pilot B1", prints its sensor values and detection patches,
+# and writes a picture of its 3D view.
 run_headless() {
   if [[ ! -x $kmvtool ]]; then
-    echo "run.sh: $kmvtool was not built; nothing to run yet" >&2
+    echo "run.sh: $kmvtool was not built" >&2
     exit 1
   fi
-  "$kmvtool" tree examples/office.txt
+  "$kmvtool" sensor "*Pilot B1"
+  "$kmvtool" render "*Pilot B1" pilot-b1.png
+  echo "run.sh: wrote the 3D view of Pilot B1 to $(pwd)/pilot-b1.png"
 }
 
-# The GUI (opening "Pilot B1") does not exist yet, so a display changes nothing.
+# The desktop program comes with the window issues; until then a display
+# changes nothing.
 start_gui() {
-  echo "run.sh: display found, but there is no GUI yet; running the headless tool"
+  echo "run.sh: display found, but there is no desktop program yet; running the headless tool"
   run_headless
 }
 

@@ -21,11 +21,28 @@ enum StringId {
   IDS_INSERT = 40006,
   IDS_NAME_CLASH = 40007,
   IDS_SELECT_ENTRY = 40010,
+  IDS_MODEL_MISSING = 40014,
   IDS_CAD1_ERROR = 40015,
   IDS_PARAMETER_ERROR = 40016,
   IDS_CAD2_ERROR = 40017,
   IDS_CAD3_ERROR = 40019,
+  // printf format of the print header: height, tilt and turn.
+  IDS_SENSOR_HEADER = 40021,
 };
 
 // Fixed text in front of the path or library name that could not be loaded.
 inline constexpr const char* kInsertErrorText = "Fehler beim Einf\xFCgen von: ";
+
+// Fixed texts of the document and its window settings.
+inline constexpr const char* kOpenDocumentError = "Fehler beim \xD6"
+                                                  "ffnen des Dokuments.";
+inline constexpr const char* kSettingsLoadError = "Fehler beim Laden der Einstellungen!";
+inline constexpr const char* kSettingsSaveError = "Fehler beim Speichern der Einstellungen!";
+// Follows "Formatfehler in Zeile N von PATH.".
+inline constexpr const char* kIncompleteReadText =
+    "Das Projekt wurde nur bis dorthin gelesen. Speichern Sie es mit \"Speichern unter\" unter einem neuen Namen, "
+    "damit die urspr\xFCngliche Datei erhalten bleibt.";
+inline constexpr const char* kSaveRefusedText =
+    "Das Projekt wurde wegen eines Formatfehlers nicht vollst\xE4ndig gelesen und wird nicht \xFC"
+    "ber die urspr\xFCngliche Datei gespeichert. Bitte \"Speichern unter\" verwenden.";
+inline constexpr const char* kTextTooLargeText = "Das Projekt ist zu gro\xDF zum Speichern.";

@@ -1,37 +1,14 @@
 #include "FileAccess.h"
+#include "KmvtoolProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-struct CCommandResult {
-  int exitStatus = -1;
-  std::string output;
-};
-
-// Runs kmvtool with the arguments (quoted by the test) and collects stdout.
-CCommandResult Kmvtool(const std::string& arguments)
-{
-  CCommandResult result;
-  std::string command = std::string(KMVTOOL_PATH) + " " + arguments + " 2>/dev/null";
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe)
-    return result;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    result.output.append(buffer, got);
-  int status = pclose(pipe);
-  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 class KmvtoolRun : public ::testing::Test {
 protected:

@@ -3,23 +3,21 @@
 #include "FileAccess.h"
 #include "ModuleTable.h"
 #include "NumberFormat.h"
+#include "SafeFileWriter.h"
 #include "SourceFile.h"
 #include "TextEncoding.h"
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
-bool WriteFile(const std::string& path, std::string_view text)
+// The old file stays as it was unless the whole text was written.
+bool WriteFile(const std::string& path, std::string_view text, std::string& error)
 {
   std::string bytes(text);
   if (IsScrambledPath(path))
     Scramble(bytes.data(), bytes.size());
-  std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-  if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-    return false;
-  return std::fclose(file.release()) == 0;
+  return WriteFileSafely(path, bytes, error);
 }
 
 } // namespace
@@ -54,8 +52,9 @@ int RunModulesCommand(const CRunRequest& request)
     ModuleResult result = loaded.m_project.RunModule(CModuleTable::RunIndexOf(name));
     std::printf("%s %d %s\n", name.c_str(), result.status, FormatDouble(result.value).c_str());
   }
-  if (!request.strSavePath.empty() && !WriteFile(request.strSavePath, loaded.m_text.View())) {
-    PrintError("Die Datei " + request.strSavePath + " kann nicht geschrieben werden.");
+  std::string error;
+  if (!request.strSavePath.empty() && !WriteFile(request.strSavePath, loaded.m_text.View(), error)) {
+    PrintError(error);
     return kExitUnreadable;
   }
   return kExitOk;

@@ -1,4 +1,7 @@
+#include "DocumentCommands.h"
+#include "RenderCommand.h"
 #include "RunCommand.h"
+#include "SensorCommand.h"
 #include "SourceFile.h"
 #include "TreeCommands.h"
 
@@ -18,9 +21,25 @@ constexpr const char* kUsage =
     "                     in order, print NAME STATUS VALUE per run, save the project text to OUT\n"
     "  decode FILE        write the unscrambled bytes of FILE\n"
     "  encode FILE        write the scrambled bytes of FILE\n"
+    "  save SOURCE OUT    open SOURCE as the program opens a document and save it to OUT\n"
+    "                     (scrambled when OUT ends in .kmv)\n"
+    "  sensor SOURCE [STEP...] [--csv FILE]\n"
+    "                     open SOURCE as a document, apply the steps, print the status texts\n"
+    "                     (MH, KW, DW), one line NAME VERTICES AREA per patch of the results\n"
+    "                     group and TOTAL AREA (m2); --csv writes the patches with their\n"
+    "                     target surface, area and centroid\n"
+    "                     STEP: mh+ raises the mounting height (MH2), mh- lowers it (MH3),\n"
+    "                           kw+ raises the tilt angle (KW2, tilt down), kw- lowers it (KW3),\n"
+    "                           dw+ raises the turn angle (DW2, turn right), dw- lowers it (DW3)\n"
+    "  models             list the built-in sensor models\n"
+    "  render SOURCE OUT.png [--size WxH] [--wire]\n"
+    "                     open SOURCE as a document and write a picture of its 3D view\n"
+    "                     (800x600 unless --size; --wire draws the moving-tool wireframe)\n"
     "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
     "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
-    "Exit status: 0 done, 1 a file could not be read, 2 wrong usage.\n";
+    "save and sensor also take a built-in model as SOURCE: \"*Pilot B1\"; they open a\n"
+    "document as the program does, which runs MH1, DW1, KW1 and CAD1.\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n";
 
 int Usage()
 {
@@ -51,5 +70,21 @@ int main(int argc, char** argv)
   }
   if (args.size() == 2 && (args[0] == "decode" || args[0] == "encode"))
     return RunScrambleCommand(args[1]);
+  if (args.size() == 3 && args[0] == "save")
+    return RunSaveCommand(args[1], args[2]);
+  if (!args.empty() && args[0] == "sensor") {
+    CSensorRequest request;
+    if (!ParseSensorRequest({args.begin() + 1, args.end()}, request))
+      return Usage();
+    return RunSensorCommand(request);
+  }
+  if (!args.empty() && args[0] == "render") {
+    CRenderRequest request;
+    if (!ParseRenderRequest({args.begin() + 1, args.end()}, request))
+      return Usage();
+    return RunRenderCommand(request);
+  }
+  if (args.size() == 1 && args[0] == "models")
+    return RunModelsCommand();
   return Usage();
 }

@@ -1,0 +1,205 @@
+#include "KMVDocument.h"
+
+#include "BuiltinModels.h"
+#include "DocumentViews.h"
+#include "FileAccess.h"
+#include "Messages.h"
+#include "ModelResources.h"
+#include "ModuleCommands.h"
+#include "ProjectTree.h"
+#include "SafeFileWriter.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string AbsolutePath(const std::string& path)
+{
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+std::string DescribeFormatError(int line, const std::string& source)
+{
+  return "Formatfehler in Zeile " + std::to_string(line) + " von " + source + ".\n" + kIncompleteReadText;
+}
+
+} // namespace
+
+CKMVDocument::CKMVDocument()
+{
+  m_bSaveSettings = 1;
+  m_project.SetEditLevel(0);
+}
+
+void CKMVDocument::SetMessageSink(CMessageSink* messages)
+{
+  CExtDocument::SetMessageSink(messages);
+  m_project.SetMessageSink(messages);
+}
+
+bool CKMVDocument::OnNewDocument()
+{
+  if (!CExtDocument::OnNewDocument())
+    return false;
+  m_nFormatErrorLine = 0;
+  m_sensorValues = {};
+  std::string title = GetTitle();
+  if (!IsBuiltinModelName(title)) {
+    m_project.Init(m_text, "Project");
+    return true;
+  }
+  m_text.Clear();
+  if (int code = FindBuiltinModelCode(title); code != 0)
+    LoadModelResource(code, m_text);
+  SetTitle(title.substr(1));
+  LoadStatus loaded;
+  if (!m_text.IsEmpty())
+    loaded = m_project.Load(m_text);
+  if (m_text.IsEmpty() || m_project.GetRoot().Children().empty()) {
+    ShowMessage(LoadString(IDS_MODEL_MISSING));
+    return false;
+  }
+  m_nFormatErrorLine = loaded.nErrorLine;
+  if (!loaded.IsOk())
+    ShowMessage(DescribeFormatError(loaded.nErrorLine, title));
+  RefreshSensorValues();
+  return true;
+}
+
+bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
+{
+  std::string fullPath = AbsolutePath(path);
+  // Includes with relative paths are looked for beside the project.
+  std::error_code ignored;
+  std::filesystem::current_path(std::filesystem::path(fullPath).parent_path(), ignored);
+  ReadStatus status = ReadWholeFile(fullPath, m_text);
+  if (status != ReadStatus::Ok) {
+    ShowMessage(DescribeReadStatus(status, path));
+    return false;
+  }
+  if (form == FileForm::Scrambled)
+    Scramble(m_text.Reserve(m_text.GetLength()), static_cast<size_t>(m_text.GetLength()));
+  LoadStatus loaded = m_project.Load(m_text);
+  // Checked before anything is refreshed: the module runs would rewrite the
+  // text, and an unreadable file would open as an empty project.
+  if (m_project.GetRoot().Children().empty()) {
+    ShowMessage(loaded.IsOk() ? std::string(kOpenDocumentError)
+                              : std::string(kOpenDocumentError) + "\nFormatfehler in Zeile " +
+                                    std::to_string(loaded.nErrorLine) + " von " + path + ".");
+    return false;
+  }
+  m_nFormatErrorLine = loaded.nErrorLine;
+  if (!loaded.IsOk())
+    ShowMessage(DescribeFormatError(loaded.nErrorLine, path));
+  RefreshSensorValues();
+  m_fileForm = form;
+  SetPathName(fullPath);
+  SetModifiedFlag(false);
+  return true;
+}
+
+SaveStatus CKMVDocument::Save()
+{
+  if (m_nFormatErrorLine != 0) {
+    ShowMessage(kSaveRefusedText);
+    return SaveStatus::NeedsName;
+  }
+  if (GetPathName().empty())
+    return SaveStatus::NeedsName;
+  if (!WriteProjectFile(GetPathName(), m_fileForm))
+    return SaveStatus::Failed;
+  SetModifiedFlag(false);
+  return SaveStatus::Saved;
+}
+
+bool CKMVDocument::SaveAs(const std::string& path, FileForm form)
+{
+  std::string fullPath = AbsolutePath(path);
+  if (!WriteProjectFile(fullPath, form))
+    return false;
+  SetPathName(fullPath);
+  m_fileForm = form;
+  m_nFormatErrorLine = 0;
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool CKMVDocument::WriteProjectFile(const std::string& path, FileForm form)
+{
+  if (m_pTreeView) {
+    m_project.SaveText(*m_pTreeView);
+  } else {
+    // Without a tree view the groups keep their stored states.
+    m_project.WriteTree(m_text);
+    m_project.WriteModules(m_text);
+  }
+  if (m_text.HasOverflowed()) {
+    ShowMessage(kTextTooLargeText);
+    return false;
+  }
+  std::string bytes(m_text.View());
+  if (form == FileForm::Scrambled)
+    Scramble(bytes.data(), bytes.size());
+  std::string error;
+  if (!WriteFileSafely(path, bytes, error)) {
+    ShowMessage(error);
+    return false;
+  }
+  return true;
+}
+
+void CKMVDocument::RefreshSensorValues()
+{
+  auto read = [this](int index) {
+    ModuleResult result = m_project.RunModule(index);
+    return result.status < 0 ? 0.0 : result.value;
+  };
+  m_sensorValues.height = read(3);
+  m_sensorValues.turn = read(4);
+  m_sensorValues.tilt = read(5);
+  m_project.RunModule(2);
+}
+
+ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
+{
+  ModuleResult result = m_project.RunModule(index, configure);
+  if (result.status < 0)
+    return result;
+  SetModifiedFlag();
+  RefreshSensorValues();
+  UpdateAllViews(kHintTreeUnchanged);
+  return result;
+}
+
+bool CKMVDocument::EditProperties()
+{
+  if (!m_pTreeView) {
+    ShowMessage(LoadString(IDS_SELECT_ENTRY));
+    return false;
+  }
+  if (!m_project.EditSelected(*m_pTreeView))
+    return false;
+  SetModifiedFlag();
+  RefreshSensorValues();
+  UpdateAllViews(0);
+  return true;
+}
+
+bool CKMVDocument::OnCommand(int commandId)
+{
+  if (commandId == ID_EDIT_PROPERTIES) {
+    EditProperties();
+    return true;
+  }
+  if (commandId == ID_SAVE_SETTINGS) {
+    m_bSaveSettings = m_bSaveSettings ? 0 : 1;
+    return true;
+  }
+  if (std::optional<ModuleCommand> command = MapCommand(commandId)) {
+    RunModuleCommand(command->index, command->configure);
+    return true;
+  }
+  return false;
+}

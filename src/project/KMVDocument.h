@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ExtDocument.h"
+#include "ModuleResult.h"
+#include "Project.h"
+#include "SensorValues.h"
+#include "TextBuffer.h"
+
+#include <string>
+
+class CEntryEditor;
+class CModuleDialog;
+class CProjectTree;
+
+// How a project file holds its text: scrambled (".kmv", every byte XOR the
+// key) or plain.
+enum class FileForm { Scrambled, Plain };
+
+enum class SaveStatus {
+  Saved,
+  // The document has no file of its own, or was read incompletely: the
+  // user must pick a name ("Speichern unter").
+  NeedsName,
+  // Writing failed; the old file is untouched and the document stays modified.
+  Failed,
+};
+
+// The project document: the project and its text, scrambled project files,
+// the built-in sensor models, the sensor values of the status bar and the
+// document's commands.
+class CKMVDocument : public CExtDocument {
+public:
+  CKMVDocument();
+
+  void SetMessageSink(CMessageSink* messages) override;
+  void SetModuleDialog(CModuleDialog* dialog) { m_project.SetModuleDialog(dialog); }
+  void SetEntryEditor(CEntryEditor* editor) { m_project.SetEntryEditor(editor); }
+  // The tree view whose expanded states are saved and whose selection the
+  // properties command edits; null when there is none.
+  void SetTreeView(CProjectTree* tree) { m_pTreeView = tree; }
+
+  // A title starting with "*" opens that built-in model (message 40014 when
+  // there is none); any other title starts an empty project.
+  bool OnNewDocument() override;
+  // Reads a project file. A file without a readable entry fails before
+  // anything is refreshed; a format error keeps what was read before it and
+  // bars saving over the original.
+  bool OnOpenDocument(const std::string& path, FileForm form = FileForm::Scrambled);
+  // "Speichern": writes the document's own file in the form it was read in.
+  SaveStatus Save();
+  // "Speichern unter": on success the document belongs to the new file.
+  bool SaveAs(const std::string& path, FileForm form = FileForm::Scrambled);
+
+  // Reads height, turn and tilt (failed reads give 0.0), then reruns CAD1.
+  void RefreshSensorValues();
+  // Runs a module; unless it failed, marks the document modified, refreshes
+  // the sensor values and updates the views with hint 1.
+  ModuleResult RunModuleCommand(int index, bool configure);
+  // Properties of the marked entry (message 40010 when none is marked).
+  bool EditProperties();
+  // The document's commands; FALSE for a command it does not handle.
+  bool OnCommand(int commandId);
+
+  const SensorValues& GetSensorValues() const { return m_sensorValues; }
+  CProject& GetProject() { return m_project; }
+  const CTextBuffer& GetText() const { return m_text; }
+  // Line of the format error the document was read with, 0 if none.
+  int GetFormatErrorLine() const { return m_nFormatErrorLine; }
+
+private:
+  bool WriteProjectFile(const std::string& path, FileForm form);
+
+  CTextBuffer m_text;
+  CProject m_project;
+  CProjectTree* m_pTreeView = nullptr;
+  SensorValues m_sensorValues;
+  FileForm m_fileForm = FileForm::Scrambled;
+  int m_nFormatErrorLine = 0;
+};

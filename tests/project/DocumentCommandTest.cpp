@@ -1,0 +1,145 @@
+#include "DocumentTestSupport.h"
+#include "ItemDouble.h"
+#include "KMVDocument.h"
+#include "ModuleCommands.h"
+#include "ModuleFakes.h"
+#include "ProjectFakes.h"
+#include "SensorValues.h"
+
+#include <tuple>
+
+namespace {
+
+TEST(ModuleCommandTable, StepsRunWithoutDialogConfiguringCommandsWithIt)
+{
+  const std::tuple<int, int, bool> commands[] = {
+      {ID_HEIGHT_UP, 6, false},  {ID_HEIGHT_DOWN, 7, false}, {ID_TILT_DOWN, 10, false}, {ID_TILT_UP, 11, false},
+      {ID_TURN_RIGHT, 8, false}, {ID_TURN_LEFT, 9, false},   {32875, 2, true},          {32876, 3, true},
+      {32882, 4, true},          {32879, 5, true},           {32877, 6, true},          {32878, 7, true},
+      {32880, 8, true},          {32884, 9, true},           {32883, 10, true},         {32885, 11, true},
+      {32783, 0, true},          {32801, 1, true},
+  };
+  for (const auto& [id, index, configure] : commands) {
+    std::optional<ModuleCommand> command = MapCommand(id);
+    ASSERT_TRUE(command.has_value()) << id;
+    EXPECT_EQ(command->index, index) << id;
+    EXPECT_EQ(command->configure, configure) << id;
+  }
+  for (int id : {0, 32786, 32835, 32868, 32881, 32886})
+    EXPECT_FALSE(MapCommand(id).has_value()) << id;
+}
+
+TEST(SensorStatus, TextsInPaneOrderWithTheDegreeSign)
+{
+  SensorValues values{2.5, -5.0, 12.5};
+  std::array<std::string, 3> texts = FormatSensorStatus(values);
+  EXPECT_EQ(texts[0], " MH:  2.50 m");
+  EXPECT_EQ(texts[1], " KW:  12.5 \xB0");
+  EXPECT_EQ(texts[2], " DW:  -5.0 \xB0");
+  EXPECT_EQ(FormatSensorHeader(values), "Montageh\xF6he: 2.50 m, Kippwinkel: 12.5\xB0, Drehwinkel: -5.0\xB0");
+}
+
+// kSensorProject: MH1, MH2 (+0.1) and MH3 (-0.1) on a height of 2.0 within
+// [2, 4]; DW1, KW1 and the other step modules name no entry, so they fail.
+class DocumentCommand : public TempFolderTest {
+protected:
+  void SetUp() override
+  {
+    TempFolderTest::SetUp();
+    WriteBytes("p.txt", kSensorProject);
+    m_document.SetMessageSink(&m_messages);
+    m_document.SetViews(&m_views);
+    m_document.SetModuleDialog(&m_dialog);
+    m_document.SetEntryEditor(&m_editor);
+    ASSERT_TRUE(m_document.OnOpenDocument(Path("p.txt"), FileForm::Plain));
+  }
+  double Height() const { return m_document.GetSensorValues().height; }
+
+  CMessageRecorder m_messages;
+  CViewsRecorder m_views;
+  CFakeModuleDialog m_dialog;
+  CFakeEntryEditor m_editor;
+  CFakeTree m_tree;
+  CKMVDocument m_document;
+};
+
+TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedReadsGiveZero)
+{
+  EXPECT_EQ(Height(), 2.0);
+  EXPECT_EQ(m_document.GetSensorValues().turn, 0.0);
+  EXPECT_EQ(m_document.GetSensorValues().tilt, 0.0);
+  EXPECT_FALSE(m_document.IsModified());
+  EXPECT_TRUE(m_views.hints.empty());
+}
+
+TEST_F(DocumentCommand, SuccessfulStepMarksModifiedRereadsAndUpdatesWithHintOne)
+{
+  EXPECT_TRUE(m_document.OnCommand(ID_HEIGHT_UP));
+  EXPECT_DOUBLE_EQ(Height(), 2.1);
+  EXPECT_TRUE(m_document.IsModified());
+  EXPECT_EQ(m_views.hints, std::vector<int>{kHintTreeUnchanged});
+  EXPECT_NE(m_document.GetText().View().find("doublelink Hoehe Projekt _ 1 1 2.100000000000000e+000 "),
+            std::string::npos);
+}
+
+TEST_F(DocumentCommand, FailedRunChangesNothing)
+{
+  for (int id : {32867, 32870, 32783, 32801})
+    EXPECT_TRUE(m_document.OnCommand(id)) << id;
+  EXPECT_EQ(m_document.RunModuleCommand(12, false).status, kModuleFailed);
+  EXPECT_FALSE(m_document.IsModified());
+  EXPECT_TRUE(m_views.hints.empty());
+  EXPECT_FALSE(m_document.OnCommand(12345));
+}
+
+TEST_F(DocumentCommand, CancelledDialogChangesNothingConfirmedOneMovesTheSensor)
+{
+  m_dialog.confirm = false;
+  EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
+  EXPECT_FALSE(m_document.IsModified());
+  EXPECT_TRUE(m_messages.texts.empty());
+  m_dialog.confirm = true;
+  m_dialog.answer.paths = {"Projekt.Hoehe"};
+  m_dialog.answer.bHasStep = true;
+  m_dialog.answer.step = 0.5;
+  EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
+  EXPECT_EQ(Height(), 2.5);
+  EXPECT_TRUE(m_document.IsModified());
+  EXPECT_EQ(m_views.hints, std::vector<int>{kHintTreeUnchanged});
+}
+
+TEST_F(DocumentCommand, PropertiesChangeRereadsAndUpdatesWithHintZero)
+{
+  EXPECT_FALSE(m_document.EditProperties());
+  EXPECT_EQ(m_messages.texts.size(), 1u); // nothing marked without a tree view
+  m_document.GetProject().RebuildTree(m_tree);
+  m_document.SetTreeView(&m_tree);
+  m_tree.selected = m_tree.Find("Hoehe");
+  m_editor.apply = [](CItemBase& entry) {
+    auto& link = static_cast<CItemDoubleLink&>(entry);
+    link.m_value = 3.0;
+    *link.GetTarget() = 3.0;
+  };
+  m_editor.confirm = false;
+  EXPECT_TRUE(m_document.OnCommand(ID_EDIT_PROPERTIES));
+  EXPECT_FALSE(m_document.IsModified());
+  m_editor.confirm = true;
+  EXPECT_TRUE(m_document.OnCommand(ID_EDIT_PROPERTIES));
+  EXPECT_EQ(Height(), 3.0);
+  EXPECT_TRUE(m_document.IsModified());
+  EXPECT_EQ(m_views.hints, std::vector<int>{0});
+}
+
+TEST_F(DocumentCommand, SaveSettingsCommandToggles)
+{
+  EXPECT_EQ(m_document.m_bSaveSettings, 1);
+  EXPECT_TRUE(m_document.OnCommand(ID_SAVE_SETTINGS));
+  EXPECT_EQ(m_document.m_bSaveSettings, 0);
+  EXPECT_FALSE(m_document.BeginStoreSettings());
+  EXPECT_TRUE(m_document.OnCommand(ID_SAVE_SETTINGS));
+  EXPECT_TRUE(m_document.BeginStoreSettings());
+  EXPECT_TRUE(m_document.EndStoreSettings());
+  EXPECT_TRUE(std::filesystem::exists(Path("p.sty")));
+}
+
+} // namespace

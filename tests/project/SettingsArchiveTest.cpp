@@ -1,0 +1,52 @@
+#include "SettingsArchive.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SettingsArchive, LittleEndianValuesWithoutFramingReadBack)
+{
+  CSettingsArchive out;
+  out.WriteInt32(-2);
+  out.WriteUInt16(0x1234);
+  out.WriteByte(0xAB);
+  out.WriteFloat(1.0f);
+  out.WriteDouble(-2.0);
+  ASSERT_EQ(out.GetBytes(), std::string("\xFE\xFF\xFF\xFF\x34\x12\xAB\x00\x00\x80\x3F"
+                                        "\x00\x00\x00\x00\x00\x00\x00\xC0",
+                                        19));
+  CSettingsArchive in(out.GetBytes());
+  std::int32_t i = 0;
+  std::uint16_t u = 0;
+  std::uint8_t b = 0;
+  float f = 0;
+  double d = 0;
+  EXPECT_TRUE(in.Exchange(i) && in.Exchange(u) && in.Exchange(b) && in.Exchange(f) && in.Exchange(d));
+  EXPECT_TRUE(i == -2 && u == 0x1234 && b == 0xAB && f == 1.0f && d == -2.0);
+}
+
+TEST(SettingsArchive, ReadPastTheEndFailsForGoodAndLeavesTheValue)
+{
+  CSettingsArchive in(std::string("\x01\x00\x00", 3));
+  std::int32_t value = 42;
+  EXPECT_FALSE(in.ReadInt32(value));
+  EXPECT_EQ(value, 42);
+  // The bytes that are there are not read after the failure either.
+  std::uint16_t unit = 9;
+  EXPECT_FALSE(in.ReadUInt16(unit));
+  EXPECT_EQ(unit, 9);
+  EXPECT_TRUE(in.HasFailed());
+}
+
+TEST(SettingsArchive, ExchangeAgainstTheDirectionFails)
+{
+  CSettingsArchive in(std::string(8, '\0'));
+  EXPECT_FALSE(in.WriteInt32(1));
+  CSettingsArchive out;
+  std::uint8_t b = 0;
+  EXPECT_FALSE(out.ReadByte(b));
+  EXPECT_FALSE(out.WriteByte(1));
+  EXPECT_TRUE(out.GetBytes().empty());
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+#include "DocumentTestSupport.h"
+#include "ExtDocument.h"
+#include "FileAccess.h"
+#include "ModuleFakes.h"
+
+namespace {
+
+std::string Head(std::int32_t mode, std::int32_t count)
+{
+  CSettingsArchive archive;
+  archive.WriteInt32(mode);
+  archive.WriteInt32(count);
+  return archive.GetBytes();
+}
+
+std::string Redirect(const std::string& name)
+{
+  CSettingsArchive archive;
+  archive.WriteInt32(kSettingsRedirectMode);
+  for (char c : name)
+    archive.WriteUInt16(static_cast<unsigned char>(c));
+  archive.WriteUInt16(0);
+  return archive.GetBytes();
+}
+
+// A frame record after the head: one int32.
+std::string Record(std::int32_t value)
+{
+  CSettingsArchive archive;
+  archive.WriteInt32(value);
+  return archive.GetBytes();
+}
+
+class WindowSettings : public TempFolderTest {
+protected:
+  void SetUp() override
+  {
+    TempFolderTest::SetUp();
+    m_document.SetMessageSink(&m_messages);
+    m_document.SetViews(&m_views);
+  }
+  std::int32_t NextRecord()
+  {
+    std::int32_t value = -1;
+    EXPECT_NE(m_document.GetSettingsArchive(), nullptr);
+    if (CSettingsArchive* archive = m_document.GetSettingsArchive()) {
+      EXPECT_TRUE(archive->ReadInt32(value));
+    }
+    return value;
+  }
+
+  CExtDocument m_document;
+  CMessageRecorder m_messages;
+  CViewsRecorder m_views;
+};
+
+TEST(SettingsPath, FolderAndBaseNameWithTheExtension)
+{
+  EXPECT_EQ(CExtDocument::SettingsPathFor("/a/b/Haus.kmv", "sty"), "/a/b/Haus.sty");
+  EXPECT_EQ(CExtDocument::SettingsPathFor("/a.b/Haus", "sty"), "/a.b/Haus.sty");
+  EXPECT_EQ(CExtDocument::SettingsPathFor("Haus.alt.kmv", "sty"), "Haus.alt.sty");
+}
+
+TEST_F(WindowSettings, EachModeGivesItsWindowsOrTheDefaultFrameSilently)
+{
+  WriteBytes("p.sty", Head(2, 2) + Record(77));
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 2);
+  EXPECT_EQ(NextRecord(), 77);
+  WriteBytes("p.sty", Head(1, 1));
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 1);
+  for (std::int32_t mode : {0, -5, 7, 2}) {
+    WriteBytes("p.sty", Head(mode, 0));
+    EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0) << mode;
+    EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
+    // A file keeps its version when it is written again.
+    EXPECT_EQ(m_document.m_nSettingsVersion, mode);
+  }
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("missing.kmv")), 0);
+  EXPECT_EQ(m_document.ReadWindowSettings(""), 0);
+  EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(WindowSettings, DamagedFilesReadWithoutHarm)
+{
+  const std::string damaged[] = {
+      std::string("\x02\x00", 2),       // truncated mode
+      Head(2, 0).substr(0, 6),          // truncated count
+      Head(2, kMaxSettingsWindows + 1), // more windows than any program opens
+      Head(2, -1),                      // negative count
+      Redirect("b.sty").substr(0, 8),   // name without its zero unit
+      Redirect(std::string(kMaxRedirectLength + 1, 'x')),
+  };
+  for (const std::string& bytes : damaged) {
+    m_document.m_strSettingsRedirect = "stale";
+    WriteBytes("p.sty", bytes);
+    EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0);
+    EXPECT_EQ(m_document.m_nWindowCount, 0);
+    EXPECT_EQ(m_document.m_strSettingsRedirect, "");
+    EXPECT_EQ(m_document.m_bSettingsRedirect, 0);
+    EXPECT_EQ(m_document.m_nSettingsVersion, kDefaultSettingsVersion);
+  }
+  EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(WindowSettings, RedirectionLeadsToTheWindowsOfTheSecondFile)
+{
+  WriteBytes("p.sty", Redirect(Path("b.sty")));
+  WriteBytes("b.sty", Head(2, 2) + Record(5));
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 2);
+  EXPECT_EQ(NextRecord(), 5);
+  EXPECT_EQ(m_document.m_bSettingsRedirect, 1);
+  // The zero unit that ends the name is not part of it.
+  EXPECT_EQ(m_document.m_strSettingsRedirect, Path("b.sty"));
+  EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(WindowSettings, ChainStopsAfterTheFifthFile)
+{
+  for (int i = 1; i <= 5; ++i)
+    WriteBytes("f" + std::to_string(i) + ".sty", Redirect(Path("f" + std::to_string(i + 1) + ".sty")));
+  WriteBytes("f6.sty", Head(2, 1));
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("f1.kmv")), 0);
+  EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
+  EXPECT_TRUE(m_messages.texts.empty());
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("f2.kmv")), 1);
+}
+
+TEST_F(WindowSettings, RedirectionThatCannotBeFollowedShowsMessage)
+{
+  WriteBytes("p.sty", Redirect(Path("missing.sty")));
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0);
+  EXPECT_EQ(m_messages.texts, std::vector<std::string>{kSettingsLoadError});
+}
+
+TEST_F(WindowSettings, SettingsFileOverTheCapIsRefusedWithMessage)
+{
+  WriteBytes("p.sty", Head(2, 1));
+  std::filesystem::resize_file(Path("p.sty"), static_cast<std::uintmax_t>(kMaxFileSize) + 1);
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0);
+  ASSERT_EQ(m_messages.texts.size(), 1u);
+  EXPECT_NE(m_messages.texts[0].find("zu gro"), std::string::npos);
+}
+
+TEST_F(WindowSettings, BuiltInModelTitleNeverReadsASettingsFile)
+{
+  std::filesystem::current_path(m_dir);
+  WriteBytes("*Pilot B1.sty", Head(2, 3));
+  EXPECT_EQ(m_document.ReadWindowSettings("*Pilot B1"), 0);
+  EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
+}
+
+TEST_F(WindowSettings, ClosingWritesTheHeadThenTheRecordsOfTheFrames)
+{
+  m_document.SetPathName(Path("p.kmv"));
+  m_document.m_bSaveSettings = 1;
+  m_views.frames = 3;
+  ASSERT_TRUE(m_document.BeginStoreSettings());
+  m_document.GetSettingsArchive()->WriteInt32(9);
+  EXPECT_TRUE(m_document.EndStoreSettings());
+  EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
+  EXPECT_EQ(ReadBytes("p.sty"), Head(2, 3) + Record(9));
+  // Read back: the frames find their records.
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 3);
+  EXPECT_EQ(NextRecord(), 9);
+}
+
+TEST_F(WindowSettings, DocumentReadThroughARedirectionWritesItAgain)
+{
+  std::string name = Path("b.sty") + "\xE4";
+  WriteBytes("p.sty", Redirect(name));
+  m_document.ReadWindowSettings(Path("p.kmv"));
+  m_document.SetPathName(Path("p.kmv"));
+  m_document.m_bSaveSettings = 1;
+  ASSERT_TRUE(m_document.BeginStoreSettings());
+  EXPECT_TRUE(m_document.EndStoreSettings());
+  // Every character sign-extended to 16 bits.
+  std::string expected = Redirect(name);
+  expected[expected.size() - 3] = '\xFF';
+  EXPECT_EQ(ReadBytes("p.sty"), expected);
+}
+
+TEST_F(WindowSettings, FailedWriteShowsMessageAndKeepsTheOldFile)
+{
+  WriteBytes("p.sty", Head(1, 1));
+  m_document.SetPathName(Path("p.kmv"));
+  m_document.m_bSaveSettings = 1;
+  ASSERT_TRUE(m_document.BeginStoreSettings());
+  int status = ExitStatusOfChild([&] {
+    if (!LimitFileSize(4))
+      return 10;
+    if (m_document.EndStoreSettings() || m_messages.texts.size() != 1)
+      return 11;
+    return m_messages.texts[0].rfind(std::string(kSettingsSaveError) + "\nFehler beim Speichern von ", 0) == 0 ? 0 : 12;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadBytes("p.sty"), Head(1, 1));
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.sty"});
+}
+
+} // namespace

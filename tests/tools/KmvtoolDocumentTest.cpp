@@ -1,0 +1,195 @@
+#include "FileAccess.h"
+#include "KmvtoolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string Polygon(const std::string& name, const std::string& parent, const std::string& vertices, int count)
+{
+  return "polygon " + name + " " + parent + " _ 1 1 0 0 0 0 0 0 0.86 0.84 0.78 0 0 0 1 1 0 " + std::to_string(count) +
+         " " + vertices + " \n";
+}
+
+// Two variant groups, the first hidden; the results group already holds its
+// patches, and CAD1 lacks its variant choice, so its runs change nothing.
+// Height, turn and tilt are numbers linked into a system.
+const std::string kPatchProject =
+    "begin-sim-data P  _ 1 1 0 \n"
+    "begin-system S P _ 1 1 0 0 0 2.5 0 0 0 \nend-system\n"
+    "doublelink H P _ 1 1 2.5 2 4 P.S.@3 \n"
+    "doublelink D P _ 1 1 0 -45 45 P.S.@6 \n"
+    "doublelink K P _ 1 1 0 -5 20 P.S.@5 \n"
+    "begin-group Decke P _ 1 0 0 \n" +
+    Polygon("Boden2", "Decke", "0 0 0 4 0 0 4 2 0 0 2 0", 4) +
+    "end-group\n"
+    "begin-group Wand P _ 1 1 0 \n" +
+    Polygon("Boden", "Wand", "0 0 0 4 0 0 4 2 0 0 2 0", 4) + Polygon("Seite", "Wand", "0 0 0 0 2 0 0 2 3 0 0 3", 4) +
+    "end-group\n"
+    "begin-group Ergebnis P _ 1 1 0 \n" +
+    Polygon("Poly1", "Ergebnis", "1 0.5 0 2 0.5 0 2 1.5 0 1 1.5 0", 4) +
+    Polygon("Poly2", "Ergebnis", "0 0.5 0.5 0 1.5 0.5 0 1 1.5", 3) + "double Zahl Ergebnis _ 1 1 1 0 2 \n" +
+    Polygon("Frei,\"3\"", "Ergebnis", "1 0.5 1 1.5 0.5 1 1.5 1 1 1 1 1", 4) +
+    "end-group\n"
+    "end-sim-data\n"
+    "begin-sim-module\n"
+    "CAD1 P.Decke P.Wand P.Wand _ _ _ _ _ _ _ _ _ _ P.Ergebnis _ _ _ _ \n"
+    "MH1 P.H \nDW1 P.D \nKW1 P.K \n"
+    "MH2 P.H 0.1 \nDW2 P.D 5 \nKW2 P.K 2.5 \n"
+    "MH3 P.H -0.1 \nDW3 P.D -5 \nKW3 P.K -2.5 \n"
+    "end-sim-module\n";
+
+const std::string kPatchLines = "Poly1 4 1.000000\n"
+                                "Poly2 3 0.500000\n"
+                                "Frei,\"3\" 4 0.250000\n"
+                                "TOTAL 1.750000\n";
+
+std::string Status(const char* height, const char* tilt, const char* turn)
+{
+  return std::string(" MH:  ") + height + " m\n KW:  " + tilt + " \xC2\xB0\n DW:  " + turn + " \xC2\xB0\n";
+}
+
+class KmvtoolDocument : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    m_dir = std::filesystem::temp_directory_path() / ("kmvtool_doc_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(m_dir);
+    std::filesystem::create_directories(m_dir);
+    Write("p.txt", kPatchProject);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_dir); }
+  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+  void Write(const std::string& name, const std::string& bytes) const
+  {
+    std::ofstream(Path(name), std::ios::binary) << bytes;
+  }
+  std::string Read(const std::string& name) const
+  {
+    std::ifstream file(Path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+
+  std::filesystem::path m_dir;
+};
+
+TEST_F(KmvtoolDocument, ModelsListsTheModelsAndHelpNamesTheStepDirections)
+{
+  EXPECT_EQ(Kmvtool("models").output, "Pilot A1\nPilot B1\nPilot B2\nPilot C1\n");
+  std::string help = Kmvtool("--help").output;
+  for (const char* part : {"kw+ raises the tilt angle (KW2", "kw- lowers it (KW3)", "dw+ raises the turn angle (DW2"})
+    EXPECT_NE(help.find(part), std::string::npos) << part;
+}
+
+TEST_F(KmvtoolDocument, SensorPrintsStatusPatchesAndTotal)
+{
+  CCommandResult result = Kmvtool("sensor " + Path("p.txt"));
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.output, Status("2.50", "0.0", "0.0") + kPatchLines);
+}
+
+TEST_F(KmvtoolDocument, StepSignsNameTheDirectionOfThePrintedValue)
+{
+  EXPECT_EQ(Kmvtool("sensor " + Path("p.txt") + " mh+ mh+ mh- kw+ kw+ dw-").output,
+            Status("2.60", "5.0", "-5.0") + kPatchLines);
+  EXPECT_EQ(Kmvtool("sensor " + Path("p.txt") + " kw- dw+ dw+ mh-").output,
+            Status("2.40", "-2.5", "10.0") + kPatchLines);
+  // The enable check of the toolbar is not made: the module clamps.
+  std::string steps;
+  for (int i = 0; i < 30; ++i)
+    steps += " mh+";
+  EXPECT_EQ(Kmvtool("sensor " + Path("p.txt") + steps).output, Status("4.00", "0.0", "0.0") + kPatchLines);
+}
+
+TEST_F(KmvtoolDocument, CsvHoldsTargetAreaAndCentroidOfEachPatch)
+{
+  ASSERT_EQ(Kmvtool("sensor " + Path("p.txt") + " --csv " + Path("f.csv")).exitStatus, 0);
+  EXPECT_EQ(Read("f.csv"), "name,target,vertices,area,x,y,z\n"
+                           "Poly1,P.Wand.Boden,4,1.000000,1.500000,1.000000,0.000000\n"
+                           "Poly2,P.Wand.Seite,3,0.500000,0.000000,1.000000,0.833333\n"
+                           "\"Frei,\"\"3\"\"\",,4,0.250000,1.250000,0.750000,1.000000\n");
+}
+
+TEST_F(KmvtoolDocument, RelativeOutputPathsStayInTheCallersFolder)
+{
+  std::filesystem::create_directories(m_dir / "sub");
+  Write("sub/q.txt", kPatchProject);
+  std::string command = "cd " + Quote(m_dir.string()) + " && " + KMVTOOL_PATH;
+  ASSERT_EQ(std::system((command + " save sub/q.txt out.kmv").c_str()), 0);
+  ASSERT_EQ(std::system((command + " sensor sub/q.txt --csv out.csv >/dev/null").c_str()), 0);
+  EXPECT_TRUE(std::filesystem::exists(m_dir / "out.kmv"));
+  EXPECT_TRUE(std::filesystem::exists(m_dir / "out.csv"));
+  EXPECT_FALSE(std::filesystem::exists(m_dir / "sub" / "out.kmv"));
+}
+
+TEST_F(KmvtoolDocument, SaveWritesScrambledKmvAndPlainOtherwise)
+{
+  ASSERT_EQ(Kmvtool("save " + Path("p.txt") + " " + Path("out.txt")).exitStatus, 0);
+  ASSERT_EQ(Kmvtool("save " + Path("p.txt") + " " + Path("out.kmv")).exitStatus, 0);
+  std::string plain = Read("out.txt");
+  std::string scrambled = Read("out.kmv");
+  ASSERT_EQ(plain.size(), scrambled.size());
+  Scramble(scrambled.data(), scrambled.size());
+  EXPECT_EQ(scrambled, plain);
+  EXPECT_EQ(plain.rfind("begin-sim-data P  _ 1 1 0 \n", 0), 0u);
+  EXPECT_EQ(Kmvtool("sensor " + Path("out.kmv")).output, Status("2.50", "0.0", "0.0") + kPatchLines);
+}
+
+TEST_F(KmvtoolDocument, SavedBuiltInModelReadsBackAsTheModel)
+{
+  ASSERT_EQ(Kmvtool("save " + Quote("*Pilot B1") + " " + Path("b1.kmv")).exitStatus, 0);
+  CCommandResult saved = Kmvtool("sensor " + Path("b1.kmv"));
+  EXPECT_EQ(saved.exitStatus, 0);
+  EXPECT_EQ(saved.output, Kmvtool("sensor " + Quote("*Pilot B1")).output);
+}
+
+TEST_F(KmvtoolDocument, BuiltInModelShowsTheStatusTextsAndATotal)
+{
+  CCommandResult result = Kmvtool("sensor " + Quote("*Pilot B1"));
+  EXPECT_EQ(result.exitStatus, 0);
+  std::regex status(" MH:  -?[0-9]+\\.[0-9]{2} m\n KW:  -?[0-9]+\\.[0-9] \xC2\xB0\n DW:  -?[0-9]+\\.[0-9] \xC2\xB0\n"
+                    "([^ \n]+ [0-9]+ [0-9]+\\.[0-9]{6}\n)*TOTAL [0-9]+\\.[0-9]{6}\n");
+  EXPECT_TRUE(std::regex_match(result.output, status)) << result.output;
+  EXPECT_EQ(Kmvtool("sensor " + Quote("*Pilot X9")).exitStatus, 1);
+}
+
+TEST_F(KmvtoolDocument, FormatErrorBarsSavingOverTheSourceOnly)
+{
+  std::string bad = kPatchProject;
+  bad.insert(bad.find("begin-group Wand"), std::string("\0 x\n", 4));
+  Write("bad.txt", bad);
+  CCommandResult over = Kmvtool("save " + Path("bad.txt") + " " + Path("bad.txt"), true);
+  EXPECT_EQ(over.exitStatus, 1);
+  EXPECT_NE(over.output.find("Formatfehler in Zeile 10"), std::string::npos) << over.output;
+  EXPECT_EQ(Read("bad.txt"), bad);
+  EXPECT_EQ(Kmvtool("save " + Path("bad.txt") + " " + Path("rest.txt")).exitStatus, 1);
+  EXPECT_EQ(Read("rest.txt").find("begin-group Wand"), std::string::npos);
+  EXPECT_NE(Read("rest.txt").find("begin-group Decke"), std::string::npos);
+}
+
+TEST_F(KmvtoolDocument, UnreadableSourceWritesNothing)
+{
+  Write("empty.kmv", "");
+  for (const char* source : {"empty.kmv", "missing.txt"}) {
+    EXPECT_EQ(Kmvtool("save " + Path(source) + " " + Path("out.kmv")).exitStatus, 1) << source;
+    EXPECT_EQ(Kmvtool("sensor " + Path(source)).output, "") << source;
+  }
+  EXPECT_FALSE(std::filesystem::exists(Path("out.kmv")));
+}
+
+TEST_F(KmvtoolDocument, WrongUsageExitsWithTwo)
+{
+  for (const char* arguments : {"sensor", "sensor P up", "sensor P MH+", "sensor P --csv", "sensor P --csv a --csv b",
+                                "save P", "save P a b", "models x"})
+    EXPECT_EQ(Kmvtool(arguments).exitStatus, 2) << arguments;
+  EXPECT_EQ(Kmvtool("sensor " + Path("p.txt") + " --csv " + Path("kein/f.csv")).exitStatus, 1);
+}
+
+} // namespace

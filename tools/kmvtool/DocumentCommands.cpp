@@ -1,0 +1,40 @@
+#include "DocumentCommands.h"
+
+#include "BuiltinModels.h"
+#include "LoadedDocument.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
+}
+
+} // namespace
+
+int RunSaveCommand(const std::string& source, const std::string& out)
+{
+  std::string outPath = MakeAbsolute(out);
+  CLoadedDocument loaded;
+  int status = loaded.Open(source);
+  if (!loaded.IsOpen())
+    return status;
+  CKMVDocument& document = loaded.m_document;
+  bool saved = false;
+  if (!IsBuiltinModelName(source) && IsSameFile(outPath, document.GetPathName()))
+    saved = document.Save() == SaveStatus::Saved;
+  else
+    saved = document.SaveAs(outPath, IsScrambledPath(outPath) ? FileForm::Scrambled : FileForm::Plain);
+  return saved ? status : kExitUnreadable;
+}
+
+int RunModelsCommand()
+{
+  for (const BuiltinModel& model : kBuiltinModels)
+    std::printf("%s\n", model.title + 1);
+  return kExitOk;
+}

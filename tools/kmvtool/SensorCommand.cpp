@@ -1,0 +1,114 @@
+#include "SensorCommand.h"
+
+#include "LoadedDocument.h"
+#include "ModuleCommands.h"
+#include "PatchSurvey.h"
+#include "SafeFileWriter.h"
+#include "TextEncoding.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+// The sign names the direction of the printed value: tilting the sensor
+// down raises the tilt angle, turning it right raises the turn angle.
+constexpr std::array<std::pair<const char*, int>, 6> kSteps{{
+    {"mh+", ID_HEIGHT_UP},
+    {"mh-", ID_HEIGHT_DOWN},
+    {"kw+", ID_TILT_DOWN},
+    {"kw-", ID_TILT_UP},
+    {"dw+", ID_TURN_RIGHT},
+    {"dw-", ID_TURN_LEFT},
+}};
+
+int StepCommand(const std::string& step)
+{
+  for (const auto& [name, command] : kSteps)
+    if (step == name)
+      return command;
+  return 0;
+}
+
+// Values that print as zero print without a sign.
+std::string FormatNumber(double value)
+{
+  char text[512];
+  std::snprintf(text, sizeof text, "%.6f", std::fabs(value) < 5e-7 ? 0.0 : value);
+  return text;
+}
+
+std::string CsvField(const std::string& text)
+{
+  if (text.find_first_of(",\"\r\n") == std::string::npos)
+    return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"')
+      quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string FormatCsv(const std::vector<PatchInfo>& patches)
+{
+  std::string csv = "name,target,vertices,area,x,y,z\n";
+  for (const PatchInfo& patch : patches)
+    csv += CsvField(Cp1252ToUtf8(patch.strName)) + "," + CsvField(Cp1252ToUtf8(patch.strTargetPath)) + "," +
+           std::to_string(patch.nVertices) + "," + FormatNumber(patch.area) + "," + FormatNumber(patch.centroid.x) +
+           "," + FormatNumber(patch.centroid.y) + "," + FormatNumber(patch.centroid.z) + "\n";
+  return csv;
+}
+
+} // namespace
+
+bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request)
+{
+  if (args.empty() || args[0].empty())
+    return false;
+  request.strSource = args[0];
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--csv") {
+      if (i + 1 == args.size() || !request.strCsvPath.empty() || args[i + 1].empty())
+        return false;
+      request.strCsvPath = args[++i];
+    } else if (StepCommand(args[i]) == 0) {
+      PrintError("unbekannter Schritt " + Utf8ToCp1252(args[i]));
+      return false;
+    } else {
+      request.steps.push_back(args[i]);
+    }
+  }
+  return true;
+}
+
+int RunSensorCommand(const CSensorRequest& request)
+{
+  std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
+  CLoadedDocument loaded;
+  int status = loaded.Open(request.strSource);
+  if (!loaded.IsOpen())
+    return status;
+  CKMVDocument& document = loaded.m_document;
+  for (const std::string& step : request.steps)
+    if (std::optional<ModuleCommand> command = MapCommand(StepCommand(step)))
+      document.RunModuleCommand(command->index, command->configure);
+  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
+    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  std::vector<PatchInfo> patches = SurveyPatches(document.GetProject());
+  double total = 0.0;
+  for (const PatchInfo& patch : patches) {
+    std::printf("%s %zu %s\n", Cp1252ToUtf8(patch.strName).c_str(), patch.nVertices, FormatNumber(patch.area).c_str());
+    total += patch.area;
+  }
+  std::printf("TOTAL %s\n", FormatNumber(total).c_str());
+  std::string error;
+  if (!csvPath.empty() && !WriteFileSafely(csvPath, FormatCsv(patches), error)) {
+    PrintError(error);
+    return kExitUnreadable;
+  }
+  return status;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// "kmvtool sensor SOURCE [STEP...] [--csv FILE]".
+struct CSensorRequest {
+  std::string strSource;
+  std::vector<std::string> steps; // "mh+", "mh-", "kw+", "kw-", "dw+", "dw-"
+  std::string strCsvPath;         // empty: no CSV file
+};
+
+// Takes the arguments after "sensor"; FALSE on wrong usage (an unknown step
+// is reported on stderr).
+bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request);
+
+// Opens the source as the program does, applies each step as the toolbar
+// command does (without its enable check), prints the three status texts,
+// one line "NAME VERTICES AREA" per patch and "TOTAL AREA"; writes the CSV
+// file when asked. Returns the exit status.
+int RunSensorCommand(const CSensorRequest& request);
