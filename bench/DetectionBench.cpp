@@ -51,7 +51,7 @@ std::string MakeScene(int facets, int surfaces)
     CVector v = Cross(d, u);
     CVector c = d * r;
     text += Polygon("F" + std::to_string(i), "Lens",
-                    {c - u * h - v * h, c + u * h - v * h, c + u * h + v * h, c - u * h + v * h});
+                    {c - u * h - v * h, c - u * h + v * h, c + u * h + v * h, c + u * h - v * h});
   }
   text += "\nend-system\nend-system\nend-system\nbegin-system Bracket P _ 1 1 0 0 0 0 0 0 0 \nend-system"
           "\nbegin-group Results P _ 1 1 0 \nend-group\nenable Rays P _ 1 1 0 \nend-sim-data";

@@ -105,8 +105,10 @@ CEILING = (0.95, 0.95, 0.95)
 
 
 def wall(t, name, a, b, height):
-    """Vertical wall between the floor points a and b."""
-    t.polygon(name, [(a[0], a[1], 0), (b[0], b[1], 0), (b[0], b[1], height), (a[0], a[1], height)], WALL)
+    """Vertical wall between the floor points a and b of a room walked
+    anticlockwise; its face normal points into the room, towards the sensor,
+    as the clipping of the detection expects of every target surface."""
+    t.polygon(name, [(b[0], b[1], 0), (a[0], a[1], 0), (a[0], a[1], height), (b[0], b[1], height)], WALL)
 
 
 def room(t, name, x1, y1, x2, y2, height, walls, description):
@@ -165,7 +167,8 @@ def scene(model, size):
 
 
 def facet(azimuth, depression, half_azimuth, half_depression, radius):
-    """A lens facet as a small quad facing the element, in degrees."""
+    """A lens facet as a small quad in degrees; its face normal points back
+    at the element, so that its image winds as the target surfaces do."""
     a, e = math.radians(azimuth), math.radians(depression)
     d = (math.cos(e) * math.cos(a), math.cos(e) * math.sin(a), -math.sin(e))
     u = (-math.sin(a), math.cos(a), 0.0)
@@ -173,7 +176,7 @@ def facet(azimuth, depression, half_azimuth, half_depression, radius):
     hu = radius * math.tan(math.radians(half_azimuth))
     hv = radius * math.tan(math.radians(half_depression))
     c = tuple(radius * x for x in d)
-    corners = [(-1, -1), (1, -1), (1, 1), (-1, 1)]
+    corners = [(-1, -1), (-1, 1), (1, 1), (1, -1)]
     return [tuple(c[i] + su * hu * u[i] + sv * hv * v[i] for i in range(3)) for su, sv in corners]
 
 
@@ -275,9 +278,9 @@ MODELS = {
     "A1": {
         "room": (12.0, 12.0, 3.0),
         "rows": {
-            "Linse oben": {"depression": 18, "azimuths": spread(9, 44), "half_azimuth": 3.0, "half_depression": 2.0},
-            "Linse mitte": {"depression": 32, "azimuths": spread(7, 42), "half_azimuth": 3.5, "half_depression": 2.5},
-            "Linse unten": {"depression": 58, "azimuths": spread(5, 40), "half_azimuth": 5.0, "half_depression": 3.5},
+            "Linse oben": {"depression": 9, "azimuths": spread(9, 44), "half_azimuth": 3.0, "half_depression": 1.5},
+            "Linse mitte": {"depression": 22, "azimuths": spread(7, 42), "half_azimuth": 3.5, "half_depression": 2.5},
+            "Linse unten": {"depression": 45, "azimuths": spread(5, 40), "half_azimuth": 5.0, "half_depression": 3.5},
         },
         "limits": {"height": (2.2, 1.5, 3.5, 0.1), "turn": (0, -45, 45, 5), "tilt": (0, -5, 20, 2.5),
                    "ceiling": 3.0},

@@ -1,0 +1,123 @@
+#include "ItemGroup.h"
+#include "ItemPolygon.h"
+#include "ItemWord.h"
+#include "KMVDocument.h"
+#include "ModuleCAD1.h"
+#include "ModuleCAD2.h"
+#include "ModuleCAD3.h"
+#include "PolygonMeasure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr const char* kModels[] = {"*Pilot A1", "*Pilot B1", "*Pilot B2", "*Pilot C1"};
+
+struct CPatchSummary {
+  int floor = 0;
+  int walls = 0;
+  double area = 0.0;
+};
+
+// Patches on the floor lie at z = 0; patches on walls span a height.
+CPatchSummary Summarise(CItemGroup& results)
+{
+  CPatchSummary summary;
+  for (const auto& child : results.Children()) {
+    const auto* patch = dynamic_cast<const CItemPolygon*>(child.get());
+    if (!patch)
+      continue;
+    double low = 1e300, high = -1e300;
+    for (const CVector& v : patch->m_vertices) {
+      low = std::min(low, v.z);
+      high = std::max(high, v.z);
+    }
+    if (high < 1e-9)
+      ++summary.floor;
+    else if (high - low > 0.05)
+      ++summary.walls;
+    summary.area += PolygonArea(patch->m_vertices);
+  }
+  return summary;
+}
+
+} // namespace
+
+TEST(BuiltinModels, EveryModulePathResolves)
+{
+  for (const char* model : kModels) {
+    CKMVDocument document;
+    document.SetTitle(model);
+    ASSERT_TRUE(document.OnNewDocument()) << model;
+    CProject& project = document.GetProject();
+    CItemGroup& root = project.GetRoot();
+    for (const std::string& path : project.GetModules().m_cad1.m_paths)
+      EXPECT_NE(root.FindByPath(path), nullptr) << model << ": " << path;
+    for (CModule* module : project.GetModules().InStorageOrder()) {
+      if (auto* reader = dynamic_cast<CModuleCAD2*>(module)) {
+        EXPECT_NE(root.FindByPath(reader->m_strPath), nullptr) << model << ": " << module->GetName();
+      } else if (auto* stepper = dynamic_cast<CModuleCAD3*>(module)) {
+        EXPECT_NE(root.FindByPath(stepper->m_strPath), nullptr) << model << ": " << module->GetName();
+      }
+    }
+    // The status values come from the links that the adjustment moves.
+    EXPECT_GT(document.GetSensorValues().height, 1.0) << model;
+  }
+}
+
+TEST(BuiltinModels, EveryVariantWatchesTheFloorAndTheWallMountTheWalls)
+{
+  for (const char* model : kModels) {
+    CKMVDocument document;
+    document.SetTitle(model);
+    ASSERT_TRUE(document.OnNewDocument()) << model;
+    CProject& project = document.GetProject();
+    CModuleCAD1& cad1 = project.GetModules().m_cad1;
+    auto* variant = dynamic_cast<CItemChoice*>(project.GetRoot().FindByPath(cad1.m_paths[3]));
+    auto* results = project.GetRoot().FindByPath(cad1.m_paths[13])->AsGroup();
+    ASSERT_TRUE(variant && results) << model;
+    for (uint16_t v = 0; v < 3; ++v) {
+      variant->m_nValue = v;
+      ASSERT_EQ(project.RunModule(2).status, 0) << model << " variant " << v;
+      CPatchSummary summary = Summarise(*results);
+      EXPECT_GT(summary.floor, 0) << model << " variant " << v;
+      EXPECT_GT(summary.area, 0.1) << model << " variant " << v;
+      // The wall mount, in which every model opens, reaches the walls too.
+      if (v == 0) {
+        EXPECT_GT(summary.walls, 0) << model;
+      }
+    }
+  }
+}
+
+TEST(BuiltinModels, RaysDescendAtEveryTiltWithinTheLimits)
+{
+  for (const char* model : kModels) {
+    CKMVDocument document;
+    document.SetTitle(model);
+    ASSERT_TRUE(document.OnNewDocument()) << model;
+    CProject& project = document.GetProject();
+    CItemGroup& root = project.GetRoot();
+    const auto& paths = project.GetModules().m_cad1.m_paths;
+    // Tilt up to the smallest tilt (KW3), then all the way down (KW2).
+    for (int step : {11, 10}) {
+      for (int i = 0; i < 40; ++i)
+        project.RunModule(step);
+      ASSERT_EQ(project.RunModule(2).status, 0);
+      const auto* element = dynamic_cast<const CItem3D*>(root.FindByPath(paths[9]));
+      ASSERT_NE(element, nullptr);
+      double eye = element->m_matrix[14];
+      for (size_t lens = 10; lens <= 12; ++lens) {
+        for (const auto& child : root.FindByPath(paths[lens])->AsGroup()->Children()) {
+          const auto* facet = dynamic_cast<const CItemPolygon*>(child.get());
+          for (size_t i = 0; facet && i < facet->m_vertices.size(); ++i)
+            EXPECT_LT(TransformPoint(facet->m_matrix, facet->m_vertices[i]).z, eye) << model << " " << facet->m_strName;
+        }
+      }
+      EXPECT_GT(Summarise(*root.FindByPath(paths[13])->AsGroup()).floor, 0) << model;
+    }
+  }
+}
