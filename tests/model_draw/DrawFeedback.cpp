@@ -39,14 +39,6 @@ std::vector<CFedLine> ParseLines(const std::vector<GLfloat>& data)
 
 } // namespace
 
-// Mesa's software driver keeps the stage that feeds primitives back when its
-// context goes, so every context that used feedback mode leaks it; nothing of
-// ours is allocated in the driver.
-extern "C" const char* __lsan_default_suppressions()
-{
-  return "leak:*_dri.so\n";
-}
-
 CFeedback CaptureFeedback(const std::function<void()>& draw)
 {
   std::vector<GLfloat> buffer(kBufferFloats);
