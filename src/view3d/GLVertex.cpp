@@ -28,12 +28,18 @@ void GLTranslate(const CVector& v)
   AddToSceneBounds(v.x);
   AddToSceneBounds(v.y);
   AddToSceneBounds(v.z);
-  glTranslated(v.x, v.y, v.z);
+  // Most entries sit at their frame's origin; a matrix change costs the
+  // software rasteriser far more than this test.
+  if (v.x != 0.0 || v.y != 0.0 || v.z != 0.0)
+    glTranslated(v.x, v.y, v.z);
 }
 
 void GLRotate(const CVector& anglesDeg)
 {
-  glRotated(anglesDeg.z, 0.0, 0.0, 1.0);
-  glRotated(anglesDeg.y, 0.0, 1.0, 0.0);
-  glRotated(anglesDeg.x, 1.0, 0.0, 0.0);
+  if (anglesDeg.z != 0.0)
+    glRotated(anglesDeg.z, 0.0, 0.0, 1.0);
+  if (anglesDeg.y != 0.0)
+    glRotated(anglesDeg.y, 0.0, 1.0, 0.0);
+  if (anglesDeg.x != 0.0)
+    glRotated(anglesDeg.x, 1.0, 0.0, 0.0);
 }
