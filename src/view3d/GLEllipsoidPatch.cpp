@@ -1,6 +1,8 @@
 #include "AngleSweep.h"
 #include "GLPrimitives.h"
 
+#include "MeshPasses.h"
+
 #include <GL/gl.h>
 
 #include <numbers>
@@ -84,19 +86,7 @@ void DrawEllipsoidPatch(double r, double fx, double fy, double fz, double phiSta
     return;
   CEllipsoid shape{r * fx, r * fy, r * fz, fx, fy, fz};
 
-  glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
-  glEnable(GL_POLYGON_OFFSET_FILL);
-  glPolygonOffset(1.0f, 1.0f);
-  if (fill) {
-    glColor3d(fillColour.x, fillColour.y, fillColour.z);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glEnable(GL_LIGHTING);
-    DrawFill(shape, phi, theta);
-  }
-  if (outline) {
-    glColor3d(lineColour.x, lineColour.y, lineColour.z);
-    glDisable(GL_LIGHTING);
-    DrawEdges(shape, phi, theta, thetaEnd);
-  }
-  glPopAttrib();
+  DrawMeshPasses(
+      lineColour, fillColour, outline, fill, [&] { DrawFill(shape, phi, theta); },
+      [&] { DrawEdges(shape, phi, theta, thetaEnd); });
 }

@@ -2,6 +2,8 @@
 #include "FlatEllipse.h"
 #include "GLPrimitives.h"
 
+#include "MeshPasses.h"
+
 #include <GL/gl.h>
 
 #include <numbers>
@@ -47,19 +49,6 @@ void DrawEllipticSegment(double r, double fx, double fy, double offsetZ, double 
     return;
   CFlatEllipse plane{fx, fy, offsetZ, slopeX, slopeY};
 
-  glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
-  glEnable(GL_POLYGON_OFFSET_FILL);
-  glPolygonOffset(1.0f, 1.0f);
-  if (fill) {
-    glColor3d(fillColour.x, fillColour.y, fillColour.z);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glEnable(GL_LIGHTING);
-    DrawFill(plane, r, sweep);
-  }
-  if (outline) {
-    glColor3d(lineColour.x, lineColour.y, lineColour.z);
-    glDisable(GL_LIGHTING);
-    DrawOutline(plane, r, sweep);
-  }
-  glPopAttrib();
+  DrawMeshPasses(
+      lineColour, fillColour, outline, fill, [&] { DrawFill(plane, r, sweep); }, [&] { DrawOutline(plane, r, sweep); });
 }
