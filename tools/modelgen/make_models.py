@@ -111,7 +111,7 @@ def wall(t, name, a, b, height):
     t.polygon(name, [(b[0], b[1], 0), (a[0], a[1], 0), (a[0], a[1], height), (b[0], b[1], height)], WALL)
 
 
-def room(t, name, x1, y1, x2, y2, height, walls, description):
+def room(t, x1, y1, x2, y2, height, walls):
     """Floor grid and walls as direct surfaces of a mounting-variant group."""
     t.grid("Boden", x1, y1, x2, y2, FLOOR, "Fu\xdfboden")
     corners = {"vorn": ((x1, y1), (x2, y1)), "rechts": ((x2, y1), (x2, y2)), "hinten": ((x2, y2), (x1, y2)),
@@ -138,7 +138,7 @@ def scene(model, size):
     half = width / 2
     # Wall mount: the sensor hangs on the wall x = 0 and looks along +x.
     t.begin_group("Wandmontage", "Raum f\xfcr Wandmontage")
-    room(t, "Raum", 0, -half, length, half, height, ["rechts", "hinten", "vorn"], "")
+    room(t, 0, -half, length, half, height, ["rechts", "hinten", "vorn"])
     t.polygon("Tisch", [(length * 0.55, -1.2, 0.75), (length * 0.55 + 1.6, -1.2, 0.75),
                         (length * 0.55 + 1.6, -0.4, 0.75), (length * 0.55, -0.4, 0.75)], WOOD)
     t.begin_group("Ausstattung", expanded=False)
@@ -149,7 +149,7 @@ def scene(model, size):
     t.end()
     # Ceiling mount: the sensor looks down into a room around it.
     t.begin_group("Deckenmontage", "Raum f\xfcr Deckenmontage", visible=0)
-    room(t, "Raum", -half, -half, half, half, height, ["vorn", "rechts", "hinten", "links"], "")
+    room(t, -half, -half, half, half, height, ["vorn", "rechts", "hinten", "links"])
     t.begin_group("Ausstattung", expanded=False)
     t.polygon("Deckenplatte", [(-0.3, -0.3, 0), (0.3, -0.3, 0), (0.3, 0.3, 0), (-0.3, 0.3, 0)], CEILING,
               position=(0.1, 0, height))
@@ -158,7 +158,7 @@ def scene(model, size):
     t.end()
     # Corner mount: the sensor sits in the corner x = 0, y = 0 turned by 45 degrees.
     t.begin_group("Eckmontage", "Raum f\xfcr Eckmontage", visible=0)
-    room(t, "Raum", 0, 0, length, length, height, ["rechts", "hinten"], "")
+    room(t, 0, 0, length, length, height, ["rechts", "hinten"])
     t.begin_group("Ausstattung", expanded=False)
     furniture(t, length * 0.5, length * 0.5, 1.8, 0.6, 1.2, "Schrank")
     t.end()
@@ -259,15 +259,12 @@ def sensor(model, limits):
             root + ".Ergebnis", settings + "Linse oben", settings + "Linse mitte", settings + "Linse unten",
             settings + "Strahlen"]
     modules = ["CAD1 " + " ".join(field(p) for p in cad1)]
-    for prefix, name, step in (("MH", "Montageh\xf6he", height[3]), ("DW", "Drehwinkel", turn[3]),
-                               ("KW", "Kippwinkel", tilt[3])):
-        modules.append("%s1 %s" % (prefix, field(settings + name)))
-    for prefix, name, step in (("MH", "Montageh\xf6he", height[3]), ("DW", "Drehwinkel", turn[3]),
-                               ("KW", "Kippwinkel", tilt[3])):
-        modules.append("%s2 %s %s" % (prefix, field(settings + name), num(step)))
-    for prefix, name, step in (("MH", "Montageh\xf6he", height[3]), ("DW", "Drehwinkel", turn[3]),
-                               ("KW", "Kippwinkel", tilt[3])):
-        modules.append("%s3 %s %s" % (prefix, field(settings + name), num(-step)))
+    # Readers (1), steps up (2) and steps down (3), in the order the project stores them.
+    adjusted = (("MH", "Montageh\xf6he", height[3]), ("DW", "Drehwinkel", turn[3]), ("KW", "Kippwinkel", tilt[3]))
+    modules += ["%s1 %s" % (prefix, field(settings + name)) for prefix, name, _ in adjusted]
+    for suffix, sign in (("2", 1), ("3", -1)):
+        modules += ["%s%s %s %s" % (prefix, suffix, field(settings + name), num(sign * step))
+                    for prefix, name, step in adjusted]
     return t.finish(modules)
 
 
@@ -321,10 +318,10 @@ MODELS = {
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "resources/models"
     os.makedirs(out, exist_ok=True)
-    for model, spec in MODELS.items():
-        texts = {"Pilot%s.txt" % model: sensor(model, spec["limits"]),
-                 "Scene%s.txt" % model: scene(model, spec["room"]),
-                 "Unit%s.txt" % model: unit(model, spec["rows"])}
+    for model, design in MODELS.items():
+        texts = {"Pilot%s.txt" % model: sensor(model, design["limits"]),
+                 "Scene%s.txt" % model: scene(model, design["room"]),
+                 "Unit%s.txt" % model: unit(model, design["rows"])}
         for name, text in texts.items():
             with open(os.path.join(out, name), "wb") as f:
                 f.write(text.encode("cp1252"))
