@@ -60,6 +60,9 @@ public:
   virtual TreeItemHandle InsertIntoTree(int editLevel, CTreeControl& tree, TreeItemHandle parent) = 0;
 
   virtual CItemGroup* AsGroup() { return nullptr; }
+  // Points the entry built from its record's counts, which the reader bounds
+  // for the whole load.
+  virtual size_t GeneratedPointCount() const { return 0; }
   const CItemGroup* AsGroup() const { return const_cast<CItemBase*>(this)->AsGroup(); }
 
   CItemBase* FindByPath(std::string_view path);

@@ -13,6 +13,7 @@ public:
   void SetInsertDefaults() override;
   void Draw(int phase) override;
   void CollectPoints(CSimList& points) const override;
+  size_t GeneratedPointCount() const override { return m_points.size(); }
 
   // Rebuilds m_points: m_nCount points from the start angle to the end angle
   // (raised by whole turns above the start), both ends included unless the

@@ -13,6 +13,7 @@ public:
   void SetInsertDefaults() override;
   void Draw(int phase) override;
   void CollectPoints(CSimList& points) const override;
+  size_t GeneratedPointCount() const override { return m_points.size(); }
 
   // Rebuilds m_points: m_nCountX rows along x, each of m_nCountY points
   // along y, coordinates accumulated step by step. Counts below 1 give no

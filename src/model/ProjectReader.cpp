@@ -60,7 +60,7 @@ public:
 
 private:
   bool ReadLine(std::string_view line);
-  void ReadEntry(Keyword keyword, CRecordCursor& cursor);
+  bool ReadEntry(Keyword keyword, CRecordCursor& cursor);
   void NameContainer(CRecordCursor& cursor);
   void CloseContainer();
   bool Fail();
@@ -125,11 +125,11 @@ bool CTextReader::ReadLine(std::string_view line)
   case Keyword::BeginSystem:
     if (NestingDepth(m_pCurrent) >= kMaxNestingDepth)
       return false;
-    ReadEntry(keyword, cursor);
-    return true;
+    [[fallthrough]];
   default:
-    ReadEntry(keyword, cursor);
-    return true;
+    if (keyword != Keyword::None && m_context.m_nEntryCount >= kMaxEntryCount)
+      return false;
+    return ReadEntry(keyword, cursor);
   }
 }
 
@@ -149,23 +149,29 @@ void CTextReader::CloseContainer()
     m_pCurrent = m_pCurrent->m_pParent;
 }
 
-void CTextReader::ReadEntry(Keyword keyword, CRecordCursor& cursor)
+// FALSE on a format error; a record that is merely refused is no error.
+bool CTextReader::ReadEntry(Keyword keyword, CRecordCursor& cursor)
 {
   std::unique_ptr<CItemBase> entry = CreateEntry(keyword);
   if (!entry)
-    return;
+    return true;
   entry->m_pParent = m_pCurrent;
   std::string parentName;
   if (!entry->ReadRecord(cursor, parentName))
-    return;
+    return true;
+  m_context.m_nGeneratedPointCount += entry->GeneratedPointCount();
+  if (m_context.m_nGeneratedPointCount > kMaxGeneratedPointCount)
+    return false;
   CItemBase* added = entry.get();
   m_pCurrent->AddChild(std::move(entry));
+  ++m_context.m_nEntryCount;
   CItemGroup* group = added->AsGroup();
   if (!group)
-    return;
+    return true;
   group->LoadContent(m_context);
   if (keyword == Keyword::BeginGroup || keyword == Keyword::BeginSystem)
     m_pCurrent = group;
+  return true;
 }
 
 } // namespace
