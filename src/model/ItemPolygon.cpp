@@ -5,6 +5,7 @@
 #include "EntryLimits.h"
 #include "GLPrimitives.h"
 #include "Intersect.h"
+#include "OutlineBatch.h"
 #include "RecordCursor.h"
 #include "RecordText.h"
 
@@ -102,7 +103,9 @@ void CItemPolygon::Draw(int)
     EmitVertices(m_vertices);
     glEnd();
   }
-  if (m_bOutline) {
+  // In a scene list the outline joins the scene's outline batch, drawn
+  // after all fills.
+  if (m_bOutline && !DeferOutline(m_matrix, m_vertices, m_lineColor, m_bFront != 0)) {
     SetDepthLayer(m_bFront ? DepthLayer::OutlineFront : DepthLayer::Outline);
     glDisable(GL_LIGHTING);
     glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);

@@ -1,6 +1,7 @@
 #include "GLCamera.h"
 
 #include "GLPrimitives.h"
+#include "OutlineBatch.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -48,9 +49,13 @@ void CGLCamera::BuildScene()
   m_sceneList = glGenLists(1);
   if (m_sceneList != 0) {
     CSceneBoundsScope collect(m_sceneBounds);
+    COutlineBatch outlines;
     glNewList(m_sceneList, GL_COMPILE);
-    if (m_sceneSource)
+    if (m_sceneSource) {
+      COutlineBatchScope batch(outlines);
       m_sceneSource();
+    }
+    outlines.Draw();
     glEndList();
   }
   if (m_sceneBounds.IsEmpty() || m_sceneBounds.min == m_sceneBounds.max) {

@@ -1,5 +1,6 @@
 #include "ItemGroup.h"
 #include "ItemPolygon.h"
+#include "ItemSystem.h"
 #include "RenderTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -76,4 +77,26 @@ TEST_F(EntryPicture, FrontPatchShowsOnTheFaceItLiesOn)
   EXPECT_TRUE(IsOrangeish(At(image, 0.7, -0.7)));
   EXPECT_TRUE(IsBlueish(At(image, 2.0, 2.0)));
   EXPECT_TRUE(IsWhite(At(image, 4.0, 4.0)));
+}
+
+TEST_F(EntryPicture, OutlinesOfPlacedFacesAreDrawnWhereTheirFacesAre)
+{
+  // The scene list draws outlines after all fills, carried into the scene by
+  // each face's own transform: a face moved by a system and by its own
+  // position keeps its outline on its edges.
+  auto system = std::make_unique<CItemSystem>();
+  system->m_position = {0.0, 1.0, 0.0};
+  auto* face = Add<CItemPolygon>(*system, {0.0, 0.0, 1.0});
+  MakeSquare(*face, 2.0);
+  face->m_position = {0.0, 0.0, 1.0};
+  face->m_bOutline = 1;
+  face->m_lineColor = {1.0, 0.0, 0.0};
+  m_root.AddChild(std::move(system));
+  CRenderedImage image = Paint();
+  ASSERT_TRUE(image.IsConsistent());
+  // The square spans y -1..3 and z -1..3 after both moves.
+  EXPECT_TRUE(HasColourNear(image, ProjectWorld(m_camera, ViewSide::Front, 0.0, 3.0, 1.0), 1, 255, 0, 0));
+  EXPECT_TRUE(HasColourNear(image, ProjectWorld(m_camera, ViewSide::Front, 0.0, 1.0, -1.0), 1, 255, 0, 0));
+  EXPECT_TRUE(IsBlueish(At(image, 1.0, 1.0)));
+  EXPECT_FALSE(HasColourNear(image, ProjectWorld(m_camera, ViewSide::Front, 0.0, 2.0, 0.0), 1, 255, 0, 0));
 }
