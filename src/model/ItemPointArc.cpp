@@ -64,13 +64,3 @@ void CItemPointArc::GeneratePoints()
     t += step;
   }
 }
-
-void CItemPointArc::Draw(int)
-{
-  DrawMarkers(m_points);
-}
-
-void CItemPointArc::CollectPoints(CSimList& points) const
-{
-  CollectLocalPoints(m_points, points);
-}

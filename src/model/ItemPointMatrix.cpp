@@ -58,13 +58,3 @@ void CItemPointMatrix::GeneratePoints()
     x += m_stepX;
   }
 }
-
-void CItemPointMatrix::Draw(int)
-{
-  DrawMarkers(m_points);
-}
-
-void CItemPointMatrix::CollectPoints(CSimList& points) const
-{
-  CollectLocalPoints(m_points, points);
-}
