@@ -44,80 +44,79 @@ CPatchSummary Summarise(CItemGroup& results)
   return summary;
 }
 
+// Each test runs on every built-in sensor model, opened as the program opens it.
+class BuiltinModels : public ::testing::TestWithParam<const char*> {
+protected:
+  void SetUp() override
+  {
+    m_document.SetTitle(GetParam());
+    ASSERT_TRUE(m_document.OnNewDocument());
+  }
+
+  CKMVDocument m_document;
+};
+
 } // namespace
 
-TEST(BuiltinModels, EveryModulePathResolves)
+INSTANTIATE_TEST_SUITE_P(Sensors, BuiltinModels, ::testing::ValuesIn(kModels));
+
+TEST_P(BuiltinModels, EveryModulePathResolves)
 {
-  for (const char* model : kModels) {
-    CKMVDocument document;
-    document.SetTitle(model);
-    ASSERT_TRUE(document.OnNewDocument()) << model;
-    CProject& project = document.GetProject();
-    CItemGroup& root = project.GetRoot();
-    for (const std::string& path : project.GetModules().m_cad1.m_paths)
-      EXPECT_NE(root.FindByPath(path), nullptr) << model << ": " << path;
-    for (CModule* module : project.GetModules().InStorageOrder()) {
-      if (auto* reader = dynamic_cast<CModuleCAD2*>(module)) {
-        EXPECT_NE(root.FindByPath(reader->m_strPath), nullptr) << model << ": " << module->GetName();
-      } else if (auto* stepper = dynamic_cast<CModuleCAD3*>(module)) {
-        EXPECT_NE(root.FindByPath(stepper->m_strPath), nullptr) << model << ": " << module->GetName();
-      }
+  CProject& project = m_document.GetProject();
+  CItemGroup& root = project.GetRoot();
+  for (const std::string& path : project.GetModules().m_cad1.m_paths)
+    EXPECT_NE(root.FindByPath(path), nullptr) << path;
+  for (CModule* module : project.GetModules().InStorageOrder()) {
+    if (auto* reader = dynamic_cast<CModuleCAD2*>(module)) {
+      EXPECT_NE(root.FindByPath(reader->m_strPath), nullptr) << module->GetName();
+    } else if (auto* stepper = dynamic_cast<CModuleCAD3*>(module)) {
+      EXPECT_NE(root.FindByPath(stepper->m_strPath), nullptr) << module->GetName();
     }
-    // The status values come from the links that the adjustment moves.
-    EXPECT_GT(document.GetSensorValues().height, 1.0) << model;
   }
+  // The status values come from the links that the adjustment moves.
+  EXPECT_GT(m_document.GetSensorValues().height, 1.0);
 }
 
-TEST(BuiltinModels, EveryVariantWatchesTheFloorAndTheWallMountTheWalls)
+TEST_P(BuiltinModels, EveryVariantWatchesTheFloorAndTheWallMountTheWalls)
 {
-  for (const char* model : kModels) {
-    CKMVDocument document;
-    document.SetTitle(model);
-    ASSERT_TRUE(document.OnNewDocument()) << model;
-    CProject& project = document.GetProject();
-    CModuleCAD1& cad1 = project.GetModules().m_cad1;
-    auto* variant = dynamic_cast<CItemChoice*>(project.GetRoot().FindByPath(cad1.m_paths[3]));
-    auto* results = project.GetRoot().FindByPath(cad1.m_paths[13])->AsGroup();
-    ASSERT_TRUE(variant && results) << model;
-    for (uint16_t v = 0; v < 3; ++v) {
-      variant->m_nValue = v;
-      ASSERT_EQ(project.RunModule(2).status, 0) << model << " variant " << v;
-      CPatchSummary summary = Summarise(*results);
-      EXPECT_GT(summary.floor, 0) << model << " variant " << v;
-      EXPECT_GT(summary.area, 0.1) << model << " variant " << v;
-      // The wall mount, in which every model opens, reaches the walls too.
-      if (v == 0) {
-        EXPECT_GT(summary.walls, 0) << model;
-      }
+  CProject& project = m_document.GetProject();
+  CModuleCAD1& cad1 = project.GetModules().m_cad1;
+  auto* variant = dynamic_cast<CItemChoice*>(project.GetRoot().FindByPath(cad1.m_paths[3]));
+  auto* results = project.GetRoot().FindByPath(cad1.m_paths[13])->AsGroup();
+  ASSERT_TRUE(variant && results);
+  for (uint16_t v = 0; v < 3; ++v) {
+    variant->m_nValue = v;
+    ASSERT_EQ(project.RunModule(2).status, 0) << "variant " << v;
+    CPatchSummary summary = Summarise(*results);
+    EXPECT_GT(summary.floor, 0) << "variant " << v;
+    EXPECT_GT(summary.area, 0.1) << "variant " << v;
+    // The wall mount, in which every model opens, reaches the walls too.
+    if (v == 0) {
+      EXPECT_GT(summary.walls, 0);
     }
   }
 }
 
-TEST(BuiltinModels, RaysDescendAtEveryTiltWithinTheLimits)
+TEST_P(BuiltinModels, RaysDescendAtEveryTiltWithinTheLimits)
 {
-  for (const char* model : kModels) {
-    CKMVDocument document;
-    document.SetTitle(model);
-    ASSERT_TRUE(document.OnNewDocument()) << model;
-    CProject& project = document.GetProject();
-    CItemGroup& root = project.GetRoot();
-    const auto& paths = project.GetModules().m_cad1.m_paths;
-    // Tilt up to the smallest tilt (KW3), then all the way down (KW2).
-    for (int step : {11, 10}) {
-      for (int i = 0; i < 40; ++i)
-        project.RunModule(step);
-      ASSERT_EQ(project.RunModule(2).status, 0);
-      const auto* element = dynamic_cast<const CItem3D*>(root.FindByPath(paths[9]));
-      ASSERT_NE(element, nullptr);
-      double eye = element->m_matrix[14];
-      for (size_t lens = 10; lens <= 12; ++lens) {
-        for (const auto& child : root.FindByPath(paths[lens])->AsGroup()->Children()) {
-          const auto* facet = dynamic_cast<const CItemPolygon*>(child.get());
-          for (size_t i = 0; facet && i < facet->m_vertices.size(); ++i)
-            EXPECT_LT(TransformPoint(facet->m_matrix, facet->m_vertices[i]).z, eye) << model << " " << facet->m_strName;
-        }
+  CProject& project = m_document.GetProject();
+  CItemGroup& root = project.GetRoot();
+  const auto& paths = project.GetModules().m_cad1.m_paths;
+  // Tilt up to the smallest tilt (KW3), then all the way down (KW2).
+  for (int step : {11, 10}) {
+    for (int i = 0; i < 40; ++i)
+      project.RunModule(step);
+    ASSERT_EQ(project.RunModule(2).status, 0);
+    const auto* element = dynamic_cast<const CItem3D*>(root.FindByPath(paths[9]));
+    ASSERT_NE(element, nullptr);
+    double eye = element->m_matrix[14];
+    for (size_t lens = 10; lens <= 12; ++lens) {
+      for (const auto& child : root.FindByPath(paths[lens])->AsGroup()->Children()) {
+        const auto* facet = dynamic_cast<const CItemPolygon*>(child.get());
+        for (size_t i = 0; facet && i < facet->m_vertices.size(); ++i)
+          EXPECT_LT(TransformPoint(facet->m_matrix, facet->m_vertices[i]).z, eye) << facet->m_strName;
       }
-      EXPECT_GT(Summarise(*root.FindByPath(paths[13])->AsGroup()).floor, 0) << model;
     }
+    EXPECT_GT(Summarise(*root.FindByPath(paths[13])->AsGroup()).floor, 0);
   }
 }
