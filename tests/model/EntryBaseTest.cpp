@@ -11,22 +11,24 @@
 
 namespace {
 
-CItemEnable* AddSwitch(CItemGroup& parent, const char* name)
+// A new entry of the kind, named and added as the last child.
+template <class T> T* AddNamed(CItemGroup& parent, const char* name)
 {
-  auto entry = std::make_unique<CItemEnable>();
+  auto entry = std::make_unique<T>();
   entry->m_strName = name;
-  CItemEnable* raw = entry.get();
+  T* raw = entry.get();
   parent.AddChild(std::move(entry));
   return raw;
 }
 
+CItemEnable* AddSwitch(CItemGroup& parent, const char* name)
+{
+  return AddNamed<CItemEnable>(parent, name);
+}
+
 CItemGroup* AddGroup(CItemGroup& parent, const char* name)
 {
-  auto group = std::make_unique<CItemGroup>();
-  group->m_strName = name;
-  CItemGroup* raw = group.get();
-  parent.AddChild(std::move(group));
-  return raw;
+  return AddNamed<CItemGroup>(parent, name);
 }
 
 } // namespace
