@@ -147,10 +147,15 @@ bool Invert(const CMatrix& source, CMatrix& target)
   return true;
 }
 
+CVector TransformDirection(const CMatrix& m, const CVector& d)
+{
+  return {d.x * m[0] + d.y * m[4] + d.z * m[8], d.x * m[1] + d.y * m[5] + d.z * m[9],
+          d.x * m[2] + d.y * m[6] + d.z * m[10]};
+}
+
 CVector TransformPoint(const CMatrix& m, const CVector& p)
 {
-  return {p.x * m[0] + p.y * m[4] + p.z * m[8] + m[12], p.x * m[1] + p.y * m[5] + p.z * m[9] + m[13],
-          p.x * m[2] + p.y * m[6] + p.z * m[10] + m[14]};
+  return TransformDirection(m, p) + CVector(m[12], m[13], m[14]);
 }
 
 CVector EllipsePoint(double a, double b, double t)

@@ -84,6 +84,8 @@ private:
 // untouched for a singular matrix.
 bool Invert(const CMatrix& source, CMatrix& target);
 CVector TransformPoint(const CMatrix& m, const CVector& p);
+// The direction turned by the rotation part of m, without its translation.
+CVector TransformDirection(const CMatrix& m, const CVector& d);
 
 // (a cos t, b sin t, 0), t in radians.
 CVector EllipsePoint(double a, double b, double t);

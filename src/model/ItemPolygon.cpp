@@ -3,9 +3,9 @@
 #include "DefaultNames.h"
 #include "EntryDrawState.h"
 #include "EntryLimits.h"
+#include "FaceBatch.h"
 #include "GLPrimitives.h"
 #include "Intersect.h"
-#include "OutlineBatch.h"
 #include "RecordCursor.h"
 #include "RecordText.h"
 
@@ -89,29 +89,34 @@ void CItemPolygon::Draw(int)
 {
   if (!IsVisible() || m_vertices.size() < 3)
     return;
+  const CVectorArray& v = m_vertices;
+  CVector normal = Cross(v[1] - v[2], v[2] - v[0]);
+  bool front = m_bFront != 0;
+  // In a scene list fill and outline join the scene's face batch, drawn
+  // after all other entries.
+  bool fillDrawn = !m_bFill || DeferFill(m_matrix, v, normal, m_fillColor, front);
+  bool outlineDrawn = !m_bOutline || DeferOutline(m_matrix, v, m_lineColor, front);
+  if (fillDrawn && outlineDrawn)
+    return;
   PushPlacement(m_position, m_rotation);
   glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT);
-  if (m_bFill) {
-    SetDepthLayer(m_bFront ? DepthLayer::FillFront : DepthLayer::Fill);
+  if (!fillDrawn) {
+    SetDepthLayer(front ? DepthLayer::FillFront : DepthLayer::Fill);
     glEnable(GL_LIGHTING);
     glColor3d(m_fillColor.x, m_fillColor.y, m_fillColor.z);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    const CVectorArray& v = m_vertices;
-    CVector normal = Cross(v[1] - v[2], v[2] - v[0]);
     glNormal3d(normal.x, normal.y, normal.z);
     glBegin(GL_POLYGON);
-    EmitVertices(m_vertices);
+    EmitVertices(v);
     glEnd();
   }
-  // In a scene list the outline joins the scene's outline batch, drawn
-  // after all fills.
-  if (m_bOutline && !DeferOutline(m_matrix, m_vertices, m_lineColor, m_bFront != 0)) {
-    SetDepthLayer(m_bFront ? DepthLayer::OutlineFront : DepthLayer::Outline);
+  if (!outlineDrawn) {
+    SetDepthLayer(front ? DepthLayer::OutlineFront : DepthLayer::Outline);
     glDisable(GL_LIGHTING);
     glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glBegin(GL_LINE_LOOP);
-    EmitVertices(m_vertices);
+    EmitVertices(v);
     glEnd();
   }
   glPopAttrib();

@@ -1,7 +1,7 @@
 #include "GLCamera.h"
 
+#include "FaceBatch.h"
 #include "GLPrimitives.h"
-#include "OutlineBatch.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -49,14 +49,20 @@ void CGLCamera::BuildScene()
   m_sceneList = glGenLists(1);
   if (m_sceneList != 0) {
     CSceneBoundsScope collect(m_sceneBounds);
-    COutlineBatch outlines;
+    CFaceBatch faces;
+    m_meshCache.BeginScene();
     glNewList(m_sceneList, GL_COMPILE);
     if (m_sceneSource) {
-      COutlineBatchScope batch(outlines);
+      CFaceBatchScope batch(faces);
+      CMeshCacheScope meshes(&m_meshCache);
       m_sceneSource();
     }
-    outlines.Draw();
+    faces.Draw();
     glEndList();
+    // The scene list calls the lists of new meshes by name; they are
+    // compiled now, as lists cannot be compiled inside one another.
+    m_meshCache.CompilePending();
+    m_meshCache.DropUnused();
   }
   if (m_sceneBounds.IsEmpty() || m_sceneBounds.min == m_sceneBounds.max) {
     m_sceneBounds.min = kEmptySceneMin;
@@ -164,7 +170,10 @@ void CGLCamera::DrawSceneList(bool wireframe) const
   glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
   glColor3d(1.0, 1.0, 1.0);
   SetDepthLayer(DepthLayer::Default);
+  // The coarse meshes keep the picture quick while a tool moves.
+  SelectMeshDetail(wireframe ? MeshDetail::Coarse : MeshDetail::Full);
   glCallList(m_sceneList);
+  SelectMeshDetail(MeshDetail::Full);
   glPopMatrix();
   glDisable(GL_LIGHT0);
   glDisable(GL_LIGHTING);

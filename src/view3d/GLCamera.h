@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GLRenderer.h"
+#include "MeshCache.h"
 #include "Vector.h"
 
 #include <array>
@@ -43,6 +44,8 @@ public:
   // 1 zoom in, 2 zoom out, 3 pan, 4 rotate, 5 trackball.
   int GetTool() const { return m_nTool; }
   void SetTool(int tool) { m_nTool = tool; }
+  // Meshes whose display lists the last scene build kept.
+  size_t MeshCount() const { return m_meshCache.Size(); }
   // 16 elements in OpenGL order.
   const std::array<double, 16>& GetTrackball() const { return m_trackball; }
 
@@ -64,6 +67,7 @@ private:
 
   std::function<void()> m_sceneSource;
   unsigned int m_sceneList = 0;
+  CMeshCache m_meshCache;
   int m_nTool = 4;
   double m_fieldOfView = 40.0;
   double m_near = 0.05;

@@ -1,12 +1,16 @@
 #include "AngleSweep.h"
 #include "GLPrimitives.h"
 
+#include "MeshCache.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
 #include <numbers>
 
 namespace {
+
+constexpr int kConeSurfaceKind = 4;
 
 struct CCutPlane {
   double slopeX, slopeY, level;
@@ -32,40 +36,42 @@ struct CCone {
   }
 };
 
+void AddFill(const CCone& cone, const CCutPlane& bottom, const CCutPlane& top, const CAngleSweep& sweep, CMeshPart& out)
+{
+  out.Begin(GL_QUAD_STRIP);
+  for (int i = 0; i <= sweep.steps; ++i) {
+    double t = sweep.At(i);
+    CVector p1 = cone.Cut(bottom, cone.radius1, t);
+    CVector p2 = cone.Cut(top, cone.radius2, t);
+    // Generator x tangent: the normal that agrees with the strip's winding.
+    out.Normal(Cross(p2 - p1, {-cone.fx * std::sin(t), cone.fy * std::cos(t), 0.0}));
+    out.Vertex(p1);
+    out.Vertex(p2);
+  }
+  out.End();
+}
+
 } // namespace
 
 void DrawConeSurface(double radius1, double slopeX1, double slopeY1, double level1, double radius2, double slopeX2,
                      double slopeY2, double level2, double fx, double fy, double start, double end, int segments,
                      const CVector& fillColour)
 {
-  CAngleSweep sweep;
   // Equal angles give the whole cone, as the azimuth window of its
   // intersection accepts every angle then.
   if (start == end && std::isfinite(start))
     end = start + 2.0 * std::numbers::pi;
-  if (!MakeTurnSweep(start, end, segments, sweep))
-    return;
-  CCone cone{radius1, level1, radius2, level2, fx, fy};
-  CCutPlane bottom{slopeX1, slopeY1, level1};
-  CCutPlane top{slopeX2, slopeY2, level2};
-
-  glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
-  glEnable(GL_POLYGON_OFFSET_FILL);
-  glPolygonOffset(1.0f, 1.0f);
-  glColor3d(fillColour.x, fillColour.y, fillColour.z);
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glEnable(GL_LIGHTING);
-  glBegin(GL_QUAD_STRIP);
-  for (int i = 0; i <= sweep.steps; ++i) {
-    double t = sweep.At(i);
-    CVector p1 = cone.Cut(bottom, radius1, t);
-    CVector p2 = cone.Cut(top, radius2, t);
-    // Generator x tangent: the normal that agrees with the strip's winding.
-    CVector n = Cross(p2 - p1, {-fx * std::sin(t), fy * std::cos(t), 0.0});
-    glNormal3d(n.x, n.y, n.z);
-    GLVertex3v(p1);
-    GLVertex3v(p2);
-  }
-  glEnd();
-  glPopAttrib();
+  CMeshKey key{kConeSurfaceKind,
+               {radius1, slopeX1, slopeY1, level1, radius2, slopeX2, slopeY2, level2, fx, fy, start, end},
+               {segments, 0},
+               true,
+               false};
+  DrawCachedMesh(key, fillColour, fillColour, false, true, [&](MeshDetail detail, CMeshGeometry& out) {
+    CAngleSweep sweep;
+    if (!MakeTurnSweep(start, end, StepsAt(segments, detail), sweep))
+      return false;
+    CCone cone{radius1, level1, radius2, level2, fx, fy};
+    AddFill(cone, {slopeX1, slopeY1, level1}, {slopeX2, slopeY2, level2}, sweep, out.fill);
+    return true;
+  });
 }

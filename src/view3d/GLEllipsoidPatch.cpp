@@ -1,7 +1,7 @@
 #include "AngleSweep.h"
 #include "GLPrimitives.h"
 
-#include "MeshPasses.h"
+#include "MeshCache.h"
 
 #include <GL/gl.h>
 
@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr int kEllipsoidPatchKind = 1;
 constexpr double kPull = 0.00001;
 constexpr double kTolerance = 0.0001;
 
@@ -25,52 +26,52 @@ struct CEllipsoid {
     return {fx != 0.0 ? p.x * fz / (fx * fx) : 0.0, fy != 0.0 ? p.y * fz / (fy * fy) : 0.0, p.z};
   }
 
-  void Vertex(double phi, double theta) const
+  void Vertex(CMeshPart& out, double phi, double theta) const
   {
     CVector p = Point(phi, theta);
-    CVector n = Normal(p);
-    glNormal3d(n.x, n.y, n.z);
-    GLVertex3v(p);
+    out.Normal(Normal(p));
+    out.Vertex(p);
   }
 };
 
-void DrawFill(const CEllipsoid& shape, const CAngleSweep& phi, const CAngleSweep& theta)
+void AddFill(const CEllipsoid& shape, const CAngleSweep& phi, const CAngleSweep& theta, CMeshPart& out)
 {
   for (int i = 0; i < phi.steps; ++i) {
-    glBegin(GL_QUAD_STRIP);
+    out.Begin(GL_QUAD_STRIP);
     for (int j = 0; j <= theta.steps; ++j) {
-      shape.Vertex(phi.At(i + 1), theta.At(j));
-      shape.Vertex(phi.At(i), theta.At(j));
+      shape.Vertex(out, phi.At(i + 1), theta.At(j));
+      shape.Vertex(out, phi.At(i), theta.At(j));
     }
-    glEnd();
+    out.End();
   }
 }
 
-void DrawAlongPhi(const CEllipsoid& shape, const CAngleSweep& phi, double theta)
+void AddAlongPhi(const CEllipsoid& shape, const CAngleSweep& phi, double theta, CMeshPart& out)
 {
-  glBegin(GL_LINE_STRIP);
+  out.Begin(GL_LINE_STRIP);
   for (int i = 0; i <= phi.steps; ++i)
-    GLVertex3v(shape.Point(phi.At(i), theta));
-  glEnd();
+    out.Vertex(shape.Point(phi.At(i), theta));
+  out.End();
 }
 
-void DrawAlongTheta(const CEllipsoid& shape, const CAngleSweep& theta, double phi)
+void AddAlongTheta(const CEllipsoid& shape, const CAngleSweep& theta, double phi, CMeshPart& out)
 {
-  glBegin(GL_LINE_STRIP);
+  out.Begin(GL_LINE_STRIP);
   for (int j = 0; j <= theta.steps; ++j)
-    GLVertex3v(shape.Point(phi, theta.At(j)));
-  glEnd();
+    out.Vertex(shape.Point(phi, theta.At(j)));
+  out.End();
 }
 
-void DrawEdges(const CEllipsoid& shape, const CAngleSweep& phi, const CAngleSweep& theta, double thetaEnd)
+void AddEdges(const CEllipsoid& shape, const CAngleSweep& phi, const CAngleSweep& theta, double thetaEnd,
+              CMeshPart& out)
 {
   if (!theta.IsComplete(kPull, std::numbers::pi, kTolerance)) {
-    DrawAlongPhi(shape, phi, theta.start);
-    DrawAlongPhi(shape, phi, thetaEnd);
+    AddAlongPhi(shape, phi, theta.start, out);
+    AddAlongPhi(shape, phi, thetaEnd, out);
   }
   if (!phi.IsComplete(kPull, 2.0 * std::numbers::pi, kTolerance)) {
-    DrawAlongTheta(shape, theta, phi.start);
-    DrawAlongTheta(shape, theta, phi.End());
+    AddAlongTheta(shape, theta, phi.start, out);
+    AddAlongTheta(shape, theta, phi.End(), out);
   }
 }
 
@@ -80,13 +81,22 @@ void DrawEllipsoidPatch(double r, double fx, double fy, double fz, double phiSta
                         double thetaEnd, int phiSteps, int thetaSteps, const CVector& lineColour,
                         const CVector& fillColour, bool outline, bool fill)
 {
-  CAngleSweep phi;
-  CAngleSweep theta;
-  if (!MakeTurnSweep(phiStart, phiEnd, phiSteps, phi) || !MakeRangeSweep(thetaStart, thetaEnd, thetaSteps, theta))
-    return;
-  CEllipsoid shape{r * fx, r * fy, r * fz, fx, fy, fz};
-
-  DrawMeshPasses(
-      lineColour, fillColour, outline, fill, [&] { DrawFill(shape, phi, theta); },
-      [&] { DrawEdges(shape, phi, theta, thetaEnd); });
+  CMeshKey key{kEllipsoidPatchKind,
+               {r, fx, fy, fz, phiStart, phiEnd, thetaStart, thetaEnd},
+               {phiSteps, thetaSteps},
+               fill,
+               outline};
+  DrawCachedMesh(key, lineColour, fillColour, outline, fill, [&](MeshDetail detail, CMeshGeometry& out) {
+    CAngleSweep phi;
+    CAngleSweep theta;
+    if (!MakeTurnSweep(phiStart, phiEnd, StepsAt(phiSteps, detail), phi) ||
+        !MakeRangeSweep(thetaStart, thetaEnd, StepsAt(thetaSteps, detail), theta))
+      return false;
+    CEllipsoid shape{r * fx, r * fy, r * fz, fx, fy, fz};
+    if (fill)
+      AddFill(shape, phi, theta, out.fill);
+    if (outline)
+      AddEdges(shape, phi, theta, thetaEnd, out.edges);
+    return true;
+  });
 }

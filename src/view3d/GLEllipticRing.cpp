@@ -2,7 +2,7 @@
 #include "FlatEllipse.h"
 #include "GLPrimitives.h"
 
-#include "MeshPasses.h"
+#include "MeshCache.h"
 
 #include <GL/gl.h>
 
@@ -10,42 +10,42 @@
 
 namespace {
 
+constexpr int kEllipticRingKind = 2;
 constexpr double kPull = 0.0001;
 constexpr double kTolerance = 0.001;
 
-void DrawFill(const CFlatEllipse& plane, double inner, double outer, const CAngleSweep& sweep)
+void AddFill(const CFlatEllipse& plane, double inner, double outer, const CAngleSweep& sweep, CMeshPart& out)
 {
-  CVector n = plane.Normal();
-  glNormal3d(n.x, n.y, n.z);
-  glBegin(GL_QUAD_STRIP);
+  out.Normal(plane.Normal());
+  out.Begin(GL_QUAD_STRIP);
   for (int i = 0; i <= sweep.steps; ++i) {
-    GLVertex3v(plane.Point(inner, sweep.At(i)));
-    GLVertex3v(plane.Point(outer, sweep.At(i)));
+    out.Vertex(plane.Point(inner, sweep.At(i)));
+    out.Vertex(plane.Point(outer, sweep.At(i)));
   }
-  glEnd();
+  out.End();
 }
 
-void DrawArc(const CFlatEllipse& plane, double r, const CAngleSweep& sweep)
+void AddArc(const CFlatEllipse& plane, double r, const CAngleSweep& sweep, CMeshPart& out)
 {
-  glBegin(GL_LINE_STRIP);
+  out.Begin(GL_LINE_STRIP);
   for (int i = 0; i <= sweep.steps; ++i)
-    GLVertex3v(plane.Point(r, sweep.At(i)));
-  glEnd();
+    out.Vertex(plane.Point(r, sweep.At(i)));
+  out.End();
 }
 
-void DrawOutline(const CFlatEllipse& plane, double inner, double outer, const CAngleSweep& sweep)
+void AddOutline(const CFlatEllipse& plane, double inner, double outer, const CAngleSweep& sweep, CMeshPart& out)
 {
-  DrawArc(plane, outer, sweep);
+  AddArc(plane, outer, sweep, out);
   if (inner > 0.0)
-    DrawArc(plane, inner, sweep);
+    AddArc(plane, inner, sweep, out);
   if (sweep.IsComplete(kPull, 2.0 * std::numbers::pi, kTolerance))
     return;
-  glBegin(GL_LINES);
+  out.Begin(GL_LINES);
   for (double t : {sweep.start, sweep.End()}) {
-    GLVertex3v(plane.Point(outer, t));
-    GLVertex3v(plane.Point(inner, t));
+    out.Vertex(plane.Point(outer, t));
+    out.Vertex(plane.Point(inner, t));
   }
-  glEnd();
+  out.End();
 }
 
 } // namespace
@@ -54,12 +54,20 @@ void DrawEllipticRing(double innerRadius, double outerRadius, double fx, double 
                       double slopeY, double start, double end, int segments, const CVector& lineColour,
                       const CVector& fillColour, bool outline, bool fill)
 {
-  CAngleSweep sweep;
-  if (outerRadius == 0.0 || !MakeTurnSweep(start, end, segments, sweep))
-    return;
-  CFlatEllipse plane{fx, fy, offsetZ, slopeX, slopeY};
-
-  DrawMeshPasses(
-      lineColour, fillColour, outline, fill, [&] { DrawFill(plane, innerRadius, outerRadius, sweep); },
-      [&] { DrawOutline(plane, innerRadius, outerRadius, sweep); });
+  CMeshKey key{kEllipticRingKind,
+               {innerRadius, outerRadius, fx, fy, offsetZ, slopeX, slopeY, start, end},
+               {segments, 0},
+               fill,
+               outline};
+  DrawCachedMesh(key, lineColour, fillColour, outline, fill, [&](MeshDetail detail, CMeshGeometry& out) {
+    CAngleSweep sweep;
+    if (outerRadius == 0.0 || !MakeTurnSweep(start, end, StepsAt(segments, detail), sweep))
+      return false;
+    CFlatEllipse plane{fx, fy, offsetZ, slopeX, slopeY};
+    if (fill)
+      AddFill(plane, innerRadius, outerRadius, sweep, out.fill);
+    if (outline)
+      AddOutline(plane, innerRadius, outerRadius, sweep, out.edges);
+    return true;
+  });
 }

@@ -2,7 +2,7 @@
 #include "FlatEllipse.h"
 #include "GLPrimitives.h"
 
-#include "MeshPasses.h"
+#include "MeshCache.h"
 
 #include <GL/gl.h>
 
@@ -10,6 +10,7 @@
 
 namespace {
 
+constexpr int kEllipticSegmentKind = 3;
 constexpr double kPull = 0.0001;
 constexpr double kTolerance = 0.001;
 
@@ -17,25 +18,24 @@ constexpr double kTolerance = 0.001;
 // between chords parallel to the end chord, pairing the i-th point from
 // either end of the arc, cover it. The end point comes first in each pair so
 // that the winding follows the plane normal.
-void DrawFill(const CFlatEllipse& plane, double r, const CAngleSweep& sweep)
+void AddFill(const CFlatEllipse& plane, double r, const CAngleSweep& sweep, CMeshPart& out)
 {
-  CVector n = plane.Normal();
-  glNormal3d(n.x, n.y, n.z);
-  glBegin(GL_QUAD_STRIP);
+  out.Normal(plane.Normal());
+  out.Begin(GL_QUAD_STRIP);
   for (int i = 0; i <= sweep.steps / 2; ++i) {
-    GLVertex3v(plane.Point(r, sweep.At(sweep.steps - i)));
-    GLVertex3v(plane.Point(r, sweep.At(i)));
+    out.Vertex(plane.Point(r, sweep.At(sweep.steps - i)));
+    out.Vertex(plane.Point(r, sweep.At(i)));
   }
-  glEnd();
+  out.End();
 }
 
-void DrawOutline(const CFlatEllipse& plane, double r, const CAngleSweep& sweep)
+void AddOutline(const CFlatEllipse& plane, double r, const CAngleSweep& sweep, CMeshPart& out)
 {
   bool withChord = !sweep.IsComplete(kPull, 2.0 * std::numbers::pi, kTolerance);
-  glBegin(withChord ? GL_LINE_LOOP : GL_LINE_STRIP);
+  out.Begin(withChord ? GL_LINE_LOOP : GL_LINE_STRIP);
   for (int i = 0; i <= sweep.steps; ++i)
-    GLVertex3v(plane.Point(r, sweep.At(i)));
-  glEnd();
+    out.Vertex(plane.Point(r, sweep.At(i)));
+  out.End();
 }
 
 } // namespace
@@ -44,11 +44,16 @@ void DrawEllipticSegment(double r, double fx, double fy, double offsetZ, double 
                          double end, int segments, const CVector& lineColour, const CVector& fillColour, bool outline,
                          bool fill)
 {
-  CAngleSweep sweep;
-  if (r == 0.0 || !MakeTurnSweep(start, end, segments, sweep))
-    return;
-  CFlatEllipse plane{fx, fy, offsetZ, slopeX, slopeY};
-
-  DrawMeshPasses(
-      lineColour, fillColour, outline, fill, [&] { DrawFill(plane, r, sweep); }, [&] { DrawOutline(plane, r, sweep); });
+  CMeshKey key{kEllipticSegmentKind, {r, fx, fy, offsetZ, slopeX, slopeY, start, end}, {segments, 0}, fill, outline};
+  DrawCachedMesh(key, lineColour, fillColour, outline, fill, [&](MeshDetail detail, CMeshGeometry& out) {
+    CAngleSweep sweep;
+    if (r == 0.0 || !MakeTurnSweep(start, end, StepsAt(segments, detail), sweep))
+      return false;
+    CFlatEllipse plane{fx, fy, offsetZ, slopeX, slopeY};
+    if (fill)
+      AddFill(plane, r, sweep, out.fill);
+    if (outline)
+      AddOutline(plane, r, sweep, out.edges);
+    return true;
+  });
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Vector.h"
+
+#include <cstddef>
+#include <vector>
+
+// Vertices of one pass of a mesh primitive, recorded in the order the
+// immediate-mode calls would give them, so they can be drawn directly or
+// compiled once and reused.
+class CMeshPart {
+public:
+  // mode is a GL primitive type such as GL_QUAD_STRIP.
+  void Begin(unsigned int mode);
+  // Applies to the vertices that follow, as glNormal does.
+  void Normal(const CVector& normal) { m_normal = normal; }
+  void Vertex(const CVector& point);
+  void End();
+
+  // Issues the recorded calls; normals only where withNormals (lit passes).
+  // The vertices feed the scene bounds when emitBounds is set.
+  void Draw(bool withNormals, bool emitBounds) const;
+  bool IsEmpty() const { return m_runs.empty(); }
+  const std::vector<CVector>& Points() const { return m_points; }
+
+private:
+  struct CRun {
+    unsigned int mode;
+    size_t first;
+    size_t count;
+  };
+
+  std::vector<CVector> m_points;
+  std::vector<CVector> m_normals;
+  std::vector<CRun> m_runs;
+  CVector m_normal{0.0, 0.0, 1.0};
+  unsigned int m_mode = 0;
+  size_t m_first = 0;
+};
+
+// The two passes of a mesh primitive: the lit fill and the unlit edges.
+struct CMeshGeometry {
+  CMeshPart fill;
+  CMeshPart edges;
+};
