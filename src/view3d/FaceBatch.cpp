@@ -9,27 +9,11 @@ namespace {
 
 thread_local CFaceBatch* t_batch = nullptr;
 
-// Plain glVertex: world coordinates must stay out of the scene bounds.
-void EmitPoint(const CVector& p)
-{
-  glVertex3d(p.x, p.y, p.z);
-}
+const CVector kNoNormal{0.0, 0.0, 1.0};
 
-// One glBegin/glEnd per depth layer, the runs in the order they came.
-template <class Run, class EmitRun>
-void DrawInLayers(const std::vector<Run>& runs, GLenum mode, DepthLayer back, DepthLayer front, EmitRun emit)
+void Append(std::vector<float>& to, const CVector& v)
 {
-  for (bool inFront : {false, true}) {
-    SetDepthLayer(inFront ? front : back);
-    glBegin(mode);
-    for (const Run& run : runs) {
-      if (run.front != inFront)
-        continue;
-      glColor3d(run.colour.x, run.colour.y, run.colour.z);
-      emit(run);
-    }
-    glEnd();
-  }
+  to.insert(to.end(), {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)});
 }
 
 CFaceBatch* BatchTakingFace(const CVectorArray& vertices)
@@ -46,24 +30,73 @@ CFaceBatch* BatchTakingFace(const CVectorArray& vertices)
 
 } // namespace
 
-CFaceBatch::CLoop CFaceBatch::AddLoop(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour,
-                                      bool front)
+void CFaceBatch::CArrays::Add(const CVector& point, const CVector& normal, const CVector& colour)
 {
-  CLoop loop{m_points.size(), vertices.size(), colour, front};
-  for (const CVector& v : vertices)
-    m_points.push_back(TransformPoint(toWorld, v));
-  return loop;
+  Append(points, point);
+  Append(normals, normal);
+  Append(colours, colour);
+}
+
+void CFaceBatch::CArrays::Clear()
+{
+  points.clear();
+  normals.clear();
+  colours.clear();
+}
+
+void CFaceBatch::CArrays::Draw(unsigned int mode, bool withNormals) const
+{
+  if (points.empty())
+    return;
+  glVertexPointer(3, GL_FLOAT, 0, points.data());
+  glColorPointer(3, GL_FLOAT, 0, colours.data());
+  if (withNormals)
+    glNormalPointer(GL_FLOAT, 0, normals.data());
+  glDrawArrays(mode, 0, static_cast<GLsizei>(points.size() / 3));
 }
 
 void CFaceBatch::AddFill(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& normal,
                          const CVector& colour, bool front)
 {
-  m_fills.push_back({AddLoop(toWorld, vertices, colour, front), TransformDirection(toWorld, normal)});
+  if (vertices.size() < 3)
+    return;
+  // Each face as a fan of triangles, so that all faces of a layer share one
+  // draw; GL_NORMALIZE at paint makes up for the normals' lengths.
+  CVector turned = TransformDirection(toWorld, normal);
+  CVector first = TransformPoint(toWorld, vertices[0]);
+  CVector previous = TransformPoint(toWorld, vertices[1]);
+  for (size_t i = 2; i < vertices.size(); ++i) {
+    CVector next = TransformPoint(toWorld, vertices[i]);
+    for (const CVector& p : {first, previous, next})
+      m_fills[front].Add(p, turned, colour);
+    previous = next;
+  }
 }
 
 void CFaceBatch::AddOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour, bool front)
 {
-  m_loops.push_back(AddLoop(toWorld, vertices, colour, front));
+  if (vertices.empty())
+    return;
+  CVector first = TransformPoint(toWorld, vertices[0]);
+  CVector from = first;
+  for (size_t i = 1; i <= vertices.size(); ++i) {
+    CVector to = i < vertices.size() ? TransformPoint(toWorld, vertices[i]) : first;
+    m_lines[front].Add(from, kNoNormal, colour);
+    m_lines[front].Add(to, kNoNormal, colour);
+    from = to;
+  }
+}
+
+void CFaceBatch::Clear()
+{
+  for (CArrays* arrays : {&m_fills[0], &m_fills[1], &m_lines[0], &m_lines[1]})
+    arrays->Clear();
+}
+
+bool CFaceBatch::IsEmpty() const
+{
+  return m_fills[0].points.empty() && m_fills[1].points.empty() && m_lines[0].points.empty() &&
+         m_lines[1].points.empty();
 }
 
 void CFaceBatch::Draw() const
@@ -71,37 +104,28 @@ void CFaceBatch::Draw() const
   if (IsEmpty())
     return;
   glPushAttrib(GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_VIEWPORT_BIT | GL_POLYGON_BIT);
-  DrawFills();
-  DrawOutlines();
-  glPopAttrib();
-  SetDepthLayer(DepthLayer::Default);
-}
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
 
-void CFaceBatch::DrawFills() const
-{
   glEnable(GL_LIGHTING);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  // Each face as a fan of triangles, so that all faces of a layer share one
-  // draw; GL_NORMALIZE at paint makes up for the normals' lengths.
-  DrawInLayers(m_fills, GL_TRIANGLES, DepthLayer::Fill, DepthLayer::FillFront, [this](const CFill& fill) {
-    glNormal3d(fill.normal.x, fill.normal.y, fill.normal.z);
-    for (size_t i = 1; i + 1 < fill.count; ++i) {
-      EmitPoint(m_points[fill.first]);
-      EmitPoint(m_points[fill.first + i]);
-      EmitPoint(m_points[fill.first + i + 1]);
-    }
-  });
-}
+  glEnableClientState(GL_NORMAL_ARRAY);
+  SetDepthLayer(DepthLayer::Fill);
+  m_fills[0].Draw(GL_TRIANGLES, true);
+  SetDepthLayer(DepthLayer::FillFront);
+  m_fills[1].Draw(GL_TRIANGLES, true);
 
-void CFaceBatch::DrawOutlines() const
-{
   glDisable(GL_LIGHTING);
-  DrawInLayers(m_loops, GL_LINES, DepthLayer::Outline, DepthLayer::OutlineFront, [this](const CLoop& loop) {
-    for (size_t i = 0; i < loop.count; ++i) {
-      EmitPoint(m_points[loop.first + i]);
-      EmitPoint(m_points[loop.first + (i + 1) % loop.count]);
-    }
-  });
+  glDisableClientState(GL_NORMAL_ARRAY);
+  SetDepthLayer(DepthLayer::Outline);
+  m_lines[0].Draw(GL_LINES, false);
+  SetDepthLayer(DepthLayer::OutlineFront);
+  m_lines[1].Draw(GL_LINES, false);
+
+  glPopClientAttrib();
+  glPopAttrib();
+  SetDepthLayer(DepthLayer::Default);
 }
 
 CFaceBatchScope::CFaceBatchScope(CFaceBatch* batch) : m_previous(t_batch)

@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <vector>
 
-// Fills and outlines of flat faces, collected while a scene list is compiled
-// and drawn after all other entries: fills in one run of triangles, then
-// outlines in one run of lines, each per depth layer. Every draw and every
-// state switch between draws is costly in the software rasteriser; the depth
-// layers keep the picture the same whatever the order.
+// Fills and outlines of flat faces, collected in world coordinates while a
+// scene is built and drawn after the scene list from vertex arrays: the fills
+// as one run of triangles, then the outlines as one run of lines, each per
+// depth layer. Every draw and every state switch between draws is costly in
+// the software rasteriser, and so is compiling vertices into a display list;
+// the depth layers keep the picture the same whatever the order.
 class CFaceBatch {
 public:
   // The face through the vertices, carried into the scene by toWorld; the
@@ -18,29 +19,27 @@ public:
                bool front);
   // The loop through the vertices, carried into the scene by toWorld.
   void AddOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour, bool front);
+  // Empties the batch, keeping its memory for the next scene.
+  void Clear();
   // Draws the fills lit, then the loops unlit, in their depth layers; the
-  // modelview must be the scene's own, as at the end of the scene list.
+  // modelview must be the scene's own, as after the scene list.
   void Draw() const;
-  bool IsEmpty() const { return m_fills.empty() && m_loops.empty(); }
+  bool IsEmpty() const;
 
 private:
-  struct CLoop {
-    size_t first;
-    size_t count;
-    CVector colour;
-    bool front;
-  };
-  struct CFill : CLoop {
-    CVector normal;
+  // Vertices of one kind of run in one depth layer, as GL arrays.
+  struct CArrays {
+    std::vector<float> points;
+    std::vector<float> normals;
+    std::vector<float> colours;
+
+    void Add(const CVector& point, const CVector& normal, const CVector& colour);
+    void Clear();
+    void Draw(unsigned int mode, bool withNormals) const;
   };
 
-  CLoop AddLoop(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour, bool front);
-  void DrawFills() const;
-  void DrawOutlines() const;
-
-  std::vector<CVector> m_points;
-  std::vector<CFill> m_fills;
-  std::vector<CLoop> m_loops;
+  CArrays m_fills[2]; // behind, in front
+  CArrays m_lines[2];
 };
 
 // While a scope is alive, DeferFill and DeferOutline on this thread hand

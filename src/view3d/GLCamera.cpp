@@ -1,6 +1,5 @@
 #include "GLCamera.h"
 
-#include "FaceBatch.h"
 #include "GLPrimitives.h"
 
 #include <GL/gl.h>
@@ -47,17 +46,16 @@ void CGLCamera::BuildScene()
   if (m_sceneList != 0)
     glDeleteLists(m_sceneList, 1);
   m_sceneList = glGenLists(1);
+  m_faces.Clear();
   if (m_sceneList != 0) {
     CSceneBoundsScope collect(m_sceneBounds);
-    CFaceBatch faces;
     m_meshCache.BeginScene();
     glNewList(m_sceneList, GL_COMPILE);
     if (m_sceneSource) {
-      CFaceBatchScope batch(faces);
+      CFaceBatchScope batch(m_faces);
       CMeshCacheScope meshes(&m_meshCache);
       m_sceneSource();
     }
-    faces.Draw();
     glEndList();
     // The scene list calls the lists of new meshes by name; they are
     // compiled now, as lists cannot be compiled inside one another.
@@ -174,6 +172,7 @@ void CGLCamera::DrawSceneList(bool wireframe) const
   SelectMeshDetail(wireframe ? MeshDetail::Coarse : MeshDetail::Full);
   glCallList(m_sceneList);
   SelectMeshDetail(MeshDetail::Full);
+  m_faces.Draw();
   glPopMatrix();
   glDisable(GL_LIGHT0);
   glDisable(GL_LIGHTING);

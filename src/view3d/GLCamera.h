@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FaceBatch.h"
 #include "GLRenderer.h"
 #include "MeshCache.h"
 #include "Vector.h"
@@ -67,6 +68,7 @@ private:
 
   std::function<void()> m_sceneSource;
   unsigned int m_sceneList = 0;
+  CFaceBatch m_faces;
   CMeshCache m_meshCache;
   int m_nTool = 4;
   double m_fieldOfView = 40.0;
