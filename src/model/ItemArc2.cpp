@@ -4,6 +4,7 @@
 #include "DoubleList.h"
 #include "EntryDrawState.h"
 #include "GLPrimitives.h"
+#include "MeshCache.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ void CItemArc2::Draw(int)
   if (!IsVisible())
     return;
   PushPlacement(m_position, m_rotation);
+  CMeshPlacementScope placed(m_matrix);
   DrawEllipticSegment(m_radius, m_factorX, m_factorY, m_offsetZ, m_slopeX, m_slopeY, m_startAngle * kDegToRad,
                       m_endAngle * kDegToRad, kSegments, m_lineColor, m_fillColor, m_bOutline != 0, m_bFill != 0);
   PopPlacement();

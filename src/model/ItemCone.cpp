@@ -5,6 +5,7 @@
 #include "EntryDrawState.h"
 #include "GLPrimitives.h"
 #include "Intersect.h"
+#include "MeshCache.h"
 #include "TurnAngles.h"
 
 #include <cmath>
@@ -91,6 +92,7 @@ void CItemCone::Draw(int)
   if (!IsVisible())
     return;
   PushPlacement(m_position, m_rotation);
+  CMeshPlacementScope placed(m_matrix);
   DrawConeSurface(m_radius1, m_slopeX1, m_slopeY1, m_z1, m_radius2, m_slopeX2, m_slopeY2, m_z2, m_factorX, m_factorY,
                   m_startAngle * kDegToRad, m_endAngle * kDegToRad, kSegments, m_fillColor);
   PopPlacement();

@@ -4,6 +4,7 @@
 #include "DoubleList.h"
 #include "EntryDrawState.h"
 #include "GLPrimitives.h"
+#include "MeshCache.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ void CItemEllipse::Draw(int)
   if (!IsVisible() || m_startAngle == m_endAngle)
     return;
   PushPlacement(m_position, m_rotation);
+  CMeshPlacementScope placed(m_matrix);
   DrawEllipticRing(m_innerRadius, m_outerRadius, m_factorX, m_factorY, m_offsetZ, m_slopeX, m_slopeY,
                    m_startAngle * kDegToRad, m_endAngle * kDegToRad, kSegments, m_lineColor, m_fillColor,
                    m_bOutline != 0, m_bFill != 0);

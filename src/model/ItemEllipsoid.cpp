@@ -5,6 +5,7 @@
 #include "EntryDrawState.h"
 #include "GLPrimitives.h"
 #include "Intersect.h"
+#include "MeshCache.h"
 
 #include <cmath>
 
@@ -84,6 +85,7 @@ void CItemEllipsoid::Draw(int)
   if (!IsVisible())
     return;
   PushPlacement(m_position, m_rotation);
+  CMeshPlacementScope placed(m_matrix);
   DrawEllipsoidPatch(m_radius, m_factorX, m_factorY, m_factorZ, m_phiStart * kDegToRad, m_phiEnd * kDegToRad,
                      m_thetaStart * kDegToRad, m_thetaEnd * kDegToRad, kSteps, kSteps, m_lineColor, m_fillColor,
                      m_bOutline != 0, m_bFill != 0);

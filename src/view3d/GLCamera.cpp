@@ -47,19 +47,17 @@ void CGLCamera::BuildScene()
     glDeleteLists(m_sceneList, 1);
   m_sceneList = glGenLists(1);
   m_faces.Clear();
+  m_meshes.Clear();
   if (m_sceneList != 0) {
     CSceneBoundsScope collect(m_sceneBounds);
     m_meshCache.BeginScene();
     glNewList(m_sceneList, GL_COMPILE);
     if (m_sceneSource) {
       CFaceBatchScope batch(m_faces);
-      CMeshCacheScope meshes(&m_meshCache);
+      CMeshSceneScope meshes(&m_meshCache, &m_meshes);
       m_sceneSource();
     }
     glEndList();
-    // The scene list calls the lists of new meshes by name; they are
-    // compiled now, as lists cannot be compiled inside one another.
-    m_meshCache.CompilePending();
     m_meshCache.DropUnused();
   }
   if (m_sceneBounds.IsEmpty() || m_sceneBounds.min == m_sceneBounds.max) {
@@ -168,11 +166,10 @@ void CGLCamera::DrawSceneList(bool wireframe) const
   glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
   glColor3d(1.0, 1.0, 1.0);
   SetDepthLayer(DepthLayer::Default);
-  // The coarse meshes keep the picture quick while a tool moves.
-  SelectMeshDetail(wireframe ? MeshDetail::Coarse : MeshDetail::Full);
   glCallList(m_sceneList);
-  SelectMeshDetail(MeshDetail::Full);
   m_faces.Draw();
+  // The coarse meshes keep the picture quick while a tool moves.
+  m_meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full);
   glPopMatrix();
   glDisable(GL_LIGHT0);
   glDisable(GL_LIGHTING);

@@ -45,7 +45,7 @@ public:
   // 1 zoom in, 2 zoom out, 3 pan, 4 rotate, 5 trackball.
   int GetTool() const { return m_nTool; }
   void SetTool(int tool) { m_nTool = tool; }
-  // Meshes whose display lists the last scene build kept.
+  // Meshes the last scene build kept tessellated.
   size_t MeshCount() const { return m_meshCache.Size(); }
   // 16 elements in OpenGL order.
   const std::array<double, 16>& GetTrackball() const { return m_trackball; }
@@ -70,6 +70,7 @@ private:
   unsigned int m_sceneList = 0;
   CFaceBatch m_faces;
   CMeshCache m_meshCache;
+  CMeshBatch m_meshes;
   int m_nTool = 4;
   double m_fieldOfView = 40.0;
   double m_near = 0.05;

@@ -3,8 +3,6 @@
 #include "MeshPasses.h"
 #include "SceneBounds.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -12,9 +10,10 @@
 namespace {
 
 thread_local CMeshCache* t_cache = nullptr;
+thread_local CMeshBatch* t_batch = nullptr;
+thread_local const CMatrix* t_placement = nullptr;
 
 constexpr int kCoarseDivisor = 4;
-constexpr GLsizei kListsPerMesh = 4;
 
 CSceneBounds BoundsOf(const CMeshGeometry& geometry)
 {
@@ -26,19 +25,6 @@ CSceneBounds BoundsOf(const CMeshGeometry& geometry)
       bounds.Add(p.z);
     }
   return bounds;
-}
-
-void CompileList(GLuint name, const CMeshPart& part, bool withNormals)
-{
-  glNewList(name, GL_COMPILE);
-  part.Draw(withNormals, false);
-  glEndList();
-}
-
-// Calls the list through the list base, which picks the detail.
-void CallDetailList(GLuint name)
-{
-  glCallLists(1, GL_UNSIGNED_INT, &name);
 }
 
 void DrawDirectly(const CVector& lineColour, const CVector& fillColour, bool outline, bool fill,
@@ -74,85 +60,64 @@ int StepsAt(int steps, MeshDetail detail)
   return detail == MeshDetail::Full ? steps : std::max(1, steps / kCoarseDivisor);
 }
 
-const CMeshCache::CEntry* CMeshCache::Use(const CMeshKey& key, const CMeshTessellation& tessellate)
+const CMeshCache::CEntry& CMeshCache::Use(const CMeshKey& key, const CMeshTessellation& tessellate)
 {
-  auto found = m_entries.find(key);
-  if (found != m_entries.end()) {
-    found->second.generation = m_generation;
-    return &found->second;
-  }
-  CEntry entry;
+  auto [found, added] = m_entries.try_emplace(key);
+  CEntry& entry = found->second;
   entry.generation = m_generation;
-  auto geometry = std::make_unique<std::array<CMeshGeometry, 2>>();
-  if (tessellate(MeshDetail::Full, (*geometry)[0])) {
-    tessellate(MeshDetail::Coarse, (*geometry)[1]);
-    entry.lists = glGenLists(kListsPerMesh);
-    if (entry.lists == 0)
-      return nullptr;
-    CSceneBounds bounds = BoundsOf((*geometry)[0]);
-    entry.min = bounds.min;
-    entry.max = bounds.max;
-    entry.pending = std::move(geometry);
-  }
-  return &m_entries.emplace(key, std::move(entry)).first->second;
-}
-
-void CMeshCache::CompilePending()
-{
-  for (auto& [key, entry] : m_entries) {
-    if (!entry.pending)
-      continue;
-    for (int detail = 0; detail < 2; ++detail) {
-      const CMeshGeometry& geometry = (*entry.pending)[detail];
-      CompileList(entry.lists + kFillList + detail, geometry.fill, true);
-      CompileList(entry.lists + kEdgeList + detail, geometry.edges, false);
+  if (added) {
+    entry.drawsNothing = !tessellate(MeshDetail::Full, entry.geometry[0]);
+    if (!entry.drawsNothing) {
+      tessellate(MeshDetail::Coarse, entry.geometry[1]);
+      CSceneBounds bounds = BoundsOf(entry.geometry[0]);
+      entry.min = bounds.min;
+      entry.max = bounds.max;
     }
-    entry.pending.reset();
   }
+  return entry;
 }
 
 void CMeshCache::DropUnused()
 {
-  std::erase_if(m_entries, [this](const auto& item) {
-    const CEntry& entry = item.second;
-    if (entry.generation == m_generation)
-      return false;
-    if (entry.lists != 0)
-      glDeleteLists(entry.lists, kListsPerMesh);
-    return true;
-  });
+  std::erase_if(m_entries, [this](const auto& item) { return item.second.generation != m_generation; });
 }
 
-CMeshCacheScope::CMeshCacheScope(CMeshCache* cache) : m_previous(t_cache)
+CMeshSceneScope::CMeshSceneScope(CMeshCache* cache, CMeshBatch* batch)
+    : m_previousCache(t_cache), m_previousBatch(t_batch)
 {
   t_cache = cache;
+  t_batch = batch;
 }
 
-CMeshCacheScope::~CMeshCacheScope()
+CMeshSceneScope::~CMeshSceneScope()
 {
-  t_cache = m_previous;
+  t_cache = m_previousCache;
+  t_batch = m_previousBatch;
+}
+
+CMeshPlacementScope::CMeshPlacementScope(const CMatrix& toWorld) : m_previous(t_placement)
+{
+  t_placement = &toWorld;
+}
+
+CMeshPlacementScope::~CMeshPlacementScope()
+{
+  t_placement = m_previous;
 }
 
 void DrawCachedMesh(const CMeshKey& key, const CVector& lineColour, const CVector& fillColour, bool outline, bool fill,
                     const CMeshTessellation& tessellate)
 {
-  const CMeshCache::CEntry* entry = t_cache ? t_cache->Use(key, tessellate) : nullptr;
-  if (!entry) {
+  if (!t_cache || !t_batch || !t_placement) {
     DrawDirectly(lineColour, fillColour, outline, fill, tessellate);
     return;
   }
-  if (entry->lists == 0)
+  const CMeshCache::CEntry& entry = t_cache->Use(key, tessellate);
+  if (entry.drawsNothing)
     return;
-  if (entry->min <= entry->max) {
-    AddToSceneBounds(entry->min);
-    AddToSceneBounds(entry->max);
+  if (entry.min <= entry.max) {
+    AddToSceneBounds(entry.min);
+    AddToSceneBounds(entry.max);
   }
-  DrawMeshPasses(
-      lineColour, fillColour, outline, fill, [entry] { CallDetailList(entry->lists + CMeshCache::kFillList); },
-      [entry] { CallDetailList(entry->lists + CMeshCache::kEdgeList); });
-}
-
-void SelectMeshDetail(MeshDetail detail)
-{
-  glListBase(detail == MeshDetail::Full ? 0 : 1);
+  t_batch->Add(entry.geometry[0], entry.geometry[1], *t_placement, lineColour, fillColour, outline, fill);
 }

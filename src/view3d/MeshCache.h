@@ -1,12 +1,12 @@
 #pragma once
 
+#include "MeshBatch.h"
 #include "MeshGeometry.h"
 #include "Vector.h"
 
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <unordered_map>
 
 // What shapes a mesh: the primitive, its numbers and step counts, and which
@@ -26,45 +26,30 @@ struct CMeshKeyHash {
   size_t operator()(const CMeshKey& key) const;
 };
 
-// The full mesh, or the coarse one drawn while a tool moves: a quarter of
-// the steps in each direction.
-enum class MeshDetail { Full, Coarse };
-
-// Step count of a mesh at the given detail.
+// Step count of a mesh at the given detail: a quarter of the steps for the
+// coarse mesh.
 int StepsAt(int steps, MeshDetail detail);
 
 // Fills the passes of the mesh at the given detail; false when the shape
 // draws nothing.
 using CMeshTessellation = std::function<bool(MeshDetail, CMeshGeometry&)>;
 
-// Display lists of the meshes of the scene, kept from one scene build to the
-// next: compiling vertices into a display list is the dearest part of a
-// rebuild on the software rasteriser, and a rebuild after a sensor step
-// leaves most meshes as they were. Each mesh owns four consecutive lists:
-// fill and edges, each full and coarse, so the scene list calls them through
-// the list base (0 full, 1 coarse). The lists die with the GL context.
+// Tessellated meshes kept from one scene build to the next: a rebuild after
+// a sensor step leaves most meshes as they were, and equal shapes share one.
 class CMeshCache {
 public:
   struct CEntry {
-    unsigned int lists = 0; // first of four names; 0 for a mesh that draws nothing
-    double min = 0.0;       // smallest and largest coordinate value of the
-    double max = 0.0;       // full mesh, as the scene bounds count them
+    bool drawsNothing = false;
+    std::array<CMeshGeometry, 2> geometry; // full, coarse
+    double min = 1e300;                    // smallest and largest coordinate
+    double max = -1e300;                   // value of the full mesh
     unsigned int generation = 0;
-    std::unique_ptr<std::array<CMeshGeometry, 2>> pending; // until compiled
   };
 
-  static constexpr unsigned int kFillList = 0;
-  static constexpr unsigned int kEdgeList = 2;
-
-  // Starts a scene: meshes not used from here on are dropped afterwards.
+  // Starts a scene: meshes not used from here on are dropped by DropUnused.
   void BeginScene() { ++m_generation; }
-  // The entry of the mesh, tessellated on first use; null when no list
-  // names are left, and the caller draws the mesh itself.
-  const CEntry* Use(const CMeshKey& key, const CMeshTessellation& tessellate);
-  // Compiles the meshes met first since the last call. Needs the context
-  // current and no display list being compiled.
-  void CompilePending();
-  // Deletes the lists of the meshes the scene since BeginScene did not use.
+  // The entry of the mesh, tessellated on first use.
+  const CEntry& Use(const CMeshKey& key, const CMeshTessellation& tessellate);
   void DropUnused();
   size_t Size() const { return m_entries.size(); }
 
@@ -73,24 +58,37 @@ private:
   unsigned int m_generation = 0;
 };
 
-// While a scope is alive, the mesh primitives of this thread draw through its
-// cache; a scope of null draws them directly. Scopes nest.
-class CMeshCacheScope {
+// While a scope is alive, the mesh primitives of this thread that know
+// where they are placed (CMeshPlacementScope) take their meshes from the
+// cache and hand them to the batch. Without a scope, or with nulls, they
+// draw directly. Scopes nest.
+class CMeshSceneScope {
 public:
-  explicit CMeshCacheScope(CMeshCache* cache);
-  ~CMeshCacheScope();
-  CMeshCacheScope(const CMeshCacheScope&) = delete;
-  CMeshCacheScope& operator=(const CMeshCacheScope&) = delete;
+  CMeshSceneScope(CMeshCache* cache, CMeshBatch* batch);
+  ~CMeshSceneScope();
+  CMeshSceneScope(const CMeshSceneScope&) = delete;
+  CMeshSceneScope& operator=(const CMeshSceneScope&) = delete;
 
 private:
-  CMeshCache* m_previous;
+  CMeshCache* m_previousCache;
+  CMeshBatch* m_previousBatch;
+};
+
+// The matrix that carries the mesh primitives drawn during the scope into
+// the scene: the drawing entry's own, which includes the transform on the
+// GL stack at that point. The matrix must outlive the scope.
+class CMeshPlacementScope {
+public:
+  explicit CMeshPlacementScope(const CMatrix& toWorld);
+  ~CMeshPlacementScope();
+  CMeshPlacementScope(const CMeshPlacementScope&) = delete;
+  CMeshPlacementScope& operator=(const CMeshPlacementScope&) = delete;
+
+private:
+  const CMatrix* m_previous;
 };
 
 // Draws a mesh primitive's fill and edge passes in the given colours (see
-// DrawMeshPasses): through the current cache when a scope is open, else
-// directly.
+// DrawMeshPasses), or hands them to the batch of the scene being built.
 void DrawCachedMesh(const CMeshKey& key, const CVector& lineColour, const CVector& fillColour, bool outline, bool fill,
                     const CMeshTessellation& tessellate);
-
-// Chooses the meshes' detail for the scene lists called afterwards.
-void SelectMeshDetail(MeshDetail detail);

@@ -20,16 +20,17 @@ public:
   // Issues the recorded calls; normals only where withNormals (lit passes).
   // The vertices feed the scene bounds when emitBounds is set.
   void Draw(bool withNormals, bool emitBounds) const;
-  bool IsEmpty() const { return m_runs.empty(); }
-  const std::vector<CVector>& Points() const { return m_points; }
 
-private:
   struct CRun {
     unsigned int mode;
     size_t first;
     size_t count;
   };
+  const std::vector<CVector>& Points() const { return m_points; }
+  const std::vector<CVector>& Normals() const { return m_normals; }
+  const std::vector<CRun>& Runs() const { return m_runs; }
 
+private:
   std::vector<CVector> m_points;
   std::vector<CVector> m_normals;
   std::vector<CRun> m_runs;
@@ -37,6 +38,9 @@ private:
   unsigned int m_mode = 0;
   size_t m_first = 0;
 };
+
+// The full mesh, or the coarse one drawn while a tool moves.
+enum class MeshDetail { Full, Coarse };
 
 // The two passes of a mesh primitive: the lit fill and the unlit edges.
 struct CMeshGeometry {

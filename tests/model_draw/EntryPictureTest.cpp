@@ -1,7 +1,12 @@
 #include "FaceBatch.h"
+#include "ItemArc2.h"
+#include "ItemCone.h"
+#include "ItemEllipse.h"
+#include "ItemEllipsoid.h"
 #include "ItemGroup.h"
 #include "ItemPolygon.h"
 #include "ItemSystem.h"
+#include "MeshCache.h"
 #include "RenderTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +59,7 @@ protected:
     if (!batched)
       source = [this] {
         CFaceBatchScope direct(nullptr);
+        CMeshSceneScope directMeshes(nullptr, nullptr);
         m_root.DrawChildren();
       };
     if (!MakeScene(m_camera, 64, 64, source, ViewSide::Front, 12.0))
@@ -203,4 +209,39 @@ TEST_F(EntryPicture, SceneBoundsAreTheSameBatchedAsDrawnDirectly)
   EXPECT_EQ(m_camera.GetSceneBounds().max, batched.max);
   EXPECT_EQ(-2.0, batched.min);
   EXPECT_EQ(5.0, batched.max);
+}
+
+TEST_F(EntryPicture, PlacedCurvedEntriesFromTheBatchLookAsDrawnDirectly)
+{
+  // Curved entries with positions and turns of their own inside a moved,
+  // turned system: the batch carries them by their matrices, normals turned.
+  auto system = std::make_unique<CItemSystem>();
+  system->m_position = {0.0, 0.5, -0.5};
+  system->m_rotation = {25.0, 10.0, 0.0};
+  auto* ellipsoid = Add<CItemEllipsoid>(*system, {0.2, 0.3, 0.9});
+  ellipsoid->m_position = {0.0, -2.5, 2.0};
+  ellipsoid->m_phiEnd = 270.0;
+  ellipsoid->m_bOutline = 1;
+  auto* ring = Add<CItemEllipse>(*system, {0.9, 0.5, 0.1});
+  ring->m_position = {0.0, 2.0, 2.0};
+  ring->m_rotation = {0.0, 70.0, 15.0};
+  ring->m_bOutline = 1;
+  auto* cone = Add<CItemCone>(*system, {0.3, 0.8, 0.3});
+  cone->m_position = {0.0, -2.0, -2.0};
+  cone->m_rotation = {30.0, 0.0, 0.0};
+  auto* segment = Add<CItemArc2>(*system, {0.8, 0.2, 0.6});
+  segment->m_position = {0.0, 2.5, -2.0};
+  segment->m_rotation = {0.0, 80.0, 0.0};
+  segment->m_bOutline = 1;
+  m_root.AddChild(std::move(system));
+  CRenderedImage batched = Paint(true);
+  CRenderedImage direct = Paint(false);
+  ASSERT_TRUE(batched.IsConsistent());
+  ASSERT_TRUE(direct.IsConsistent());
+  int drawn = 0;
+  for (int row = 0; row < batched.height; ++row)
+    for (int x = 0; x < batched.width; ++x)
+      drawn += IsWhite(PixelAt(batched, {x, row})) ? 0 : 1;
+  EXPECT_GT(drawn, 300);
+  EXPECT_LE(CountDifferentPixels(batched, direct, 3), 20);
 }

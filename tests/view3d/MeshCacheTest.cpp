@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -14,20 +15,43 @@ const CVector kRed{1.0, 0.0, 0.0};
 const CVector kGreen{0.0, 1.0, 0.0};
 const CVector kBlue{0.0, 0.0, 1.0};
 
+// Draws as an entry does: the GL frame moved to (x, y) and the placement
+// that carries the meshes the same way.
+void Placed(double x, double y, const std::function<void()>& draw)
+{
+  CMatrix toWorld;
+  toWorld.Translate({x, y, 0.0});
+  glPushMatrix();
+  glTranslated(x, y, 0.0);
+  {
+    CMeshPlacementScope placed(toWorld);
+    draw();
+  }
+  glPopMatrix();
+}
+
 // One of each mesh primitive, with fills, edges and partial sweeps, spread
 // over the view from above.
 void MixedMeshes(double radius)
 {
-  glPushMatrix();
-  glTranslated(1.5, 1.5, 0.0);
-  DrawEllipsoidPatch(radius, 1.0, 0.8, 1.2, 0.2, 1.7 * kPi, 0.3, 2.5, 32, 32, kRed, kGreen, true, true);
-  glPopMatrix();
-  DrawEllipticRing(0.3, 1.0, 1.0, 0.7, 0.1, 0.2, 0.0, 0.5, 5.5, 120, kBlue, kRed, true, true);
-  glPushMatrix();
-  glTranslated(-1.5, 1.5, 0.0);
-  DrawEllipticSegment(1.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.3, 4.0, 32, kRed, kBlue, true, true);
-  glPopMatrix();
-  DrawConeSurface(1.0, 0.0, 0.0, -1.0, 0.4, 0.1, 0.0, 1.0, 1.0, 1.0, 1.0, 5.0, 120, kGreen);
+  Placed(1.5, 1.5, [radius] {
+    DrawEllipsoidPatch(radius, 1.0, 0.8, 1.2, 0.2, 1.7 * kPi, 0.3, 2.5, 32, 32, kRed, kGreen, true, true);
+  });
+  Placed(0.0, 0.0, [] { DrawEllipticRing(0.3, 1.0, 1.0, 0.7, 0.1, 0.2, 0.0, 0.5, 5.5, 120, kBlue, kRed, true, true); });
+  Placed(-1.5, 1.5, [] { DrawEllipticSegment(1.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.3, 4.0, 32, kRed, kBlue, true, true); });
+  Placed(0.0, -1.5, [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 0.4, 0.1, 0.0, 1.0, 1.0, 1.0, 1.0, 5.0, 120, kGreen); });
+}
+
+// Pixels of the two pictures further apart than the tolerance in a channel.
+int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance)
+{
+  int count = 0;
+  for (int row = 0; row < a.height; ++row)
+    for (int x = 0; x < a.width; ++x) {
+      CRgb c = PixelAt(b, {x, row});
+      count += IsColour(PixelAt(a, {x, row}), c.r, c.g, c.b, tolerance) ? 0 : 1;
+    }
+  return count;
 }
 
 bool SamePicture(const CRenderedImage& a, const CRenderedImage& b)
@@ -40,30 +64,32 @@ struct CPicture {
   CSceneBounds bounds;
 };
 
-// The picture of the scene from above, its meshes drawn through the cache or
-// each time directly.
-CPicture Render(const std::function<void()>& scene, bool cached)
+// The picture of the scene from above, its meshes drawn from the scene's
+// batch or each where it stands.
+CPicture Render(const std::function<void()>& scene, bool batched)
 {
   CGLCamera camera;
   auto source = [&] {
-    CMeshCacheScope direct(nullptr);
+    CMeshSceneScope direct(nullptr, nullptr);
     scene();
   };
-  if (!MakeScene(camera, 96, 96, cached ? scene : std::function<void()>(source), ViewSide::Top, 9.0))
+  if (!MakeScene(camera, 96, 96, batched ? scene : std::function<void()>(source), ViewSide::Top, 9.0))
     return {};
   return {PaintFinal(camera), camera.GetSceneBounds()};
 }
 
 } // namespace
 
-TEST(MeshCache, CachedMeshesDrawTheSamePictureAndBounds)
+TEST(MeshCache, BatchedMeshesDrawTheSamePictureAndBounds)
 {
   CPicture direct = Render([] { MixedMeshes(1.0); }, false);
-  CPicture cached = Render([] { MixedMeshes(1.0); }, true);
+  CPicture batched = Render([] { MixedMeshes(1.0); }, true);
   ASSERT_TRUE(direct.image.IsConsistent());
-  EXPECT_TRUE(SamePicture(direct.image, cached.image));
-  EXPECT_EQ(direct.bounds.min, cached.bounds.min);
-  EXPECT_EQ(direct.bounds.max, cached.bounds.max);
+  // Quads split into triangles along either diagonal may shade an edge
+  // pixel differently; nothing more.
+  EXPECT_LE(CountDifferentPixels(direct.image, batched.image, 3), 20);
+  EXPECT_EQ(direct.bounds.min, batched.bounds.min);
+  EXPECT_EQ(direct.bounds.max, batched.bounds.max);
 }
 
 TEST(MeshCache, RebuildKeepsUnchangedMeshesAndDropsGoneOnes)
@@ -108,7 +134,11 @@ TEST(MeshCache, MovingToolDrawsTheCoarseMesh)
   CGLCamera camera;
   ASSERT_TRUE(MakeScene(
       camera, 64, 64,
-      [] { DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 8, kBlue, kGreen, false, true); },
+      [] {
+        Placed(0.0, 0.0, [] {
+          DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 8, kBlue, kGreen, false, true);
+        });
+      },
       ViewSide::Top, 8.0));
   CPixel offAxis = ProjectWorld(camera, ViewSide::Top, 1.0, 0.5, 0.0);
   CRgb still = PixelAt(PaintFinal(camera), offAxis);
@@ -126,8 +156,10 @@ TEST(MeshCache, MeshThatDrawsNothingLeavesBoundsAlone)
   ASSERT_TRUE(MakeScene(
       camera, 32, 32,
       [] {
-        DrawEllipticRing(0.5, 0.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 120, kBlue, kGreen, true, true);
-        DrawEllipsoidPatch(9.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.0, kPi, 32, 32, kBlue, kGreen, true, true);
+        Placed(0.0, 0.0, [] {
+          DrawEllipticRing(0.5, 0.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0, 120, kBlue, kGreen, true, true);
+          DrawEllipsoidPatch(9.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.0, kPi, 32, 32, kBlue, kGreen, true, true);
+        });
         glBegin(GL_POINTS);
         GLVertex3(-1.0, 2.0, 0.5);
         glEnd();

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "MeshGeometry.h"
+#include "Vector.h"
+
+#include <cstdint>
+#include <vector>
+
+// Meshes of the scene in world coordinates, collected while the scene is
+// built and drawn after the scene list from indexed vertex arrays: all fills
+// in one draw, lit and pushed back by a polygon offset, then all edges in
+// one draw, unlit. Drawn one by one, each mesh costs the software rasteriser
+// several state switches; together they cost two draws. Each mesh comes at
+// both details, so a moving tool switches to the coarse meshes at no cost.
+class CMeshBatch {
+public:
+  // The mesh at full and coarse detail, carried into the scene by toWorld
+  // (normals turn with its rotation only), in the given colours; only the
+  // passes asked for.
+  void Add(const CMeshGeometry& full, const CMeshGeometry& coarse, const CMatrix& toWorld, const CVector& lineColour,
+           const CVector& fillColour, bool outline, bool fill);
+  // Empties the batch, keeping its memory for the next scene.
+  void Clear();
+  // The modelview must be the scene's own, as after the scene list.
+  void Draw(MeshDetail detail) const;
+
+private:
+  // One pass of all meshes at one detail, as GL arrays.
+  struct CArrays {
+    std::vector<float> points;
+    std::vector<float> normals;
+    std::vector<float> colours;
+    std::vector<std::uint32_t> indices;
+
+    void Add(const CMeshPart& part, const CMatrix& toWorld, const CVector& colour);
+    void Clear();
+    void Draw(unsigned int mode, bool withNormals) const;
+  };
+
+  CArrays m_fills[2]; // full, coarse
+  CArrays m_edges[2];
+};
