@@ -74,26 +74,37 @@ void CMeshBatch::CArrays::Draw(unsigned int mode, bool withNormals) const
 void CMeshBatch::Add(const CMeshGeometry& full, const CMeshGeometry& coarse, const CMatrix& toWorld,
                      const CVector& lineColour, const CVector& fillColour, bool outline, bool fill)
 {
-  int detail = 0;
-  for (const CMeshGeometry* geometry : {&full, &coarse}) {
-    if (fill)
-      m_fills[detail].Add(geometry->fill, toWorld, fillColour);
-    if (outline)
-      m_edges[detail].Add(geometry->edges, toWorld, lineColour);
-    ++detail;
-  }
+  m_meshes.push_back({{&full, &coarse}, toWorld, lineColour, fillColour, outline, fill});
+  m_made[0] = m_made[1] = false;
 }
 
 void CMeshBatch::Clear()
 {
-  for (CArrays* arrays : {&m_fills[0], &m_fills[1], &m_edges[0], &m_edges[1]})
-    arrays->Clear();
+  m_meshes.clear();
+  m_made[0] = m_made[1] = false;
+}
+
+void CMeshBatch::MakeArrays(int detail) const
+{
+  if (m_made[detail])
+    return;
+  m_fills[detail].Clear();
+  m_edges[detail].Clear();
+  for (const CPlacedMesh& mesh : m_meshes) {
+    if (mesh.fill)
+      m_fills[detail].Add(mesh.geometry[detail]->fill, mesh.toWorld, mesh.fillColour);
+    if (mesh.outline)
+      m_edges[detail].Add(mesh.geometry[detail]->edges, mesh.toWorld, mesh.lineColour);
+  }
+  m_made[detail] = true;
 }
 
 void CMeshBatch::Draw(MeshDetail detail) const
 {
-  const CArrays& fills = m_fills[detail == MeshDetail::Full ? 0 : 1];
-  const CArrays& edges = m_edges[detail == MeshDetail::Full ? 0 : 1];
+  int index = detail == MeshDetail::Full ? 0 : 1;
+  MakeArrays(index);
+  const CArrays& fills = m_fills[index];
+  const CArrays& edges = m_edges[index];
   if (fills.indices.empty() && edges.indices.empty())
     return;
   glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT);
