@@ -34,8 +34,7 @@ void DrawDirectly(const CVector& lineColour, const CVector& fillColour, bool out
   if (!tessellate(MeshDetail::Full, geometry))
     return;
   DrawMeshPasses(
-      lineColour, fillColour, outline, fill, [&] { geometry.fill.Draw(true, true); },
-      [&] { geometry.edges.Draw(false, true); });
+      lineColour, fillColour, outline, fill, [&] { geometry.fill.Draw(true); }, [&] { geometry.edges.Draw(false); });
 }
 
 } // namespace

@@ -10,7 +10,8 @@
 #include <unordered_map>
 
 // What shapes a mesh: the primitive, its numbers and step counts, and which
-// passes are drawn. Colours are not part of it; they are set around it.
+// passes are drawn. Colours are not part of it: they come with each placed
+// mesh.
 struct CMeshKey {
   int kind = 0;
   std::array<double, 12> values{};

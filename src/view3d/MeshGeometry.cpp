@@ -22,17 +22,14 @@ void CMeshPart::End()
     m_runs.push_back({m_mode, m_first, m_points.size() - m_first});
 }
 
-void CMeshPart::Draw(bool withNormals, bool emitBounds) const
+void CMeshPart::Draw(bool withNormals) const
 {
   for (const CRun& run : m_runs) {
     glBegin(run.mode);
     for (size_t i = run.first; i < run.first + run.count; ++i) {
       if (withNormals)
         glNormal3d(m_normals[i].x, m_normals[i].y, m_normals[i].z);
-      if (emitBounds)
-        GLVertex3v(m_points[i]);
-      else
-        glVertex3d(m_points[i].x, m_points[i].y, m_points[i].z);
+      GLVertex3v(m_points[i]);
     }
     glEnd();
   }

@@ -6,8 +6,8 @@
 #include <vector>
 
 // Vertices of one pass of a mesh primitive, recorded in the order the
-// immediate-mode calls would give them, so they can be drawn directly or
-// compiled once and reused.
+// immediate-mode calls would give them, so they can be drawn where they are
+// made or kept and placed into the scene's mesh batch.
 class CMeshPart {
 public:
   // mode is a GL primitive type such as GL_QUAD_STRIP.
@@ -17,9 +17,9 @@ public:
   void Vertex(const CVector& point);
   void End();
 
-  // Issues the recorded calls; normals only where withNormals (lit passes).
-  // The vertices feed the scene bounds when emitBounds is set.
-  void Draw(bool withNormals, bool emitBounds) const;
+  // Issues the recorded calls, the vertices feeding the scene bounds;
+  // normals only where withNormals (lit passes).
+  void Draw(bool withNormals) const;
 
   struct CRun {
     unsigned int mode;
