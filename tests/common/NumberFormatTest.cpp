@@ -32,6 +32,8 @@ TEST(NumberFormat, ReadsWhatScanfReads)
   EXPECT_DOUBLE_EQ(v, 8.0);
   EXPECT_GT(ParseDouble("1e400", v), 0u);
   EXPECT_TRUE(std::isinf(v));
+  EXPECT_GT(ParseDouble("-1e-400", v), 0u);
+  EXPECT_EQ(v, 0.0);
   EXPECT_GT(ParseDouble("nan", v), 0u);
   EXPECT_TRUE(std::isnan(v));
   EXPECT_GT(ParseDouble("-inf", v), 0u);

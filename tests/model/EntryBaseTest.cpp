@@ -1,9 +1,14 @@
+#include "ItemCone.h"
 #include "ItemDouble.h"
 #include "ItemEnable.h"
 #include "ItemPages.h"
+#include "ItemPointMatrix.h"
+#include "ItemRectangle.h"
 #include "ItemSystem.h"
+#include "ItemWord.h"
 #include "ModelTestSupport.h"
 #include "RecordCursor.h"
+#include "geometry/VectorExpect.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +17,7 @@
 namespace {
 
 // A new entry of the kind, named and added as the last child.
-template <class T> T* AddNamed(CItemGroup& parent, const char* name)
+template <class T = CItemEnable> T* Add(CItemGroup& parent, const char* name)
 {
   auto entry = std::make_unique<T>();
   entry->m_strName = name;
@@ -21,23 +26,13 @@ template <class T> T* AddNamed(CItemGroup& parent, const char* name)
   return raw;
 }
 
-CItemEnable* AddSwitch(CItemGroup& parent, const char* name)
-{
-  return AddNamed<CItemEnable>(parent, name);
-}
-
-CItemGroup* AddGroup(CItemGroup& parent, const char* name)
-{
-  return AddNamed<CItemGroup>(parent, name);
-}
-
 } // namespace
 
 TEST(RecordHead, WritesBlanksAsUnderscoresAndReadsThemBack)
 {
   CItemGroup room;
   room.m_strName = "Raum 1";
-  CItemEnable* light = AddSwitch(room, "T\xFCr links");
+  CItemEnable* light = Add(room, "T\xFCr links");
   CTextBuffer out;
   out.Append("x");
   light->WriteRecord(out, room.m_strName);
@@ -90,9 +85,9 @@ TEST(Paths, FindEntriesAndFields)
 {
   CItemGroup root;
   root.m_strName = "Root";
-  CItemGroup* group = AddGroup(root, "Group");
-  CItemEnable* entry = AddSwitch(*group, "Entry");
-  AddSwitch(*group, "Entry");
+  CItemGroup* group = Add<CItemGroup>(root, "Group");
+  CItemEnable* entry = Add(*group, "Entry");
+  Add(*group, "Entry");
 
   EXPECT_EQ(root.FindByPath("Root"), &root);
   EXPECT_EQ(root.FindByPath("Root.Group.Entry"), entry);
@@ -113,8 +108,8 @@ TEST(Links, RegisterOnceAndLetGoOfDeletedTargets)
 {
   CItemGroup root;
   root.m_strName = "Root";
-  CItemGroup* group = AddGroup(root, "Group");
-  CItemEnable* target = AddSwitch(*group, "Entry");
+  CItemGroup* group = Add<CItemGroup>(root, "Group");
+  CItemEnable* target = Add(*group, "Entry");
   CLinkSlot first, second;
   ASSERT_TRUE(root.ResolveLink("Root.Group.Entry.@7", first, kLinkSwitch));
   ASSERT_TRUE(root.ResolveLink("Root.Group.Entry.@7", first, kLinkSwitch));
@@ -169,8 +164,8 @@ TEST(ItemPage, RefusesSiblingNamesAndReplacesDots)
   CMessageRecorder messages;
   CItemGroup root;
   root.m_strName = "Root";
-  CItemEnable* first = AddSwitch(root, "Eins");
-  AddSwitch(root, "Zwei");
+  CItemEnable* first = Add(root, "Eins");
+  Add(root, "Zwei");
 
   CItemPage page;
   ASSERT_TRUE(first->ExchangeItemPage(page, false, &messages));
@@ -210,26 +205,91 @@ TEST(Systems, TransformsFollowTheRotationOrderAndTheContainers)
   root.AddChild(std::move(outer));
   root.UpdateTransformsOfTree();
 
-  EXPECT_EQ(outerRaw->m_matrix[12], 1);
   EXPECT_EQ(outerRaw->m_inverse[13], -2);
   CVector p = TransformPoint(innerRaw->m_matrix, {1, 0, 0});
-  EXPECT_NEAR(p.x, 1, 1e-12);
-  EXPECT_NEAR(p.y, 2, 1e-12);
-  EXPECT_NEAR(p.z, 2, 1e-12);
-  CVector back = TransformPoint(innerRaw->m_inverse, p);
-  EXPECT_NEAR(back.x, 1, 1e-12);
-  EXPECT_NEAR(back.z, 0, 1e-12);
+  ExpectNearVector({1, 2, 2}, p);
+  ExpectNearVector({1, 0, 0}, TransformPoint(innerRaw->m_inverse, p));
+}
 
-  EXPECT_EQ(innerRaw->GetFieldAddress(5, kLinkNumber), &innerRaw->m_rotation.y);
-  EXPECT_EQ(innerRaw->GetFieldAddress(7, kLinkSwitch), &innerRaw->m_bVisible);
-  EXPECT_EQ(innerRaw->GetFieldAddress(7, kLinkNumber), nullptr);
+TEST(Paths, FieldNumbersOfPlacedEntries)
+{
+  CItemSystem system;
+  CItemCone cone;
+  const struct {
+    CItemBase* entry;
+    int number;
+    int type;
+    void* field;
+  } cases[] = {
+      {&system, 5, kLinkNumber, &system.m_rotation.y},
+      {&system, 7, kLinkNumber, nullptr},
+      {&cone, 3, kLinkNumber, &cone.m_position.z},
+      {&cone, 4, kLinkNumber, &cone.m_rotation.x},
+      {&cone, 8, kLinkSwitch, &cone.m_bActive},
+      {&cone, 7, kLinkNumber, nullptr},
+      {&cone, 1, kLinkSwitch, nullptr},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.entry->GetFieldAddress(c.number, c.type), c.field) << c.number << " " << c.type;
+}
+
+TEST(InsertDefaults, NamesCountOnPerKindAndFieldsReset)
+{
+  CItemDouble number;
+  number.m_value = 5;
+  number.SetInsertDefaults();
+  EXPECT_EQ(number.m_min, -1e300);
+  EXPECT_EQ(number.m_max, 1e300);
+  EXPECT_EQ(number.m_value, 0.0);
+  CItemPoint().SetInsertDefaults();
+  CItemDouble next;
+  next.SetInsertDefaults();
+  ASSERT_EQ(number.m_strName.substr(0, 1), "x");
+  EXPECT_EQ(next.m_strName, "x" + std::to_string(std::stoi(number.m_strName.substr(1)) + 1));
+
+  CItemChoice choice;
+  choice.m_nHigh = 2;
+  choice.SetInsertDefaults();
+  CTextBuffer out;
+  choice.WriteRecord(out, "P");
+  EXPECT_NE(out.View().find(" 65535 65535 65535 "), std::string_view::npos);
+  CItemDoubleLink link;
+  link.m_strLinkPath = "x";
+  link.SetInsertDefaults();
+  EXPECT_TRUE(link.m_strLinkPath.empty());
+  CItemPointMatrix matrix;
+  matrix.SetInsertDefaults();
+  EXPECT_EQ(matrix.m_points.size(), 4u);
+  CItemRectangle rectangle;
+  rectangle.SetInsertDefaults();
+  EXPECT_EQ(rectangle.m_vertices, (CVectorArray{{-5, -5, 0}, {5, -5, 0}, {5, 5, 0}, {-5, 5, 0}}));
+
+  // Two spellings: the number link's prefix has no "k".
+  const std::pair<Keyword, const char*> kinds[] = {{Keyword::DoubleLink, "Vern\xFCpfung "},
+                                                   {Keyword::EnableLink, "Verkn\xFCpfung "},
+                                                   {Keyword::Point, "Punkt "},
+                                                   {Keyword::PointMatrix, "Punktmatrix "},
+                                                   {Keyword::PointArc, "Punkte "},
+                                                   {Keyword::Polygon, "polygon"},
+                                                   {Keyword::Rectangle, "rect"},
+                                                   {Keyword::Grid, "grid"},
+                                                   {Keyword::Arc2, "Segment "},
+                                                   {Keyword::Ellipsoid, "ellipsoid"},
+                                                   {Keyword::Cone, "conus"},
+                                                   {Keyword::Line, "line"},
+                                                   {Keyword::Ellipse, "ellipse"}};
+  for (auto [kind, prefix] : kinds) {
+    std::unique_ptr<CItemBase> entry = CreateEntry(kind);
+    entry->SetInsertDefaults();
+    EXPECT_EQ(entry->m_strName.rfind(prefix, 0), 0u) << prefix;
+  }
 }
 
 TEST(EffectiveFlags, WalkUpToTheRoot)
 {
   CItemGroup root;
-  CItemGroup* group = AddGroup(root, "G");
-  CItemEnable* leaf = AddSwitch(*group, "S");
+  CItemGroup* group = Add<CItemGroup>(root, "G");
+  CItemEnable* leaf = Add(*group, "S");
   EXPECT_TRUE(leaf->IsActive() && leaf->IsVisible());
   group->m_bVisible = 0;
   EXPECT_FALSE(leaf->IsVisible());

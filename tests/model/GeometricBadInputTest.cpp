@@ -1,8 +1,8 @@
 #include "EntryLimits.h"
-#include "GeometricTestSupport.h"
 #include "ItemGrid.h"
 #include "ItemPointArc.h"
 #include "ItemPointMatrix.h"
+#include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
 

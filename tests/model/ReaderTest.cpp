@@ -1,11 +1,7 @@
-#include "ItemDouble.h"
-#include "ItemEnable.h"
 #include "ItemSystem.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace {
 
@@ -101,26 +97,6 @@ TEST(Reader, LineEndsBlanksAndNulBytes)
   CParsedTree mid(Bytes("begin-sim-data R  _ 1 1 0 \nenable A R _ 1 1 1\0 junk \nenable C R _ 1 1 1 "));
   EXPECT_TRUE(mid.ok);
   EXPECT_EQ(mid.root.Children().size(), 2u);
-}
-
-TEST(Reader, NumbersOfEveryFormAreAccepted)
-{
-  CParsedTree tree("begin-sim-data R  _ 1 1 0 \n"
-                   "double Nan R _ 1 1 nan -inf inf \n"
-                   "double Huge R _ 1 1 1e400 -1e400 1e-400 \n"
-                   "double Short R _ 1 1 1.0e-1 1.0e+01 +5 \n"
-                   "end-sim-data");
-  auto* nan = EntryAt<CItemDouble>(tree.root, "R.Nan");
-  auto* huge = EntryAt<CItemDouble>(tree.root, "R.Huge");
-  auto* shortExp = EntryAt<CItemDouble>(tree.root, "R.Short");
-  ASSERT_TRUE(nan && huge && shortExp);
-  EXPECT_TRUE(std::isnan(nan->m_value));
-  EXPECT_TRUE(std::isinf(huge->m_value));
-  EXPECT_EQ(huge->m_max, 0.0);
-  EXPECT_EQ(shortExp->m_min, 10.0);
-  EXPECT_EQ(shortExp->m_max, 5.0);
-  // Non-finite numbers are written so that they read back.
-  EXPECT_EQ(CParsedTree(tree.Write()).Write(), tree.Write());
 }
 
 TEST(Reader, FormatErrorsKeepWhatWasReadAndNameTheLine)

@@ -60,34 +60,22 @@ protected:
 
 } // namespace
 
-TEST_F(EntryDraw, GridLinesFromTheCornerSkipWhereMajorLinesLie)
+TEST_F(EntryDraw, GridLinesSkipWhereMajorLinesLie)
 {
-  CItemGrid grid;
-  LinesOnly(grid, false, false);
-  std::vector<double> expected;
+  // From the corner or both ways from the origin, the default grid has the same lines.
+  std::vector<double> minor;
   for (int i = 1; i < 50; ++i)
     if (i % 5 != 0)
-      expected.push_back(-5.0 + 0.2 * i);
-  CFeedback minor = Capture(grid);
-  ExpectPositions(expected, LinePositions(minor, true));
-  ExpectPositions(expected, LinePositions(minor, false));
-
-  LinesOnly(grid, false, true);
-  ExpectPositions({-4, -3, -2, -1, 0, 1, 2, 3, 4}, LinePositions(Capture(grid), true));
-}
-
-TEST_F(EntryDraw, CentredGridLinesRunBothWaysFromTheOrigin)
-{
+      minor.push_back(-5.0 + 0.2 * i);
+  const std::vector<double> major = {-4, -3, -2, -1, 0, 1, 2, 3, 4};
   CItemGrid grid;
-  LinesOnly(grid, true, false);
-  std::vector<double> positions = LinePositions(Capture(grid), true);
-  ASSERT_EQ(positions.size(), 40u);
-  for (double x : positions)
-    EXPECT_GT(std::fabs(x - std::round(x)), 0.1) << x;
-  EXPECT_NEAR(positions[20], 0.2, 1e-4);
-
-  LinesOnly(grid, true, true);
-  ExpectPositions({-4, -3, -2, -1, 0, 1, 2, 3, 4}, LinePositions(Capture(grid), false));
+  for (bool centred : {false, true})
+    for (bool majorLines : {false, true})
+      for (bool vertical : {false, true}) {
+        SCOPED_TRACE(::testing::Message() << "centred " << centred << " major " << majorLines << " x " << vertical);
+        LinesOnly(grid, centred, majorLines);
+        ExpectPositions(majorLines ? major : minor, LinePositions(Capture(grid), vertical));
+      }
 }
 
 TEST_F(EntryDraw, GridStepsThatCannotBeDrawnDrawNothing)

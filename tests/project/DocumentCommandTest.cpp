@@ -63,15 +63,6 @@ protected:
   CKMVDocument m_document;
 };
 
-TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedReadsGiveZero)
-{
-  EXPECT_EQ(Height(), 2.0);
-  EXPECT_EQ(m_document.GetSensorValues().turn, 0.0);
-  EXPECT_EQ(m_document.GetSensorValues().tilt, 0.0);
-  EXPECT_FALSE(m_document.IsModified());
-  EXPECT_TRUE(m_views.hints.empty());
-}
-
 TEST_F(DocumentCommand, SuccessfulStepMarksModifiedRereadsAndUpdatesWithHintOne)
 {
   EXPECT_TRUE(m_document.OnCommand(ID_HEIGHT_UP));
@@ -82,8 +73,11 @@ TEST_F(DocumentCommand, SuccessfulStepMarksModifiedRereadsAndUpdatesWithHintOne)
             std::string::npos);
 }
 
-TEST_F(DocumentCommand, FailedRunChangesNothing)
+TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedRunsChangeNothing)
 {
+  EXPECT_EQ(Height(), 2.0);
+  EXPECT_EQ(m_document.GetSensorValues().turn, 0.0);
+  EXPECT_EQ(m_document.GetSensorValues().tilt, 0.0);
   for (int id : {32867, 32870, 32783, 32801})
     EXPECT_TRUE(m_document.OnCommand(id)) << id;
   EXPECT_EQ(m_document.RunModuleCommand(12, false).status, kModuleFailed);
@@ -92,7 +86,7 @@ TEST_F(DocumentCommand, FailedRunChangesNothing)
   EXPECT_FALSE(m_document.OnCommand(12345));
 }
 
-TEST_F(DocumentCommand, CancelledDialogChangesNothingConfirmedOneMovesTheSensor)
+TEST_F(DocumentCommand, CancelledDialogChangesNothingConfirmedOneMovesTheSensorFailedOneShowsTheBox)
 {
   m_dialog.confirm = false;
   EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
@@ -106,6 +100,11 @@ TEST_F(DocumentCommand, CancelledDialogChangesNothingConfirmedOneMovesTheSensor)
   EXPECT_EQ(Height(), 2.5);
   EXPECT_TRUE(m_document.IsModified());
   EXPECT_EQ(m_views.hints, std::vector<int>{kHintTreeUnchanged});
+  EXPECT_NE(m_document.GetText().View().find("\nMH2 Projekt.Hoehe 5.000000000000000e-001 \n"), std::string::npos);
+  // A configured run that fails shows the module's box.
+  m_dialog.answer.paths = {"Projekt.Raum"};
+  EXPECT_EQ(m_document.RunModuleCommand(3, true).status, kModuleFailed);
+  EXPECT_EQ(m_messages.texts, std::vector<std::string>{"Fehler im Modul CAD2"});
 }
 
 TEST_F(DocumentCommand, PropertiesChangeRereadsAndUpdatesWithHintZero)

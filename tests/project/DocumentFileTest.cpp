@@ -51,7 +51,9 @@ TEST_F(DocumentFile, SavedBuiltInModelOpensWithTheSameText)
   EXPECT_TRUE(m_messages.texts.empty());
 }
 
-TEST_F(DocumentFile, BuiltInModelHasNoFileAndNoSettingsFile)
+// A title with a star names a built-in model, which has no file; any other
+// title starts an empty project.
+TEST_F(DocumentFile, TitleChoosesTheModelOrAnEmptyProject)
 {
   ASSERT_TRUE(OpenModel(m_document, "*Pilot B2"));
   EXPECT_EQ(m_document.GetTitle(), "Pilot B2");
@@ -59,24 +61,17 @@ TEST_F(DocumentFile, BuiltInModelHasNoFileAndNoSettingsFile)
   EXPECT_EQ(m_document.Save(), SaveStatus::NeedsName);
   EXPECT_FALSE(m_document.BeginStoreSettings());
   EXPECT_TRUE(m_messages.texts.empty());
-}
-
-TEST_F(DocumentFile, UnknownModelNameShowsMessageAndFails)
-{
+  CKMVDocument empty;
+  ASSERT_TRUE(OpenModel(empty, "Projekt1"));
+  std::string_view text = empty.GetText().View();
+  EXPECT_EQ(text.substr(0, text.find('\n')), "begin-sim-data Project  _ 1 1 0 ");
+  EXPECT_EQ(empty.GetSensorValues().height, 0.0);
   for (const char* name : {"*Pilot X9", "*", "*pilot b1"}) {
     CKMVDocument document;
     document.SetMessageSink(&m_messages);
     EXPECT_FALSE(OpenModel(document, name)) << name;
   }
   EXPECT_EQ(m_messages.texts, std::vector<std::string>(3, "Daten sind in der Bibliothek nicht verf\xFCgbar."));
-}
-
-TEST_F(DocumentFile, OtherTitleStartsAnEmptyProject)
-{
-  ASSERT_TRUE(OpenModel(m_document, "Projekt1"));
-  std::string_view text = m_document.GetText().View();
-  EXPECT_EQ(text.substr(0, text.find('\n')), "begin-sim-data Project  _ 1 1 0 ");
-  EXPECT_EQ(m_document.GetSensorValues().height, 0.0);
 }
 
 TEST_F(DocumentFile, UnreadableEmptyOrGarbageFileFailsAndStaysUntouched)

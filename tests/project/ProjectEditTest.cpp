@@ -26,16 +26,12 @@ protected:
   CProject m_project;
 };
 
-TEST_F(ProjectEdit, NoSelectionShowsTheHint)
+TEST_F(ProjectEdit, WithoutSelectionAHintOtherwiseOnlyAConfirmedChangeRewritesTheText)
 {
   EXPECT_FALSE(m_project.EditSelected(m_tree));
   EXPECT_EQ(m_messages.texts, std::vector<std::string>{"\"Zum \xC4ndern der Eigenschaften eines Projekteintrags\n"
                                                        "diesen  mit der linken Maustaste markieren!\""});
   EXPECT_EQ(m_editor.calls, 0);
-}
-
-TEST_F(ProjectEdit, OnlyAConfirmedChangeRewritesTheText)
-{
   m_tree.selected = m_tree.Find("Zahl");
   m_editor.apply = [](CItemBase& entry) { static_cast<CItemDouble&>(entry).m_value = 3.5; };
   m_editor.confirm = false;

@@ -1,5 +1,4 @@
 #include "ItemDouble.h"
-#include "ModuleFakes.h"
 #include "Project.h"
 #include "ProjectFakes.h"
 #include "TextBuffer.h"
@@ -53,22 +52,6 @@ TEST_F(ProjectRun, EveryRunRewritesTheTextWithTheMovedValue)
     EXPECT_EQ(result.value, 0.0) << index;
     EXPECT_TRUE(m_text.View().ends_with("\nend-sim-module\n")) << index;
   }
-}
-
-TEST_F(ProjectRun, ConfiguringRunUsesTheProjectsDialogAndMessages)
-{
-  CFakeModuleDialog dialog;
-  CMessageRecorder messages;
-  m_project.SetModuleDialog(&dialog);
-  m_project.SetMessageSink(&messages);
-  dialog.answer.paths = {"Projekt.Hoehe"};
-  dialog.answer.step = 0.5;
-  EXPECT_EQ(m_project.RunModule(kMH2, true).status, kModuleDone);
-  EXPECT_EQ(Height(), 2.5);
-  EXPECT_NE(m_text.View().find("\nMH2 Projekt.Hoehe 5.000000000000000e-001 \n"), std::string::npos);
-  dialog.answer.paths = {"Projekt.Raum"};
-  EXPECT_EQ(m_project.RunModule(kMH1, true).status, kModuleFailed);
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Fehler im Modul CAD2"});
 }
 
 } // namespace

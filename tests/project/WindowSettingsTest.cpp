@@ -75,8 +75,13 @@ TEST_F(WindowSettings, EachModeGivesItsWindowsOrTheDefaultFrameSilently)
     // A file keeps its version when it is written again.
     EXPECT_EQ(m_document.m_nSettingsVersion, mode);
   }
-  EXPECT_EQ(m_document.ReadWindowSettings(Path("missing.kmv")), 0);
-  EXPECT_EQ(m_document.ReadWindowSettings(""), 0);
+  // No file, no name, or a built-in model's title, which names no file.
+  std::filesystem::current_path(m_dir);
+  WriteBytes("*Pilot B1.sty", Head(2, 3));
+  for (const std::string& path : {Path("missing.kmv"), std::string(), std::string("*Pilot B1")}) {
+    EXPECT_EQ(m_document.ReadWindowSettings(path), 0) << path;
+    EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
+  }
   EXPECT_TRUE(m_messages.texts.empty());
 }
 
@@ -102,7 +107,7 @@ TEST_F(WindowSettings, DamagedFilesReadWithoutHarm)
   EXPECT_TRUE(m_messages.texts.empty());
 }
 
-TEST_F(WindowSettings, RedirectionLeadsToTheWindowsOfTheSecondFile)
+TEST_F(WindowSettings, RedirectionLeadsToTheWindowsOfTheNextFileUpToTheFifth)
 {
   WriteBytes("p.sty", Redirect(Path("b.sty")));
   WriteBytes("b.sty", Head(2, 2) + Record(5));
@@ -111,42 +116,26 @@ TEST_F(WindowSettings, RedirectionLeadsToTheWindowsOfTheSecondFile)
   EXPECT_EQ(m_document.m_bSettingsRedirect, 1);
   // The zero unit that ends the name is not part of it.
   EXPECT_EQ(m_document.m_strSettingsRedirect, Path("b.sty"));
-  EXPECT_TRUE(m_messages.texts.empty());
-}
-
-TEST_F(WindowSettings, ChainStopsAfterTheFifthFile)
-{
+  // A chain is followed to its fifth file and no further.
   for (int i = 1; i <= 5; ++i)
     WriteBytes("f" + std::to_string(i) + ".sty", Redirect(Path("f" + std::to_string(i + 1) + ".sty")));
   WriteBytes("f6.sty", Head(2, 1));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("f1.kmv")), 0);
   EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
-  EXPECT_TRUE(m_messages.texts.empty());
   EXPECT_EQ(m_document.ReadWindowSettings(Path("f2.kmv")), 1);
+  EXPECT_TRUE(m_messages.texts.empty());
 }
 
-TEST_F(WindowSettings, RedirectionThatCannotBeFollowedShowsMessage)
+TEST_F(WindowSettings, RedirectionThatCannotBeFollowedOrFileOverTheCapShowsMessage)
 {
   WriteBytes("p.sty", Redirect(Path("missing.sty")));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0);
   EXPECT_EQ(m_messages.texts, std::vector<std::string>{kSettingsLoadError});
-}
-
-TEST_F(WindowSettings, SettingsFileOverTheCapIsRefusedWithMessage)
-{
-  WriteBytes("p.sty", Head(2, 1));
-  std::filesystem::resize_file(Path("p.sty"), static_cast<std::uintmax_t>(kMaxFileSize) + 1);
-  EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0);
-  ASSERT_EQ(m_messages.texts.size(), 1u);
-  EXPECT_NE(m_messages.texts[0].find("zu gro"), std::string::npos);
-}
-
-TEST_F(WindowSettings, BuiltInModelTitleNeverReadsASettingsFile)
-{
-  std::filesystem::current_path(m_dir);
-  WriteBytes("*Pilot B1.sty", Head(2, 3));
-  EXPECT_EQ(m_document.ReadWindowSettings("*Pilot B1"), 0);
-  EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
+  WriteBytes("q.sty", Head(2, 1));
+  std::filesystem::resize_file(Path("q.sty"), static_cast<std::uintmax_t>(kMaxFileSize) + 1);
+  EXPECT_EQ(m_document.ReadWindowSettings(Path("q.kmv")), 0);
+  ASSERT_EQ(m_messages.texts.size(), 2u);
+  EXPECT_NE(m_messages.texts[1].find("zu gro"), std::string::npos);
 }
 
 TEST_F(WindowSettings, ClosingWritesTheHeadThenTheRecordsOfTheFrames)

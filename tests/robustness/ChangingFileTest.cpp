@@ -13,18 +13,14 @@ namespace {
 
 constexpr const char* kGrowingFile = "/proc/self/status";
 
-class ChangingFile : public TempFolderTest {};
+using ChangingFile = TempFolderTest;
 
-TEST_F(ChangingFile, ReadGivesNoText)
+TEST_F(ChangingFile, ReadGivesNoTextAndOpenFailsWithGermanMessageWithoutAFile)
 {
   CTextBuffer text;
   text.Assign("old");
   EXPECT_EQ(ReadWholeFile(kGrowingFile, text), ReadStatus::Changed);
   EXPECT_TRUE(text.IsEmpty());
-}
-
-TEST_F(ChangingFile, OpenFailsWithGermanMessageAndTheDocumentGetsNoFile)
-{
   CMessageRecorder messages;
   CKMVDocument document;
   document.SetMessageSink(&messages);

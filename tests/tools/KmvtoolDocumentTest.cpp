@@ -1,14 +1,8 @@
 #include "FileAccess.h"
 #include "KmvtoolProcess.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -56,28 +50,13 @@ std::string Status(const char* height, const char* tilt, const char* turn)
   return std::string(" MH:  ") + height + " m\n KW:  " + tilt + " \xC2\xB0\n DW:  " + turn + " \xC2\xB0\n";
 }
 
-class KmvtoolDocument : public ::testing::Test {
+class KmvtoolDocument : public KmvtoolTest {
 protected:
   void SetUp() override
   {
-    m_dir = std::filesystem::temp_directory_path() / ("kmvtool_doc_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(m_dir);
-    std::filesystem::create_directories(m_dir);
+    KmvtoolTest::SetUp();
     Write("p.txt", kPatchProject);
   }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-  void Write(const std::string& name, const std::string& bytes) const
-  {
-    std::ofstream(Path(name), std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) const
-  {
-    std::ifstream file(Path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-
-  std::filesystem::path m_dir;
 };
 
 TEST_F(KmvtoolDocument, ModelsListsTheModelsAndHelpNamesTheStepDirections)
@@ -86,13 +65,6 @@ TEST_F(KmvtoolDocument, ModelsListsTheModelsAndHelpNamesTheStepDirections)
   std::string help = Kmvtool("--help").output;
   for (const char* part : {"kw+ raises the tilt angle (KW2", "kw- lowers it (KW3)", "dw+ raises the turn angle (DW2"})
     EXPECT_NE(help.find(part), std::string::npos) << part;
-}
-
-TEST_F(KmvtoolDocument, SensorPrintsStatusPatchesAndTotal)
-{
-  CCommandResult result = Kmvtool("sensor " + Path("p.txt"));
-  EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.output, Status("2.50", "0.0", "0.0") + kPatchLines);
 }
 
 TEST_F(KmvtoolDocument, StepSignsNameTheDirectionOfThePrintedValue)
@@ -142,22 +114,15 @@ TEST_F(KmvtoolDocument, SaveWritesScrambledKmvAndPlainOtherwise)
   EXPECT_EQ(Kmvtool("sensor " + Path("out.kmv")).output, Status("2.50", "0.0", "0.0") + kPatchLines);
 }
 
-TEST_F(KmvtoolDocument, SavedBuiltInModelReadsBackAsTheModel)
-{
-  ASSERT_EQ(Kmvtool("save " + Quote("*Pilot B1") + " " + Path("b1.kmv")).exitStatus, 0);
-  CCommandResult saved = Kmvtool("sensor " + Path("b1.kmv"));
-  EXPECT_EQ(saved.exitStatus, 0);
-  EXPECT_EQ(saved.output, Kmvtool("sensor " + Quote("*Pilot B1")).output);
-}
-
-TEST_F(KmvtoolDocument, BuiltInModelShowsTheStatusTextsAndATotal)
+TEST_F(KmvtoolDocument, BuiltInModelShowsTheStatusTextsAndATotalAndReadsBackWhenSaved)
 {
   CCommandResult result = Kmvtool("sensor " + Quote("*Pilot B1"));
   EXPECT_EQ(result.exitStatus, 0);
   std::regex status(" MH:  -?[0-9]+\\.[0-9]{2} m\n KW:  -?[0-9]+\\.[0-9] \xC2\xB0\n DW:  -?[0-9]+\\.[0-9] \xC2\xB0\n"
                     "([^ \n]+ [0-9]+ [0-9]+\\.[0-9]{6}\n)*TOTAL [0-9]+\\.[0-9]{6}\n");
   EXPECT_TRUE(std::regex_match(result.output, status)) << result.output;
-  EXPECT_EQ(Kmvtool("sensor " + Quote("*Pilot X9")).exitStatus, 1);
+  ASSERT_EQ(Kmvtool("save " + Quote("*Pilot B1") + " " + Path("b1.kmv")).exitStatus, 0);
+  EXPECT_EQ(Kmvtool("sensor " + Path("b1.kmv")).output, result.output);
 }
 
 TEST_F(KmvtoolDocument, FormatErrorBarsSavingOverTheSourceOnly)
@@ -184,12 +149,25 @@ TEST_F(KmvtoolDocument, UnreadableSourceWritesNothing)
   EXPECT_FALSE(std::filesystem::exists(Path("out.kmv")));
 }
 
-TEST_F(KmvtoolDocument, WrongUsageExitsWithTwo)
+// Wrong arguments exit with 2; sources that cannot be read and outputs that
+// cannot be written exit with 1, after a message.
+TEST_F(KmvtoolDocument, ExitStatusOfEveryCommandThatCannotBeDone)
 {
-  for (const char* arguments : {"sensor", "sensor P up", "sensor P MH+", "sensor P --csv", "sensor P --csv a --csv b",
-                                "save P", "save P a b", "models x"})
+  for (const char* arguments : {"run", "run P", "run P MH4", "run P mh1", "run P --save", "run P MH1 --save", "sensor",
+                                "sensor P up", "sensor P MH+", "sensor P --csv", "sensor P --csv a --csv b", "save P",
+                                "save P a b", "models x", "render '*Pilot B1'"})
     EXPECT_EQ(Kmvtool(arguments).exitStatus, 2) << arguments;
-  EXPECT_EQ(Kmvtool("sensor " + Path("p.txt") + " --csv " + Path("kein/f.csv")).exitStatus, 1);
+  for (const char* size : {"0x10", "10", "10x", "99999x10", "10x10x"})
+    EXPECT_EQ(Kmvtool("render '*Pilot B1' out.png --size " + std::string(size)).exitStatus, 2) << size;
+  EXPECT_EQ(Kmvtool("run " + Path("p.txt") + " --save a --save b MH1").exitStatus, 2);
+  for (const std::string& arguments :
+       {"run " + Path("fehlt.txt") + " MH1", "run " + Path("p.txt") + " --save " + Path("kein/ordner.txt") + " MH1",
+        "sensor " + Quote("*Pilot X9"), "sensor " + Path("p.txt") + " --csv " + Path("kein/f.csv"),
+        "render " + Path("none.txt") + " x.png"})
+    EXPECT_EQ(Kmvtool(arguments).exitStatus, 1) << arguments;
+  CCommandResult unwritable = Kmvtool("render '*Pilot B1' " + Path("no/dir.png"), true);
+  EXPECT_EQ(unwritable.exitStatus, 1);
+  EXPECT_FALSE(unwritable.output.empty());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,18 +17,23 @@ std::string TempPath(const char* name)
   return (std::filesystem::temp_directory_path() / name).string();
 }
 
-// Reads an RGB PNG through libpng's simplified interface; rows top-down.
-bool ReadPng(const std::string& path, int& width, int& height, std::vector<unsigned char>& rgb)
+// Reads an RGB PNG through libpng's simplified interface, rows top-down, and
+// removes the file; an empty picture when it cannot be read.
+CRenderedImage ReadAndRemovePng(const std::string& path)
 {
+  CRenderedImage read;
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str()))
-    return false;
-  image.format = PNG_FORMAT_RGB;
-  rgb.resize(PNG_IMAGE_SIZE(image));
-  width = static_cast<int>(image.width);
-  height = static_cast<int>(image.height);
-  return png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) != 0;
+  if (png_image_begin_read_from_file(&image, path.c_str())) {
+    image.format = PNG_FORMAT_RGB;
+    read.rgb.resize(PNG_IMAGE_SIZE(image));
+    read.width = static_cast<int>(image.width);
+    read.height = static_cast<int>(image.height);
+    if (!png_image_finish_read(&image, nullptr, read.rgb.data(), 0, nullptr))
+      read = CRenderedImage();
+  }
+  std::remove(path.c_str());
+  return read;
 }
 
 // 2 x 3 picture: bottom row red, middle green, top blue.
@@ -40,44 +46,34 @@ CRenderedImage StripedImage()
   return image;
 }
 
-} // namespace
-
 TEST(PngFileDestination, WritesTheTopRowFirst)
 {
   std::string path = TempPath("view3d_png_rows.png");
-  CPngFileDestination destination(path);
-  ASSERT_TRUE(destination.PutImage(StripedImage()));
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-  ASSERT_TRUE(ReadPng(path, width, height, rgb));
-  EXPECT_EQ(2, width);
-  EXPECT_EQ(3, height);
+  ASSERT_TRUE(CPngFileDestination(path).PutImage(StripedImage()));
+  CRenderedImage read = ReadAndRemovePng(path);
+  EXPECT_EQ(2, read.width);
+  EXPECT_EQ(3, read.height);
   std::vector<unsigned char> topDown = {0, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0, 0};
-  EXPECT_EQ(topDown, rgb);
-  std::remove(path.c_str());
+  EXPECT_EQ(topDown, read.rgb);
 }
 
-TEST(PngFileDestination, FailsOnAPathThatCannotBeWritten)
+TEST(PngFileDestination, RefusesAnUnwritablePathAndAnInconsistentImage)
 {
-  std::string path = TempPath("view3d_no_such_folder/picture.png");
-  CPngFileDestination destination(path);
-  EXPECT_FALSE(destination.PutImage(StripedImage()));
-  EXPECT_FALSE(std::filesystem::exists(path));
+  CRenderedImage shortRows = StripedImage();
+  shortRows.rgb.pop_back();
+  const std::pair<std::string, CRenderedImage> refused[] = {
+      {TempPath("view3d_no_such_folder/picture.png"), StripedImage()},
+      {TempPath("view3d_png_bad.png"), shortRows},
+      {TempPath("view3d_png_bad.png"), CRenderedImage()},
+  };
+  for (const auto& [path, image] : refused) {
+    EXPECT_FALSE(CPngFileDestination(path).PutImage(image)) << path;
+    EXPECT_FALSE(std::filesystem::exists(path)) << path;
+  }
 }
 
-TEST(PngFileDestination, RefusesAnInconsistentImage)
-{
-  std::string path = TempPath("view3d_png_bad.png");
-  CRenderedImage image = StripedImage();
-  image.rgb.pop_back();
-  CPngFileDestination destination(path);
-  EXPECT_FALSE(destination.PutImage(image));
-  image = CRenderedImage();
-  EXPECT_FALSE(destination.PutImage(image));
-  EXPECT_FALSE(std::filesystem::exists(path));
-}
-
+// The first paint hands over the wireframe preview, then the full picture:
+// the file keeps the last.
 TEST(PngFileDestination, TakesAPaintedScene)
 {
   CGLCamera camera;
@@ -86,15 +82,13 @@ TEST(PngFileDestination, TakesAPaintedScene)
   std::string path = TempPath("view3d_png_scene.png");
   CPngFileDestination destination(path);
   ASSERT_TRUE(camera.Paint(destination));
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-  ASSERT_TRUE(ReadPng(path, width, height, rgb));
-  ASSERT_EQ(20, width);
-  ASSERT_EQ(10, height);
+  CRenderedImage read = ReadAndRemovePng(path);
+  ASSERT_EQ(20, read.width);
+  ASSERT_EQ(10, read.height);
   std::size_t centre = (5 * 20 + 10) * 3;
-  EXPECT_GT(rgb[centre], 200);
-  EXPECT_LT(rgb[centre + 1], 30);
-  EXPECT_EQ(255, rgb[0]);
-  std::remove(path.c_str());
+  EXPECT_GT(read.rgb[centre], 200);
+  EXPECT_LT(read.rgb[centre + 1], 30);
+  EXPECT_EQ(255, read.rgb[0]);
 }
+
+} // namespace

@@ -23,7 +23,7 @@ bool IsBlueish(CRgb c)
 
 } // namespace
 
-TEST(RendererPaint, RedPolygonInFrontOfTheCameraColoursTheCentre)
+TEST(RendererPaint, RedPolygonInFrontOfTheCameraColoursTheCentreOnTheClearColour)
 {
   CGLCamera camera;
   ASSERT_TRUE(MakeScene(camera, 64, 48, RedSquareAtCentre, ViewSide::Front, 6.0));
@@ -35,22 +35,22 @@ TEST(RendererPaint, RedPolygonInFrontOfTheCameraColoursTheCentre)
   EXPECT_LT(centre.g, 30);
   EXPECT_LT(centre.b, 30);
   EXPECT_TRUE(IsColour(PixelAt(image, {0, 0}), 255, 255, 255, 0));
+  camera.SetClearColour(0.0f, 0.0f, 1.0f, 1.0f);
+  EXPECT_TRUE(IsColour(PixelAt(PaintFinal(camera), {0, 0}), 0, 0, 255, 0));
 }
 
-TEST(RendererPaint, BitmapHasTheReportedSizeBeforeAnyResize)
+// Before any resize the bitmap has the size the renderer reports; sizes
+// without pixels are ignored; without a context nothing is painted.
+TEST(RendererPaint, BitmapHasTheReportedSizeAndIgnoresEmptySizes)
 {
   CGLCamera camera;
-  EXPECT_EQ(400, camera.GetWidth());
+  CImageCapture capture;
+  EXPECT_FALSE(camera.Paint(capture));
+  EXPECT_TRUE(capture.images.empty());
   ASSERT_TRUE(camera.CreateContext());
   CRenderedImage image = PaintFinal(camera);
   EXPECT_EQ(400, image.width);
   EXPECT_EQ(400, image.height);
-}
-
-TEST(RendererPaint, ResizeIgnoresEmptySizes)
-{
-  CGLCamera camera;
-  ASSERT_TRUE(camera.CreateContext());
   EXPECT_FALSE(camera.Resize(0, 10));
   EXPECT_FALSE(camera.Resize(10, -1));
   EXPECT_EQ(400, camera.GetWidth());
@@ -59,36 +59,12 @@ TEST(RendererPaint, ResizeIgnoresEmptySizes)
   EXPECT_EQ(30, PaintFinal(camera).width);
 }
 
-TEST(RendererPaint, BackgroundIsTheClearColour)
-{
-  CGLCamera camera;
-  ASSERT_TRUE(MakeScene(camera, 16, 16, nullptr, ViewSide::Front, 6.0));
-  camera.SetClearColour(0.0f, 0.0f, 1.0f, 1.0f);
-  EXPECT_TRUE(IsColour(PixelAt(PaintFinal(camera), {8, 8}), 0, 0, 255, 0));
-}
-
-TEST(RendererPaint, MovingFormDrawsOutlinesOnly)
+TEST(RendererPaint, FirstPaintShowsTheWireframePreviewFirstAndMovingFormOutlinesOnly)
 {
   CGLCamera camera;
   ASSERT_TRUE(MakeScene(camera, 64, 64, BlueSquareAside, ViewSide::Front, 10.0));
   CPixel inside = ProjectWorld(camera, ViewSide::Front, 0.0, 2.0, 2.0);
   CPixel edge = ProjectWorld(camera, ViewSide::Front, 0.0, 2.0, 1.0);
-  EXPECT_TRUE(IsBlueish(PixelAt(PaintFinal(camera), inside)));
-
-  camera.SetMoving(true);
-  CRenderedImage image = PaintFinal(camera);
-  EXPECT_TRUE(IsColour(PixelAt(image, inside), 255, 255, 255, 0));
-  bool edgeDrawn = false;
-  for (int row = edge.row - 1; row <= edge.row + 1; ++row)
-    edgeDrawn = edgeDrawn || IsBlueish(PixelAt(image, {edge.x, row}));
-  EXPECT_TRUE(edgeDrawn);
-}
-
-TEST(RendererPaint, FirstPaintShowsTheWireframePreviewFirst)
-{
-  CGLCamera camera;
-  ASSERT_TRUE(MakeScene(camera, 64, 64, BlueSquareAside, ViewSide::Front, 10.0));
-  CPixel inside = ProjectWorld(camera, ViewSide::Front, 0.0, 2.0, 2.0);
   EXPECT_TRUE(camera.IsPreviewFirst());
   CImageCapture capture;
   EXPECT_TRUE(camera.Paint(capture));
@@ -97,17 +73,14 @@ TEST(RendererPaint, FirstPaintShowsTheWireframePreviewFirst)
   EXPECT_TRUE(IsBlueish(PixelAt(capture.images[1], inside)));
   EXPECT_FALSE(camera.IsPreviewFirst());
   EXPECT_FALSE(camera.IsMoving());
-
   EXPECT_TRUE(camera.Paint(capture));
   EXPECT_EQ(3u, capture.images.size());
-}
 
-TEST(RendererPaint, PaintNeedsAContext)
-{
-  CGLCamera camera;
-  CImageCapture capture;
-  EXPECT_FALSE(camera.Paint(capture));
-  EXPECT_TRUE(capture.images.empty());
+  camera.SetMoving(true);
+  CRenderedImage image = PaintFinal(camera);
+  EXPECT_TRUE(IsColour(PixelAt(image, inside), 255, 255, 255, 0));
+  EXPECT_TRUE(IsBlueish(PixelAt(image, edge)) || IsBlueish(PixelAt(image, {edge.x, edge.row - 1})) ||
+              IsBlueish(PixelAt(image, {edge.x, edge.row + 1})));
 }
 
 namespace {

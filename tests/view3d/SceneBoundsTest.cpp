@@ -6,13 +6,14 @@
 #include <cmath>
 #include <limits>
 
-TEST(SceneBounds, StartsEmptyAndTakesScalarExtremes)
+TEST(SceneBounds, TakesTheExtremesOfFiniteValuesOnly)
 {
   CSceneBounds bounds;
+  for (double value : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), std::nan("")})
+    bounds.Add(value);
   EXPECT_TRUE(bounds.IsEmpty());
-  bounds.Add(3.0);
-  bounds.Add(-2.0);
-  bounds.Add(1.0);
+  for (double value : {3.0, -2.0, 1.0})
+    bounds.Add(value);
   EXPECT_FALSE(bounds.IsEmpty());
   EXPECT_EQ(-2.0, bounds.min);
   EXPECT_EQ(3.0, bounds.max);
@@ -20,20 +21,14 @@ TEST(SceneBounds, StartsEmptyAndTakesScalarExtremes)
   EXPECT_TRUE(bounds.IsEmpty());
 }
 
-TEST(SceneBounds, IgnoresValuesThatAreNotFinite)
-{
-  CSceneBounds bounds;
-  bounds.Add(std::numeric_limits<double>::infinity());
-  bounds.Add(-std::numeric_limits<double>::infinity());
-  bounds.Add(std::nan(""));
-  EXPECT_TRUE(bounds.IsEmpty());
-}
-
 TEST(SceneBoundsScope, FeedsOnlyTheInnermostScopeAndRestoresTheOuter)
 {
+  // Outside every scope the primitives add to nothing.
+  AddToSceneBounds(5.0);
+  GLTranslate({1.0, 1.0, 1.0});
+  EXPECT_EQ(nullptr, CurrentSceneBounds());
   CSceneBounds outer;
   CSceneBounds inner;
-  EXPECT_EQ(nullptr, CurrentSceneBounds());
   {
     CSceneBoundsScope outerScope(outer);
     GLTranslate({1.0, 2.0, 3.0});
@@ -50,11 +45,4 @@ TEST(SceneBoundsScope, FeedsOnlyTheInnermostScopeAndRestoresTheOuter)
   EXPECT_EQ(3.0, outer.max);
   EXPECT_EQ(10.0, inner.min);
   EXPECT_EQ(10.0, inner.max);
-}
-
-TEST(SceneBoundsScope, PrimitivesOutsideAScopeAddNothing)
-{
-  AddToSceneBounds(5.0);
-  GLTranslate({1.0, 1.0, 1.0});
-  EXPECT_EQ(nullptr, CurrentSceneBounds());
 }
