@@ -76,18 +76,6 @@ protected:
   CGLCamera m_camera;
 };
 
-// Pixels of the two pictures further apart than the tolerance in a channel.
-int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance)
-{
-  int count = 0;
-  for (int row = 0; row < a.height; ++row)
-    for (int x = 0; x < a.width; ++x) {
-      CRgb c = PixelAt(b, {x, row});
-      count += IsColour(PixelAt(a, {x, row}), c.r, c.g, c.b, tolerance) ? 0 : 1;
-    }
-  return count;
-}
-
 // A system moved and turned about x, holding a face with a position and a
 // turn of its own.
 CItemPolygon* AddPlacedFace(CItemGroup& root, const CVector& fill, const CVector& faceRotation)

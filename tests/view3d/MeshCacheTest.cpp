@@ -42,18 +42,6 @@ void MixedMeshes(double radius)
   Placed(0.0, -1.5, [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 0.4, 0.1, 0.0, 1.0, 1.0, 1.0, 1.0, 5.0, 120, kGreen); });
 }
 
-// Pixels of the two pictures further apart than the tolerance in a channel.
-int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance)
-{
-  int count = 0;
-  for (int row = 0; row < a.height; ++row)
-    for (int x = 0; x < a.width; ++x) {
-      CRgb c = PixelAt(b, {x, row});
-      count += IsColour(PixelAt(a, {x, row}), c.r, c.g, c.b, tolerance) ? 0 : 1;
-    }
-  return count;
-}
-
 bool SamePicture(const CRenderedImage& a, const CRenderedImage& b)
 {
   return a.width == b.width && a.height == b.height && a.rgb == b.rgb;

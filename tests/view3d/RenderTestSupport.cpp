@@ -21,6 +21,17 @@ bool IsColour(CRgb c, int r, int g, int b, int tolerance)
   return std::abs(c.r - r) <= tolerance && std::abs(c.g - g) <= tolerance && std::abs(c.b - b) <= tolerance;
 }
 
+int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance)
+{
+  int count = 0;
+  for (int row = 0; row < a.height; ++row)
+    for (int x = 0; x < a.width; ++x) {
+      CRgb c = PixelAt(b, {x, row});
+      count += IsColour(PixelAt(a, {x, row}), c.r, c.g, c.b, tolerance) ? 0 : 1;
+    }
+  return count;
+}
+
 bool HasColourNear(const CRenderedImage& image, CPixel pixel, int radius, int r, int g, int b)
 {
   for (int row = pixel.row - radius; row <= pixel.row + radius; ++row)

@@ -18,6 +18,8 @@ struct CPixel {
 // (-1, -1, -1) outside the picture.
 CRgb PixelAt(const CRenderedImage& image, CPixel pixel);
 bool IsColour(CRgb c, int r, int g, int b, int tolerance = 8);
+// Pixels of the two pictures further apart than the tolerance in a channel.
+int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance);
 // Whether some pixel within radius of the given one has the colour.
 bool HasColourNear(const CRenderedImage& image, CPixel pixel, int radius, int r, int g, int b);
 
