@@ -11,11 +11,6 @@ thread_local CFaceBatch* t_batch = nullptr;
 
 const CVector kNoNormal{0.0, 0.0, 1.0};
 
-void Append(std::vector<float>& to, const CVector& v)
-{
-  to.insert(to.end(), {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)});
-}
-
 CFaceBatch* BatchTakingFace(const CVectorArray& vertices)
 {
   if (!t_batch)
@@ -29,31 +24,6 @@ CFaceBatch* BatchTakingFace(const CVectorArray& vertices)
 }
 
 } // namespace
-
-void CFaceBatch::CArrays::Add(const CVector& point, const CVector& normal, const CVector& colour)
-{
-  Append(points, point);
-  Append(normals, normal);
-  Append(colours, colour);
-}
-
-void CFaceBatch::CArrays::Clear()
-{
-  points.clear();
-  normals.clear();
-  colours.clear();
-}
-
-void CFaceBatch::CArrays::Draw(unsigned int mode, bool withNormals) const
-{
-  if (points.empty())
-    return;
-  glVertexPointer(3, GL_FLOAT, 0, points.data());
-  glColorPointer(3, GL_FLOAT, 0, colours.data());
-  if (withNormals)
-    glNormalPointer(GL_FLOAT, 0, normals.data());
-  glDrawArrays(mode, 0, static_cast<GLsizei>(points.size() / 3));
-}
 
 void CFaceBatch::AddFill(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& normal,
                          const CVector& colour, bool front)
@@ -89,7 +59,7 @@ void CFaceBatch::AddOutline(const CMatrix& toWorld, const CVectorArray& vertices
 
 void CFaceBatch::Clear()
 {
-  for (CArrays* arrays : {&m_fills[0], &m_fills[1], &m_lines[0], &m_lines[1]})
+  for (CVertexArrays* arrays : {&m_fills[0], &m_fills[1], &m_lines[0], &m_lines[1]})
     arrays->Clear();
 }
 

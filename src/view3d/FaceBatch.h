@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Vector.h"
+#include "VertexArrays.h"
 
 #include <cstddef>
 #include <vector>
@@ -27,19 +28,8 @@ public:
   bool IsEmpty() const;
 
 private:
-  // Vertices of one kind of run in one depth layer, as GL arrays.
-  struct CArrays {
-    std::vector<float> points;
-    std::vector<float> normals;
-    std::vector<float> colours;
-
-    void Add(const CVector& point, const CVector& normal, const CVector& colour);
-    void Clear();
-    void Draw(unsigned int mode, bool withNormals) const;
-  };
-
-  CArrays m_fills[2]; // behind, in front
-  CArrays m_lines[2];
+  CVertexArrays m_fills[2]; // behind, in front
+  CVertexArrays m_lines[2];
 };
 
 // While a scope is alive, DeferFill and DeferOutline on this thread hand

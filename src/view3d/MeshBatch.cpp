@@ -4,11 +4,6 @@
 
 namespace {
 
-void Append(std::vector<float>& to, const CVector& v)
-{
-  to.insert(to.end(), {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)});
-}
-
 // Indices of the run's primitives as separate triangles or line pairs.
 void AppendRunIndices(unsigned int mode, std::uint32_t first, std::uint32_t count, std::vector<std::uint32_t>& out)
 {
@@ -36,40 +31,18 @@ void AppendRunIndices(unsigned int mode, std::uint32_t first, std::uint32_t coun
   }
 }
 
-} // namespace
-
-void CMeshBatch::CArrays::Add(const CMeshPart& part, const CMatrix& toWorld, const CVector& colour)
+// The part carried into the scene, its runs as separate triangles or lines.
+void AddPlacedPart(const CMeshPart& part, const CMatrix& toWorld, const CVector& colour, CVertexArrays& to)
 {
-  auto base = static_cast<std::uint32_t>(points.size() / 3);
-  const std::vector<CVector>& partNormals = part.Normals();
-  for (size_t i = 0; i < part.Points().size(); ++i) {
-    Append(points, TransformPoint(toWorld, part.Points()[i]));
-    Append(normals, TransformDirection(toWorld, partNormals[i]));
-    Append(colours, colour);
-  }
+  std::uint32_t base = to.NextIndex();
+  for (size_t i = 0; i < part.Points().size(); ++i)
+    to.Add(TransformPoint(toWorld, part.Points()[i]), TransformDirection(toWorld, part.Normals()[i]), colour);
   for (const CMeshPart::CRun& run : part.Runs())
     AppendRunIndices(run.mode, base + static_cast<std::uint32_t>(run.first), static_cast<std::uint32_t>(run.count),
-                     indices);
+                     to.indices);
 }
 
-void CMeshBatch::CArrays::Clear()
-{
-  points.clear();
-  normals.clear();
-  colours.clear();
-  indices.clear();
-}
-
-void CMeshBatch::CArrays::Draw(unsigned int mode, bool withNormals) const
-{
-  if (indices.empty())
-    return;
-  glVertexPointer(3, GL_FLOAT, 0, points.data());
-  glColorPointer(3, GL_FLOAT, 0, colours.data());
-  if (withNormals)
-    glNormalPointer(GL_FLOAT, 0, normals.data());
-  glDrawElements(mode, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
-}
+} // namespace
 
 void CMeshBatch::Add(const CMeshGeometry& full, const CMeshGeometry& coarse, const CMatrix& toWorld,
                      const CVector& lineColour, const CVector& fillColour, bool outline, bool fill)
@@ -92,9 +65,9 @@ void CMeshBatch::MakeArrays(int detail) const
   m_edges[detail].Clear();
   for (const CPlacedMesh& mesh : m_meshes) {
     if (mesh.fill)
-      m_fills[detail].Add(mesh.geometry[detail]->fill, mesh.toWorld, mesh.fillColour);
+      AddPlacedPart(mesh.geometry[detail]->fill, mesh.toWorld, mesh.fillColour, m_fills[detail]);
     if (mesh.outline)
-      m_edges[detail].Add(mesh.geometry[detail]->edges, mesh.toWorld, mesh.lineColour);
+      AddPlacedPart(mesh.geometry[detail]->edges, mesh.toWorld, mesh.lineColour, m_edges[detail]);
   }
   m_made[detail] = true;
 }
@@ -103,8 +76,8 @@ void CMeshBatch::Draw(MeshDetail detail) const
 {
   int index = detail == MeshDetail::Full ? 0 : 1;
   MakeArrays(index);
-  const CArrays& fills = m_fills[index];
-  const CArrays& edges = m_edges[index];
+  const CVertexArrays& fills = m_fills[index];
+  const CVertexArrays& edges = m_edges[index];
   if (fills.indices.empty() && edges.indices.empty())
     return;
   glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT);
@@ -117,11 +90,11 @@ void CMeshBatch::Draw(MeshDetail detail) const
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glEnable(GL_LIGHTING);
   glEnableClientState(GL_NORMAL_ARRAY);
-  fills.Draw(GL_TRIANGLES, true);
+  fills.DrawIndexed(GL_TRIANGLES, true);
 
   glDisable(GL_LIGHTING);
   glDisableClientState(GL_NORMAL_ARRAY);
-  edges.Draw(GL_LINES, false);
+  edges.DrawIndexed(GL_LINES, false);
 
   glPopClientAttrib();
   glPopAttrib();

@@ -2,8 +2,8 @@
 
 #include "MeshGeometry.h"
 #include "Vector.h"
+#include "VertexArrays.h"
 
-#include <cstdint>
 #include <vector>
 
 // Meshes of the scene, collected while the scene is built and drawn after the
@@ -35,22 +35,11 @@ private:
     bool fill;
   };
 
-  // One pass of all meshes at one detail, as GL arrays.
-  struct CArrays {
-    std::vector<float> points;
-    std::vector<float> normals;
-    std::vector<float> colours;
-    std::vector<std::uint32_t> indices;
-
-    void Add(const CMeshPart& part, const CMatrix& toWorld, const CVector& colour);
-    void Clear();
-    void Draw(unsigned int mode, bool withNormals) const;
-  };
-
   void MakeArrays(int detail) const;
 
   std::vector<CPlacedMesh> m_meshes;
   mutable bool m_made[2] = {false, false};
-  mutable CArrays m_fills[2]; // full, coarse
-  mutable CArrays m_edges[2];
+  // One pass of all meshes at one detail.
+  mutable CVertexArrays m_fills[2]; // full, coarse
+  mutable CVertexArrays m_edges[2];
 };
