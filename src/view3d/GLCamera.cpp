@@ -5,6 +5,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cmath>
+#include <numbers>
+
 namespace {
 
 constexpr std::array<double, 16> kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -153,6 +156,28 @@ void CGLCamera::FoldTrackballIncrement()
   glPopMatrix();
 }
 
+CVector CGLCamera::EyeInScene() const
+{
+  // The projection moves the scene back by the distance, so the eye sits at
+  // (0, 0, distance) in the modelview's frame.
+  CMatrix view;
+  std::array<double, 16> elements;
+  glGetDoublev(GL_MODELVIEW_MATRIX, elements.data());
+  for (int i = 0; i < 16; ++i)
+    view[i] = elements[i];
+  CMatrix toScene;
+  if (!Invert(view, toScene))
+    return {std::nan(""), std::nan(""), std::nan("")};
+  return TransformPoint(toScene, {0.0, 0.0, m_distance});
+}
+
+double CGLCamera::NearPlaneReach() const
+{
+  double halfHeight = std::tan(m_fieldOfView / 2.0 * std::numbers::pi / 180.0);
+  double halfWidth = halfHeight * GetAspect();
+  return 2.0 * m_near * std::sqrt(1.0 + halfHeight * halfHeight + halfWidth * halfWidth);
+}
+
 void CGLCamera::DrawSceneList(bool wireframe) const
 {
   glEnable(GL_DEPTH_TEST);
@@ -169,7 +194,7 @@ void CGLCamera::DrawSceneList(bool wireframe) const
   glCallList(m_sceneList);
   m_faces.Draw();
   // The coarse meshes keep the picture quick while a tool moves.
-  m_meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full);
+  m_meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full, EyeInScene(), NearPlaneReach());
   glPopMatrix();
   glDisable(GL_LIGHT0);
   glDisable(GL_LIGHTING);

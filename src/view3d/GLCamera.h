@@ -64,6 +64,10 @@ private:
   void LoadViewRotation() const;
   void FoldTrackballIncrement();
   void DrawSceneList(bool wireframe) const;
+  // Where the eye is in the scene, from the modelview being drawn with.
+  CVector EyeInScene() const;
+  // How far from the eye the near clipping plane reaches at its corners.
+  double NearPlaneReach() const;
   void DrawAxesAtCentre() const;
 
   std::function<void()> m_sceneSource;

@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <numbers>
 
 namespace {
@@ -75,6 +76,16 @@ void AddEdges(const CEllipsoid& shape, const CAngleSweep& phi, const CAngleSweep
   }
 }
 
+// A whole turn of azimuth from pole to pole of a solid shape encloses space;
+// its quads then wind counter-clockwise seen from outside unless the shape
+// is mirrored (volume factor below 0).
+bool IsClosed(double volumeFactor, const CAngleSweep& phi, const CAngleSweep& theta)
+{
+  constexpr double kExact = 1e-9;
+  return std::isfinite(volumeFactor) && volumeFactor != 0.0 && phi.IsComplete(0.0, 2.0 * std::numbers::pi, kExact) &&
+         std::fabs(theta.start) <= kExact && std::fabs(theta.End() - std::numbers::pi) <= kExact;
+}
+
 } // namespace
 
 void DrawEllipsoidPatch(double r, double fx, double fy, double fz, double phiStart, double phiEnd, double thetaStart,
@@ -95,6 +106,8 @@ void DrawEllipsoidPatch(double r, double fx, double fy, double fz, double phiSta
     CEllipsoid shape{r * fx, r * fy, r * fz, fx, fy, fz};
     if (fill)
       AddFill(shape, phi, theta, out.fill);
+    if (IsClosed(r * fx * fy * fz, phi, theta))
+      out.closedWinding = r * fx * fy * fz > 0.0 ? 1 : -1;
     if (outline)
       AddEdges(shape, phi, theta, thetaEnd, out.edges);
     return true;

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace {
 
 // Indices of the run's primitives as separate triangles or line pairs.
@@ -42,6 +44,20 @@ void AddPlacedPart(const CMeshPart& part, const CMatrix& toWorld, const CVector&
                      to.indices);
 }
 
+double Determinant(const CMatrix& m)
+{
+  return m[0] * (m[5] * m[10] - m[6] * m[9]) - m[1] * (m[4] * m[10] - m[6] * m[8]) + m[2] * (m[4] * m[9] - m[5] * m[8]);
+}
+
+// Winding of the mesh's fill in the scene: a mirroring matrix turns it round.
+int PlacedWinding(const CMeshGeometry& geometry, const CMatrix& toWorld)
+{
+  double det = Determinant(toWorld);
+  if (geometry.closedWinding == 0 || !(det != 0.0))
+    return 0;
+  return det > 0.0 ? geometry.closedWinding : -geometry.closedWinding;
+}
+
 } // namespace
 
 void CMeshBatch::Add(const CMeshGeometry& full, const CMeshGeometry& coarse, const CMatrix& toWorld,
@@ -49,11 +65,21 @@ void CMeshBatch::Add(const CMeshGeometry& full, const CMeshGeometry& coarse, con
 {
   m_meshes.push_back({{&full, &coarse}, toWorld, lineColour, fillColour, outline, fill});
   m_made[0] = m_made[1] = false;
+  if (!fill || PlacedWinding(full, toWorld) == 0)
+    return;
+  CBox box{{1e300, 1e300, 1e300}, {-1e300, -1e300, -1e300}};
+  for (const CVector& local : full.fill.Points()) {
+    CVector p = TransformPoint(toWorld, local);
+    box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y), std::min(box.min.z, p.z)};
+    box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y), std::max(box.max.z, p.z)};
+  }
+  m_closedBoxes.push_back(box);
 }
 
 void CMeshBatch::Clear()
 {
   m_meshes.clear();
+  m_closedBoxes.clear();
   m_made[0] = m_made[1] = false;
 }
 
@@ -62,23 +88,44 @@ void CMeshBatch::MakeArrays(int detail) const
   if (m_made[detail])
     return;
   m_fills[detail].Clear();
+  m_closedFills[detail][0].Clear();
+  m_closedFills[detail][1].Clear();
   m_edges[detail].Clear();
   for (const CPlacedMesh& mesh : m_meshes) {
-    if (mesh.fill)
-      AddPlacedPart(mesh.geometry[detail]->fill, mesh.toWorld, mesh.fillColour, m_fills[detail]);
+    const CMeshGeometry& geometry = *mesh.geometry[detail];
+    int winding = PlacedWinding(geometry, mesh.toWorld);
+    // Turning a mirrored surface's triangles round would also swap the sides
+    // that two-sided lighting lights, so it keeps its winding and culls the
+    // other face.
+    if (mesh.fill && winding != 0)
+      AddPlacedPart(geometry.fill, mesh.toWorld, mesh.fillColour, m_closedFills[detail][winding > 0 ? 0 : 1]);
+    else if (mesh.fill)
+      AddPlacedPart(geometry.fill, mesh.toWorld, mesh.fillColour, m_fills[detail]);
     if (mesh.outline)
       AddPlacedPart(mesh.geometry[detail]->edges, mesh.toWorld, mesh.lineColour, m_edges[detail]);
   }
   m_made[detail] = true;
 }
 
-void CMeshBatch::Draw(MeshDetail detail) const
+bool CMeshBatch::MayBeInsideClosed(const CVector& eye, double margin) const
+{
+  // Not-a-number comparisons fail, so an unknown eye counts as inside.
+  for (const CBox& box : m_closedBoxes)
+    if (!(eye.x < box.min.x - margin || eye.x > box.max.x + margin || eye.y < box.min.y - margin ||
+          eye.y > box.max.y + margin || eye.z < box.min.z - margin || eye.z > box.max.z + margin))
+      return true;
+  return false;
+}
+
+void CMeshBatch::Draw(MeshDetail detail, const CVector& eye, double margin) const
 {
   int index = detail == MeshDetail::Full ? 0 : 1;
   MakeArrays(index);
   const CVertexArrays& fills = m_fills[index];
+  const CVertexArrays* closedFills = m_closedFills[index];
   const CVertexArrays& edges = m_edges[index];
-  if (fills.indices.empty() && edges.indices.empty())
+  if (fills.indices.empty() && closedFills[0].indices.empty() && closedFills[1].indices.empty() &&
+      edges.indices.empty())
     return;
   glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT);
   glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
@@ -91,6 +138,18 @@ void CMeshBatch::Draw(MeshDetail detail) const
   glEnable(GL_LIGHTING);
   glEnableClientState(GL_NORMAL_ARRAY);
   fills.DrawIndexed(GL_TRIANGLES, true);
+  bool cull = !MayBeInsideClosed(eye, margin);
+  glFrontFace(GL_CCW);
+  for (int outward = 0; outward < 2; ++outward) {
+    if (cull) {
+      // The faces turned away from the eye: back faces where the outside
+      // winds counter-clockwise, front faces where it winds clockwise.
+      glCullFace(outward == 0 ? GL_BACK : GL_FRONT);
+      glEnable(GL_CULL_FACE);
+    }
+    closedFills[outward].DrawIndexed(GL_TRIANGLES, true);
+  }
+  glDisable(GL_CULL_FACE);
 
   glDisable(GL_LIGHTING);
   glDisableClientState(GL_NORMAL_ARRAY);

@@ -46,4 +46,7 @@ enum class MeshDetail { Full, Coarse };
 struct CMeshGeometry {
   CMeshPart fill;
   CMeshPart edges;
+  // +1 when the fill is a closed surface wound counter-clockwise seen from
+  // outside, -1 when wound clockwise, 0 when it is open.
+  int closedWinding = 0;
 };

@@ -54,14 +54,14 @@ struct CPicture {
 
 // The picture of the scene from above, its meshes drawn from the scene's
 // batch or each where it stands.
-CPicture Render(const std::function<void()>& scene, bool batched)
+CPicture Render(const std::function<void()>& scene, bool batched, double distance = 9.0)
 {
   CGLCamera camera;
   auto source = [&] {
     CMeshSceneScope direct(nullptr, nullptr);
     scene();
   };
-  if (!MakeScene(camera, 96, 96, batched ? scene : std::function<void()>(source), ViewSide::Top, 9.0))
+  if (!MakeScene(camera, 96, 96, batched ? scene : std::function<void()>(source), ViewSide::Top, distance))
     return {};
   return {PaintFinal(camera), camera.GetSceneBounds()};
 }
@@ -155,4 +155,38 @@ TEST(MeshCache, MeshThatDrawsNothingLeavesBoundsAlone)
       ViewSide::Top, 8.0));
   EXPECT_EQ(-1.0, camera.GetSceneBounds().min);
   EXPECT_EQ(2.0, camera.GetSceneBounds().max);
+}
+
+TEST(MeshCache, ClosedSurfacesSeenFromOutsideLookAsDrawnDirectly)
+{
+  // Closed surfaces lose their far faces to culling: a mirrored one winds
+  // the other way round and must still show its near side, and an open
+  // patch keeps both sides.
+  auto scene = [] {
+    Placed(-1.5, 0.0,
+           [] { DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, 2.0 * kPi, 0.0, kPi, 32, 32, kRed, kGreen, false, true); });
+    Placed(1.5, 0.0,
+           [] { DrawEllipsoidPatch(1.0, -1.0, 0.7, 1.3, 0.0, 2.0 * kPi, 0.0, kPi, 32, 32, kRed, kBlue, false, true); });
+    Placed(0.0, 2.0,
+           [] { DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, 1.5 * kPi, 0.0, kPi, 32, 32, kRed, kRed, false, true); });
+  };
+  CPicture direct = Render(scene, false);
+  CPicture batched = Render(scene, true);
+  ASSERT_TRUE(batched.image.IsConsistent());
+  EXPECT_LE(CountDifferentPixels(direct.image, batched.image, 3), 20);
+}
+
+TEST(MeshCache, EyeInsideAClosedSurfaceStillSeesIt)
+{
+  // From inside, every face of the sphere turns away from the eye; culling
+  // them would leave the background.
+  auto scene = [] {
+    Placed(0.0, 0.0,
+           [] { DrawEllipsoidPatch(5.0, 1.0, 1.0, 1.0, 0.0, 2.0 * kPi, 0.0, kPi, 32, 32, kRed, kGreen, false, true); });
+  };
+  CPicture direct = Render(scene, false, 2.0);
+  CPicture batched = Render(scene, true, 2.0);
+  ASSERT_TRUE(batched.image.IsConsistent());
+  EXPECT_FALSE(IsColour(PixelAt(batched.image, {48, 48}), 255, 255, 255, 0));
+  EXPECT_LE(CountDifferentPixels(direct.image, batched.image, 3), 20);
 }
