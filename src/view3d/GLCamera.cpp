@@ -143,7 +143,7 @@ void CGLCamera::LoadViewRotation() const
 {
   glLoadMatrixd(m_trackball.data());
   glRotated(m_elevation, 1.0, 0.0, 0.0);
-  glRotated(m_azimuth, 0.0, 0.0, 1.0);
+  glRotated(m_azimuth, 0.0, 1.0, 0.0);
 }
 
 void CGLCamera::FoldTrackballIncrement()

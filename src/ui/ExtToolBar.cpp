@@ -1,0 +1,1 @@
+#include "ExtToolBar.h"
