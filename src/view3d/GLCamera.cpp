@@ -16,12 +16,45 @@ constexpr std::array<double, 16> kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0
 constexpr double kEmptySceneMin = 0.0;
 constexpr double kEmptySceneMax = 15.0;
 
-// Brings the world's z axis up and its x axis towards the viewer: a world
-// point (x, y, z) becomes (y, z, x).
-void TurnWorldToView()
+CMatrix ToMatrix(const std::array<double, 16>& elements)
 {
-  glRotated(-90.0, 1.0, 0.0, 0.0);
-  glRotated(-90.0, 0.0, 0.0, 1.0);
+  CMatrix m;
+  for (int i = 0; i < 16; ++i)
+    m[i] = elements[static_cast<size_t>(i)];
+  return m;
+}
+
+// Row vectors: a point goes through first, then second.
+CMatrix Product(const CMatrix& first, const CMatrix& second)
+{
+  CMatrix product;
+  for (int i = 0; i < 4; ++i)
+    for (int j = 0; j < 4; ++j) {
+      double sum = 0.0;
+      for (int k = 0; k < 4; ++k)
+        sum += first[i * 4 + k] * second[k * 4 + j];
+      product[i * 4 + j] = sum;
+    }
+  return product;
+}
+
+// The rotation by angle (radians) about a unit axis, as glRotated makes it.
+CMatrix AxisRotation(double angle, const CVector& a)
+{
+  double c = std::cos(angle);
+  double s = std::sin(angle);
+  double t = 1.0 - c;
+  CMatrix r;
+  r[0] = t * a.x * a.x + c;
+  r[1] = t * a.x * a.y + s * a.z;
+  r[2] = t * a.x * a.z - s * a.y;
+  r[4] = t * a.y * a.x - s * a.z;
+  r[5] = t * a.y * a.y + c;
+  r[6] = t * a.y * a.z + s * a.x;
+  r[8] = t * a.z * a.x + s * a.y;
+  r[9] = t * a.z * a.y - s * a.x;
+  r[10] = t * a.z * a.z + c;
+  return r;
 }
 
 } // namespace
@@ -67,7 +100,7 @@ void CGLCamera::BuildScene()
     m_sceneBounds.min = kEmptySceneMin;
     m_sceneBounds.max = kEmptySceneMax;
   }
-  double extent = m_sceneBounds.max - m_sceneBounds.min;
+  double extent = SceneExtent();
   m_far = 6.0 * extent;
   m_near = m_far * 0.0005;
   m_minDistanceFactor = 0.0005;
@@ -93,14 +126,15 @@ void CGLCamera::SetProjection()
 
 void CGLCamera::ResetView()
 {
-  m_trackball = kIdentity;
-  m_trackballAngle = 0.0;
-  m_pan = {0.8, -1.1, -4.3};
-  m_panOrigin = m_pan;
-  m_distance = 42.0;
-  m_azimuth = -45.0;
-  m_elevation = 25.0;
+  SetStandardView(0);
   SetProjection();
+}
+
+double CGLCamera::SceneExtent() const
+{
+  if (m_sceneBounds.IsEmpty())
+    return kEmptySceneMax - kEmptySceneMin;
+  return m_sceneBounds.max - m_sceneBounds.min;
 }
 
 void CGLCamera::DrawScene()
@@ -126,8 +160,6 @@ void CGLCamera::DrawScene()
   glPopMatrix();
 
   if (IsMoving()) {
-    if (m_nTool == kTrackballTool)
-      FoldTrackballIncrement();
     DrawSceneList(true);
     DrawAxesAtCentre();
   } else {
@@ -139,36 +171,36 @@ void CGLCamera::DrawScene()
   glMatrixMode(GL_MODELVIEW);
 }
 
-void CGLCamera::LoadViewRotation() const
+CMatrix CGLCamera::ViewMatrix(const CVector& pan) const
 {
-  glLoadMatrixd(m_trackball.data());
-  glRotated(m_elevation, 1.0, 0.0, 0.0);
-  glRotated(m_azimuth, 0.0, 1.0, 0.0);
+  // Trackball x Rx(elevation) x Ry(azimuth) x T(pan) x Rx(-90) x Rz(-90) in
+  // GL's order. The turn brings a world point (x, y, z) to (y, z, x), so the
+  // azimuth turns about the world's up axis.
+  CMatrix view;
+  view.Rotate(-90.0 * kDegToRad, 2);
+  view.Rotate(-90.0 * kDegToRad, 0);
+  view.Translate(pan);
+  view.Rotate(m_azimuth * kDegToRad, 1);
+  view.Rotate(m_elevation * kDegToRad, 0);
+  return Product(view, ToMatrix(m_trackball));
+}
+
+void CGLCamera::ResetTrackball()
+{
+  m_trackball = kIdentity;
+  m_trackballAngle = 0.0;
 }
 
 void CGLCamera::FoldTrackballIncrement()
 {
-  glPushMatrix();
-  glLoadIdentity();
-  glRotated(m_trackballAngle, m_trackballAxis.x, m_trackballAxis.y, m_trackballAxis.z);
-  glMultMatrixd(m_trackball.data());
-  glGetDoublev(GL_MODELVIEW_MATRIX, m_trackball.data());
-  glPopMatrix();
-}
-
-CVector CGLCamera::EyeInScene() const
-{
-  // The projection moves the scene back by the distance, so the eye sits at
-  // (0, 0, distance) in the modelview's frame.
-  CMatrix view;
-  std::array<double, 16> elements;
-  glGetDoublev(GL_MODELVIEW_MATRIX, elements.data());
+  double length = m_trackballAxis.Length();
+  if (!(length > 0.0) || m_trackballAngle == 0.0)
+    return;
+  // The increment turns the eye's frame, after the rotation so far.
+  CMatrix folded =
+      Product(ToMatrix(m_trackball), AxisRotation(m_trackballAngle * kDegToRad, m_trackballAxis * (1.0 / length)));
   for (int i = 0; i < 16; ++i)
-    view[i] = elements[i];
-  CMatrix toScene;
-  if (!Invert(view, toScene))
-    return {std::nan(""), std::nan(""), std::nan("")};
-  return TransformPoint(toScene, {0.0, 0.0, m_distance});
+    m_trackball[static_cast<size_t>(i)] = folded[i];
 }
 
 double CGLCamera::NearPlaneReach() const
@@ -184,17 +216,21 @@ void CGLCamera::DrawSceneList(bool wireframe) const
   glEnable(GL_LIGHT0);
   glEnable(GL_LIGHTING);
   glPushMatrix();
-  LoadViewRotation();
-  glTranslated(m_pan.x, m_pan.y, m_pan.z);
-  TurnWorldToView();
+  CMatrix view = GetModelView();
+  glLoadMatrixd(view.Data());
   // A default only: entries that set their own polygon mode keep it.
   glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
   glColor3d(1.0, 1.0, 1.0);
   SetDepthLayer(DepthLayer::Default);
   glCallList(m_sceneList);
   m_faces.Draw();
+  // The projection moves the scene back by the distance, so the eye sits at
+  // (0, 0, distance) in the modelview's frame.
+  CMatrix toScene;
+  CVector eye = Invert(view, toScene) ? TransformPoint(toScene, {0.0, 0.0, m_distance})
+                                      : CVector(std::nan(""), std::nan(""), std::nan(""));
   // The coarse meshes keep the picture quick while a tool moves.
-  m_meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full, EyeInScene(), NearPlaneReach());
+  m_meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full, eye, NearPlaneReach());
   glPopMatrix();
   glDisable(GL_LIGHT0);
   glDisable(GL_LIGHTING);
@@ -206,8 +242,7 @@ void CGLCamera::DrawSceneList(bool wireframe) const
 void CGLCamera::DrawAxesAtCentre() const
 {
   glPushMatrix();
-  LoadViewRotation();
-  TurnWorldToView();
+  glLoadMatrixd(ViewMatrix({0.0, 0.0, 0.0}).Data());
   double scale = 0.1 * m_distance;
   glScaled(scale, scale, scale);
   DrawAxes();

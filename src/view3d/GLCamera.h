@@ -9,11 +9,18 @@
 #include <functional>
 #include <utility>
 
+class CSettingsArchive;
+
 // The renderer with a camera: compiles the scene that its source draws into
-// one display list, sizes the projection to the scene, and draws the scene
-// as the camera sees it. Angles are degrees, lengths metres.
+// one display list, sizes the projection to the scene, draws the scene as the
+// camera sees it, and moves the camera with the mouse tools. Angles are
+// degrees, lengths metres, mouse positions window pixels.
 class CGLCamera : public CGLRenderer {
 public:
+  // The view runs a timer with this id while a zoom tool is held.
+  static constexpr int kZoomTimerId = 1111;
+  static constexpr int kZoomTimerInterval = 10; // ms
+
   CGLCamera();
   ~CGLCamera() override = default;
 
@@ -24,9 +31,36 @@ public:
   void BuildScene() override;
   void DrawScene() override;
   void SetProjection() override;
-  // Start view: azimuth -45, elevation 25, distance 42, trackball identity,
-  // rotation centre (4.3, -0.8, 1.1).
+  // Standard view 0, then the projection.
   void ResetView() override;
+
+  // 0 reset all, 1 azimuth 0, 2 reset trackball, 3 XY plane, 4 XZ plane,
+  // 5 YZ plane, 6 close up on the rotation centre, 7 whole scene distance.
+  // False, with nothing changed, for any other number.
+  bool SetStandardView(int n);
+  // Target (0, 0, 0), then standard view 7.
+  void ShowWholeScene();
+  // Target (0, 0, mounting height), then standard view 6.
+  void ShowSensor(double mountingHeight);
+
+  // Left or middle button; Shift zooms in large steps.
+  void OnButtonDown(bool shift, int x, int y);
+  void OnButtonUp(int x, int y);
+  // True when the view must repaint.
+  bool OnMouseMove(int x, int y);
+  // Zooms with the zoom tools whatever tool the left button has; Ctrl takes
+  // large steps, Shift reverses the direction.
+  void OnRightButtonDown(bool ctrl, bool shift, int x, int y);
+  void OnRightButtonUp();
+  // True for the zoom timer, which the view then repaints.
+  bool OnTimer(int id);
+  // kZoomTimerId while the zoom timer must run, else 0.
+  int GetTimer() const { return m_nTimer; }
+
+  // The camera's part of the view's settings record; false, with the camera
+  // as it was, when the archive fails or holds numbers that are not finite.
+  bool SerializeSettings(CSettingsArchive& archive);
+  int GetSettingsVersion() const { return m_nSettingsVersion; }
 
   // Only for a positive near distance: far is taken, near as well when it
   // lies between far * 0.0001 and far, else near becomes far * 0.0001.
@@ -39,6 +73,10 @@ public:
   void SetDistance(double distance) { m_distance = distance; }
   const CVector& GetPan() const { return m_pan; }
   void SetPan(const CVector& pan) { m_pan = pan; }
+  // The rotation centre in world coordinates; setting it also starts the
+  // next pan drag from there.
+  CVector GetTarget() const;
+  void SetTarget(const CVector& target);
   double GetElevation() const { return m_elevation; }
   double GetAzimuth() const { return m_azimuth; }
   void SetAngles(double elevation, double azimuth);
@@ -49,23 +87,35 @@ public:
   size_t MeshCount() const { return m_meshCache.Size(); }
   // 16 elements in OpenGL order.
   const std::array<double, 16>& GetTrackball() const { return m_trackball; }
-
-protected:
-  static constexpr int kTrackballTool = 5;
-
-  // Rotation of the last trackball move, folded into the trackball matrix at
-  // each wireframe draw.
-  double m_trackballAngle = 0.0;
-  CVector m_trackballAxis{0.0, 0.0, 1.0};
-  double m_minDistanceFactor = 0.0005;
-  CVector m_panOrigin; // pan at the start of a pan drag
+  // World to eye coordinates as the scene is drawn; the projection then
+  // moves the scene back by the distance.
+  CMatrix GetModelView() const { return ViewMatrix(m_pan); }
 
 private:
-  void LoadViewRotation() const;
+  static constexpr int kZoomInTool = 1;
+  static constexpr int kZoomOutTool = 2;
+  static constexpr int kPanTool = 3;
+  static constexpr int kRotateTool = 4;
+  static constexpr int kTrackballTool = 5;
+  static constexpr int kSettingsVersion = 302;
+
+  bool IsZoomTool() const { return m_nTool == kZoomInTool || m_nTool == kZoomOutTool; }
+  // Largest minus smallest scene coordinate, the empty-scene extent before
+  // the first build.
+  double SceneExtent() const;
+  CMatrix ViewMatrix(const CVector& pan) const;
   void FoldTrackballIncrement();
+  void ResetTrackball();
+  void StartZoom(double step);
+  void StopZoom();
+  void PanBy(int x, int y);
+  void RotateBy(int x, int y);
+  void TrackballTo(int x, int y);
+  CVector SpherePoint(int x, int y) const;
+  bool ReadSettings(CSettingsArchive& archive);
+  bool WriteSettings(CSettingsArchive& archive) const;
+
   void DrawSceneList(bool wireframe) const;
-  // Where the eye is in the scene, from the modelview being drawn with.
-  CVector EyeInScene() const;
   // How far from the eye the near clipping plane reaches at its corners.
   double NearPlaneReach() const;
   void DrawAxesAtCentre() const;
@@ -75,13 +125,24 @@ private:
   CFaceBatch m_faces;
   CMeshCache m_meshCache;
   CMeshBatch m_meshes;
-  int m_nTool = 4;
+  int m_nTool = kRotateTool;
   double m_fieldOfView = 40.0;
   double m_near = 0.05;
   double m_far = 500.0;
   double m_distance = 35.0;
   CVector m_pan;
+  CVector m_panOrigin; // pan at the start of a pan drag
   double m_elevation = 26.0;
   double m_azimuth = 0.0;
   std::array<double, 16> m_trackball;
+  CVector m_trackballPoint{0.0, 0.0, 1.0};
+  // Rotation of the last trackball move, folded into the matrix once.
+  double m_trackballAngle = 0.0;
+  CVector m_trackballAxis{0.0, 0.0, 1.0};
+  double m_zoomStep = 0.01;
+  double m_minDistanceFactor = 0.0005;
+  int m_nLastX = 0;
+  int m_nLastY = 0;
+  int m_nTimer = 0;
+  int m_nSettingsVersion = kSettingsVersion;
 };

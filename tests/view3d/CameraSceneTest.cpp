@@ -98,34 +98,3 @@ TEST(CameraScene, TallWindowKeepsTheVerticalFieldOfView)
   EXPECT_NEAR(cotangent, projection[5], 1e-6);
   EXPECT_NEAR(cotangent / 0.5, projection[0], 1e-6);
 }
-
-namespace {
-
-// Stands in for the trackball tool of the full camera.
-class CTrackballCamera : public CGLCamera {
-public:
-  void SetIncrement(double angle, const CVector& axis)
-  {
-    SetTool(kTrackballTool);
-    m_trackballAngle = angle;
-    m_trackballAxis = axis;
-  }
-};
-
-} // namespace
-
-TEST(CameraScene, TrackballIncrementIsFoldedAtEachWireframeDraw)
-{
-  CTrackballCamera camera;
-  ASSERT_TRUE(MakeScene(camera, 8, 8, nullptr, ViewSide::Front, 6.0));
-  camera.SetIncrement(90.0, {0.0, 0.0, 1.0});
-  PaintFinal(camera);
-  EXPECT_EQ(1.0, camera.GetTrackball()[0]);
-
-  camera.SetMoving(true);
-  PaintFinal(camera);
-  EXPECT_NEAR(0.0, camera.GetTrackball()[0], 1e-6);
-  EXPECT_NEAR(1.0, camera.GetTrackball()[1], 1e-6);
-  PaintFinal(camera);
-  EXPECT_NEAR(-1.0, camera.GetTrackball()[0], 1e-6);
-}
