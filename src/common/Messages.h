@@ -26,6 +26,8 @@ enum StringId {
   IDS_PARAMETER_ERROR = 40016,
   IDS_CAD2_ERROR = 40017,
   IDS_CAD3_ERROR = 40019,
+  // Shown before the start-up picture on a display of 256 colours.
+  IDS_LOW_COLOUR = 40020,
   // printf format of the print header: height, tilt and turn.
   IDS_SENSOR_HEADER = 40021,
 };
