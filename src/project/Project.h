@@ -67,6 +67,7 @@ public:
   void DrawTree() { m_root.DrawChildren(); }
 
   void SetEditLevel(int level) { m_nEditLevel = level; }
+  int GetEditLevel() const { return m_nEditLevel; }
   CItemGroup& GetRoot() { return m_root; }
   CModuleTable& GetModules() { return m_modules; }
 

@@ -1,1 +1,275 @@
 #include "KMVTreeView.h"
+
+#include "DocumentViews.h"
+#include "ItemImport.h"
+#include "KMVDocument.h"
+#include "TextEncoding.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kEntryRole = Qt::UserRole;
+constexpr int kStateExpanded = 0x20;
+constexpr int kStateBold = 0x10;
+constexpr int kStateSelected = 0x02;
+
+QTreeWidgetItem* ItemOf(TreeItemHandle handle)
+{
+  return reinterpret_cast<QTreeWidgetItem*>(handle);
+}
+
+TreeItemHandle HandleOf(const QTreeWidgetItem* item)
+{
+  return reinterpret_cast<TreeItemHandle>(item);
+}
+
+// Whether the item is still the one made for the entry: an entry created at
+// the address of a deleted one has no item yet.
+bool Shows(const QTreeWidgetItem* item, const CItemBase& entry)
+{
+  return item && CKMVTreeView::StoredEntry(*item) == &entry && entry.m_hTreeItem == HandleOf(item);
+}
+
+// Includes and libraries insert no item at the user level, and nothing
+// inside them is ever shown.
+bool IsHiddenImport(const CItemBase& entry)
+{
+  return entry.m_hTreeItem == 0 && dynamic_cast<const CItemImport*>(&entry) != nullptr;
+}
+
+// Whether the items under item show exactly the shown children of group.
+// Compares addresses only; no stored entry is dereferenced.
+bool ChildrenAreCurrent(const CItemGroup& group, const QTreeWidgetItem& item)
+{
+  int next = 0;
+  for (const auto& child : group.Children()) {
+    if (IsHiddenImport(*child))
+      continue;
+    if (next >= item.childCount() || !Shows(item.child(next++), *child))
+      return false;
+  }
+  return next == item.childCount();
+}
+
+bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem& ancestor)
+{
+  for (const QTreeWidgetItem* parent = item ? item->parent() : nullptr; parent; parent = parent->parent())
+    if (parent == &ancestor)
+      return true;
+  return false;
+}
+
+} // namespace
+
+CKMVTreeView::CKMVTreeView(CKMVDocument& document, QWidget* parent) : CExtTreeView(parent), m_document(document)
+{
+  setExpandsOnDoubleClick(false);
+}
+
+CKMVTreeView::~CKMVTreeView()
+{
+  m_document.SetTreeView(nullptr);
+  // Saving the tree state walks down from the root and stops at an entry
+  // without item, so no entry is left with a handle of this view.
+  m_document.GetProject().GetRoot().m_hTreeItem = 0;
+}
+
+void CKMVTreeView::OnInitialUpdate()
+{
+  m_document.SetTreeView(this);
+  OnUpdate(0);
+}
+
+void CKMVTreeView::OnUpdate(int hint)
+{
+  if (hint & kHintTreeUnchanged)
+    MendTree();
+  else
+    m_document.GetProject().RebuildTree(*this);
+}
+
+void CKMVTreeView::OpenProperties()
+{
+  // A module run may have replaced entries since the last update; their
+  // items go before anything is edited.
+  MendTree();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_document.EditProperties();
+  QApplication::restoreOverrideCursor();
+}
+
+TreeItemHandle CKMVTreeView::GetRootItem() const
+{
+  return HandleOf(invisibleRootItem());
+}
+
+TreeItemHandle CKMVTreeView::InsertItem(TreeItemHandle parent, const std::string& text, CItemBase* entry, bool expanded,
+                                        bool bold)
+{
+  auto* item = new QTreeWidgetItem({QString::fromStdString(Cp1252ToUtf8(text))});
+  item->setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry)));
+  if (bold) {
+    QFont font = item->font(0);
+    font.setBold(true);
+    item->setFont(0, font);
+  }
+  ItemOf(parent)->addChild(item);
+  item->setExpanded(expanded);
+  return HandleOf(item);
+}
+
+int CKMVTreeView::GetItemState(TreeItemHandle handle) const
+{
+  const QTreeWidgetItem* item = ItemOf(handle);
+  return (item->isExpanded() ? kStateExpanded : 0) | (item->font(0).bold() ? kStateBold : 0) |
+         (item->isSelected() ? kStateSelected : 0);
+}
+
+TreeItemHandle CKMVTreeView::GetSelectedItem() const
+{
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? 0 : HandleOf(selected.front());
+}
+
+CItemBase* CKMVTreeView::GetItemData(TreeItemHandle handle) const
+{
+  QTreeWidgetItem* item = ItemOf(handle);
+  return item && item != invisibleRootItem() ? LiveEntry(*item) : nullptr;
+}
+
+void CKMVTreeView::DeleteAllItems()
+{
+  clear();
+}
+
+CItemBase* CKMVTreeView::StoredEntry(const QTreeWidgetItem& item)
+{
+  return reinterpret_cast<CItemBase*>(item.data(0, kEntryRole).value<quintptr>());
+}
+
+void CKMVTreeView::mousePressEvent(QMouseEvent* event)
+{
+  QTreeWidgetItem* item = ItemAtRow(event->position().toPoint());
+  if (event->button() == Qt::RightButton && item) {
+    event->accept();
+    SelectAndOpenProperties(*item);
+    return;
+  }
+  if (event->button() == Qt::LeftButton) {
+    m_pressedIndex = item ? QPersistentModelIndex(indexFromItem(item)) : QPersistentModelIndex();
+    m_bPressedExpanded = item && item->isExpanded();
+  }
+  CExtTreeView::mousePressEvent(event);
+}
+
+void CKMVTreeView::mouseReleaseEvent(QMouseEvent* event)
+{
+  if (m_bSwallowRelease) {
+    m_bSwallowRelease = false;
+    event->accept();
+    return;
+  }
+  CExtTreeView::mouseReleaseEvent(event);
+}
+
+void CKMVTreeView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+  // A double click never expands or collapses and never reaches the tree.
+  event->accept();
+  if (event->button() != Qt::LeftButton)
+    return;
+  QTreeWidgetItem* item = ItemAtRow(event->position().toPoint());
+  if (!item)
+    return;
+  if (m_pressedIndex.isValid() && itemFromIndex(m_pressedIndex) == item)
+    item->setExpanded(m_bPressedExpanded);
+  m_pressedIndex = QPersistentModelIndex();
+  m_bSwallowRelease = true;
+  SelectAndOpenProperties(*item);
+}
+
+void CKMVTreeView::contextMenuEvent(QContextMenuEvent* event)
+{
+  // The right press on an item opened its properties; no menu follows.
+  if (event->reason() == QContextMenuEvent::Mouse && ItemAtRow(event->pos())) {
+    event->accept();
+    return;
+  }
+  CExtTreeView::contextMenuEvent(event);
+}
+
+QTreeWidgetItem* CKMVTreeView::ItemAtRow(const QPoint& point) const
+{
+  // The whole row counts: indentation, button, label and the space right of it.
+  return itemAt(QPoint(columnViewportPosition(0), point.y()));
+}
+
+void CKMVTreeView::SelectAndOpenProperties(QTreeWidgetItem& item)
+{
+  setCurrentItem(&item);
+  OpenProperties();
+}
+
+CItemBase* CKMVTreeView::LiveEntry(QTreeWidgetItem& item) const
+{
+  // Checked from the root down: each entry must still be a child of the
+  // entry above and still own its item before it is looked at.
+  const CItemBase* stored = StoredEntry(item);
+  CItemGroup& root = m_document.GetProject().GetRoot();
+  QTreeWidgetItem* parentItem = item.parent();
+  if (!parentItem)
+    return Shows(&item, root) ? &root : nullptr;
+  CItemBase* parent = LiveEntry(*parentItem);
+  CItemGroup* group = parent ? parent->AsGroup() : nullptr;
+  if (!group)
+    return nullptr;
+  for (const auto& child : group->Children())
+    if (child.get() == stored)
+      return Shows(&item, *child) ? child.get() : nullptr;
+  return nullptr;
+}
+
+void CKMVTreeView::MendTree()
+{
+  CItemGroup& root = m_document.GetProject().GetRoot();
+  QTreeWidgetItem* rootItem = topLevelItem(0);
+  if (!Shows(rootItem, root))
+    return;
+  const int left = horizontalScrollBar()->value();
+  const int top = verticalScrollBar()->value();
+  if (MendChildren(root, *rootItem)) {
+    horizontalScrollBar()->setValue(left);
+    verticalScrollBar()->setValue(top);
+  }
+}
+
+bool CKMVTreeView::MendChildren(CItemGroup& group, QTreeWidgetItem& item)
+{
+  if (!ChildrenAreCurrent(group, item)) {
+    RebuildChildren(group, item);
+    return true;
+  }
+  bool mended = false;
+  for (const auto& child : group.Children()) {
+    CItemGroup* inner = child->AsGroup();
+    if (inner && !dynamic_cast<const CItemImport*>(inner))
+      mended = MendChildren(*inner, *ItemOf(inner->m_hTreeItem)) || mended;
+  }
+  return mended;
+}
+
+void CKMVTreeView::RebuildChildren(CItemGroup& group, QTreeWidgetItem& item)
+{
+  group.SaveTreeState(*this);
+  // Deleting the current item would move the caret and scroll to it.
+  if (IsBelow(currentItem(), item))
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  qDeleteAll(item.takeChildren());
+  const int editLevel = m_document.GetProject().GetEditLevel();
+  for (const auto& child : group.Children())
+    child->InsertIntoTree(editLevel, *this, HandleOf(&item));
+}

@@ -1,1 +1,67 @@
 #pragma once
+
+#include "ExtTreeView.h"
+#include "ProjectTree.h"
+
+#include <QPersistentModelIndex>
+
+class CItemGroup;
+class CKMVDocument;
+
+// The entry tree of a project document. It holds nothing of its own: each
+// item carries the address of the entry it shows, and the items are rebuilt
+// from the project whenever the document announces a change of the tree.
+// A double or right click on an item opens the entry's properties.
+class CKMVTreeView : public CExtTreeView, public CProjectTree {
+  Q_OBJECT
+
+public:
+  explicit CKMVTreeView(CKMVDocument& document, QWidget* parent = nullptr);
+  ~CKMVTreeView() override;
+
+  // Registers with the document, then fills the tree.
+  void OnInitialUpdate();
+  // Hint bit 0 clear: rebuilds the tree. Set: keeps every item that still
+  // shows its entry and rebuilds only the containers whose children were
+  // replaced (the detection results), so nothing leads to a deleted entry.
+  void OnUpdate(int hint);
+  // The document's properties operation on the selected item, with the
+  // wait cursor.
+  void OpenProperties();
+
+  TreeItemHandle GetRootItem() const override;
+  TreeItemHandle InsertItem(TreeItemHandle parent, const std::string& text, CItemBase* entry, bool expanded,
+                            bool bold) override;
+  // Expanded 0x20, bold 0x10, selected 0x02.
+  int GetItemState(TreeItemHandle item) const override;
+  TreeItemHandle GetSelectedItem() const override;
+  // The item's entry while it is still part of the project's tree, else
+  // null, so a stale item never leads to an entry, even at a reused address.
+  CItemBase* GetItemData(TreeItemHandle item) const override;
+  void DeleteAllItems() override;
+
+  // The entry address stored with the item, unchecked.
+  static CItemBase* StoredEntry(const QTreeWidgetItem& item);
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+  QTreeWidgetItem* ItemAtRow(const QPoint& point) const;
+  void SelectAndOpenProperties(QTreeWidgetItem& item);
+  CItemBase* LiveEntry(QTreeWidgetItem& item) const;
+  void MendTree();
+  bool MendChildren(CItemGroup& group, QTreeWidgetItem& item);
+  void RebuildChildren(CItemGroup& group, QTreeWidgetItem& item);
+
+  CKMVDocument& m_document;
+  // The item under the last left press and whether it was expanded then:
+  // the press of a double click may toggle it, the double click undoes that.
+  QPersistentModelIndex m_pressedIndex;
+  bool m_bPressedExpanded = false;
+  // The release that ends a handled double click must not toggle either.
+  bool m_bSwallowRelease = false;
+};
