@@ -12,9 +12,10 @@ namespace {
 constexpr std::int32_t kFirstCameraVersion = 301;
 constexpr std::int32_t kFirstColourVersion = 302;
 
-// The fields of the record, so a damaged one can be refused as a whole.
-struct CCameraRecord {
-  std::int32_t version = 0;
+} // namespace
+
+struct CGLCamera::CSettingsFields {
+  std::int32_t version = kSettingsVersion;
   double azimuth = 0.0;
   double elevation = 0.0;
   double distance = 0.0;
@@ -54,33 +55,47 @@ struct CCameraRecord {
   }
 };
 
-} // namespace
-
 bool CGLCamera::SerializeSettings(CSettingsArchive& archive)
 {
   return archive.IsLoading() ? ReadSettings(archive) : WriteSettings(archive);
 }
 
-bool CGLCamera::ReadSettings(CSettingsArchive& archive)
+CGLCamera::CSettingsFields CGLCamera::CurrentSettings() const
 {
   const std::array<float, 4>& colour = GetClearColour();
-  CCameraRecord record{
-      0, m_azimuth, m_elevation, m_distance, m_trackballAngle, m_trackball, m_pan, {colour[0], colour[1], colour[2]}};
-  if (!archive.Exchange(record.version) || record.version > kSettingsVersion)
-    return false;
-  record.Exchange(archive);
-  if (archive.HasFailed() || !record.IsFinite())
-    return false;
+  CSettingsFields fields;
+  fields.azimuth = m_azimuth;
+  fields.elevation = m_elevation;
+  fields.distance = m_distance;
+  fields.trackballAngle = m_trackballAngle;
+  fields.trackball = m_trackball;
+  fields.pan = m_pan;
+  fields.background = {colour[0], colour[1], colour[2]};
+  return fields;
+}
 
-  m_nSettingsVersion = record.version == kFirstCameraVersion ? kSettingsVersion : record.version;
-  m_azimuth = record.azimuth;
-  m_elevation = record.elevation;
-  m_distance = record.distance;
-  m_trackballAngle = record.trackballAngle;
-  m_trackball = record.trackball;
-  m_pan = record.pan;
+void CGLCamera::ApplySettings(const CSettingsFields& fields)
+{
+  m_nSettingsVersion = fields.version == kFirstCameraVersion ? kSettingsVersion : fields.version;
+  m_azimuth = fields.azimuth;
+  m_elevation = fields.elevation;
+  m_distance = fields.distance;
+  m_trackballAngle = fields.trackballAngle;
+  m_trackball = fields.trackball;
+  m_pan = fields.pan;
   m_panOrigin = m_pan;
-  SetClearColour(record.background[0], record.background[1], record.background[2], colour[3]);
+  SetClearColour(fields.background[0], fields.background[1], fields.background[2], GetClearColour()[3]);
+}
+
+bool CGLCamera::ReadSettings(CSettingsArchive& archive)
+{
+  CSettingsFields fields = CurrentSettings();
+  if (!archive.Exchange(fields.version) || fields.version > kSettingsVersion)
+    return false;
+  fields.Exchange(archive);
+  if (archive.HasFailed() || !fields.IsFinite())
+    return false;
+  ApplySettings(fields);
   // The stored camera stays in force at the first update.
   m_bInitialReset = false;
   return true;
@@ -88,10 +103,9 @@ bool CGLCamera::ReadSettings(CSettingsArchive& archive)
 
 bool CGLCamera::WriteSettings(CSettingsArchive& archive) const
 {
-  const std::array<float, 4>& colour = GetClearColour();
-  CCameraRecord record{kSettingsVersion, m_azimuth,   m_elevation, m_distance,
-                       m_trackballAngle, m_trackball, m_pan,       {colour[0], colour[1], colour[2]}};
-  archive.Exchange(record.version);
-  record.Exchange(archive);
+  // Always the newest layout, whatever version was read.
+  CSettingsFields fields = CurrentSettings();
+  archive.Exchange(fields.version);
+  fields.Exchange(archive);
   return !archive.HasFailed();
 }

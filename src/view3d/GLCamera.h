@@ -112,6 +112,11 @@ private:
   void RotateBy(int x, int y);
   void TrackballTo(int x, int y);
   CVector SpherePoint(int x, int y) const;
+  // The fields of the settings record, taken from the camera and put back
+  // only when the whole record was read and is sound.
+  struct CSettingsFields;
+  CSettingsFields CurrentSettings() const;
+  void ApplySettings(const CSettingsFields& fields);
   bool ReadSettings(CSettingsArchive& archive);
   bool WriteSettings(CSettingsArchive& archive) const;
 
