@@ -174,8 +174,9 @@ void CGLCamera::DrawScene()
 CMatrix CGLCamera::ViewMatrix(const CVector& pan) const
 {
   // Trackball x Rx(elevation) x Ry(azimuth) x T(pan) x Rx(-90) x Rz(-90) in
-  // GL's order. The turn brings a world point (x, y, z) to (y, z, x), so the
-  // azimuth turns about the world's up axis.
+  // GL's order, built here for row vectors from the right. The turn brings a
+  // world point (x, y, z) to (y, z, x), so the azimuth turns about the
+  // world's up axis.
   CMatrix view;
   view.Rotate(-90.0 * kDegToRad, 2);
   view.Rotate(-90.0 * kDegToRad, 0);
