@@ -113,10 +113,11 @@ void CExtChildFrame::OnMDIActivate(bool activate, CExtChildFrame* /*activated*/,
     return;
   }
   if (onlyFrame) {
+    // Taking over the main toolbar's visibility leaves nothing pending: a
+    // pending value kept here would override, at the next activation, the
+    // visibility handed over from the window active before.
     if (m_nPendingToolBar == kToolBarNone) {
-      const bool mainVisible = !mainBar.isHidden();
-      m_pToolBar->setVisible(mainVisible);
-      m_nPendingToolBar = mainVisible ? kToolBarShown : kToolBarHidden;
+      m_pToolBar->setVisible(!mainBar.isHidden());
     } else {
       m_pToolBar->setVisible(m_nPendingToolBar != kToolBarHidden);
       m_nPendingToolBar = kToolBarNone;

@@ -1,0 +1,64 @@
+#include "SplashWnd.h"
+
+#include "Messages.h"
+
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class CRecordingSink : public CMessageSink {
+public:
+  void ShowMessage(const std::string&, const std::string& text) override { m_texts.push_back(text); }
+  std::vector<std::string> m_texts;
+};
+
+std::unique_ptr<QEvent> MouseEvent(QEvent::Type type, Qt::MouseButton button)
+{
+  return std::make_unique<QMouseEvent>(type, QPointF(5, 5), QPointF(5, 5), button, button, Qt::NoModifier);
+}
+
+} // namespace
+
+TEST(SplashWnd, FirstKeyOrButtonPressIsSwallowedAndClosesThePicture)
+{
+  struct Case {
+    std::unique_ptr<QEvent> event;
+    bool closes;
+  };
+  Case cases[] = {
+      {std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier), true},
+      {MouseEvent(QEvent::MouseButtonPress, Qt::LeftButton), true},
+      {MouseEvent(QEvent::MouseButtonPress, Qt::RightButton), true},
+      {MouseEvent(QEvent::MouseButtonDblClick, Qt::MiddleButton), true},
+      {MouseEvent(QEvent::NonClientAreaMouseButtonPress, Qt::LeftButton), true},
+      {MouseEvent(QEvent::MouseButtonPress, Qt::BackButton), false},
+      {MouseEvent(QEvent::MouseMove, Qt::NoButton), false},
+      {std::make_unique<QKeyEvent>(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier), false},
+  };
+  QMainWindow mainFrame;
+  mainFrame.show();
+  CRecordingSink messages;
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.event->type());
+    CSplashWnd::ShowSplashScreen(&mainFrame, &messages);
+    CSplashWnd* splash = CSplashWnd::GetSplashWnd();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->size(), QSize(559, 350));
+    CSplashWnd::ShowSplashScreen(&mainFrame, &messages);
+    EXPECT_EQ(CSplashWnd::GetSplashWnd(), splash);
+
+    EXPECT_EQ(CSplashWnd::PreTranslateAppMessage(c.event.get()), c.closes);
+    EXPECT_EQ(CSplashWnd::GetSplashWnd() == nullptr, c.closes);
+    EXPECT_FALSE(CSplashWnd::PreTranslateAppMessage(c.event.get()) && c.closes);
+    if (CSplashWnd::GetSplashWnd() != nullptr)
+      CSplashWnd::GetSplashWnd()->HideSplashScreen();
+  }
+  EXPECT_TRUE(messages.m_texts.empty());
+}
