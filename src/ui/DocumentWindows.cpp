@@ -1,0 +1,237 @@
+#include "DocumentWindows.h"
+
+#include "CommandIds.h"
+#include "KMV3DView.h"
+#include "KMVApp.h"
+#include "KMVChildFrame.h"
+#include "KMVTreeView.h"
+#include "MainFrame.h"
+#include "ModuleCommands.h"
+#include "TextEncoding.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// Run indices of the reading modules MH1, KW1 and DW1.
+constexpr std::array<int, 3> kReadingModules = {3, 5, 4};
+constexpr int kStatusAtMinimum = 1;
+constexpr int kStatusAtMaximum = 2;
+
+QString ToQt(const std::string& text)
+{
+  return QString::fromStdString(Cp1252ToUtf8(text));
+}
+
+} // namespace
+
+CDocumentWindows::CDocumentWindows(CKMVApp& app) : m_app(app)
+{
+  m_document.SetViews(this);
+  m_document.SetMessageSink(&app.GetMessages());
+}
+
+CDocumentWindows::~CDocumentWindows()
+{
+  CloseWindowsWithoutSettings();
+  m_document.SetViews(nullptr);
+}
+
+CKMVChildFrame* CDocumentWindows::CreateFrame()
+{
+  bool primary = m_frames.empty();
+  auto* frame = new CKMVChildFrame(m_app.GetMainFrame(), *this, primary);
+  if (!frame->Create()) {
+    delete frame;
+    return nullptr;
+  }
+  m_frames.push_back(frame);
+  m_app.GetMainFrame().AddChildFrame(*frame);
+  frame->OnInitialUpdate();
+  RefreshLimitStates();
+  UpdateFrameTitles();
+  return frame;
+}
+
+void CDocumentWindows::CloseFrame(CKMVChildFrame& frame)
+{
+  m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), &frame), m_frames.end());
+  m_app.GetMainFrame().RemoveChildFrame(frame);
+  delete &frame;
+  UpdateFrameTitles();
+}
+
+void CDocumentWindows::UpdateAllViews(int hint)
+{
+  RefreshLimitStates();
+  for (CKMVChildFrame* frame : m_frames)
+    frame->OnUpdate(hint);
+  m_app.GetMainFrame().UpdateCommandUI();
+}
+
+int CDocumentWindows::NumberFrames()
+{
+  return static_cast<int>(m_frames.size());
+}
+
+void CDocumentWindows::ShowSensorStatus()
+{
+  m_app.GetMainFrame().SetSensorStatus(FormatSensorStatus(m_document.GetSensorValues()));
+}
+
+QString CDocumentWindows::GetTitle() const
+{
+  // Paths are the file system's bytes; other titles are the core's text.
+  if (!m_document.GetPathName().empty())
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(m_document.GetPathName()))).fileName();
+  return ToQt(m_document.GetTitle());
+}
+
+void CDocumentWindows::UpdateFrameTitles()
+{
+  QString title = GetTitle();
+  for (size_t i = 0; i < m_frames.size(); ++i)
+    m_frames[i]->setWindowTitle(m_frames.size() == 1 ? title : title + ":" + QString::number(i + 1));
+  m_app.GetMainFrame().UpdateCaption();
+}
+
+bool CDocumentWindows::SaveModified()
+{
+  if (!m_document.IsModified())
+    return true;
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationName),
+                  QString("Sollen die Änderungen an %1 gespeichert werden?").arg(GetTitle()), QMessageBox::NoButton,
+                  &m_app.GetMainFrame());
+  QAbstractButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
+  QAbstractButton* no = box.addButton("&Nein", QMessageBox::NoRole);
+  box.setEscapeButton(box.addButton("Abbrechen", QMessageBox::RejectRole));
+  box.setDefaultButton(qobject_cast<QPushButton*>(yes));
+  box.exec();
+  if (box.clickedButton() == yes)
+    return DoSave(false);
+  return box.clickedButton() == no;
+}
+
+bool CDocumentWindows::DoSave(bool askForName)
+{
+  if (!askForName) {
+    SaveStatus status = m_document.Save();
+    if (status == SaveStatus::Saved)
+      return true;
+    if (status == SaveStatus::Failed)
+      return false;
+  }
+  QString suggested = GetTitle();
+  if (!suggested.endsWith(".kmv", Qt::CaseInsensitive))
+    suggested += ".kmv";
+  QString path = QFileDialog::getSaveFileName(&m_app.GetMainFrame(), "Speichern unter", suggested, "Projekt (*.kmv)");
+  if (path.isEmpty())
+    return false;
+  if (!path.endsWith(".kmv", Qt::CaseInsensitive))
+    path += ".kmv";
+  if (!m_document.SaveAs(QFile::encodeName(path).toStdString()))
+    return false;
+  m_app.AddRecentFile(m_document.GetPathName());
+  UpdateFrameTitles();
+  return true;
+}
+
+void CDocumentWindows::CloseWindows()
+{
+  if (m_document.BeginStoreSettings()) {
+    for (CKMVChildFrame* frame : m_frames)
+      frame->WriteAllSettings();
+    m_document.EndStoreSettings();
+  }
+  CloseWindowsWithoutSettings();
+}
+
+void CDocumentWindows::CloseWindowsWithoutSettings()
+{
+  std::vector<CKMVChildFrame*> frames;
+  frames.swap(m_frames);
+  for (CKMVChildFrame* frame : frames) {
+    m_app.GetMainFrame().RemoveChildFrame(*frame);
+    delete frame;
+  }
+}
+
+void CDocumentWindows::RefreshLimitStates()
+{
+  CProject& project = m_document.GetProject();
+  for (size_t axis = 0; axis < kReadingModules.size(); ++axis)
+    m_limitStatus[axis] = project.RunModule(kReadingModules[axis]).status;
+}
+
+bool CDocumentWindows::IsStepEnabled(int id) const
+{
+  switch (id) {
+  case ID_HEIGHT_UP:
+    return m_limitStatus[0] != kStatusAtMaximum;
+  case ID_HEIGHT_DOWN:
+    return m_limitStatus[0] != kStatusAtMinimum;
+  case ID_TILT_UP:
+    return m_limitStatus[1] != kStatusAtMinimum;
+  case ID_TILT_DOWN:
+    return m_limitStatus[1] != kStatusAtMaximum;
+  case ID_TURN_LEFT:
+    return m_limitStatus[2] != kStatusAtMinimum;
+  case ID_TURN_RIGHT:
+    return m_limitStatus[2] != kStatusAtMaximum;
+  default:
+    return true;
+  }
+}
+
+bool CDocumentWindows::OnCommand(int id)
+{
+  switch (id) {
+  case ID_FILE_SAVE:
+  case ID_FILE_SAVE_AS:
+    DoSave(id == ID_FILE_SAVE_AS);
+    m_app.GetMainFrame().UpdateCaption();
+    return true;
+  case ID_FILE_CLOSE:
+    m_app.RequestCloseDocument(*this);
+    return true;
+  case ID_WINDOW_NEW:
+    CreateFrame();
+    return true;
+  default:
+    break;
+  }
+  if (MapCommand(id)) {
+    // A disabled command is not run, however it arrives.
+    if (IsStepEnabled(id))
+      m_document.OnCommand(id);
+    return true;
+  }
+  return m_document.OnCommand(id);
+}
+
+bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
+{
+  switch (id) {
+  case ID_FILE_SAVE:
+  case ID_FILE_SAVE_AS:
+  case ID_FILE_CLOSE:
+  case ID_WINDOW_NEW:
+  case ID_EDIT_PROPERTIES:
+    return true;
+  case ID_SAVE_SETTINGS:
+    ui.bChecked = m_document.m_bSaveSettings != 0;
+    return true;
+  default:
+    break;
+  }
+  if (MapCommand(id)) {
+    ui.bEnabled = IsStepEnabled(id);
+    return true;
+  }
+  return false;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "CmdTarget.h"
+#include "DocumentViews.h"
+#include "KMVDocument.h"
+
+#include <QString>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class CKMVApp;
+class CKMVChildFrame;
+
+// One open project with its windows: the document, its child frames in the
+// order they were made, and what the document's commands need of them. It
+// is the document's view of its windows and the document's place in the
+// command chain.
+class CDocumentWindows : public CDocumentViews, public CCmdTarget {
+public:
+  explicit CDocumentWindows(CKMVApp& app);
+  ~CDocumentWindows() override;
+  CDocumentWindows(const CDocumentWindows&) = delete;
+  CDocumentWindows& operator=(const CDocumentWindows&) = delete;
+
+  CKMVDocument& GetDocument() { return m_document; }
+  CKMVApp& GetApp() { return m_app; }
+  const std::vector<CKMVChildFrame*>& GetFrames() const { return m_frames; }
+
+  // Makes a frame with its views and their first update; the first frame of
+  // a document is its primary frame. Null when it cannot be made.
+  CKMVChildFrame* CreateFrame();
+  // Closes and deletes one frame, without the settings file.
+  void CloseFrame(CKMVChildFrame& frame);
+
+  void UpdateAllViews(int hint) override;
+  int NumberFrames() override;
+
+  // The three status-bar texts of the document's sensor.
+  void ShowSensorStatus();
+  // The document's name as the user sees it.
+  QString GetTitle() const;
+  // Frame captions: the title, numbered when there are several frames.
+  void UpdateFrameTitles();
+
+  // Asks to save a modified document: TRUE when it may be closed.
+  bool SaveModified();
+  // Writes the settings file (when wanted) and destroys the frames.
+  void CloseWindows();
+  // "Speichern" / "Speichern unter": TRUE when the document was written.
+  bool DoSave(bool askForName);
+
+  bool OnCommand(int id) override;
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+
+private:
+  void CloseWindowsWithoutSettings();
+  // Whether the reading module of each sensor axis reports a limit: after
+  // every update, load and configuring command, never on a UI query.
+  void RefreshLimitStates();
+  bool IsStepEnabled(int id) const;
+
+  CKMVApp& m_app;
+  CKMVDocument m_document;
+  std::vector<CKMVChildFrame*> m_frames;
+  // Status of MH1, KW1 and DW1 at the last refresh.
+  std::array<int, 3> m_limitStatus = {-1, -1, -1};
+};

@@ -1,0 +1,218 @@
+#include "KMV3DView.h"
+
+#include "CommandIds.h"
+#include "DocumentWindows.h"
+#include "KMVDocument.h"
+#include "Messages.h"
+#include "SettingsArchive.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Bit of a view update that leaves the 3D view alone.
+constexpr int kHintNot3D = 4;
+
+constexpr int kToolZoomIn = 1;
+
+int ToolOfCommand(int id)
+{
+  return id >= ID_TOOL_ZOOM_IN && id <= ID_TOOL_TRACKBALL ? id - ID_TOOL_ZOOM_IN + kToolZoomIn : 0;
+}
+
+// Standard view of a command, -1 for other commands.
+int StandardViewOfCommand(int id)
+{
+  switch (id) {
+  case ID_VIEW_RESET_ALL:
+    return 0;
+  case ID_VIEW_RESET_TRACKBALL:
+    return 2;
+  case ID_VIEW_XY_PLANE:
+    return 3;
+  case ID_VIEW_XZ_PLANE:
+    return 4;
+  case ID_VIEW_YZ_PLANE:
+    return 5;
+  default:
+    return -1;
+  }
+}
+
+} // namespace
+
+CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(parent), m_windows(windows)
+{
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(false);
+  m_zoomTimer.setInterval(CGLCamera::kZoomTimerInterval);
+  connect(&m_zoomTimer, &QTimer::timeout, this, &CKMV3DView::OnZoomTimer);
+  CProject& project = m_windows.GetDocument().GetProject();
+  m_camera.SetSceneSource([&project] { project.DrawTree(); });
+}
+
+CKMV3DView::~CKMV3DView() = default;
+
+bool CKMV3DView::CreateContext()
+{
+  m_camera.Resize(std::max(width(), 1), std::max(height(), 1));
+  m_bContext = m_camera.CreateContext();
+  return m_bContext;
+}
+
+void CKMV3DView::OnInitialUpdate()
+{
+  m_camera.InitialReset();
+  OnUpdate(0);
+}
+
+void CKMV3DView::OnUpdate(int hint)
+{
+  if (hint & kHintNot3D)
+    return;
+  m_windows.ShowSensorStatus();
+  m_camera.Rebuild();
+  update();
+}
+
+bool CKMV3DView::SerializeSettings(CSettingsArchive& archive)
+{
+  bool stored = m_storedValue.Exchange(archive);
+  return m_camera.SerializeSettings(archive) && stored;
+}
+
+void CKMV3DView::paintEvent(QPaintEvent*)
+{
+  if (m_bContext) {
+    if (m_camera.IsPreviewFirst()) {
+      // Only the quick wireframe now; the full picture follows at once, so
+      // something shows while it is drawn.
+      m_camera.SetPreviewFirst(false);
+      bool moving = m_camera.IsMoving();
+      m_camera.SetMoving(true);
+      m_camera.Paint(m_picture);
+      m_camera.SetMoving(moving);
+      QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
+    } else {
+      m_camera.Paint(m_picture);
+    }
+  }
+  QPainter painter(this);
+  if (m_picture.GetImage().isNull())
+    painter.fillRect(rect(), Qt::white);
+  else
+    painter.drawImage(0, 0, m_picture.GetImage());
+}
+
+void CKMV3DView::resizeEvent(QResizeEvent* event)
+{
+  m_camera.Resize(width(), height());
+  QWidget::resizeEvent(event);
+}
+
+void CKMV3DView::mousePressEvent(QMouseEvent* event)
+{
+  QPoint at = event->position().toPoint();
+  bool shift = event->modifiers() & Qt::ShiftModifier;
+  bool ctrl = event->modifiers() & Qt::ControlModifier;
+  if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
+    m_camera.OnButtonDown(shift, at.x(), at.y());
+  else if (event->button() == Qt::RightButton)
+    m_camera.OnRightButtonDown(ctrl, shift, at.x(), at.y());
+  SyncZoomTimer();
+}
+
+void CKMV3DView::mouseReleaseEvent(QMouseEvent* event)
+{
+  QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
+    m_camera.OnButtonUp(at.x(), at.y());
+  else if (event->button() == Qt::RightButton)
+    m_camera.OnRightButtonUp();
+  else
+    return;
+  SyncZoomTimer();
+  repaint();
+}
+
+void CKMV3DView::mouseMoveEvent(QMouseEvent* event)
+{
+  QPoint at = event->position().toPoint();
+  if (m_camera.OnMouseMove(at.x(), at.y()))
+    repaint();
+}
+
+void CKMV3DView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+  if (event->button() != Qt::LeftButton)
+    return;
+  m_camera.RunWithContext([this] { m_camera.ResetView(); });
+  m_camera.Resize(width(), height());
+  repaint();
+}
+
+void CKMV3DView::SyncZoomTimer()
+{
+  if (m_camera.GetTimer() == CGLCamera::kZoomTimerId) {
+    if (!m_zoomTimer.isActive())
+      m_zoomTimer.start();
+  } else {
+    m_zoomTimer.stop();
+  }
+}
+
+void CKMV3DView::OnZoomTimer()
+{
+  if (m_camera.OnTimer(CGLCamera::kZoomTimerId))
+    update();
+}
+
+void CKMV3DView::SelectTool(int tool)
+{
+  if (m_camera.GetTool() != tool)
+    m_camera.SetTool(tool);
+}
+
+void CKMV3DView::ApplyStandardView(int view)
+{
+  bool applied = false;
+  m_camera.RunWithContext([&] { applied = m_camera.SetStandardView(view); });
+  if (applied)
+    repaint();
+}
+
+bool CKMV3DView::OnCommand(int id)
+{
+  if (int tool = ToolOfCommand(id); tool != 0) {
+    SelectTool(tool);
+    return true;
+  }
+  if (int view = StandardViewOfCommand(id); view >= 0) {
+    ApplyStandardView(view);
+    return true;
+  }
+  if (id == ID_VIEW_WHOLE_SCENE) {
+    m_camera.RunWithContext([this] { m_camera.ShowWholeScene(); });
+    repaint();
+    return true;
+  }
+  if (id == ID_VIEW_SHOW_SENSOR) {
+    double height = m_windows.GetDocument().GetSensorValues().height;
+    m_camera.RunWithContext([this, height] { m_camera.ShowSensor(height); });
+    repaint();
+    return true;
+  }
+  return false;
+}
+
+bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
+{
+  if (int tool = ToolOfCommand(id); tool != 0) {
+    ui.bChecked = m_camera.GetTool() == tool;
+    return true;
+  }
+  return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR;
+}

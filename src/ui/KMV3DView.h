@@ -1,0 +1,59 @@
+#pragma once
+
+#include "CmdTarget.h"
+#include "FrameSettings.h"
+#include "GLCamera.h"
+#include "WidgetImage.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class CDocumentWindows;
+class CSettingsArchive;
+
+// The 3D view of a project: the camera's off-screen picture painted into
+// the widget, the mouse tools, the standard views and the view's commands.
+class CKMV3DView : public QWidget, public CCmdTarget {
+  Q_OBJECT
+
+public:
+  CKMV3DView(CDocumentWindows& windows, QWidget* parent);
+  ~CKMV3DView() override;
+
+  // Makes the GL context; FALSE when there is none (the view cannot exist).
+  bool CreateContext();
+  // First update: the start view unless stored settings were read.
+  void OnInitialUpdate();
+  // Unless bit 2 of the hint is set: status texts, scene rebuilt, repaint.
+  void OnUpdate(int hint);
+  // The scroll view's stored value, then the camera.
+  bool SerializeSettings(CSettingsArchive& archive);
+
+  bool OnCommand(int id) override;
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+
+  CGLCamera& GetCamera() { return m_camera; }
+  // The last picture painted.
+  const QImage& GetPicture() const { return m_picture.GetImage(); }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+  void SelectTool(int tool);
+  void ApplyStandardView(int view);
+  void SyncZoomTimer();
+  void OnZoomTimer();
+
+  CDocumentWindows& m_windows;
+  CGLCamera m_camera;
+  CStoredPaneValue m_storedValue{kScrollPaneDefault};
+  CWidgetImage m_picture;
+  QTimer m_zoomTimer;
+  bool m_bContext = false;
+};

@@ -1,0 +1,285 @@
+#include "KMVApp.h"
+
+#include "AboutDlg.h"
+#include "CommandIds.h"
+#include "DocumentWindows.h"
+#include "HelpWindow.h"
+#include "KMVChildFrame.h"
+#include "MainFrame.h"
+#include "Messages.h"
+#include "NewDocumentDlg.h"
+#include "SplashWnd.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+namespace {
+
+constexpr std::array<const char*, 4> kModelNames = {"*Pilot A1", "*Pilot B1", "*Pilot B2", "*Pilot C1"};
+constexpr const char* kCreateDocumentError = "Fehler beim Erzeugen eines leeren Dokuments.";
+constexpr const char* kHelpError = "Die Hilfe konnte nicht aufgerufen werden.";
+
+const char* ModelOfCommand(int id)
+{
+  switch (id) {
+  case ID_MODEL_PILOT_A1:
+    return kModelNames[0];
+  case ID_MODEL_PILOT_B1:
+    return kModelNames[1];
+  case ID_MODEL_PILOT_B2:
+    return kModelNames[2];
+  case ID_MODEL_PILOT_C1:
+    return kModelNames[3];
+  default:
+    return nullptr;
+  }
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+bool IsRecentFileCommand(int id)
+{
+  return id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + static_cast<int>(CRecentFileList::kSize);
+}
+
+} // namespace
+
+CKMVApp::CKMVApp() = default;
+
+CKMVApp::~CKMVApp()
+{
+  // Documents before the main window: their frames live in it.
+  m_documents.clear();
+  qApp->removeEventFilter(this);
+}
+
+bool CKMVApp::InitInstance(const QStringList& arguments, const Options& options)
+{
+  QCoreApplication::setOrganizationName("Halvern GmbH");
+  QCoreApplication::setApplicationName(kApplicationName);
+  m_recentFiles.Load();
+
+  m_pMainFrame = std::make_unique<CMainFrame>(*this);
+  if (!m_pMainFrame->Create())
+    return false;
+  m_messages.SetParent(m_pMainFrame.get());
+  qApp->installEventFilter(this);
+  if (options.bSplash)
+    CSplashWnd::ShowSplashScreen(m_pMainFrame.get(), &m_messages);
+
+  for (const QString& argument : arguments) {
+    if (argument.startsWith('-'))
+      continue;
+    std::string name = argument.startsWith('*') ? argument.toStdString() : QFile::encodeName(argument).toStdString();
+    if (!OpenDocumentFile(name))
+      return false;
+    break;
+  }
+  // Without a window manager maximising does nothing; the available screen
+  // is what maximised means there.
+  if (QScreen* screen = m_pMainFrame->screen())
+    m_pMainFrame->setGeometry(screen->availableGeometry());
+  m_pMainFrame->showMaximized();
+  return true;
+}
+
+bool CKMVApp::eventFilter(QObject* watched, QEvent* event)
+{
+  if (CSplashWnd::PreTranslateAppMessage(event))
+    return true;
+  return QObject::eventFilter(watched, event);
+}
+
+CDocumentWindows* CKMVApp::FindOpenFile(const std::string& path) const
+{
+  for (const auto& windows : m_documents)
+    if (windows->GetDocument().GetPathName() == path)
+      return windows.get();
+  return nullptr;
+}
+
+bool CKMVApp::IsOpen(const CDocumentWindows* windows) const
+{
+  return std::any_of(m_documents.begin(), m_documents.end(),
+                     [windows](const auto& open) { return open.get() == windows; });
+}
+
+CDocumentWindows* CKMVApp::OpenDocumentFile(const std::string& name)
+{
+  bool builtin = !name.empty() && name.front() == '*';
+  if (!builtin) {
+    if (CDocumentWindows* open = FindOpenFile(AbsolutePath(name))) {
+      if (!open->GetFrames().empty())
+        m_pMainFrame->GetMdiArea().setActiveSubWindow(open->GetFrames().front());
+      return open;
+    }
+  }
+  auto windows = std::make_unique<CDocumentWindows>(*this);
+  CKMVDocument& document = windows->GetDocument();
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  bool loaded = false;
+  if (builtin) {
+    document.SetTitle(name);
+    loaded = document.OnNewDocument();
+  } else {
+    loaded = document.OnOpenDocument(name);
+  }
+  QGuiApplication::restoreOverrideCursor();
+  if (!loaded)
+    return nullptr;
+  if (!builtin)
+    AddRecentFile(document.GetPathName());
+
+  int frames = std::max(document.ReadWindowSettings(builtin ? name : document.GetPathName()), 1);
+  bool created = true;
+  for (int i = 0; i < frames && created; ++i)
+    created = windows->CreateFrame() != nullptr;
+  document.CloseSettingsArchive();
+  if (!created) {
+    m_messages.ShowMessage(kApplicationName, kCreateDocumentError);
+    return nullptr;
+  }
+  m_documents.push_back(std::move(windows));
+  m_pMainFrame->UpdateCommandUI();
+  return m_documents.back().get();
+}
+
+void CKMVApp::RequestCloseDocument(CDocumentWindows& windows)
+{
+  CDocumentWindows* target = &windows;
+  QTimer::singleShot(0, this, [this, target] {
+    if (IsOpen(target))
+      CloseDocument(*target);
+  });
+}
+
+void CKMVApp::RequestCloseFrame(CDocumentWindows& windows, CKMVChildFrame& frame)
+{
+  CDocumentWindows* target = &windows;
+  CKMVChildFrame* closing = &frame;
+  QTimer::singleShot(0, this, [target, closing, this] {
+    if (!IsOpen(target))
+      return;
+    const auto& frames = target->GetFrames();
+    if (std::find(frames.begin(), frames.end(), closing) != frames.end())
+      target->CloseFrame(*closing);
+  });
+}
+
+bool CKMVApp::CloseDocument(CDocumentWindows& windows)
+{
+  if (!windows.SaveModified())
+    return false;
+  windows.CloseWindows();
+  auto found = std::find_if(m_documents.begin(), m_documents.end(),
+                            [&windows](const auto& open) { return open.get() == &windows; });
+  if (found != m_documents.end())
+    m_documents.erase(found);
+  m_pMainFrame->UpdateCommandUI();
+  return true;
+}
+
+bool CKMVApp::CloseAllDocuments()
+{
+  for (const auto& windows : m_documents)
+    if (!windows->SaveModified())
+      return false;
+  while (!m_documents.empty()) {
+    m_documents.back()->CloseWindows();
+    m_documents.pop_back();
+  }
+  return true;
+}
+
+void CKMVApp::AddRecentFile(const std::string& path)
+{
+  m_recentFiles.Add(path);
+  m_pMainFrame->RebuildMenus();
+}
+
+void CKMVApp::OnFileNew()
+{
+  CNewDocumentDlg dialog(m_pMainFrame.get());
+  if (dialog.exec() != QDialog::Accepted)
+    return;
+  int selection = dialog.GetSelection();
+  if (selection >= 0 && selection < static_cast<int>(kModelNames.size()))
+    OpenDocumentFile(kModelNames[static_cast<size_t>(selection)]);
+}
+
+void CKMVApp::OnFileOpen()
+{
+  QString path =
+      QFileDialog::getOpenFileName(m_pMainFrame.get(), "Öffnen", QString(), "Projekt (*.kmv);;Alle Dateien (*)");
+  if (!path.isEmpty())
+    OpenDocumentFile(QFile::encodeName(path).toStdString());
+}
+
+void CKMVApp::OpenRecentFile(size_t index)
+{
+  if (index >= m_recentFiles.GetFiles().size())
+    return;
+  // A file that cannot be opened any more leaves the list.
+  if (!OpenDocumentFile(m_recentFiles.GetFiles()[index])) {
+    m_recentFiles.Remove(index);
+    m_pMainFrame->RebuildMenus();
+  }
+}
+
+bool CKMVApp::OnCommand(int id)
+{
+  if (const char* model = ModelOfCommand(id)) {
+    OpenDocumentFile(model);
+    return true;
+  }
+  if (IsRecentFileCommand(id)) {
+    OpenRecentFile(static_cast<size_t>(id - ID_FILE_MRU_FILE1));
+    return true;
+  }
+  switch (id) {
+  case ID_FILE_NEW:
+    OnFileNew();
+    return true;
+  case ID_FILE_OPEN:
+    OnFileOpen();
+    return true;
+  case ID_APP_ABOUT: {
+    CAboutDlg dialog(m_pMainFrame.get());
+    dialog.exec();
+    return true;
+  }
+  case ID_HELP_FINDER:
+    if (!ShowHelpContents(m_pMainFrame.get()))
+      m_messages.ShowMessage(kApplicationName, kHelpError);
+    return true;
+  case ID_APP_EXIT:
+    m_pMainFrame->close();
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool CKMVApp::OnUpdateCommand(int id, CCmdUI& ui)
+{
+  if (IsRecentFileCommand(id)) {
+    ui.bEnabled = static_cast<size_t>(id - ID_FILE_MRU_FILE1) < m_recentFiles.GetFiles().size();
+    return true;
+  }
+  return ModelOfCommand(id) || id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT || id == ID_HELP_FINDER ||
+         id == ID_APP_EXIT;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "CmdTarget.h"
+#include "MessageBoxSink.h"
+#include "RecentFileList.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDocumentWindows;
+class CKMVChildFrame;
+class CMainFrame;
+
+// The application: its main window, the open documents and the commands
+// that need no document.
+class CKMVApp : public QObject, public CCmdTarget {
+  Q_OBJECT
+
+public:
+  struct Options {
+    // The start-up picture; tests leave it out.
+    bool bSplash = true;
+  };
+
+  CKMVApp();
+  ~CKMVApp() override;
+
+  // The start-up sequence; FALSE ends the program. The arguments exclude
+  // the program's name: a project path or a built-in model ("*Pilot B1")
+  // opens it, nothing opens nothing.
+  bool InitInstance(const QStringList& arguments, const Options& options);
+
+  CMainFrame& GetMainFrame() { return *m_pMainFrame; }
+  CMessageSink& GetMessages() { return m_messages; }
+  const std::vector<std::unique_ptr<CDocumentWindows>>& GetDocuments() const { return m_documents; }
+
+  // A project file, or a built-in model named "*" and its name, opened with
+  // its windows; null after the document reported why it failed. An open
+  // file is activated instead of opened twice.
+  CDocumentWindows* OpenDocumentFile(const std::string& name);
+  // Closing from inside a window's own event: done once the event is over.
+  void RequestCloseDocument(CDocumentWindows& windows);
+  void RequestCloseFrame(CDocumentWindows& windows, CKMVChildFrame& frame);
+  // Asks to save, then closes: FALSE when the user kept it open.
+  bool CloseDocument(CDocumentWindows& windows);
+  // Asks for every modified document first; FALSE when one stays open.
+  bool CloseAllDocuments();
+
+  const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles.GetFiles(); }
+  void AddRecentFile(const std::string& path);
+
+  bool OnCommand(int id) override;
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void OnFileNew();
+  void OnFileOpen();
+  void OpenRecentFile(size_t index);
+  CDocumentWindows* FindOpenFile(const std::string& path) const;
+  bool IsOpen(const CDocumentWindows* windows) const;
+
+  CMessageBoxSink m_messages;
+  CRecentFileList m_recentFiles;
+  std::unique_ptr<CMainFrame> m_pMainFrame;
+  std::vector<std::unique_ptr<CDocumentWindows>> m_documents;
+};

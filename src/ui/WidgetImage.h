@@ -1,0 +1,20 @@
+#pragma once
+
+#include "RenderedImage.h"
+
+#include <QImage>
+
+// Takes the renderer's pictures for a widget: each becomes a top-down
+// 32-bit image, the form the toolkit draws fastest. The image's buffer is
+// reused while the size stays.
+class CWidgetImage : public CImageDestination {
+public:
+  bool PutImage(const CRenderedImage& image) override;
+  const QImage& GetImage() const { return m_image; }
+  // Pictures taken so far; a paint with a preview hands two.
+  int GetCount() const { return m_nCount; }
+
+private:
+  QImage m_image;
+  int m_nCount = 0;
+};
