@@ -57,7 +57,7 @@ SplashColours ColoursFor(bool lowColour)
 {
   if (lowColour)
     return {Qt::darkBlue, Qt::darkBlue, Qt::blue, Qt::lightGray, Qt::black, Qt::darkCyan, Qt::white, Qt::cyan, false};
-  return {QColor(28, 42, 64),    QColor(12, 18, 30),    QColor(48, 66, 92),
+  return {QColor(28, 42, 64),    QColor(12, 18, 30),    QColor(38, 54, 78),
           QColor(196, 208, 222), QColor(70, 84, 104),   QColor(60, 170, 190),
           QColor(240, 244, 248), QColor(150, 176, 204), true};
 }
@@ -122,7 +122,7 @@ void DrawSplashPicture(QPainter& painter, const QRect& area, bool lowColour)
   DrawSensor(painter, QPoint(area.left() + 80, area.top() + 70), area.top() + 190, colours);
 
   QFont font = painter.font();
-  font.setPixelSize(30);
+  font.setPixelSize(27);
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(colours.title);

@@ -30,17 +30,20 @@ TEST(SplashWnd, FirstKeyOrButtonPressIsSwallowedAndClosesThePicture)
 {
   struct Case {
     std::unique_ptr<QEvent> event;
+    bool swallowed;
     bool closes;
   };
   Case cases[] = {
-      {std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier), true},
-      {MouseEvent(QEvent::MouseButtonPress, Qt::LeftButton), true},
-      {MouseEvent(QEvent::MouseButtonPress, Qt::RightButton), true},
-      {MouseEvent(QEvent::MouseButtonDblClick, Qt::MiddleButton), true},
-      {MouseEvent(QEvent::NonClientAreaMouseButtonPress, Qt::LeftButton), true},
-      {MouseEvent(QEvent::MouseButtonPress, Qt::BackButton), false},
-      {MouseEvent(QEvent::MouseMove, Qt::NoButton), false},
-      {std::make_unique<QKeyEvent>(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier), false},
+      {std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier), true, true},
+      {MouseEvent(QEvent::MouseButtonPress, Qt::LeftButton), true, true},
+      {MouseEvent(QEvent::MouseButtonPress, Qt::RightButton), true, true},
+      {MouseEvent(QEvent::MouseButtonDblClick, Qt::MiddleButton), true, true},
+      {MouseEvent(QEvent::NonClientAreaMouseButtonPress, Qt::LeftButton), true, true},
+      {MouseEvent(QEvent::MouseButtonPress, Qt::BackButton), false, false},
+      {MouseEvent(QEvent::MouseMove, Qt::NoButton), false, false},
+      // Claims the key from the shortcuts; its press follows and closes.
+      {std::make_unique<QKeyEvent>(QEvent::ShortcutOverride, Qt::Key_N, Qt::ControlModifier), true, false},
+      {std::make_unique<QKeyEvent>(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier), false, false},
   };
   QMainWindow mainFrame;
   mainFrame.show();
@@ -54,7 +57,7 @@ TEST(SplashWnd, FirstKeyOrButtonPressIsSwallowedAndClosesThePicture)
     CSplashWnd::ShowSplashScreen(&mainFrame, &messages);
     EXPECT_EQ(CSplashWnd::GetSplashWnd(), splash);
 
-    EXPECT_EQ(CSplashWnd::PreTranslateAppMessage(c.event.get()), c.closes);
+    EXPECT_EQ(CSplashWnd::PreTranslateAppMessage(c.event.get()), c.swallowed);
     EXPECT_EQ(CSplashWnd::GetSplashWnd() == nullptr, c.closes);
     EXPECT_FALSE(CSplashWnd::PreTranslateAppMessage(c.event.get()) && c.closes);
     if (CSplashWnd::GetSplashWnd() != nullptr)
