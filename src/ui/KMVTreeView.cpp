@@ -205,7 +205,7 @@ void CKMVTreeView::contextMenuEvent(QContextMenuEvent* event)
 QTreeWidgetItem* CKMVTreeView::ItemAtRow(const QPoint& point) const
 {
   // The whole row counts: indentation, button, label and the space right of it.
-  return itemAt(point);
+  return itemAt(QPoint(columnViewportPosition(0), point.y()));
 }
 
 void CKMVTreeView::SelectAndOpenProperties(QTreeWidgetItem& item)

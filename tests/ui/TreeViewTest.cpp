@@ -144,7 +144,8 @@ protected:
 
 TEST_F(TreeView, FirstFillShowsRootBoldAndOpenGroupsClosedImportsHidden)
 {
-  for (const std::string& importLine : {kLibraryLine, std::string("include Teil Projekt _ 1 1 0 0 0 0 0 0 0 fehlt.txt \n")}) {
+  for (const std::string& importLine :
+       {kLibraryLine, std::string("include Teil Projekt _ 1 1 0 0 0 0 0 0 0 fehlt.txt \n")}) {
     Open(ProjectText(importLine));
     EXPECT_EQ(Outline(), "Projekt*+(Raum(Licht Stufe) Flur(T\xC3\xBCr))") << importLine;
   }
@@ -205,10 +206,14 @@ TEST_F(TreeView, DoubleAndRightClicksOpenPropertiesOfTheRowAndNeverToggle)
     std::vector<std::string> edited;
   };
   const Case cases[] = {
-      {true, "Raum", Spot::Button, {"Raum"}},    {true, "Raum", Spot::Label, {"Raum"}},
-      {true, "Flur", Spot::Indentation, {"Flur"}}, {true, "Flur", Spot::RightOfLabel, {"Flur"}},
-      {true, "Raum", Spot::Below, {}},           {false, "Licht", Spot::Label, {"Licht"}},
-      {false, "Raum", Spot::Button, {"Raum"}},   {false, "Raum", Spot::Below, {}},
+      {true, "Raum", Spot::Button, {"Raum"}},
+      {true, "Raum", Spot::Label, {"Raum"}},
+      {true, "Flur", Spot::Indentation, {"Flur"}},
+      {true, "Flur", Spot::RightOfLabel, {"Flur"}},
+      {true, "Raum", Spot::Below, {}},
+      {false, "Licht", Spot::Label, {"Licht"}},
+      {false, "Raum", Spot::Button, {"Raum"}},
+      {false, "Raum", Spot::Below, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.doubleClick ? "double " : "right ") + c.item + " " + std::to_string(int(c.spot)));
