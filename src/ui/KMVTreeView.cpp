@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kEntryRole = Qt::UserRole;
-constexpr int kStateExpanded = 0x20;
 constexpr int kStateBold = 0x10;
 constexpr int kStateSelected = 0x02;
 
@@ -125,7 +124,7 @@ TreeItemHandle CKMVTreeView::InsertItem(TreeItemHandle parent, const std::string
 int CKMVTreeView::GetItemState(TreeItemHandle handle) const
 {
   const QTreeWidgetItem* item = ItemOf(handle);
-  return (item->isExpanded() ? kStateExpanded : 0) | (item->font(0).bold() ? kStateBold : 0) |
+  return (item->isExpanded() ? kTreeStateExpanded : 0) | (item->font(0).bold() ? kStateBold : 0) |
          (item->isSelected() ? kStateSelected : 0);
 }
 
