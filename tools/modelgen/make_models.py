@@ -71,10 +71,12 @@ class Text:
                      rotation, keyword="rectangle")
 
     def grid(self, name, x1, y1, x2, y2, fill, description=""):
+        # Lines every metre, one pixel wide: finer lines, drawn over the
+        # patches, would cover half of them in the start view.
         vertices = [(x1, y1, 0), (x2, y1, 0), (x2, y2, 0), (x1, y2, 0)]
         self.lines.append(self.colour_head("grid", name, fill, (0.2, 0.2, 0.2), description=description) +
                           "0 4 " + "".join(vec(v) for v in vertices) + vec((0.35, 0.35, 0.35)) +
-                          vec((0.62, 0.62, 0.62)) + "5 %s %s %s 1 1 0 0 " % (num(0.2), num(2.0), num(1.0)))
+                          vec((0.62, 0.62, 0.62)) + "5 %s %s %s 1 0 0 0 " % (num(0.2), num(1.0), num(1.0)))
 
     def point(self, name, position, size, style, fill, description=""):
         self.lines.append(self.colour_head("point", name, fill, (0, 0, 0), position, description=description) +
@@ -102,6 +104,7 @@ WALL = (0.86, 0.84, 0.78)
 FLOOR = (0.72, 0.74, 0.70)
 WOOD = (0.62, 0.45, 0.28)
 CEILING = (0.95, 0.95, 0.95)
+SKIRTING = 0.3
 
 
 def wall(t, name, a, b, height):
@@ -111,56 +114,62 @@ def wall(t, name, a, b, height):
     t.polygon(name, [(b[0], b[1], 0), (a[0], a[1], 0), (a[0], a[1], height), (b[0], b[1], height)], WALL)
 
 
-def room(t, x1, y1, x2, y2, height, walls):
-    """Floor grid and walls as direct surfaces of a mounting-variant group."""
+def room(t, x1, y1, x2, y2, height):
+    """Floor grid and walls as direct surfaces of a mounting-variant group,
+    cut away for the start view: its eye stands above the +x +y corner, so
+    the walls at x2 and y2 would hide the floor and drop to a skirting,
+    while those at x1 and y1 face the eye at full height."""
     t.grid("Boden", x1, y1, x2, y2, FLOOR, "Fu\xdfboden")
-    corners = {"vorn": ((x1, y1), (x2, y1)), "rechts": ((x2, y1), (x2, y2)), "hinten": ((x2, y2), (x1, y2)),
-               "links": ((x1, y2), (x1, y1))}
-    for side in walls:
-        a, b = corners[side]
-        wall(t, "Wand " + side, a, b, height)
+    walls = (("vorn", (x1, y1), (x2, y1), height), ("rechts", (x2, y1), (x2, y2), SKIRTING),
+             ("hinten", (x2, y2), (x1, y2), SKIRTING), ("links", (x1, y2), (x1, y1), height))
+    for side, a, b, top in walls:
+        wall(t, "Wand " + side, a, b, top)
 
 
 def furniture(t, x, y, w, d, h, name):
-    """A cabinet as a decorative block of polygons in its own system."""
-    t.begin_system(name, (x, y, 0))
+    """A cabinet as a decorative block of polygons in its own system, standing
+    on x..x+w, y..y+d with its front towards +y."""
+    t.begin_system(name, (x + w, y + d, 0), (0, 0, 180))
     t.polygon("Deckel", [(0, 0, h), (w, 0, h), (w, d, h), (0, d, h)], WOOD)
     t.polygon("Front", [(0, 0, 0), (w, 0, 0), (w, 0, h), (0, 0, h)], WOOD)
     t.polygon("Seite", [(w, 0, 0), (w, d, 0), (w, d, h), (w, 0, h)], WOOD)
     t.end("end-system")
 
 
-def scene(model, size):
-    """Library scene: one room per mounting variant, with its own surfaces."""
-    length, width, height = size
+def scene(model, rooms, height):
+    """Library scene: one room per mounting variant, with its own surfaces.
+    Every room keeps the sensor's fan on its floor and lies where the start
+    view, which looks at (4.3, -0.8, 1.1) from at most 42 m, shows it whole."""
     t = Text()
     t.root("Raum " + model, "Szene " + model)
-    half = width / 2
     # Wall mount: the sensor hangs on the wall x = 0 and looks along +x.
+    length, y1, y2 = rooms["wall"]
     t.begin_group("Wandmontage", "Raum f\xfcr Wandmontage")
-    room(t, 0, -half, length, half, height, ["rechts", "hinten", "vorn"])
-    t.polygon("Tisch", [(length * 0.55, -1.2, 0.75), (length * 0.55 + 1.6, -1.2, 0.75),
-                        (length * 0.55 + 1.6, -0.4, 0.75), (length * 0.55, -0.4, 0.75)], WOOD)
+    room(t, 0, y1, length, y2, height)
+    t.polygon("Tisch", [(length * 0.45, -1.2, 0.75), (length * 0.45 + 1.6, -1.2, 0.75),
+                        (length * 0.45 + 1.6, -0.4, 0.75), (length * 0.45, -0.4, 0.75)], WOOD)
     t.begin_group("Ausstattung", expanded=False)
-    t.rectangle("T\xfcr", 0, 0, 1.0, 2.1, (0.55, 0.35, 0.2), position=(length - 0.01, half - 2.0, 0),
-                rotation=(90, 0, 90))
-    furniture(t, length * 0.7, half - 0.7, 1.8, 0.6, 1.2, "Schrank")
+    t.rectangle("T\xfcr", 0, 0, 1.0, 2.1, (0.55, 0.35, 0.2), position=(length * 0.6, y1 + 0.01, 0),
+                rotation=(90, 0, 0))
+    furniture(t, 0.1, y1 + 0.1, 1.8, 0.6, 1.2, "Schrank")
     t.end()
     t.end()
     # Ceiling mount: the sensor looks down into a room around it.
+    x1, y1, x2, y2 = rooms["ceiling"]
     t.begin_group("Deckenmontage", "Raum f\xfcr Deckenmontage", visible=0)
-    room(t, -half, -half, half, half, height, ["vorn", "rechts", "hinten", "links"])
+    room(t, x1, y1, x2, y2, height)
     t.begin_group("Ausstattung", expanded=False)
     t.polygon("Deckenplatte", [(-0.3, -0.3, 0), (0.3, -0.3, 0), (0.3, 0.3, 0), (-0.3, 0.3, 0)], CEILING,
               position=(0.1, 0, height))
-    furniture(t, half - 2.5, -half + 0.1, 1.8, 0.6, 1.2, "Schrank")
+    furniture(t, x1 + 0.1, y1 + 0.1, 1.8, 0.6, 1.2, "Schrank")
     t.end()
     t.end()
     # Corner mount: the sensor sits in the corner x = 0, y = 0 turned by 45 degrees.
+    size = rooms["corner"]
     t.begin_group("Eckmontage", "Raum f\xfcr Eckmontage", visible=0)
-    room(t, 0, 0, length, length, height, ["rechts", "hinten"])
+    room(t, 0, 0, size, size, height)
     t.begin_group("Ausstattung", expanded=False)
-    furniture(t, length * 0.5, length * 0.5, 1.8, 0.6, 1.2, "Schrank")
+    furniture(t, size * 0.5, 0.1, 1.8, 0.6, 1.2, "Schrank")
     t.end()
     t.end()
     return t.finish()
@@ -268,12 +277,14 @@ def sensor(model, limits):
     return t.finish(modules)
 
 
-# Each model: its rooms (length, width, height), lens rows and limits
+# Each model: its rooms (wall mount: length and the y of its side walls;
+# ceiling mount: x1, y1, x2, y2; corner mount: side), wall height, lens rows and limits
 # (value, minimum, maximum, step). Depressions stay far enough below the
 # horizon that every ray still descends at the smallest tilt.
 MODELS = {
     "A1": {
-        "room": (12.0, 12.0, 3.0),
+        "rooms": {"wall": (17.0, -12.0, 12.0), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
+        "height": 3.0,
         "rows": {
             "Linse oben": {"depression": 9, "azimuths": spread(9, 44), "half_azimuth": 3.0, "half_depression": 1.5},
             "Linse mitte": {"depression": 22, "azimuths": spread(7, 42), "half_azimuth": 3.5, "half_depression": 2.5},
@@ -283,7 +294,8 @@ MODELS = {
                    "ceiling": 3.0},
     },
     "B1": {
-        "room": (20.0, 20.0, 3.5),
+        "rooms": {"wall": (17.0, -16.0, 10.0), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
+        "height": 3.5,
         "rows": {
             "Linse oben": {"depression": 10, "azimuths": spread(8, 42), "half_azimuth": 2.5, "half_depression": 1.5},
             "Linse mitte": {"depression": 19, "azimuths": spread(7, 40), "half_azimuth": 3.0, "half_depression": 2.0},
@@ -293,7 +305,8 @@ MODELS = {
                    "ceiling": 3.5},
     },
     "B2": {
-        "room": (20.0, 24.0, 3.5),
+        "rooms": {"wall": (15.0, -19.0, 12.0), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
+        "height": 3.5,
         "rows": {
             "Linse oben": {"depression": 11, "azimuths": spread(11, 58), "half_azimuth": 2.5, "half_depression": 1.5},
             "Linse mitte": {"depression": 21, "azimuths": spread(9, 56), "half_azimuth": 3.0, "half_depression": 2.0},
@@ -303,7 +316,8 @@ MODELS = {
                    "ceiling": 3.5},
     },
     "C1": {
-        "room": (24.0, 8.0, 3.5),
+        "rooms": {"wall": (23.0, -2.5, 3.5), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
+        "height": 3.5,
         "rows": {
             "Linse oben": {"depression": 6.5, "azimuths": spread(7, 12), "half_azimuth": 1.2, "half_depression": 0.8},
             "Linse mitte": {"depression": 10, "azimuths": spread(6, 11), "half_azimuth": 1.4, "half_depression": 1.0},
@@ -320,7 +334,7 @@ def main():
     os.makedirs(out, exist_ok=True)
     for model, design in MODELS.items():
         texts = {"Pilot%s.txt" % model: sensor(model, design["limits"]),
-                 "Scene%s.txt" % model: scene(model, design["room"]),
+                 "Scene%s.txt" % model: scene(model, design["rooms"], design["height"]),
                  "Unit%s.txt" % model: unit(model, design["rows"])}
         for name, text in texts.items():
             with open(os.path.join(out, name), "wb") as f:
