@@ -7,7 +7,15 @@ packages=(
   qt6-base-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libpng-dev
   clang libclang-rt-14-dev xvfb xauth cmake g++
   libgtest-dev libgmock-dev libbenchmark-dev
+  locales xdotool imagemagick
 )
+
+# The locale tests run the program under a German desktop.
+ensure_german_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+}
 
 missing=()
 for pkg in "${packages[@]}"; do
@@ -20,6 +28,7 @@ for pkg in "${packages[@]}"; do
 done
 
 if ((${#missing[@]} == 0)); then
+  ensure_german_locale
   exit 0
 fi
 
@@ -32,3 +41,4 @@ fi
 echo "ensure-deps: installing ${missing[*]}"
 apt-get update
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+ensure_german_locale

@@ -46,10 +46,8 @@ bool CKMVChildFrame::CreatePanes()
     m_p3DView = view.get();
     splitter.addWidget(tree.release());
     splitter.addWidget(view.release());
-    const std::vector<std::int32_t>& saved = GetSavedSettings().m_columnWidths;
-    int treeWidth = saved.empty() ? kDefaultTreeWidth : saved[0];
-    int viewWidth = saved.size() >= 2 ? saved[1] : width() - kDefaultTreeWidth;
-    splitter.setSizes({treeWidth, std::max(viewWidth, 1)});
+    // Only the 3D view grows with the window; the tree keeps its width.
+    splitter.setStretchFactor(0, 0);
     splitter.setStretchFactor(1, 1);
   } else {
     m_p3DView = view.release();
@@ -82,8 +80,21 @@ void CKMVChildFrame::WriteAllSettings()
     m_p3DView->SerializeSettings(*archive);
 }
 
+void CKMVChildFrame::ApplyColumnWidths()
+{
+  auto* splitter = qobject_cast<QSplitter*>(widget());
+  if (!splitter || !m_pTreeView)
+    return;
+  const std::vector<std::int32_t>& saved = GetSavedSettings().m_columnWidths;
+  int treeWidth = saved.empty() ? kDefaultTreeWidth : saved[0];
+  int viewWidth = saved.size() >= 2 ? saved[1] : splitter->width() - kDefaultTreeWidth;
+  splitter->setSizes({treeWidth, std::max(viewWidth, 1)});
+}
+
 void CKMVChildFrame::OnInitialUpdate()
 {
+  // The frame has its size only once it is shown in the window area.
+  ApplyColumnWidths();
   if (m_pTreeView)
     m_pTreeView->OnInitialUpdate();
   if (m_p3DView)

@@ -37,6 +37,8 @@ protected:
 
 private:
   void ReadViewSettings();
+  // The saved widths of tree and 3D view, or the tree at its default width.
+  void ApplyColumnWidths();
 
   CDocumentWindows& m_windows;
   CKMVTreeView* m_pTreeView = nullptr;

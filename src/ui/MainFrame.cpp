@@ -267,11 +267,18 @@ void CMainFrame::AddChildFrame(CKMVChildFrame& frame)
 
 void CMainFrame::RemoveChildFrame(CKMVChildFrame& frame)
 {
-  if (m_pActiveFrame == &frame) {
-    frame.OnMDIActivate(false, nullptr, &frame);
-    m_pActiveFrame = nullptr;
-  }
   m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), &frame), m_frames.end());
+  if (m_pActiveFrame == &frame) {
+    // The hand-over needs the closing frame alive, as the one deactivated.
+    CKMVChildFrame* next = m_frames.empty() ? nullptr : m_frames.back();
+    frame.OnMDIActivate(false, next, &frame);
+    m_pActiveFrame = next;
+    if (next) {
+      next->OnMDIActivate(true, next, &frame);
+      m_pMdiArea->setActiveSubWindow(next);
+      next->GetDocumentWindows().ShowSensorStatus();
+    }
+  }
   m_pMdiArea->removeSubWindow(&frame);
   if (m_frames.empty()) {
     BuildMenuBar(IDR_MAINFRAME);

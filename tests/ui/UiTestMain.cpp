@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,8 @@
 int main(int argc, char** argv)
 {
   QApplication application(argc, argv);
+  // Recent files and other per-user settings stay out of the user's own.
+  QStandardPaths::setTestModeEnabled(true);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,206 @@
+#include "CommandIds.h"
+#include "DocumentWindows.h"
+#include "ExtToolBar.h"
+#include "KMV3DView.h"
+#include "KMVApp.h"
+#include "KMVChildFrame.h"
+#include "KMVTreeView.h"
+#include "MainFrame.h"
+#include "ModuleCommands.h"
+#include "NumberFormat.h"
+#include "ProgramLocale.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& condition)
+{
+  QElapsedTimer clock;
+  clock.start();
+  while (!condition() && clock.elapsed() < 5000)
+    QTest::qWait(5);
+  return condition();
+}
+
+// Clicks the button of that text in the next modal dialog, once it is up.
+// A polling timer, not a wait: the dialog runs its own event loop.
+void AnswerNextDialog(const QString& button)
+{
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [poll, button] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+      return;
+    for (QAbstractButton* candidate : modal->findChildren<QAbstractButton*>())
+      if (candidate->text() == button)
+        candidate->click();
+    poll->deleteLater();
+    poll->stop();
+  });
+  poll->start(5);
+}
+
+QStringList MenuTitles(CMainFrame& frame)
+{
+  QStringList titles;
+  for (QAction* menu : frame.menuBar()->actions())
+    titles << menu->text();
+  return titles;
+}
+
+class Shell : public testing::Test {
+protected:
+  void Start(const QStringList& arguments)
+  {
+    CKMVApp::Options options;
+    options.bSplash = false;
+    ASSERT_TRUE(m_app.InitInstance(arguments, options));
+  }
+  CMainFrame& Frame() { return m_app.GetMainFrame(); }
+  CDocumentWindows& Document(size_t index = 0) { return *m_app.GetDocuments().at(index); }
+
+  CKMVApp m_app;
+};
+
+TEST_F(Shell, PlainStartOpensNothingAndShowsTheMenuWithoutDocument)
+{
+  Start({});
+  EXPECT_TRUE(m_app.GetDocuments().empty());
+  EXPECT_EQ(MenuTitles(Frame()), QStringList({"&Datei", "&Ansicht", "&Hilfe"}));
+  EXPECT_FALSE(Frame().GetAction(ID_FILE_SAVE)->isEnabled());
+}
+
+TEST_F(Shell, ModelOpensWithTheTreeBesideTheActive3DView)
+{
+  Start({"*Pilot B1"});
+  ASSERT_EQ(m_app.GetDocuments().size(), 1u);
+  CKMVChildFrame* frame = Document().GetFrames().at(0);
+  ASSERT_NE(frame->GetTreeView(), nullptr);
+  ASSERT_NE(frame->Get3DView(), nullptr);
+  auto* splitter = qobject_cast<QSplitter*>(frame->widget());
+  ASSERT_NE(splitter, nullptr);
+  EXPECT_EQ(splitter->sizes().at(0), 220);
+  EXPECT_EQ(MenuTitles(Frame()), QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&Hilfe"}));
+  EXPECT_EQ(Frame().windowTitle(), "Velmar CAD-Planungssoftware - Pilot B1");
+  EXPECT_TRUE(Frame().GetPaneText(0).startsWith(" MH:  "));
+  EXPECT_TRUE(Frame().GetPaneText(1).endsWith(" °"));
+  EXPECT_TRUE(frame->GetToolBar()->isVisibleTo(&Frame()));
+  EXPECT_FALSE(Frame().GetMainToolBar().isVisibleTo(&Frame()));
+}
+
+TEST_F(Shell, HeldHeightButtonStopsAtTheMaximumWithoutTouchingTheDocument)
+{
+  Start({"*Pilot B1"});
+  QAction* up = Frame().GetAction(ID_HEIGHT_UP);
+  for (int step = 0; step < 1000 && up->isEnabled(); ++step)
+    up->trigger();
+  ASSERT_FALSE(up->isEnabled());
+  CKMVDocument& document = Document().GetDocument();
+  double height = document.GetSensorValues().height;
+  document.SetModifiedFlag(false);
+
+  CExtToolBar* bar = Document().GetFrames().at(0)->GetToolBar();
+  QWidget* button = bar->widgetForAction(up);
+  QTest::mousePress(button, Qt::LeftButton);
+  bar->OnTimer(CExtToolBar::kInitialTimer);
+  for (int tick = 0; tick < 5; ++tick)
+    bar->OnTimer(CExtToolBar::kRepeatTimer);
+  QTest::mouseRelease(button, Qt::LeftButton);
+  EXPECT_FALSE(document.IsModified());
+  EXPECT_EQ(document.GetSensorValues().height, height);
+  EXPECT_TRUE(Frame().GetAction(ID_HEIGHT_DOWN)->isEnabled());
+}
+
+TEST_F(Shell, ClosingAModifiedProjectAsksFirst)
+{
+  Start({"*Pilot B1"});
+  Frame().GetAction(ID_HEIGHT_DOWN)->trigger();
+  ASSERT_TRUE(Document().GetDocument().IsModified());
+
+  AnswerNextDialog("Abbrechen");
+  Document().GetFrames().at(0)->close();
+  QTest::qWait(50);
+  EXPECT_EQ(m_app.GetDocuments().size(), 1u);
+
+  AnswerNextDialog("&Nein");
+  Document().GetFrames().at(0)->close();
+  EXPECT_TRUE(WaitFor([this] { return m_app.GetDocuments().empty(); }));
+  EXPECT_EQ(MenuTitles(Frame()).size(), 3);
+}
+
+TEST_F(Shell, FurtherWindowShowsOnlyThe3DViewAndClosesAlone)
+{
+  Start({"*Pilot B2"});
+  Frame().GetAction(ID_WINDOW_NEW)->trigger();
+  ASSERT_EQ(Document().GetFrames().size(), 2u);
+  CKMVChildFrame* second = Document().GetFrames().at(1);
+  EXPECT_EQ(second->GetTreeView(), nullptr);
+  EXPECT_EQ(second->widget(), second->Get3DView());
+
+  second->close();
+  EXPECT_TRUE(WaitFor([this] { return Document().GetFrames().size() == 1; }));
+  EXPECT_TRUE(Document().GetFrames().at(0)->GetToolBar()->isVisibleTo(&Frame()));
+  Document().GetFrames().at(0)->close();
+  EXPECT_TRUE(WaitFor([this] { return m_app.GetDocuments().empty(); }));
+}
+
+TEST_F(Shell, WindowLayoutTravelsInTheSettingsFile)
+{
+  QTemporaryDir folder;
+  std::string path = (folder.path() + "/Haus.kmv").toStdString();
+  Start({"*Pilot C1"});
+  ASSERT_TRUE(Document().GetDocument().SaveAs(path));
+  Frame().GetAction(ID_WINDOW_NEW)->trigger();
+  auto* splitter = qobject_cast<QSplitter*>(Document().GetFrames().at(0)->widget());
+  splitter->setSizes({300, splitter->width() - 300});
+  int treeWidth = splitter->sizes().at(0);
+  ASSERT_NE(treeWidth, 220);
+  Document().GetFrames().at(0)->Get3DView()->GetCamera().SetAngles(10.0, 30.0);
+  ASSERT_TRUE(m_app.CloseDocument(Document()));
+  ASSERT_TRUE(QFile::exists(folder.path() + "/Haus.sty"));
+
+  ASSERT_NE(m_app.OpenDocumentFile(path), nullptr);
+  ASSERT_EQ(Document().GetFrames().size(), 2u);
+  auto* restored = qobject_cast<QSplitter*>(Document().GetFrames().at(0)->widget());
+  EXPECT_EQ(restored->sizes().at(0), treeWidth);
+  EXPECT_EQ(Document().GetFrames().at(0)->Get3DView()->GetCamera().GetAzimuth(), 30.0);
+}
+
+TEST_F(Shell, NewWithoutAChosenModelOpensNothing)
+{
+  Start({});
+  AnswerNextDialog("OK");
+  Frame().GetAction(ID_FILE_NEW)->trigger();
+  EXPECT_TRUE(m_app.GetDocuments().empty());
+}
+
+TEST(ProgramLocale, NumbersKeepTheirDecimalPointUnderAGermanDesktop)
+{
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the de_DE.UTF-8 locale is not installed";
+  SetProgramLocale();
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", 2.5);
+  EXPECT_STREQ(text, "2.5");
+  EXPECT_EQ(std::strtod("2.5", nullptr), 2.5);
+  double value = 0.0;
+  ParseDouble(FormatDouble(2.5), value);
+  EXPECT_EQ(value, 2.5);
+}
+
+} // namespace
