@@ -294,7 +294,7 @@ MODELS = {
                    "ceiling": 3.0},
     },
     "B1": {
-        "rooms": {"wall": (17.0, -16.0, 10.0), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
+        "rooms": {"wall": (17.0, -16.0, 11.5), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
         "height": 3.5,
         "rows": {
             "Linse oben": {"depression": 10, "azimuths": spread(8, 42), "half_azimuth": 2.5, "half_depression": 1.5},
@@ -316,7 +316,7 @@ MODELS = {
                    "ceiling": 3.5},
     },
     "C1": {
-        "rooms": {"wall": (23.0, -2.5, 3.5), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
+        "rooms": {"wall": (23.0, -2.5, 6.0), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
         "height": 3.5,
         "rows": {
             "Linse oben": {"depression": 6.5, "azimuths": spread(7, 12), "half_azimuth": 1.2, "half_depression": 0.8},
