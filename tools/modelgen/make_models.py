@@ -149,7 +149,7 @@ def scene(model, rooms, height):
     t.polygon("Tisch", [(length * 0.45, -1.2, 0.75), (length * 0.45 + 1.6, -1.2, 0.75),
                         (length * 0.45 + 1.6, -0.4, 0.75), (length * 0.45, -0.4, 0.75)], WOOD)
     t.begin_group("Ausstattung", expanded=False)
-    t.rectangle("T\xfcr", 0, 0, 1.0, 2.1, (0.55, 0.35, 0.2), position=(length * 0.6, y1 + 0.01, 0),
+    t.rectangle("T\xfcr", 0, 0, 1.0, 2.1, (0.55, 0.35, 0.2), position=(length * 0.25, y1 + 0.01, 0),
                 rotation=(90, 0, 0))
     furniture(t, 0.1, y1 + 0.1, 1.8, 0.6, 1.2, "Schrank")
     t.end()
