@@ -35,6 +35,8 @@ public:
   CGLCamera& GetCamera() { return m_camera; }
   // The last picture painted.
   const QImage& GetPicture() const { return m_picture.GetImage(); }
+  // Pictures painted so far; the first paint hands a preview, then the full one.
+  int GetPictureCount() const { return m_picture.GetCount(); }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
