@@ -319,9 +319,9 @@ MODELS = {
         "rooms": {"wall": (23.0, -2.5, 6.0), "ceiling": (-5.0, -5.0, 5.0, 5.0), "corner": 14.0},
         "height": 3.5,
         "rows": {
-            "Linse oben": {"depression": 6.5, "azimuths": spread(7, 12), "half_azimuth": 1.2, "half_depression": 0.8},
-            "Linse mitte": {"depression": 10, "azimuths": spread(6, 11), "half_azimuth": 1.4, "half_depression": 1.0},
-            "Linse unten": {"depression": 16, "azimuths": spread(5, 10), "half_azimuth": 1.6, "half_depression": 1.2},
+            "Linse oben": {"depression": 6.5, "azimuths": spread(7, 12), "half_azimuth": 1.7, "half_depression": 1.1},
+            "Linse mitte": {"depression": 10, "azimuths": spread(6, 11), "half_azimuth": 2.0, "half_depression": 1.4},
+            "Linse unten": {"depression": 16, "azimuths": spread(5, 10), "half_azimuth": 2.2, "half_depression": 1.7},
         },
         "limits": {"height": (2.5, 1.5, 4.0, 0.1), "turn": (0, -20, 20, 2), "tilt": (0, -3, 15, 1),
                    "ceiling": 3.5},
