@@ -254,7 +254,7 @@ protected:
     CItemBase* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[13]);
     ASSERT_TRUE(results && results->AsGroup() && !results->AsGroup()->Children().empty());
     Named(m_view, "Einstellungen")->setExpanded(false);
-    Named(m_view, "Ausrichtung")->setExpanded(true);
+    Named(m_view, "Halterung")->setExpanded(true);
   }
   // Expanded state of every item outside the results group, by name.
   std::map<std::string, bool> ExpandedOutsideResults()
