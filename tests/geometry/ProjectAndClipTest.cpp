@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,6 +74,34 @@ TEST(ProjectAndClip, VerticesAboveTheHorizonAreReplacedByFarPoints)
     EXPECT_LE(std::abs(v.y), 1.0 + 1e-9);
   }
   EXPECT_GT(PolygonArea(patch), 0.0);
+}
+
+TEST(ProjectAndClip, ReversedFacetGivesTheSamePatch)
+{
+  const CVectorArray facets[] = {
+      Facet(-0.25, -0.25, 0.25, 0.25),                                        // inside
+      Facet(0.25, -0.25, 0.75, 0.25),                                         // over an edge
+      Facet(0.25, 0.25, 0.75, 0.75),                                          // over a corner
+      Facet(-0.75, -0.2, 0.75, 0.2),                                          // across two edges
+      {{0.3, 0.1, 1.0}, {0.8, 0.2, 1.0}, {0.4, 0.45, 1.0}},                   // triangle over an edge
+      {{-0.5, 0.2, 1.0}, {0.5, 0.2, 1.0}, {0.5, 0.6, 2.5}, {-0.5, 0.6, 2.5}}, // beyond the horizon
+  };
+  // Every vertex of one patch is a vertex of the other, up to rounding.
+  auto covers = [](const CVectorArray& a, const CVectorArray& b) {
+    return std::all_of(a.begin(), a.end(), [&b](const CVector& v) {
+      return std::any_of(b.begin(), b.end(), [&v](const CVector& w) { return (v - w).Length() < 1e-9; });
+    });
+  };
+  for (const CVectorArray& facet : facets) {
+    CVectorArray reversed(facet.rbegin(), facet.rend());
+    CVectorArray patch = ProjectAndClip(kCentre, facet, kFloor);
+    CVectorArray other = ProjectAndClip(kCentre, reversed, kFloor);
+    ASSERT_GE(patch.size(), 3u);
+    double area = PolygonArea(patch);
+    EXPECT_NEAR(PolygonArea(other), area, 1e-9 * area);
+    EXPECT_EQ(other.size(), patch.size());
+    EXPECT_TRUE(covers(patch, other) && covers(other, patch));
+  }
 }
 
 TEST(PolygonMeasure, DegenerateInput)
