@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libpng-dev
   clang libclang-rt-14-dev xvfb xauth cmake g++
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales xdotool imagemagick
+  locales xdotool imagemagick poppler-utils
 )
 
 # The locale tests run the program under a German desktop.

@@ -56,6 +56,34 @@ CVector PanTowards(const CVector& centre)
 
 } // namespace
 
+bool ParsePictureSize(const std::string& text, int& width, int& height)
+{
+  return ParseSize(text, width, height);
+}
+
+int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire)
+{
+  if (!camera.CreateContext()) {
+    PrintError(kNoVideoModeMessage);
+    return kExitUnreadable;
+  }
+  camera.SetSceneSource([&project] { project.DrawTree(); });
+  camera.SetPreviewFirst(false);
+  camera.SetMoving(wire);
+  if (!camera.Resize(width, height)) {
+    PrintError("Bildgr\xF6\xDF"
+               "e wird nicht unterst\xFCtzt.");
+    return kExitUsage;
+  }
+  camera.InitialReset();
+  CVector low{1e300, 1e300, 1e300}, high{-1e300, -1e300, -1e300};
+  AddVisibleExtent(project.GetRoot(), low, high);
+  if (low.x <= high.x)
+    camera.SetPan(PanTowards((low + high) * 0.5));
+  camera.Rebuild();
+  return kExitOk;
+}
+
 bool ParseRenderRequest(const std::vector<std::string>& args, CRenderRequest& request)
 {
   std::vector<std::string> positional;
@@ -86,24 +114,8 @@ int RunRenderCommand(const CRenderRequest& request)
   CProject& project = loaded.m_document.GetProject();
 
   CGLCamera camera;
-  if (!camera.CreateContext()) {
-    PrintError(kNoVideoModeMessage);
-    return kExitUnreadable;
-  }
-  camera.SetSceneSource([&project] { project.DrawTree(); });
-  camera.SetPreviewFirst(false);
-  camera.SetMoving(request.bWire);
-  if (!camera.Resize(request.nWidth, request.nHeight)) {
-    PrintError("Bildgr\xF6\xDF"
-               "e wird nicht unterst\xFCtzt.");
-    return kExitUsage;
-  }
-  camera.InitialReset();
-  CVector low{1e300, 1e300, 1e300}, high{-1e300, -1e300, -1e300};
-  AddVisibleExtent(project.GetRoot(), low, high);
-  if (low.x <= high.x)
-    camera.SetPan(PanTowards((low + high) * 0.5));
-  camera.Rebuild();
+  if (int setUp = SetUpStartView(camera, project, request.nWidth, request.nHeight, request.bWire); setUp != kExitOk)
+    return setUp;
 
   CPngFileDestination png(output);
   if (!camera.Paint(png)) {

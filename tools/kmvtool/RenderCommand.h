@@ -15,6 +15,16 @@ struct CRenderRequest {
 // Takes the arguments after "render"; FALSE on wrong usage.
 bool ParseRenderRequest(const std::vector<std::string>& args, CRenderRequest& request);
 
+// "WxH", each side 1 to 8192 pixels.
+bool ParsePictureSize(const std::string& text, int& width, int& height);
+
+class CGLCamera;
+class CProject;
+// Makes the camera's context and sets it up at the size on the start view
+// turned towards the scene's centre, the scene built. Returns the exit
+// status; the error is already reported.
+int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire);
+
 // Opens the source as the program does (the detection is computed), renders
 // the scene off-screen from the start view turned towards the scene's
 // centre, and writes the picture as PNG. Returns the exit status.

@@ -65,6 +65,18 @@ std::string FormatCsv(const std::vector<PatchInfo>& patches)
 
 } // namespace
 
+bool IsSensorStep(const std::string& word)
+{
+  return StepCommand(word) != 0;
+}
+
+void ApplySensorSteps(CKMVDocument& document, const std::vector<std::string>& steps)
+{
+  for (const std::string& step : steps)
+    if (std::optional<ModuleCommand> command = MapCommand(StepCommand(step)))
+      document.RunModuleCommand(command->index, command->configure);
+}
+
 bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request)
 {
   if (args.empty() || args[0].empty())
@@ -75,7 +87,7 @@ bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& re
       if (i + 1 == args.size() || !request.strCsvPath.empty() || args[i + 1].empty())
         return false;
       request.strCsvPath = args[++i];
-    } else if (StepCommand(args[i]) == 0) {
+    } else if (!IsSensorStep(args[i])) {
       PrintError("unbekannter Schritt " + Utf8ToCp1252(args[i]));
       return false;
     } else {
@@ -93,9 +105,7 @@ int RunSensorCommand(const CSensorRequest& request)
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
-  for (const std::string& step : request.steps)
-    if (std::optional<ModuleCommand> command = MapCommand(StepCommand(step)))
-      document.RunModuleCommand(command->index, command->configure);
+  ApplySensorSteps(document, request.steps);
   for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
     std::printf("%s\n", Cp1252ToUtf8(line).c_str());
   std::vector<PatchInfo> patches = SurveyPatches(document.GetProject());

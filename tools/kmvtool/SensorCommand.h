@@ -14,6 +14,14 @@ struct CSensorRequest {
 // is reported on stderr).
 bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request);
 
+// A step word "mh+" ... "dw-".
+bool IsSensorStep(const std::string& word);
+
+class CKMVDocument;
+// Runs each step's module as the toolbar command does (without its enable
+// check).
+void ApplySensorSteps(CKMVDocument& document, const std::vector<std::string>& steps);
+
 // Opens the source as the program does, applies each step as the toolbar
 // command does (without its enable check), prints the three status texts,
 // one line "NAME VERTICES AREA" per patch and "TOTAL AREA"; writes the CSV

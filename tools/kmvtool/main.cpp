@@ -1,4 +1,5 @@
 #include "DocumentCommands.h"
+#include "PrintLauncher.h"
 #include "RenderCommand.h"
 #include "RunCommand.h"
 #include "SensorCommand.h"
@@ -35,6 +36,10 @@ constexpr const char* kUsage =
     "  render SOURCE OUT.png [--size WxH] [--wire]\n"
     "                     open SOURCE as a document and write a picture of its 3D view\n"
     "                     (800x600 unless --size; --wire draws the moving-tool wireframe)\n"
+    "  print SOURCE OUT.pdf [--size WxH] [STEP...]\n"
+    "                     open SOURCE as a document, apply the steps (as for sensor) and write\n"
+    "                     the printed page as a one-page A4 PDF: the three header lines and the\n"
+    "                     3D view rendered at WxH (1600x1200 unless --size)\n"
     "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
     "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
     "save and sensor also take a built-in model as SOURCE: \"*Pilot B1\"; they open a\n"
@@ -84,6 +89,8 @@ int main(int argc, char** argv)
       return Usage();
     return RunRenderCommand(request);
   }
+  if (!args.empty() && args[0] == "print")
+    return LaunchPrintCommand(argc, argv);
   if (args.size() == 1 && args[0] == "models")
     return RunModelsCommand();
   return Usage();

@@ -1,0 +1,92 @@
+#include "PrintCommand.h"
+
+#include "GLCamera.h"
+#include "LoadedDocument.h"
+#include "PdfPage.h"
+#include "RenderCommand.h"
+#include "RenderedPicture.h"
+#include "SensorCommand.h"
+#include "TextEncoding.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+
+namespace {
+
+// Keeps the last picture the renderer hands.
+class CLastPicture : public CImageDestination {
+public:
+  bool PutImage(const CRenderedImage& image) override
+  {
+    m_image = image;
+    return image.IsConsistent();
+  }
+  CRenderedImage m_image;
+};
+
+// Qt's notes about the environment (no runtime folder and the like) are no
+// errors of the command, whose output stays stable; fatal messages still
+// end the program after this returns.
+void IgnoreQtNotes(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+} // namespace
+
+bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request)
+{
+  std::vector<std::string> positional;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--size") {
+      if (i + 1 == args.size() || !ParsePictureSize(args[++i], request.nWidth, request.nHeight))
+        return false;
+    } else if (positional.size() < 2) {
+      positional.push_back(args[i]);
+    } else if (!IsSensorStep(args[i])) {
+      PrintError("unbekannter Schritt " + Utf8ToCp1252(args[i]));
+      return false;
+    } else {
+      request.steps.push_back(args[i]);
+    }
+  }
+  if (positional.size() != 2 || positional[0].empty() || positional[1].empty())
+    return false;
+  request.strSource = positional[0];
+  request.strOutput = positional[1];
+  return true;
+}
+
+int RunPrintCommand(const CPrintRequest& request)
+{
+  std::string output = MakeAbsolute(request.strOutput);
+  CLoadedDocument loaded;
+  int status = loaded.Open(request.strSource);
+  if (!loaded.IsOpen())
+    return status;
+  CKMVDocument& document = loaded.m_document;
+  ApplySensorSteps(document, request.steps);
+
+  CGLCamera camera;
+  if (int setUp = SetUpStartView(camera, document.GetProject(), request.nWidth, request.nHeight, false);
+      setUp != kExitOk)
+    return setUp;
+  CLastPicture picture;
+  if (!camera.Paint(picture)) {
+    PrintError("Das Bild kann nicht gezeichnet werden.");
+    return kExitUnreadable;
+  }
+
+  // Fonts and the PDF writer need a GUI application; no window system is.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  qInstallMessageHandler(IgnoreQtNotes);
+  int argc = 1;
+  char name[] = "kmvtool";
+  char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+  std::string error;
+  CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
+  if (!WritePdfPage(output, ImageFromRendered(picture.m_image), header, error)) {
+    PrintError(error);
+    return kExitUnreadable;
+  }
+  return status;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// "kmvtool print SOURCE OUT.pdf [--size WxH] [STEP...]".
+struct CPrintRequest {
+  std::string strSource;
+  std::string strOutput;
+  int nWidth = 1600;
+  int nHeight = 1200;
+  std::vector<std::string> steps; // as for "kmvtool sensor"
+};
+
+// Takes the arguments after "print"; FALSE on wrong usage (an unknown step
+// is reported on stderr).
+bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request);
+
+// Opens the source as the program does, applies the steps, renders the
+// start view off-screen and writes the printed page (header and picture,
+// A4 portrait) as a one-page PDF. Returns the exit status.
+int RunPrintCommand(const CPrintRequest& request);
