@@ -30,10 +30,12 @@ QString ToQt(const std::string& text)
 
 } // namespace
 
-CDocumentWindows::CDocumentWindows(CKMVApp& app) : m_app(app)
+CDocumentWindows::CDocumentWindows(CKMVApp& app)
+    : m_app(app), m_moduleSheet(app.GetMessages(), [&app] { return static_cast<QWidget*>(&app.GetMainFrame()); })
 {
   m_document.SetViews(this);
   m_document.SetMessageSink(&app.GetMessages());
+  m_document.SetModuleDialog(&m_moduleSheet);
 }
 
 CDocumentWindows::~CDocumentWindows()

@@ -3,6 +3,7 @@
 #include "CmdTarget.h"
 #include "DocumentViews.h"
 #include "KMVDocument.h"
+#include "ModuleSheet.h"
 
 #include <QString>
 
@@ -62,6 +63,7 @@ private:
   bool IsStepEnabled(int id) const;
 
   CKMVApp& m_app;
+  CModuleSheet m_moduleSheet;
   CKMVDocument m_document;
   std::vector<CKMVChildFrame*> m_frames;
   // Status of MH1, KW1 and DW1 at the last refresh.

@@ -2,13 +2,19 @@
 
 #include "CommandIds.h"
 #include "DocumentWindows.h"
+#include "KMVApp.h"
 #include "KMVDocument.h"
 #include "Messages.h"
+#include "PointDialog.h"
 #include "SettingsArchive.h"
+#include "ViewOptionsPage.h"
 
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <charconv>
+#include <cstdlib>
 
 namespace {
 
@@ -16,6 +22,15 @@ namespace {
 constexpr int kHintNot3D = 4;
 
 constexpr int kToolZoomIn = 1;
+
+// A colour component as its shortest decimal form, so that 0.2f shows as 0.2.
+double ShortestDouble(float value)
+{
+  char text[32];
+  auto end = std::to_chars(text, text + sizeof(text) - 1, value).ptr;
+  *end = '\0';
+  return std::strtod(text, nullptr);
+}
 
 int ToolOfCommand(int id)
 {
@@ -205,7 +220,39 @@ bool CKMV3DView::OnCommand(int id)
     repaint();
     return true;
   }
+  if (id == ID_VIEW_OPTIONS) {
+    EditOptions();
+    return true;
+  }
+  if (id == ID_VIEW_VIEWPOINT) {
+    EditViewpoint();
+    return true;
+  }
   return false;
+}
+
+void CKMV3DView::EditOptions()
+{
+  const std::array<float, 4>& clear = m_camera.GetClearColour();
+  CViewOptions options{m_camera.GetTarget(), ShortestDouble(clear[0]), ShortestDouble(clear[1]),
+                       ShortestDouble(clear[2])};
+  if (!Edit3DViewOptions(options, m_windows.GetApp().GetMessages(), this))
+    return;
+  m_camera.SetClearColour(static_cast<float>(options.red), static_cast<float>(options.green),
+                          static_cast<float>(options.blue), 1.0f);
+  m_camera.SetTarget(options.target);
+  m_camera.Rebuild();
+  update();
+}
+
+void CKMV3DView::EditViewpoint()
+{
+  CPointDialog dialog("Blickpunkt", m_camera.GetTarget(), m_windows.GetApp().GetMessages(), this);
+  if (!dialog.Edit())
+    return;
+  m_camera.SetTarget(dialog.GetPoint());
+  m_camera.Rebuild();
+  update();
 }
 
 bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
@@ -214,5 +261,6 @@ bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
     ui.bChecked = m_camera.GetTool() == tool;
     return true;
   }
-  return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR;
+  return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR ||
+         id == ID_VIEW_OPTIONS || id == ID_VIEW_VIEWPOINT;
 }

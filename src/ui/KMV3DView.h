@@ -48,6 +48,10 @@ protected:
 
 private:
   void SelectTool(int tool);
+  // The "3D-Ansicht" sheet and the viewpoint dialog; the camera changes
+  // only on OK.
+  void EditOptions();
+  void EditViewpoint();
   void ApplyStandardView(int view);
   void SyncZoomTimer();
   void OnZoomTimer();

@@ -20,15 +20,16 @@
 
 #include "DataExchange.h"
 
+// The Add... helpers return their controls for further settings.
+#include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <string>
 #include <vector>
 
-class QCheckBox;
 class QFormLayout;
-class QLineEdit;
 class QTabWidget;
 
 class CPropertyPage : public QWidget {

@@ -96,7 +96,7 @@ TEST_F(Shell, ModelOpensWithTheTreeBesideTheActive3DView)
   auto* splitter = qobject_cast<QSplitter*>(frame->widget());
   ASSERT_NE(splitter, nullptr);
   EXPECT_EQ(splitter->sizes().at(0), 220);
-  EXPECT_EQ(MenuTitles(Frame()), QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&Hilfe"}));
+  EXPECT_EQ(MenuTitles(Frame()), QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "Be&rechnung", "&Fenster", "&Hilfe"}));
   EXPECT_EQ(Frame().windowTitle(), "Velmar CAD-Planungssoftware - Pilot B1");
   EXPECT_TRUE(Frame().GetPaneText(0).startsWith(" MH:  "));
   EXPECT_TRUE(Frame().GetPaneText(1).endsWith(" °"));
