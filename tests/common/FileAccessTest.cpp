@@ -1,4 +1,5 @@
 #include "FileAccess.h"
+#include "TempFolder.h"
 #include "TextBuffer.h"
 
 #include <gtest/gtest.h>
@@ -7,48 +8,36 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-class FileAccess : public ::testing::Test {
-protected:
-  void SetUp() override
-  {
-    m_dir = std::filesystem::temp_directory_path() / ("kmv_file_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(m_dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  std::string PathOf(const char* name) const { return (m_dir / name).string(); }
-
-  std::filesystem::path m_dir;
-};
+using FileAccess = TempFolderTest;
 
 } // namespace
 
 TEST_F(FileAccess, ReadsRegularFilesWhole)
 {
-  std::string path = PathOf("a.txt");
+  std::string path = Path("a.txt");
   std::ofstream(path, std::ios::binary) << std::string("ab\0cd", 5);
   CTextBuffer text;
   ASSERT_EQ(ReadWholeFile(path, text), ReadStatus::Ok);
   EXPECT_EQ(text.View(), std::string_view("ab\0cd", 5));
-  std::ofstream(PathOf("empty.txt"));
-  EXPECT_EQ(ReadWholeFile(PathOf("empty.txt"), text), ReadStatus::Ok);
+  std::ofstream(Path("empty.txt"));
+  EXPECT_EQ(ReadWholeFile(Path("empty.txt"), text), ReadStatus::Ok);
   EXPECT_TRUE(text.IsEmpty());
 }
 
 TEST_F(FileAccess, RefusesWhatIsNoRegularFileOrTooLarge)
 {
   CTextBuffer text;
-  EXPECT_EQ(ReadWholeFile(PathOf("missing"), text), ReadStatus::NotFound);
+  EXPECT_EQ(ReadWholeFile(Path("missing"), text), ReadStatus::NotFound);
   EXPECT_EQ(ReadWholeFile(m_dir.string(), text), ReadStatus::NotRegularFile);
   EXPECT_EQ(ReadWholeFile("/dev/zero", text), ReadStatus::NotRegularFile);
-  std::string fifo = PathOf("fifo");
+  std::string fifo = Path("fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(ReadWholeFile(fifo, text), ReadStatus::NotRegularFile);
   // A sparse file past the cap is refused before anything is read.
-  std::string huge = PathOf("huge");
+  std::string huge = Path("huge");
   std::ofstream(huge).close();
   std::filesystem::resize_file(huge, static_cast<uintmax_t>(kMaxFileSize) + 1);
   EXPECT_EQ(ReadWholeFile(huge, text), ReadStatus::TooLarge);

@@ -2,43 +2,33 @@
 #include "ItemImport.h"
 #include "ModelResources.h"
 #include "ModelTestSupport.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace {
 
 constexpr const char* kZeros = "0 0 0 0 0 0";
 
-class Includes : public ::testing::Test {
+class Includes : public TempFolderTest {
 protected:
   void SetUp() override
   {
-    m_dir = std::filesystem::temp_directory_path() / ("kmv_inc_" + std::to_string(::getpid()));
+    TempFolderTest::SetUp();
     std::filesystem::create_directories(m_dir / "sub");
-    m_oldDir = std::filesystem::current_path();
-  }
-  void TearDown() override
-  {
-    std::filesystem::current_path(m_oldDir);
-    std::filesystem::remove_all(m_dir);
   }
   std::string Write(const std::string& name, const std::string& text)
   {
-    std::string path = (m_dir / name).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    WriteBytes(name, text);
+    return Path(name);
   }
   static std::string IncludeLine(const char* name, const std::string& path)
   {
     return std::string("include ") + name + " R _ 1 1 0 " + kZeros + " " + path + " \n";
   }
-
-  std::filesystem::path m_dir;
-  std::filesystem::path m_oldDir;
 };
 
 } // namespace
@@ -122,8 +112,6 @@ TEST(Libraries, LoadBuiltInModelsByName)
   EXPECT_EQ(text.View().substr(0, 19), "begin-sim-data Raum");
   EXPECT_FALSE(LoadModelResource(0, text));
   EXPECT_FALSE(LoadModelResource(FindLibraryModelCode("SceneC1"), text));
-  EXPECT_EQ(ModelResourceNumber(1), 141);
-  EXPECT_EQ(ModelResourceNumber(12), 148);
   EXPECT_EQ(ModelResourceNumber(500), 500);
 
   CParsedTree tree("begin-sim-data R  _ 1 1 0 \n"

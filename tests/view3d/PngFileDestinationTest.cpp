@@ -1,10 +1,10 @@
 #include "PngFileDestination.h"
 #include "RenderTestSupport.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -12,14 +12,11 @@
 
 namespace {
 
-std::string TempPath(const char* name)
-{
-  return (std::filesystem::temp_directory_path() / name).string();
-}
+using PngFileDestination = TempFolderTest;
 
-// Reads an RGB PNG through libpng's simplified interface, rows top-down, and
-// removes the file; an empty picture when it cannot be read.
-CRenderedImage ReadAndRemovePng(const std::string& path)
+// Reads an RGB PNG through libpng's simplified interface, rows top-down;
+// an empty picture when it cannot be read.
+CRenderedImage ReadPng(const std::string& path)
 {
   CRenderedImage read;
   png_image image{};
@@ -32,7 +29,6 @@ CRenderedImage ReadAndRemovePng(const std::string& path)
     if (!png_image_finish_read(&image, nullptr, read.rgb.data(), 0, nullptr))
       read = CRenderedImage();
   }
-  std::remove(path.c_str());
   return read;
 }
 
@@ -46,25 +42,25 @@ CRenderedImage StripedImage()
   return image;
 }
 
-TEST(PngFileDestination, WritesTheTopRowFirst)
+TEST_F(PngFileDestination, WritesTheTopRowFirst)
 {
-  std::string path = TempPath("view3d_png_rows.png");
+  std::string path = Path("rows.png");
   ASSERT_TRUE(CPngFileDestination(path).PutImage(StripedImage()));
-  CRenderedImage read = ReadAndRemovePng(path);
+  CRenderedImage read = ReadPng(path);
   EXPECT_EQ(2, read.width);
   EXPECT_EQ(3, read.height);
   std::vector<unsigned char> topDown = {0, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0, 0};
   EXPECT_EQ(topDown, read.rgb);
 }
 
-TEST(PngFileDestination, RefusesAnUnwritablePathAndAnInconsistentImage)
+TEST_F(PngFileDestination, RefusesAnUnwritablePathAndAnInconsistentImage)
 {
   CRenderedImage shortRows = StripedImage();
   shortRows.rgb.pop_back();
   const std::pair<std::string, CRenderedImage> refused[] = {
-      {TempPath("view3d_no_such_folder/picture.png"), StripedImage()},
-      {TempPath("view3d_png_bad.png"), shortRows},
-      {TempPath("view3d_png_bad.png"), CRenderedImage()},
+      {Path("no_such_folder/picture.png"), StripedImage()},
+      {Path("bad.png"), shortRows},
+      {Path("bad.png"), CRenderedImage()},
   };
   for (const auto& [path, image] : refused) {
     EXPECT_FALSE(CPngFileDestination(path).PutImage(image)) << path;
@@ -74,15 +70,15 @@ TEST(PngFileDestination, RefusesAnUnwritablePathAndAnInconsistentImage)
 
 // The first paint hands over the wireframe preview, then the full picture:
 // the file keeps the last.
-TEST(PngFileDestination, TakesAPaintedScene)
+TEST_F(PngFileDestination, TakesAPaintedScene)
 {
   CGLCamera camera;
   ASSERT_TRUE(MakeScene(
       camera, 20, 10, [] { FrontSquare(0.0, 0.0, 0.0, 1.0, 1.0, 0.0, 0.0); }, ViewSide::Front, 6.0));
-  std::string path = TempPath("view3d_png_scene.png");
+  std::string path = Path("scene.png");
   CPngFileDestination destination(path);
   ASSERT_TRUE(camera.Paint(destination));
-  CRenderedImage read = ReadAndRemovePng(path);
+  CRenderedImage read = ReadPng(path);
   ASSERT_EQ(20, read.width);
   ASSERT_EQ(10, read.height);
   std::size_t centre = (5 * 20 + 10) * 3;
