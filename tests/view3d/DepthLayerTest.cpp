@@ -4,23 +4,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 namespace {
-
-TEST(DepthLayer, TableOfRanges)
-{
-  const std::tuple<DepthLayer, double, double> ranges[] = {
-      {DepthLayer::Default, 0.00004, 1.0},          {DepthLayer::Fill, 0.00004, 1.0},
-      {DepthLayer::FillFront, 0.00003, 0.99999},    {DepthLayer::Outline, 0.0001, 0.99997},
-      {DepthLayer::OutlineFront, 0.00002, 0.99998}, {DepthLayer::GridLines, 0.00001, 0.99997},
-  };
-  for (const auto& [layer, zNear, zFar] : ranges) {
-    SCOPED_TRACE(static_cast<int>(layer));
-    EXPECT_EQ(zNear, DepthLayerRange(layer).zNear);
-    EXPECT_EQ(zFar, DepthLayerRange(layer).zFar);
-  }
-}
 
 // A grey square, then a green one with the same corners in the given layer:
 // in the front layer it shows, in the surface layer the first one wins.
@@ -44,7 +28,10 @@ TEST(DepthLayer, OnlyAFrontPatchShowsOnACoplanarSurface)
       EXPECT_GT(centre.g, 200);
       EXPECT_LT(centre.r, 30);
     } else {
-      EXPECT_EQ(centre.r, centre.g);
+      // The grey, not the green and not the white background.
+      EXPECT_LT(centre.r, 200);
+      EXPECT_NEAR(centre.g, centre.r, 8);
+      EXPECT_NEAR(centre.b, centre.r, 8);
     }
   }
 }

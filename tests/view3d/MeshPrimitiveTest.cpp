@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -49,26 +50,75 @@ protected:
 
 } // namespace
 
-TEST_F(MeshPrimitive, RingFillsBetweenItsEllipses)
+// Each primitive fills what its numbers cover and nothing else; its bounds
+// reach its radius, less the chords of its steps; its outlines close a
+// sector along its end lines.
+TEST_F(MeshPrimitive, FillsCoverTheirShapeOnly)
 {
-  ASSERT_TRUE(Paint(ViewSide::Top, [] {
-    DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true);
-  }));
-  EXPECT_TRUE(IsGreenish(At(0.0, 1.5, 0.0)));
-  EXPECT_TRUE(IsGreenish(At(0.0, -1.5, 0.0)));
-  EXPECT_TRUE(IsWhite(At(0.0, 0.0, 0.0)));
-  EXPECT_TRUE(IsWhite(At(0.0, 2.5, 0.0)));
-}
-
-TEST_F(MeshPrimitive, RingSectorCoversOnlyItsAngles)
-{
-  ASSERT_TRUE(Paint(ViewSide::Top, [] {
-    DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 120, kBlack, kGreen, true, true);
-  }));
-  EXPECT_TRUE(IsGreenish(At(0.0, 1.0, 0.0)));
-  EXPECT_TRUE(IsWhite(At(0.0, -1.0, 0.0)));
-  // The closing lines of the sector run along the x axis.
-  EXPECT_TRUE(HasColourNear(m_image, ProjectWorld(m_camera, m_side, 1.0, 0.0, 0.0), 1, 0, 0, 0));
+  struct Probe {
+    double x, y, z;
+  };
+  const struct {
+    const char* name;
+    ViewSide side;
+    std::function<void()> scene;
+    std::vector<Probe> filled, empty, outlined;
+    double reach;
+  } cases[] = {
+      {"ring between its ellipses",
+       ViewSide::Top,
+       [] { DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true); },
+       {{0.0, 1.5, 0.0}, {0.0, -1.5, 0.0}},
+       {{0.0, 0.0, 0.0}, {0.0, 2.5, 0.0}},
+       {},
+       2.0},
+      {"ring sector within its angles",
+       ViewSide::Top,
+       [] { DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 120, kBlack, kGreen, true, true); },
+       {{0.0, 1.0, 0.0}},
+       {{0.0, -1.0, 0.0}},
+       {{1.0, 0.0, 0.0}},
+       2.0},
+      {"segment between arc and chord",
+       ViewSide::Top,
+       [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 32, kBlack, kGreen, false, true); },
+       {{0.0, 1.0, 0.0}, {1.0, 0.5, 0.0}},
+       {{0.0, -1.0, 0.0}},
+       {},
+       2.0},
+      {"segment of a full turn",
+       ViewSide::Top,
+       [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0 - 2.0 * kPi, 32, kBlack, kGreen, false, true); },
+       {{0.0, 1.0, 0.0}, {0.0, -1.0, 0.0}, {-1.0, 0.0, 0.0}},
+       {},
+       {},
+       2.0},
+      {"ellipsoid patch within its azimuths",
+       ViewSide::Top,
+       [] { DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, 32, 32, kBlack, kGreen, false, true); },
+       {{0.0, 0.5, 0.0}},
+       {{0.0, -0.5, 0.0}},
+       {},
+       1.0},
+      {"cone within its azimuths",
+       ViewSide::Front,
+       [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, kPi, 120, kGreen); },
+       {{0.0, 0.5, 0.0}},
+       {{0.0, -0.5, 0.0}},
+       {},
+       1.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(Paint(c.side, c.scene));
+    for (const Probe& p : c.filled)
+      EXPECT_TRUE(IsGreenish(At(p.x, p.y, p.z))) << p.x << " " << p.y;
+    for (const Probe& p : c.empty)
+      EXPECT_TRUE(IsWhite(At(p.x, p.y, p.z))) << p.x << " " << p.y;
+    for (const Probe& p : c.outlined)
+      EXPECT_TRUE(HasColourNear(m_image, ProjectWorld(m_camera, m_side, p.x, p.y, p.z), 1, 0, 0, 0));
+    EXPECT_NEAR(c.reach, Bounds().max, 1e-3);
+  }
 }
 
 TEST_F(MeshPrimitive, RingLiesOnItsCarryingPlane)
@@ -78,44 +128,6 @@ TEST_F(MeshPrimitive, RingLiesOnItsCarryingPlane)
   }));
   EXPECT_DOUBLE_EQ(-2.0, Bounds().min);
   EXPECT_DOUBLE_EQ(5.0, Bounds().max);
-}
-
-TEST_F(MeshPrimitive, SegmentFillsBetweenArcAndChord)
-{
-  ASSERT_TRUE(Paint(ViewSide::Top, [] {
-    DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 32, kBlack, kGreen, false, true);
-  }));
-  EXPECT_TRUE(IsGreenish(At(0.0, 1.0, 0.0)));
-  EXPECT_TRUE(IsGreenish(At(1.0, 0.5, 0.0)));
-  EXPECT_TRUE(IsWhite(At(0.0, -1.0, 0.0)));
-}
-
-TEST_F(MeshPrimitive, SegmentOfAFullTurnIsTheWholeEllipse)
-{
-  ASSERT_TRUE(Paint(ViewSide::Top, [] {
-    DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0 - 2.0 * kPi, 32, kBlack, kGreen, false, true);
-  }));
-  EXPECT_TRUE(IsGreenish(At(0.0, 1.0, 0.0)));
-  EXPECT_TRUE(IsGreenish(At(0.0, -1.0, 0.0)));
-  EXPECT_TRUE(IsGreenish(At(-1.0, 0.0, 0.0)));
-}
-
-TEST_F(MeshPrimitive, EllipsoidPatchCoversOnlyItsAzimuths)
-{
-  ASSERT_TRUE(Paint(ViewSide::Top, [] {
-    DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, 32, 32, kBlack, kGreen, false, true);
-  }));
-  EXPECT_TRUE(IsGreenish(At(0.0, 0.5, 0.0)));
-  EXPECT_TRUE(IsWhite(At(0.0, -0.5, 0.0)));
-  EXPECT_DOUBLE_EQ(1.0, Bounds().max);
-}
-
-TEST_F(MeshPrimitive, ConeCoversOnlyItsAzimuths)
-{
-  ASSERT_TRUE(Paint(ViewSide::Front,
-                    [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, kPi, 120, kGreen); }));
-  EXPECT_TRUE(IsGreenish(At(0.0, 0.5, 0.0)));
-  EXPECT_TRUE(IsWhite(At(0.0, -0.5, 0.0)));
 }
 
 TEST_F(MeshPrimitive, ConeEndsOnItsSlopedCuttingPlanes)

@@ -32,6 +32,21 @@ int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int t
   return count;
 }
 
+bool LooksTheSame(const CRenderedImage& a, const CRenderedImage& b)
+{
+  return a.IsConsistent() && b.IsConsistent() && a.width == b.width && a.height == b.height &&
+         CountDifferentPixels(a, b, 3) <= 20;
+}
+
+int DrawnPixels(const CRenderedImage& image)
+{
+  int drawn = 0;
+  for (int row = 0; row < image.height; ++row)
+    for (int x = 0; x < image.width; ++x)
+      drawn += IsColour(PixelAt(image, {x, row}), 255, 255, 255, 0) ? 0 : 1;
+  return drawn;
+}
+
 bool HasColourNear(const CRenderedImage& image, CPixel pixel, int radius, int r, int g, int b)
 {
   for (int row = pixel.row - radius; row <= pixel.row + radius; ++row)

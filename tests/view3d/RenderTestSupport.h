@@ -20,6 +20,12 @@ CRgb PixelAt(const CRenderedImage& image, CPixel pixel);
 bool IsColour(CRgb c, int r, int g, int b, int tolerance = 8);
 // Pixels of the two pictures further apart than the tolerance in a channel.
 int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance);
+// Pictures of one scene drawn two ways, or twice: quads split into triangles
+// along either diagonal, or another rasteriser, may shade a few edge pixels
+// differently; nothing more.
+bool LooksTheSame(const CRenderedImage& a, const CRenderedImage& b);
+// Pixels that are not the white background.
+int DrawnPixels(const CRenderedImage& image);
 // Whether some pixel within radius of the given one has the colour.
 bool HasColourNear(const CRenderedImage& image, CPixel pixel, int radius, int r, int g, int b);
 

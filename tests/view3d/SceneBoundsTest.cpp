@@ -23,12 +23,12 @@ TEST(SceneBounds, TakesTheExtremesOfFiniteValuesOnly)
 
 TEST(SceneBoundsScope, FeedsOnlyTheInnermostScopeAndRestoresTheOuter)
 {
-  // Outside every scope the primitives add to nothing.
-  AddToSceneBounds(5.0);
-  GLTranslate({1.0, 1.0, 1.0});
-  EXPECT_EQ(nullptr, CurrentSceneBounds());
   CSceneBounds outer;
   CSceneBounds inner;
+  // Outside every scope the primitives add to nothing.
+  AddToSceneBounds(5.0);
+  GLTranslate({7.0, 7.0, 7.0});
+  EXPECT_EQ(nullptr, CurrentSceneBounds());
   {
     CSceneBoundsScope outerScope(outer);
     GLTranslate({1.0, 2.0, 3.0});
@@ -41,6 +41,7 @@ TEST(SceneBoundsScope, FeedsOnlyTheInnermostScopeAndRestoresTheOuter)
     AddToSceneBounds(-1.0);
   }
   EXPECT_EQ(nullptr, CurrentSceneBounds());
+  AddToSceneBounds(-9.0);
   EXPECT_EQ(-1.0, outer.min);
   EXPECT_EQ(3.0, outer.max);
   EXPECT_EQ(10.0, inner.min);
