@@ -5,6 +5,8 @@
 #include "RecordText.h"
 #include "TextBuffer.h"
 
+#include <utility>
+
 CItemGroup::~CItemGroup()
 {
   RemoveAllChildren();
@@ -25,6 +27,20 @@ void CItemGroup::AddChild(std::unique_ptr<CItemBase> child)
 {
   child->m_pParent = this;
   m_children.push_back(std::move(child));
+}
+
+bool CItemGroup::ReplaceChild(const CItemBase& child, std::unique_ptr<CItemBase> entry)
+{
+  for (auto& slot : m_children) {
+    if (slot.get() != &child)
+      continue;
+    entry->m_pParent = this;
+    // Out of the list before it is deleted, as RemoveAllChildren does.
+    std::unique_ptr<CItemBase> old = std::exchange(slot, std::move(entry));
+    old.reset();
+    return true;
+  }
+  return false;
 }
 
 CItemBase* CItemGroup::FindChild(std::string_view name) const

@@ -29,6 +29,9 @@ public:
 
   void RemoveAllChildren();
   void AddChild(std::unique_ptr<CItemBase> child);
+  // Puts the entry in the child's place and deletes the child; FALSE (and
+  // nothing changes) when it is no child of this group.
+  bool ReplaceChild(const CItemBase& child, std::unique_ptr<CItemBase> entry);
   CItemBase* FindChild(std::string_view name) const;
   // Whether a child other than except bears the name.
   bool HasOtherChildNamed(std::string_view name, const CItemBase* except) const;

@@ -68,6 +68,24 @@ bool CKMVDocument::OnNewDocument()
   return true;
 }
 
+bool CKMVDocument::OnNewDocumentFromText(const std::string& title, std::string_view text)
+{
+  if (!CExtDocument::OnNewDocument())
+    return false;
+  m_sensorValues = {};
+  m_text.Assign(text);
+  LoadStatus loaded = m_project.Load(m_text);
+  if (m_project.GetRoot().Children().empty()) {
+    ShowMessage(LoadString(IDS_MODEL_MISSING));
+    return false;
+  }
+  m_nFormatErrorLine = loaded.nErrorLine;
+  SetTitle(title);
+  RefreshSensorValues();
+  SetModifiedFlag();
+  return true;
+}
+
 bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
 {
   std::string fullPath = AbsolutePath(path);

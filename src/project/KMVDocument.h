@@ -7,6 +7,7 @@
 #include "TextBuffer.h"
 
 #include <string>
+#include <string_view>
 
 class CEntryEditor;
 class CModuleDialog;
@@ -42,6 +43,10 @@ public:
   // A title starting with "*" opens that built-in model (message 40014 when
   // there is none); any other title starts an empty project.
   bool OnNewDocument() override;
+  // Opens a project made from a text (a generated room) as a document
+  // without a file, titled, and modified so that closing offers to save it.
+  // FALSE (message 40014) when the text holds no entry.
+  bool OnNewDocumentFromText(const std::string& title, std::string_view text);
   // Reads a project file. A file without a readable entry fails before
   // anything is refreshed; a format error keeps what was read before it and
   // bars saving over the original.

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CTextBuffer;
+
+// Mounting variants in the order of the sensor's choice "Montageart".
+enum class RoomVariant { Wall = 0, Ceiling = 1, Corner = 2 };
+
+// A rectangular room around a built-in sensor model, in metres: the width
+// runs along the wall that carries the sensor (y), the depth away from it (x).
+struct RoomRequest {
+  int modelCode = 0;
+  double width = 0.0;
+  double depth = 0.0;
+  double height = 0.0;
+  RoomVariant variant = RoomVariant::Wall;
+  // Wall variant only: the sensor's place along its wall, from the wall's
+  // end at -y; the middle of the wall when absent.
+  std::optional<double> offset;
+};
+
+constexpr double kMinRoomSide = 1.0;
+constexpr double kMaxRoomSide = 200.0;
+constexpr double kMinRoomHeight = 2.0;
+constexpr double kMaxRoomHeight = 30.0;
+
+// The first value of a request that is refused, in the order of the fields.
+enum class RoomFault { None, Model, Width, Depth, Height, Offset, OffsetVariant };
+
+// Sizes must be finite and within their limits, an offset strictly inside
+// the wall and given only for the wall variant. The model is checked when
+// the project is made.
+RoomFault CheckRoomRequest(const RoomRequest& request);
+
+// Writes the project of the sensor model in the room, as a project reads
+// it: the model's sensor, settings and modules, and the room as groups of
+// the document itself in place of the model's scene library. On a fault the
+// text is left as it was.
+RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text);
+
+// "Raum 6.40 x 8.20 x 2.75": width, depth, height.
+std::string RoomTitle(const RoomRequest& request);
