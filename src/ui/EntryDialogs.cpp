@@ -3,6 +3,7 @@
 #include "ParameterDialogs.h"
 #include "PointPages.h"
 #include "PropertySheet.h"
+#include "SurfacePages.h"
 
 #include <QApplication>
 
@@ -10,7 +11,7 @@ namespace {
 
 // Each family casts the entry itself, so the more derived kinds come first.
 constexpr EntryDialogFn kEntryDialogs[] = {
-    EditNumber, EditSwitch, EditChoice, EditWord, EditPointEntry,
+    EditNumber, EditSwitch, EditChoice, EditWord, EditPointEntry, EditSurfaceEntry,
 };
 
 // The tree view shows a wait cursor while an entry is edited; the dialog
