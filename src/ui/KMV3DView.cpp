@@ -201,6 +201,19 @@ void CKMV3DView::ApplyStandardView(int view)
 
 bool CKMV3DView::OnCommand(int id)
 {
+  switch (id) {
+  case ID_FILE_PRINT:
+    OnFilePrint();
+    return true;
+  case ID_FILE_PRINT_PREVIEW:
+    OnFilePrintPreview();
+    return true;
+  case ID_EDIT_COPY:
+    CopyToClipboard();
+    return true;
+  default:
+    break;
+  }
   if (int tool = ToolOfCommand(id); tool != 0) {
     SelectTool(tool);
     return true;
@@ -257,6 +270,10 @@ void CKMV3DView::EditViewpoint()
 
 bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
 {
+  if (id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW || id == ID_EDIT_COPY) {
+    ui.bEnabled = m_bContext;
+    return true;
+  }
   if (int tool = ToolOfCommand(id); tool != 0) {
     ui.bChecked = m_camera.GetTool() == tool;
     return true;

@@ -10,6 +10,7 @@
 
 class CDocumentWindows;
 class CSettingsArchive;
+class QPrinter;
 
 // The 3D view of a project: the camera's off-screen picture painted into
 // the widget, the mouse tools, the standard views and the view's commands.
@@ -37,6 +38,17 @@ public:
   const QImage& GetPicture() const { return m_picture.GetImage(); }
   // Pictures painted so far; the first paint hands a preview, then the full one.
   int GetPictureCount() const { return m_picture.GetCount(); }
+
+  // The renderer's picture at the view's size, drawn now (with the preview
+  // first when the flag is set); null without a context.
+  QImage RenderPicture();
+  // One page: header and picture. FALSE when nothing could be printed.
+  bool PrintTo(QPrinter& printer);
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  // The picture as image/png and SVG on the clipboard; a beep when it
+  // cannot be put there.
+  void CopyToClipboard();
 
 protected:
   void paintEvent(QPaintEvent* event) override;

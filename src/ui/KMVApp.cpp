@@ -4,17 +4,22 @@
 #include "CommandIds.h"
 #include "DocumentWindows.h"
 #include "HelpWindow.h"
+#include "KMV3DView.h"
 #include "KMVChildFrame.h"
 #include "MainFrame.h"
 #include "Messages.h"
 #include "NewDocumentDlg.h"
 #include "SplashWnd.h"
+#include "TextEncoding.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -81,6 +86,10 @@ bool CKMVApp::InitInstance(const QStringList& arguments, const Options& options)
   if (options.bSplash)
     CSplashWnd::ShowSplashScreen(m_pMainFrame.get(), &m_messages);
 
+  if (!arguments.isEmpty() && (arguments.front() == "-p" || arguments.front() == "-pt")) {
+    m_bPrintRun = true;
+    return PrintFromCommandLine(arguments);
+  }
   for (const QString& argument : arguments) {
     if (argument.startsWith('-'))
       continue;
@@ -211,6 +220,43 @@ void CKMVApp::AddRecentFile(const std::string& path)
   m_pMainFrame->RebuildMenus();
 }
 
+QPrinter& CKMVApp::GetPrinter()
+{
+  // Made on first use: asking the print system for its printers costs time
+  // the start should not spend.
+  if (!m_pPrinter)
+    m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *m_pPrinter;
+}
+
+bool CKMVApp::PrintFromCommandLine(const QStringList& arguments)
+{
+  bool named = arguments.front() == "-pt";
+  if (arguments.size() != (named ? 3 : 2)) {
+    m_messages.ShowMessage(kApplicationName, "Aufruf: velmar-cad -p DATEI oder velmar-cad -pt DATEI DRUCKER");
+    return false;
+  }
+  QPrinterInfo printer = named ? QPrinterInfo::printerInfo(arguments[2]) : QPrinterInfo::defaultPrinter();
+  if (printer.isNull()) {
+    m_messages.ShowMessage(kApplicationName,
+                           named ? Utf8ToCp1252(("Der Drucker \"" + arguments[2] + "\" ist nicht vorhanden.").toStdString())
+                                 : "Es ist kein Standarddrucker eingerichtet.");
+    return false;
+  }
+  const QString& file = arguments[1];
+  std::string name = file.startsWith('*') ? file.toStdString() : QFile::encodeName(file).toStdString();
+  CDocumentWindows* windows = OpenDocumentFile(name);
+  if (!windows)
+    return false;
+  CKMV3DView* view = windows->GetFrames().empty() ? nullptr : windows->GetFrames().front()->Get3DView();
+  GetPrinter().setPrinterName(printer.printerName());
+  bool printed = view && view->PrintTo(GetPrinter());
+  if (!printed)
+    m_messages.ShowMessage(kApplicationName, "Das Dokument konnte nicht gedruckt werden.");
+  CloseDocument(*windows);
+  return printed;
+}
+
 void CKMVApp::OnFileNew()
 {
   CNewDocumentDlg dialog(m_pMainFrame.get());
@@ -257,6 +303,11 @@ bool CKMVApp::OnCommand(int id)
   case ID_FILE_OPEN:
     OnFileOpen();
     return true;
+  case ID_FILE_PRINT_SETUP: {
+    QPageSetupDialog dialog(&GetPrinter(), m_pMainFrame.get());
+    dialog.exec();
+    return true;
+  }
   case ID_APP_ABOUT: {
     CAboutDlg dialog(m_pMainFrame.get());
     dialog.exec();
@@ -280,6 +331,6 @@ bool CKMVApp::OnUpdateCommand(int id, CCmdUI& ui)
     ui.bEnabled = static_cast<size_t>(id - ID_FILE_MRU_FILE1) < m_recentFiles.GetFiles().size();
     return true;
   }
-  return ModelOfCommand(id) || id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT || id == ID_HELP_FINDER ||
-         id == ID_APP_EXIT;
+  return ModelOfCommand(id) || id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP || id == ID_APP_ABOUT ||
+         id == ID_HELP_FINDER || id == ID_APP_EXIT;
 }

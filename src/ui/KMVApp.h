@@ -14,6 +14,7 @@
 class CDocumentWindows;
 class CKMVChildFrame;
 class CMainFrame;
+class QPrinter;
 
 // The application: its main window, the open documents and the commands
 // that need no document.
@@ -31,7 +32,8 @@ public:
 
   // The start-up sequence; FALSE ends the program. The arguments exclude
   // the program's name: a project path or a built-in model ("*Pilot B1")
-  // opens it, nothing opens nothing.
+  // opens it, nothing opens nothing; "-p FILE" prints FILE on the default
+  // printer, "-pt FILE PRINTER" on that printer.
   bool InitInstance(const QStringList& arguments, const Options& options);
 
   CMainFrame& GetMainFrame() { return *m_pMainFrame; }
@@ -50,6 +52,12 @@ public:
   // Asks for every modified document first; FALSE when one stays open.
   bool CloseAllDocuments();
 
+  // The program's one printer, with the settings of the printer setup.
+  QPrinter& GetPrinter();
+  // The command line asked to print ("-p FILE", "-pt FILE PRINTER"): that
+  // is done when InitInstance returns, and the program ends.
+  bool IsPrintRun() const { return m_bPrintRun; }
+
   const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles.GetFiles(); }
   void AddRecentFile(const std::string& path);
 
@@ -65,9 +73,12 @@ private:
   void OpenRecentFile(size_t index);
   CDocumentWindows* FindOpenFile(const std::string& path) const;
   bool IsOpen(const CDocumentWindows* windows) const;
+  bool PrintFromCommandLine(const QStringList& arguments);
 
   CMessageBoxSink m_messages;
   CRecentFileList m_recentFiles;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   std::vector<std::unique_ptr<CDocumentWindows>> m_documents;
+  std::unique_ptr<QPrinter> m_pPrinter;
+  bool m_bPrintRun = false;
 };

@@ -18,5 +18,7 @@ int main(int argc, char** argv)
   arguments.removeFirst();
   if (!app.InitInstance(arguments, CKMVApp::Options()))
     return 1;
+  if (app.IsPrintRun())
+    return 0;
   return QApplication::exec();
 }

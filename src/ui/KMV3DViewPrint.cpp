@@ -1,0 +1,82 @@
+// Printing, print preview and the clipboard copy of the 3D view.
+#include "KMV3DView.h"
+
+#include "ClipboardPicture.h"
+#include "DocumentWindows.h"
+#include "KMVApp.h"
+#include "KMVDocument.h"
+#include "PagePainter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+// A view that was never shown (printing from the command line) has no size
+// of its own yet; it renders at the size kmvtool prints.
+constexpr int kUnshownWidth = 1600;
+constexpr int kUnshownHeight = 1200;
+
+} // namespace
+
+QImage CKMV3DView::RenderPicture()
+{
+  if (!m_bContext)
+    return {};
+  if (!isVisible())
+    m_camera.Resize(kUnshownWidth, kUnshownHeight);
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  // With the preview-first flag set the renderer hands the wireframe first,
+  // then the full picture, which is the one kept.
+  bool painted = m_camera.Paint(m_picture);
+  QGuiApplication::restoreOverrideCursor();
+  return painted ? m_picture.GetImage() : QImage();
+}
+
+bool CKMV3DView::PrintTo(QPrinter& printer)
+{
+  QImage picture = RenderPicture();
+  if (picture.isNull())
+    return false;
+  const CKMVDocument& document = m_windows.GetDocument();
+  CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
+  QPainter painter;
+  if (!painter.begin(&printer))
+    return false;
+  bool painted = PaintPage(painter, picture, header);
+  return painter.end() && painted;
+}
+
+void CKMV3DView::OnFilePrint()
+{
+  QPrinter& printer = m_windows.GetApp().GetPrinter();
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() == QDialog::Accepted)
+    PrintTo(printer);
+}
+
+void CKMV3DView::OnFilePrintPreview()
+{
+  QPrintPreviewDialog dialog(&m_windows.GetApp().GetPrinter(), this);
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
+  dialog.exec();
+}
+
+void CKMV3DView::CopyToClipboard()
+{
+  std::unique_ptr<QMimeData> forms = MakePictureMimeData(RenderPicture());
+  if (!forms) {
+    QApplication::beep();
+    return;
+  }
+  // The clipboard owns the data from here on, whether it takes it or not.
+  QMimeData* handed = forms.release();
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->setMimeData(handed);
+  if (clipboard->mimeData() != handed)
+    QApplication::beep();
+}

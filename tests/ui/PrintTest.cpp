@@ -1,0 +1,86 @@
+#include "CommandIds.h"
+#include "DocumentWindows.h"
+#include "KMV3DView.h"
+#include "KMVApp.h"
+#include "KMVChildFrame.h"
+#include "MainFrame.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Printing : public testing::Test {
+protected:
+  bool Start(const QStringList& arguments)
+  {
+    CKMVApp::Options options;
+    options.bSplash = false;
+    return m_app.InitInstance(arguments, options);
+  }
+  CKMV3DView& View() { return *m_app.GetDocuments().at(0)->GetFrames().at(0)->Get3DView(); }
+
+  CKMVApp m_app;
+};
+
+// Closes the next message box once it is up and keeps its text.
+void CloseNextMessage(QString& text)
+{
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [poll, &text] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+      return;
+    text = box->text();
+    box->accept();
+    poll->deleteLater();
+    poll->stop();
+  });
+  poll->start(5);
+}
+
+TEST_F(Printing, CopyPutsThePictureAtTheViewsSizeOnTheClipboard)
+{
+  ASSERT_TRUE(Start({"*Pilot B1"}));
+  QApplication::clipboard()->clear();
+  m_app.GetMainFrame().DispatchCommand(ID_EDIT_COPY);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(QApplication::clipboard()->image().size(), View().size());
+  EXPECT_TRUE(data->hasFormat("image/png"));
+  EXPECT_TRUE(data->data("image/svg+xml").contains("width=\"" + QByteArray::number(View().width()) + "\""));
+}
+
+TEST_F(Printing, PrintWritesAPageToAPdfPrinter)
+{
+  ASSERT_TRUE(Start({"*Pilot B1"}));
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("page.pdf"));
+  ASSERT_TRUE(View().PrintTo(printer));
+  QFile file(dir.filePath("page.pdf"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(5) == "%PDF-");
+}
+
+TEST_F(Printing, CommandLineNamingAMissingPrinterEndsWithAMessage)
+{
+  QString text;
+  CloseNextMessage(text);
+  EXPECT_FALSE(Start({"-pt", "*Pilot B1", "Kein Drucker"}));
+  EXPECT_EQ(text, "Der Drucker \"Kein Drucker\" ist nicht vorhanden.");
+  EXPECT_TRUE(m_app.IsPrintRun());
+  EXPECT_TRUE(m_app.GetDocuments().empty());
+}
+
+} // namespace
