@@ -1,6 +1,7 @@
 #include "DocumentCommands.h"
 #include "PrintLauncher.h"
 #include "RenderCommand.h"
+#include "RoomCommand.h"
 #include "RunCommand.h"
 #include "SensorCommand.h"
 #include "SourceFile.h"
@@ -40,6 +41,12 @@ constexpr const char* kUsage =
     "                     open SOURCE as a document, apply the steps (as for sensor) and write\n"
     "                     the printed page as a one-page A4 PDF: the three header lines and the\n"
     "                     3D view rendered at WxH (1600x1200 unless --size)\n"
+    "  room MODEL OUT --width W --depth D --height H [--variant wall|ceiling|corner] [--offset Y]\n"
+    "                     write the project of a built-in model (\"Pilot B1\") in a rectangular\n"
+    "                     room, W along the sensor's wall and D away from it, 1 to 200 m, H 2 to\n"
+    "                     30 m; the variant (wall unless given) is the mounting; --offset places\n"
+    "                     the sensor along its wall (wall only, 0 < Y < W, W/2 unless given);\n"
+    "                     OUT is what save writes for that project (scrambled when OUT ends in .kmv)\n"
     "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
     "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
     "save and sensor also take a built-in model as SOURCE: \"*Pilot B1\"; they open a\n"
@@ -91,6 +98,8 @@ int main(int argc, char** argv)
   }
   if (!args.empty() && args[0] == "print")
     return LaunchPrintCommand(argc, argv);
+  if (!args.empty() && args[0] == "room")
+    return RunRoomCommand({args.begin() + 1, args.end()});
   if (args.size() == 1 && args[0] == "models")
     return RunModelsCommand();
   return Usage();
