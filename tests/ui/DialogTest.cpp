@@ -1,6 +1,10 @@
+#include "DocumentWindows.h"
 #include "EntryDialogs.h"
 #include "ItemEnable.h"
 #include "ItemGroup.h"
+#include "KMVApp.h"
+#include "KMVChildFrame.h"
+#include "KMVTreeView.h"
 #include "Messages.h"
 #include "Project.h"
 #include "TextBuffer.h"
@@ -15,7 +19,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
@@ -249,6 +255,67 @@ TEST_F(EntryDialog, ChoiceShowsItsOptionsAndStoresTheSelection)
     }));
     EXPECT_TRUE(TextHas(test.record)) << m_text.View();
   }
+}
+
+class TreeEdit : public EntryDialog {
+protected:
+  void SetUp() override
+  {
+    CKMVApp::Options options;
+    options.bSplash = false;
+    ASSERT_TRUE(m_app.InitInstance({"*Pilot B1"}, options));
+    m_pTree = m_app.GetDocuments().at(0)->GetFrames().at(0)->GetTreeView();
+    QList<QTreeWidgetItem*> found = m_pTree->findItems("Montagehöhe", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    for (QTreeWidgetItem* group = found.at(0)->parent(); group; group = group->parent())
+      group->setExpanded(true);
+    m_pTree->setCurrentItem(found.at(0));
+  }
+
+  // Double clicks the selected entry; the script works its dialog.
+  void OpenSelected(std::function<void(QDialog&)> script)
+  {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, script] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        poll->stop();
+        poll->deleteLater();
+        script(*dialog);
+      }
+    });
+    poll->start(1);
+    const QRect row = m_pTree->visualItemRect(m_pTree->currentItem());
+    QTest::mouseDClick(m_pTree->viewport(), Qt::LeftButton, {}, row.center());
+  }
+
+  CKMVDocument& Document() { return m_app.GetDocuments().at(0)->GetDocument(); }
+  int Expanded() const
+  {
+    int count = 0;
+    for (QTreeWidgetItemIterator item(m_pTree); *item; ++item)
+      count += (*item)->isExpanded() ? 1 : 0;
+    return count;
+  }
+
+  CKMVApp m_app;
+  CKMVTreeView* m_pTree = nullptr;
+};
+
+TEST_F(TreeEdit, MountingHeightTypedInTheTreeMovesTheSensor)
+{
+  const std::string before(Document().GetText().View());
+  const int expanded = Expanded();
+  OpenSelected([](QDialog& dialog) { Click(dialog, "Abbrechen"); });
+  EXPECT_EQ(Document().GetText().View(), before);
+  EXPECT_FALSE(Document().IsModified());
+
+  OpenSelected([](QDialog& dialog) {
+    Field(dialog, "")->setText("2.8");
+    Click(dialog, "OK");
+  });
+  EXPECT_TRUE(Document().IsModified());
+  EXPECT_DOUBLE_EQ(Document().GetSensorValues().height, 2.8);
+  EXPECT_EQ(Expanded(), expanded);
 }
 
 } // namespace
