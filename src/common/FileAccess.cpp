@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -25,7 +26,14 @@ private:
   int m_fd;
 };
 
+std::function<void(const std::string&)> g_afterSizeQuery;
+
 } // namespace
+
+void SetReadWholeFileSeam(std::function<void(const std::string& path)> afterSizeQuery)
+{
+  g_afterSizeQuery = std::move(afterSizeQuery);
+}
 
 ReadStatus ReadWholeFile(const std::string& path, CTextBuffer& text)
 {
@@ -43,6 +51,8 @@ ReadStatus ReadWholeFile(const std::string& path, CTextBuffer& text)
   // One byte more than the size says, to notice a file that grows while it
   // is read; one that changes size gives no text rather than a mix.
   long long size = info.st_size;
+  if (g_afterSizeQuery)
+    g_afterSizeQuery(path);
   char* data = text.Reserve(static_cast<int>(size + 1));
   if (!data)
     return ReadStatus::TooLarge;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CTextBuffer;
@@ -12,6 +13,10 @@ enum class ReadStatus { Ok, NotFound, NotRegularFile, TooLarge, Changed, ReadErr
 // Reads a whole regular file (no FIFO, device or folder) of at most
 // kMaxFileSize bytes into the buffer.
 ReadStatus ReadWholeFile(const std::string& path, CTextBuffer& text);
+
+// For tests: runs between the size query and the read of every
+// ReadWholeFile, to change the file in that gap; an empty function ends it.
+void SetReadWholeFileSeam(std::function<void(const std::string& path)> afterSizeQuery);
 
 // German text for a failed read, naming the path.
 std::string DescribeReadStatus(ReadStatus status, const std::string& path);
