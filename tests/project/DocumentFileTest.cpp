@@ -4,8 +4,6 @@
 #include "ModuleFakes.h"
 #include "ProjectFakes.h"
 
-#include <sys/stat.h>
-
 namespace {
 
 std::string Scrambled(std::string text)
@@ -145,33 +143,5 @@ TEST_F(DocumentFile, FailedSaveAsKeepsPathAndModifiedFlag)
   EXPECT_EQ(m_document.GetPathName(), Path("p.kmv"));
   EXPECT_TRUE(m_document.IsModified());
 }
-
-// The failing save runs in a child with a file size limit or without the
-// right to write the folder; the parent then checks the file.
-class FailedSave : public DocumentFile, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(FailedSave, LeavesTheOldFileAndTheDocumentModified)
-{
-  const std::string old = Scrambled(kSensorProject);
-  WriteBytes("p.kmv", old);
-  ASSERT_TRUE(m_document.OnOpenDocument(Path("p.kmv")));
-  m_document.OnCommand(32866);
-  ASSERT_TRUE(m_document.IsModified());
-  bool sizeLimit = GetParam();
-  if (!sizeLimit)
-    ::chmod(m_dir.c_str(), 0555);
-  int status = ExitStatusOfChild([&] {
-    if (sizeLimit ? !LimitFileSize(64) : !DropPrivileges())
-      return 10;
-    if (m_document.Save() != SaveStatus::Failed || !m_document.IsModified())
-      return 11;
-    return MessageStartsWith("Fehler beim Speichern von " + Path("p.kmv") + ": ") ? 0 : 12;
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(ReadBytes("p.kmv"), old);
-  EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.kmv"});
-}
-
-INSTANTIATE_TEST_SUITE_P(SizeLimitOrReadOnlyFolder, FailedSave, ::testing::Bool());
 
 } // namespace
