@@ -80,11 +80,12 @@ TEST(ModuleSectionRead, StepsThatAreNoFiniteNumbersAreRefused)
 TEST(ModuleSectionRead, OnlyLinesInsideTheSectionCountAndEveryLineIsLeft)
 {
   CModuleTable modules;
-  ReadModuleSection("", modules);
   ReadModuleSection("MH1 vorher\nbegin-sim-module\nSMF1 a b\nADE1\nDW1 innen\nend-sim-module\nKW1 danach\n", modules);
   EXPECT_EQ(modules.m_mh1.m_strPath, "");
   EXPECT_EQ(modules.m_dw1.m_strPath, "innen");
   EXPECT_EQ(modules.m_kw1.m_strPath, "");
+  ReadModuleSection("", modules);
+  EXPECT_EQ(modules.m_dw1.m_strPath, "innen");
   // Blank lines, NUL bytes and a section without its end.
   ReadModuleSection(std::string("begin-sim-module\r\n   \n\t\n") + '\0' + "MH1 x\n\nKW1 a" + '\0' + "b\r\rKW3 P.k",
                     modules);

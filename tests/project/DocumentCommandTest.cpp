@@ -6,27 +6,29 @@
 #include "ProjectFakes.h"
 #include "SensorValues.h"
 
-#include <tuple>
+#include <set>
 
 namespace {
 
-TEST(ModuleCommandTable, StepsRunWithoutDialogConfiguringCommandsWithIt)
+// Every module has one configuring command; the six sensor buttons step
+// without a dialog.
+TEST(ModuleCommandTable, EveryModuleHasOneConfiguringCommandAndTheButtonsStep)
 {
-  const std::tuple<int, int, bool> commands[] = {
-      {ID_HEIGHT_UP, 6, false},  {ID_HEIGHT_DOWN, 7, false}, {ID_TILT_DOWN, 10, false}, {ID_TILT_UP, 11, false},
-      {ID_TURN_RIGHT, 8, false}, {ID_TURN_LEFT, 9, false},   {32875, 2, true},          {32876, 3, true},
-      {32882, 4, true},          {32879, 5, true},           {32877, 6, true},          {32878, 7, true},
-      {32880, 8, true},          {32884, 9, true},           {32883, 10, true},         {32885, 11, true},
-      {32783, 0, true},          {32801, 1, true},
-  };
-  for (const auto& [id, index, configure] : commands) {
-    std::optional<ModuleCommand> command = MapCommand(id);
-    ASSERT_TRUE(command.has_value()) << id;
-    EXPECT_EQ(command->index, index) << id;
-    EXPECT_EQ(command->configure, configure) << id;
-  }
-  for (int id : {0, 32786, 32835, 32868, 32881, 32886})
-    EXPECT_FALSE(MapCommand(id).has_value()) << id;
+  std::set<int> configured;
+  int steps = 0;
+  for (int id = 0; id < 0x10000; ++id)
+    if (std::optional<ModuleCommand> command = MapCommand(id)) {
+      EXPECT_TRUE(command->index >= 0 && command->index < 12) << id;
+      if (command->configure) {
+        EXPECT_TRUE(configured.insert(command->index).second) << id;
+      } else {
+        ++steps;
+      }
+    }
+  EXPECT_EQ(configured.size(), 12u);
+  EXPECT_EQ(steps, 6);
+  for (int id : {ID_HEIGHT_UP, ID_HEIGHT_DOWN, ID_TILT_UP, ID_TILT_DOWN, ID_TURN_LEFT, ID_TURN_RIGHT})
+    EXPECT_FALSE(MapCommand(id)->configure) << id;
 }
 
 TEST(SensorStatus, TextsInPaneOrderWithTheDegreeSign)

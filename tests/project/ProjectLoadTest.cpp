@@ -53,7 +53,8 @@ TEST(ProjectLoad, TextWithoutEntriesStaysAsReadAndConfiguresNothing)
 TEST(ProjectInit, EmptyProjectWritesRootRecordAndModuleSection)
 {
   CProject project;
-  project.Refresh(); // no text yet: nothing to write into
+  // Without a text there is nothing to run on or to write into.
+  EXPECT_EQ(project.RunModule(6).status, kModuleFailed);
   CTextBuffer text;
   project.Init(text, "Project");
   std::string written(text.View());
