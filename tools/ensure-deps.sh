@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   qt6-base-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libpng-dev
   clang libclang-rt-14-dev xvfb xauth cmake g++
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
   locales xdotool imagemagick poppler-utils
 )
 

@@ -95,7 +95,7 @@ private:
 
 } // namespace
 
-bool ComputeDetection(const CDetectionEntries& entries)
+bool ComputeDetection(const CDetectionEntries& entries, CPatchTargets& patchTargets)
 {
   int variant = entries.pVariant->m_nValue;
   if (variant < 0 || variant > 2)
@@ -111,6 +111,7 @@ bool ComputeDetection(const CDetectionEntries& entries)
   for (const auto& child : entries.variantGroups[static_cast<size_t>(variant)]->Children())
     if (const auto* surface = dynamic_cast<const CItemPolygon*>(child.get()))
       targets.emplace_back(surface->m_vertices);
+  patchTargets = {variant, targets.size(), {}};
   for (size_t k = 0; k < entries.lensSystems.size(); ++k) {
     const CItemEnable* lensSwitch = entries.lensSwitches[k];
     if (lensSwitch && !lensSwitch->m_bValue)
@@ -121,10 +122,12 @@ bool ComputeDetection(const CDetectionEntries& entries)
         continue;
       CVectorArray facetWorld = WorldVertices(*facet);
       CFacetProjector projector(centre, facetWorld);
-      for (const CClipTarget& target : targets) {
-        CVectorArray patch = projector.Clip(target);
-        if (patch.size() > 2)
+      for (size_t t = 0; t < targets.size(); ++t) {
+        CVectorArray patch = projector.Clip(targets[t]);
+        if (patch.size() > 2) {
           writer.AddPatch(std::move(patch));
+          patchTargets.indices.push_back(t);
+        }
       }
     }
   }

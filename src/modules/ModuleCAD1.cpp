@@ -8,6 +8,8 @@ CModuleCAD1::CModuleCAD1() : CModule("CAD1", IDS_CAD1_ERROR, IDS_PARAMETER_ERROR
 
 void CModuleCAD1::ReadConfig(CRecordCursor& rest)
 {
+  // The results group now comes from the file, not from a run of ours.
+  m_patchTargets = {};
   for (std::string& path : m_paths)
     if (!ReadPath(rest, path))
       return;
@@ -23,7 +25,8 @@ void CModuleCAD1::WriteConfig(CTextBuffer& out) const
 ModuleResult CModuleCAD1::Run(CItemGroup& root)
 {
   CDetectionEntries entries;
-  if (!entries.Resolve(root, m_paths) || !entries.ResultsGroupIsSafe(root) || !ComputeDetection(entries))
+  if (!entries.Resolve(root, m_paths) || !entries.ResultsGroupIsSafe(root) ||
+      !ComputeDetection(entries, m_patchTargets))
     return {0.0, kModuleFailed};
   return {0.0, kModuleDone};
 }

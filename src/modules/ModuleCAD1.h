@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DetectionRun.h"
 #include "Module.h"
 
 #include <array>
@@ -22,9 +23,15 @@ public:
   // or would be deleted with the results.
   ModuleResult Run(CItemGroup& root) override;
 
+  // The targets of the patches of the last successful run.
+  const CPatchTargets& PatchTargets() const { return m_patchTargets; }
+
   std::array<std::string, kFieldCount> m_paths;
 
 protected:
   void FillForm(CModuleForm& form) const override;
   bool TakeForm(const CModuleForm& form) override;
+
+private:
+  CPatchTargets m_patchTargets;
 };

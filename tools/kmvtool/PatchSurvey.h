@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-class CItemBase;
 class CProject;
 
 // One patch of the detection characteristic, measured in world coordinates.
@@ -18,10 +17,7 @@ struct PatchInfo {
   CVector centroid;
 };
 
-// The polygons among the children of CAD1's results group, in child order.
-// The target of a patch is the first polygon of the visible variant group
-// whose plane holds every vertex of the patch and which holds its centroid.
+// The polygons among the children of CAD1's results group, in child order,
+// each with the target CAD1 clipped it against; none when the results were
+// changed since CAD1 made them.
 std::vector<PatchInfo> SurveyPatches(CProject& project);
-
-// Names from the root to the entry, joined by ".".
-std::string EntryPath(const CItemBase& entry);

@@ -1,3 +1,4 @@
+#include "CoverageCommand.h"
 #include "DocumentCommands.h"
 #include "PrintLauncher.h"
 #include "RenderCommand.h"
@@ -33,6 +34,13 @@ constexpr const char* kUsage =
     "                     STEP: mh+ raises the mounting height (MH2), mh- lowers it (MH3),\n"
     "                           kw+ raises the tilt angle (KW2, tilt down), kw- lowers it (KW3),\n"
     "                           dw+ raises the turn angle (DW2, turn right), dw- lowers it (DW3)\n"
+    "  coverage SOURCE [STEP...] [--csv FILE] [--map OUT.png] [--cell M]\n"
+    "                     open SOURCE and apply the steps as sensor does, print the status\n"
+    "                     texts, one line PATH AREA WATCHED PERCENT OVERLAP per target surface\n"
+    "                     (projected: patches cast no shadows; m2, OVERLAP the most patches\n"
+    "                     over one point) and TOTAL AREA WATCHED PERCENT; --csv writes the\n"
+    "                     surfaces with their blind spots; --map writes a top view of the\n"
+    "                     floors, each cell of M metres (0.05) coloured by its patch count\n"
     "  models             list the built-in sensor models\n"
     "  render SOURCE OUT.png [--size WxH] [--wire]\n"
     "                     open SOURCE as a document and write a picture of its 3D view\n"
@@ -89,6 +97,12 @@ int main(int argc, char** argv)
     if (!ParseSensorRequest({args.begin() + 1, args.end()}, request))
       return Usage();
     return RunSensorCommand(request);
+  }
+  if (!args.empty() && args[0] == "coverage") {
+    CCoverageRequest request;
+    if (!ParseCoverageRequest({args.begin() + 1, args.end()}, request))
+      return Usage();
+    return RunCoverageCommand(request);
   }
   if (!args.empty() && args[0] == "render") {
     CRenderRequest request;

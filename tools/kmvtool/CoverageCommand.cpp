@@ -1,0 +1,149 @@
+#include "CoverageCommand.h"
+
+#include "Coverage.h"
+#include "CoverageMap.h"
+#include "LoadedDocument.h"
+#include "PngFileDestination.h"
+#include "SafeFileWriter.h"
+#include "SensorCommand.h"
+#include "TextEncoding.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::string Format(const char* format, double value)
+{
+  char text[512];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+// 100 x watched / area, "0.0" without area.
+std::string Percent(double watched, double area)
+{
+  return Format("%.1f", area > 0.0 ? 100.0 * watched / area : 0.0);
+}
+
+std::string CsvField(const std::string& text)
+{
+  if (text.find_first_of(",\"\r\n") == std::string::npos)
+    return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"')
+      quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string PrintedPath(const CTargetCoverage& entry)
+{
+  return Cp1252ToUtf8(LinkPath(entry.target.strPath));
+}
+
+std::string FormatCsv(const CCoverage& coverage)
+{
+  std::string csv = "path,area,watched,percent,overlap,blind_spots,blind_area,skipped\n";
+  for (const CTargetCoverage& entry : coverage.targets) {
+    const CSurfaceCoverage& c = entry.coverage;
+    csv += CsvField(PrintedPath(entry)) + "," + Format("%.6f", c.area) + "," + Format("%.6f", c.watched) + "," +
+           Percent(c.watched, c.area) + "," + std::to_string(c.overlap) + "," + std::to_string(c.blindSpots.size()) +
+           "," + Format("%.6f", c.blindArea) + "," + std::to_string(c.nSkipped) + "\n";
+  }
+  return csv;
+}
+
+bool ParseCell(const std::string& text, double& cell)
+{
+  char* end = nullptr;
+  cell = std::strtod(text.c_str(), &end);
+  return !text.empty() && end && *end == '\0' && cell > 0.0 && cell < HUGE_VAL;
+}
+
+} // namespace
+
+bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest& request)
+{
+  if (args.empty() || args[0].empty())
+    return false;
+  request.strSource = args[0];
+  bool cellGiven = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
+    if (word == "--csv" || word == "--map") {
+      std::string& path = word == "--csv" ? request.strCsvPath : request.strMapPath;
+      if (!hasValue || !path.empty())
+        return false;
+      path = args[++i];
+    } else if (word == "--cell") {
+      if (!hasValue || cellGiven)
+        return false;
+      cellGiven = true;
+      if (!ParseCell(args[++i], request.cell)) {
+        PrintError("ung\xFCltige Zellgr\xF6\xDF"
+                   "e " +
+                   Utf8ToCp1252(args[i]));
+        return false;
+      }
+    } else if (!IsSensorStep(word)) {
+      PrintError("unbekannter Schritt " + Utf8ToCp1252(word));
+      return false;
+    } else {
+      request.steps.push_back(word);
+    }
+  }
+  return true;
+}
+
+int RunCoverageCommand(const CCoverageRequest& request)
+{
+  std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
+  std::string mapPath = request.strMapPath.empty() ? std::string() : MakeAbsolute(request.strMapPath);
+  CLoadedDocument loaded;
+  int status = loaded.Open(request.strSource);
+  if (!loaded.IsOpen())
+    return status;
+  CKMVDocument& document = loaded.m_document;
+  ApplySensorSteps(document, request.steps);
+  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
+    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+
+  CCoverage coverage = AnalyseCoverage(document.GetProject()).value_or(CCoverage{});
+  std::vector<const CTargetCoverage*> floors;
+  for (const CTargetCoverage& entry : coverage.targets)
+    if (IsFloorTarget(entry.target.vertices))
+      floors.push_back(&entry);
+  std::optional<CMapGrid> grid = PlanMapGrid(floors, request.cell);
+  if (!mapPath.empty() && !grid) {
+    PrintError("Die Karte h\xE4tte mehr als 4096 Zellen je Seite.");
+    return kExitUsage;
+  }
+
+  double area = 0.0;
+  double watched = 0.0;
+  for (const CTargetCoverage& entry : coverage.targets) {
+    const CSurfaceCoverage& c = entry.coverage;
+    std::printf("%s %s %s %s %d\n", PrintedPath(entry).c_str(), Format("%.6f", c.area).c_str(),
+                Format("%.6f", c.watched).c_str(), Percent(c.watched, c.area).c_str(), c.overlap);
+    area += c.area;
+    watched += c.watched;
+  }
+  std::printf("TOTAL %s %s %s\n", Format("%.6f", area).c_str(), Format("%.6f", watched).c_str(),
+              Percent(watched, area).c_str());
+
+  std::string error;
+  if (!csvPath.empty() && !WriteFileSafely(csvPath, FormatCsv(coverage), error)) {
+    PrintError(error);
+    return kExitUnreadable;
+  }
+  if (!mapPath.empty() && !CPngFileDestination(mapPath).PutImage(DrawCoverageMap(CountPatches(floors, *grid), *grid))) {
+    PrintError("Das Bild kann nicht nach " + request.strMapPath + " geschrieben werden.");
+    return kExitUnreadable;
+  }
+  return status;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// "kmvtool coverage SOURCE [STEP...] [--csv FILE] [--map OUT.png] [--cell M]".
+struct CCoverageRequest {
+  std::string strSource;
+  std::vector<std::string> steps; // as for "sensor"
+  std::string strCsvPath;         // empty: no CSV file
+  std::string strMapPath;         // empty: no map
+  double cell = 0.05;             // metres per map cell
+};
+
+// Takes the arguments after "coverage"; FALSE on wrong usage (an unknown
+// step or a cell size not above 0 is reported on stderr).
+bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest& request);
+
+// Opens and steps as "sensor" does and prints its status texts, then one line
+// "PATH AREA WATCHED PERCENT OVERLAP" per target surface and "TOTAL AREA
+// WATCHED PERCENT"; writes the CSV file and the map when asked. Returns the
+// exit status.
+int RunCoverageCommand(const CCoverageRequest& request);

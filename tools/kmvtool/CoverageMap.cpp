@@ -1,0 +1,229 @@
+#include "CoverageMap.h"
+
+#include "MapFont.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using CColour = std::array<unsigned char, 3>;
+
+constexpr CColour kBackground{255, 255, 255};
+constexpr CColour kInk{0, 0, 0};
+constexpr CColour kUnwatched{160, 160, 160};
+// One, two, three ... patches; the last colour also stands for more.
+constexpr CColour kByCount[] = {
+    {255, 220, 60}, {255, 150, 0}, {230, 60, 20}, {170, 0, 80}, {90, 0, 130},
+};
+constexpr int kCountColours = static_cast<int>(std::size(kByCount));
+
+constexpr int kMargin = 12;
+constexpr int kFontScale = 2;
+constexpr int kSwatch = 14;
+
+CColour CountColour(int count)
+{
+  if (count <= 0)
+    return count == 0 ? kUnwatched : kBackground;
+  return kByCount[std::min(count, kCountColours) - 1];
+}
+
+// Even-odd rule on x and y: the floors lie in the plane z = 0.
+bool RingHolds(const CVectorArray& ring, double x, double y)
+{
+  bool inside = false;
+  for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+    const CVector& a = ring[i];
+    const CVector& b = ring[j];
+    if ((a.y > y) != (b.y > y) && x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y))
+      inside = !inside;
+  }
+  return !ring.empty() && inside;
+}
+
+bool RegionHolds(const CPlanarRegion& region, double x, double y)
+{
+  return RingHolds(region.outer, x, y) &&
+         std::none_of(region.holes.begin(), region.holes.end(),
+                      [x, y](const CVectorArray& hole) { return RingHolds(hole, x, y); });
+}
+
+// Calls visit(index, x, y) for each cell whose centre may lie in the ring.
+template <class Visit> void ForCellsNear(const CMapGrid& grid, const CVectorArray& ring, Visit visit)
+{
+  double lowX = HUGE_VAL, lowY = HUGE_VAL, highX = -HUGE_VAL, highY = -HUGE_VAL;
+  for (const CVector& p : ring) {
+    lowX = std::min(lowX, p.x);
+    lowY = std::min(lowY, p.y);
+    highX = std::max(highX, p.x);
+    highY = std::max(highY, p.y);
+  }
+  auto first = [&grid](double low, double origin, int count) {
+    return std::clamp(static_cast<int>(std::floor((low - origin) / grid.cell)), 0, count);
+  };
+  auto last = [&grid](double high, double origin, int count) {
+    return std::clamp(static_cast<int>(std::ceil((high - origin) / grid.cell)), 0, count);
+  };
+  for (int row = first(lowY, grid.y0, grid.rows); row < last(highY, grid.y0, grid.rows); ++row)
+    for (int col = first(lowX, grid.x0, grid.cols); col < last(highX, grid.x0, grid.cols); ++col)
+      visit(static_cast<size_t>(row) * static_cast<size_t>(grid.cols) + static_cast<size_t>(col),
+            grid.x0 + (col + 0.5) * grid.cell, grid.y0 + (row + 0.5) * grid.cell);
+}
+
+// A picture drawn from the top row down, handed over bottom-up.
+class CCanvas {
+public:
+  CCanvas(int width, int height)
+      : m_width(width), m_height(height), m_rgb(static_cast<size_t>(width) * static_cast<size_t>(height) * 3, 255)
+  {
+  }
+
+  void Fill(int x, int y, int w, int h, const CColour& colour)
+  {
+    for (int row = std::max(y, 0); row < std::min(y + h, m_height); ++row)
+      for (int col = std::max(x, 0); col < std::min(x + w, m_width); ++col)
+        std::copy(colour.begin(), colour.end(), m_rgb.begin() + static_cast<std::ptrdiff_t>(Offset(col, row)));
+  }
+
+  void Text(int x, int y, const std::string& text)
+  {
+    for (size_t i = 0; i < text.size(); ++i)
+      for (int gy = 0; gy < kGlyphHeight; ++gy)
+        for (int gx = 0; gx < kGlyphWidth; ++gx)
+          if (GlyphPixel(text[i], gx, gy))
+            Fill(x + (static_cast<int>(i) * (kGlyphWidth + 1) + gx) * kFontScale, y + gy * kFontScale, kFontScale,
+                 kFontScale, kInk);
+  }
+
+  CRenderedImage BottomUp() const
+  {
+    CRenderedImage image{m_width, m_height, {}};
+    image.rgb.reserve(m_rgb.size());
+    for (int row = m_height; row-- > 0;)
+      image.rgb.insert(image.rgb.end(), m_rgb.begin() + static_cast<std::ptrdiff_t>(Offset(0, row)),
+                       m_rgb.begin() + static_cast<std::ptrdiff_t>(Offset(0, row + 1)));
+    return image;
+  }
+
+private:
+  size_t Offset(int x, int y) const
+  {
+    return (static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)) * 3;
+  }
+
+  int m_width;
+  int m_height;
+  std::vector<unsigned char> m_rgb;
+};
+
+// The longest of 1, 2 or 5 times a power of ten that fits in the length.
+double NiceLength(double limit)
+{
+  double power = std::pow(10.0, std::floor(std::log10(limit)));
+  for (double factor : {5.0, 2.0, 1.0})
+    if (factor * power <= limit)
+      return factor * power;
+  return power;
+}
+
+std::string MetreText(double metres)
+{
+  char text[64];
+  std::snprintf(text, sizeof text, "%gm", metres);
+  return text;
+}
+
+} // namespace
+
+std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell)
+{
+  if (!(cell > 0.0) || !std::isfinite(cell))
+    return std::nullopt;
+  double lowX = HUGE_VAL, lowY = HUGE_VAL, highX = -HUGE_VAL, highY = -HUGE_VAL;
+  for (const CTargetCoverage* floor : floors)
+    for (const CVector& p : floor->target.vertices) {
+      lowX = std::min(lowX, p.x);
+      lowY = std::min(lowY, p.y);
+      highX = std::max(highX, p.x);
+      highY = std::max(highY, p.y);
+    }
+  CMapGrid grid;
+  grid.cell = cell;
+  if (floors.empty())
+    return grid;
+  double cols = std::ceil((highX - lowX) / cell);
+  double rows = std::ceil((highY - lowY) / cell);
+  if (!(cols <= kMaxMapCells && rows <= kMaxMapCells))
+    return std::nullopt;
+  grid.x0 = lowX;
+  grid.y0 = lowY;
+  grid.cols = std::max(static_cast<int>(cols), 1);
+  grid.rows = std::max(static_cast<int>(rows), 1);
+  return grid;
+}
+
+std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors, const CMapGrid& grid)
+{
+  std::vector<int> counts(static_cast<size_t>(grid.cols) * static_cast<size_t>(grid.rows), -1);
+  for (const CTargetCoverage* floor : floors) {
+    const CVectorArray& surface = floor->target.vertices;
+    ForCellsNear(grid, surface, [&](size_t index, double x, double y) {
+      if (RingHolds(surface, x, y))
+        counts[index] = std::max(counts[index], 0);
+    });
+    for (const CPlanarRegion& part : floor->coverage.patchParts)
+      ForCellsNear(grid, part.outer, [&](size_t index, double x, double y) {
+        if (RegionHolds(part, x, y))
+          counts[index] = std::max(counts[index], 0) + 1;
+      });
+  }
+  return counts;
+}
+
+CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid)
+{
+  // Cells of several pixels while the plan stays near 600 pixels across.
+  int pixels = std::clamp(600 / std::max({grid.cols, grid.rows, 1}), 1, 16);
+  int planWidth = grid.cols * pixels;
+  int planHeight = grid.rows * pixels;
+  int most = 0;
+  for (int count : counts)
+    most = std::max(most, std::min(count, kCountColours));
+  int lineHeight = kSwatch + 6;
+  int legendWidth = kSwatch + 6 + TextWidth("5+") * kFontScale;
+  int legendHeight = (most + 1) * lineHeight;
+  int scaleHeight = 8 + kGlyphHeight * kFontScale + 6;
+  int width = kMargin + planWidth + kMargin + legendWidth + kMargin;
+  int height = kMargin + std::max(planHeight, legendHeight) + kMargin + scaleHeight + kMargin;
+  CCanvas canvas(width, height);
+
+  for (int row = 0; row < grid.rows; ++row)
+    for (int col = 0; col < grid.cols; ++col)
+      canvas.Fill(
+          kMargin + col * pixels, kMargin + (grid.rows - 1 - row) * pixels, pixels, pixels,
+          CountColour(counts[static_cast<size_t>(row) * static_cast<size_t>(grid.cols) + static_cast<size_t>(col)]));
+
+  int legendX = kMargin + planWidth + kMargin;
+  for (int count = 0; count <= most; ++count) {
+    int y = kMargin + count * lineHeight;
+    canvas.Fill(legendX - 1, y - 1, kSwatch + 2, kSwatch + 2, kInk);
+    canvas.Fill(legendX, y, kSwatch, kSwatch, CountColour(count));
+    std::string label = std::to_string(count) + (count == kCountColours ? "+" : "");
+    canvas.Text(legendX + kSwatch + 6, y + (kSwatch - kGlyphHeight * kFontScale) / 2, label);
+  }
+
+  // The scale bar: at most a third of the plan, at least one cell long.
+  double metres = NiceLength(std::max(grid.cols * grid.cell / 3.0, grid.cell));
+  int barLength = std::max(static_cast<int>(std::lround(metres / grid.cell * pixels)), 1);
+  int barY = kMargin + std::max(planHeight, legendHeight) + kMargin;
+  canvas.Fill(kMargin, barY, barLength, 3, kInk);
+  canvas.Fill(kMargin, barY - 3, 1, 9, kInk);
+  canvas.Fill(kMargin + barLength - 1, barY - 3, 1, 9, kInk);
+  canvas.Text(kMargin, barY + 8, "0");
+  canvas.Text(kMargin + barLength + 4, barY + 8, MetreText(metres));
+  return canvas.BottomUp();
+}

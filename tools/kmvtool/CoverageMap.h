@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Coverage.h"
+#include "RenderedImage.h"
+
+#include <optional>
+#include <vector>
+
+// Most cells the map has along either side.
+constexpr int kMaxMapCells = 4096;
+
+// The cells of the top view: squares of `cell` metres from (x0, y0) up.
+struct CMapGrid {
+  double x0 = 0.0;
+  double y0 = 0.0;
+  double cell = 0.05;
+  int cols = 0;
+  int rows = 0;
+};
+
+// The grid over the floors' extent; none when the cell is not above 0 or
+// more than kMaxMapCells would lie along a side.
+std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell);
+
+// Per cell, the number of patches holding its centre; -1 off the floors.
+std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors, const CMapGrid& grid);
+
+// The top view with its legend and a metre scale.
+CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid);
