@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display with "Pilot B1", checks that
 # its 3D view shows detection patches, then presses Ctrl+N and waits for the
-# "Neues Dokument" dialog. Usage: smoke_test.sh PROGRAM [SCREENSHOT.png]
+# "Neues Dokument" dialog, closes it with Escape, and opens and closes the
+# number dialog of "Montagehöhe" from the tree. Usage: smoke_test.sh PROGRAM [SCREENSHOT.png]
 set -euo pipefail
 
 if [[ ${1:-} != --on-display ]]; then
@@ -62,4 +63,22 @@ xdotool key shift
 sleep 0.5
 xdotool key ctrl+n
 wait_for_window '^Neues Dokument$' || fail "Ctrl+N did not open \"Neues Dokument\""
+xdotool key Escape
+
+# The number dialog has no caption: count the program's visible windows.
+count_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+wait_for_count() {
+  for _ in $(seq 50); do
+    (($(count_windows) == $1)) && return 0
+    sleep 0.2
+  done
+  return 1
+}
+wait_for_count 1 || fail "Escape did not close \"Neues Dokument\""
+# "Montagehöhe" is the second entry of the open group "Einstellungen".
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 100)) $((Y + 121)) click --repeat 2 --delay 80 1
+wait_for_count 2 || fail "a double click on \"Montagehöhe\" opened no dialog"
+xdotool key Escape
+wait_for_count 1 || fail "Escape did not close the number dialog"
 echo "smoke test: passed"
