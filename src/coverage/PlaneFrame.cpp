@@ -22,8 +22,15 @@ std::optional<CPlaneFrame> MakePlaneFrame(const CVectorArray& polygon)
     return std::nullopt;
   const CVector& origin = polygon.front();
   CVector twiceArea;
-  for (size_t i = 1; i + 1 < polygon.size(); ++i)
-    twiceArea = twiceArea + Cross(polygon[i] - origin, polygon[i + 1] - origin);
+  CVector largest; // the fan's largest triangle, for self-crossing polygons whose lobes cancel
+  for (size_t i = 1; i + 1 < polygon.size(); ++i) {
+    CVector triangle = Cross(polygon[i] - origin, polygon[i + 1] - origin);
+    twiceArea = twiceArea + triangle;
+    if (triangle.Length() > largest.Length())
+      largest = triangle;
+  }
+  if (!(twiceArea.Length() > 1e-9 * largest.Length()))
+    twiceArea = largest;
   double length = twiceArea.Length();
   if (!IsFinite(twiceArea) || !(length > 0.0))
     return std::nullopt;

@@ -18,5 +18,5 @@ struct CPlaneFrame {
 };
 
 // The frame of a polygon's plane (Newell's normal, so collinear first
-// vertices do not matter); none when the polygon has no finite area.
+// vertices do not matter); none when no three vertices span a finite area.
 std::optional<CPlaneFrame> MakePlaneFrame(const CVectorArray& polygon);

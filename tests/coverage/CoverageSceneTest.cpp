@@ -1,0 +1,63 @@
+#include "Coverage.h"
+#include "ItemGroup.h"
+#include "KMVDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class CoverageScene : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    m_document.SetTitle("*Pilot A1");
+    ASSERT_TRUE(m_document.OnNewDocument());
+  }
+
+  CProject& Project() { return m_document.GetProject(); }
+
+  CKMVDocument m_document;
+};
+
+double DistanceFromPlane(const CVectorArray& surface, const CVector& p)
+{
+  CVector normal = Cross(surface[1] - surface[0], surface[2] - surface[0]);
+  return std::fabs(normal.Dot(p - surface[0])) / normal.Length();
+}
+
+TEST_F(CoverageScene, EachPatchNamesTheSurfaceCad1ClippedItAgainst)
+{
+  std::optional<CCoverageScene> scene = CollectCoverageScene(Project().GetRoot(), Project().GetModules().m_cad1);
+  ASSERT_TRUE(scene);
+  ASSERT_TRUE(scene->bTargetsKnown);
+  ASSERT_FALSE(scene->patches.empty());
+  for (const CScenePatch& patch : scene->patches) {
+    ASSERT_LT(patch.target, scene->targets.size()) << patch.strName;
+    for (const CVector& v : patch.vertices)
+      EXPECT_LT(DistanceFromPlane(scene->targets[patch.target].vertices, v), 1e-9) << patch.strName;
+  }
+}
+
+TEST_F(CoverageScene, ResultsChangedSinceTheRunLeaveEveryPatchWithoutTarget)
+{
+  const CModuleCAD1& cad1 = Project().GetModules().m_cad1;
+  auto* results = Project().GetRoot().FindByPath(cad1.m_paths[13])->AsGroup();
+  ASSERT_NE(results, nullptr);
+  results->RemoveAllChildren();
+  std::optional<CCoverageScene> scene = CollectCoverageScene(Project().GetRoot(), cad1);
+  ASSERT_TRUE(scene);
+  EXPECT_FALSE(scene->bTargetsKnown);
+
+  ASSERT_EQ(Project().RunModule(CModuleTable::RunIndexOf("CAD1")).status, 0);
+  std::optional<CCoverage> coverage = AnalyseCoverage(Project());
+  ASSERT_TRUE(coverage);
+  EXPECT_EQ(coverage->nUnassigned, 0u);
+  double watched = 0.0;
+  for (const CTargetCoverage& target : coverage->targets)
+    watched += target.coverage.watched;
+  EXPECT_GT(watched, 0.0);
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "SurfaceCoverage.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using Outline = std::vector<std::pair<double, double>>;
+
+// A polygon in the plane z = 0.
+CVectorArray Floor(const Outline& outline)
+{
+  CVectorArray vertices;
+  for (auto [x, y] : outline)
+    vertices.push_back({x, y, 0.0});
+  return vertices;
+}
+
+CVectorArray Square(double x0, double y0, double x1, double y1)
+{
+  return Floor({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
+}
+
+CSurfaceCoverage Analyse(const CVectorArray& surface, const std::vector<CVectorArray>& patches)
+{
+  std::vector<const CVectorArray*> pointers;
+  for (const CVectorArray& patch : patches)
+    pointers.push_back(&patch);
+  return AnalyseSurface(surface, pointers);
+}
+
+struct CHandCase {
+  const char* name;
+  std::vector<CVectorArray> patches;
+  double watched;
+  int overlap;
+  size_t blindSpots;
+  double blindArea;
+};
+
+TEST(SurfaceCoverage, HandComputedCasesOnASquareOfFourMetres)
+{
+  const CVectorArray surface = Square(0, 0, 4, 4);
+  const CHandCase cases[] = {
+      {"two overlapping squares", {Square(0, 0, 2, 2), Square(1, 1, 3, 3)}, 7.0, 2, 1, 9.0},
+      {"covers the whole surface", {Square(-1, -1, 5, 5)}, 16.0, 1, 0, 0.0},
+      {"reaches past the edge", {Square(3, 0, 5, 2)}, 2.0, 1, 1, 14.0},
+      {"no patches", {}, 0.0, 0, 1, 16.0},
+      {"identical patches count once", {Square(0, 0, 2, 2), Square(0, 0, 2, 2)}, 4.0, 2, 1, 12.0},
+      {"disjoint patches add up", {Square(0, 0, 1, 1), Square(2, 2, 3, 3)}, 2.0, 1, 1, 14.0},
+      {"a shared edge is no overlap", {Square(0, 0, 2, 2), Square(2, 0, 4, 2)}, 8.0, 1, 1, 8.0},
+      {"three deep", {Square(0, 0, 3, 3), Square(1, 1, 4, 4), Square(1, 0, 2, 4)}, 14.0, 3, 2, 2.0},
+      {"a patch inside leaves a ring", {Square(1, 1, 3, 3)}, 4.0, 1, 1, 12.0},
+  };
+  for (const CHandCase& c : cases) {
+    CSurfaceCoverage result = Analyse(surface, c.patches);
+    EXPECT_NEAR(result.area, 16.0, 1e-12) << c.name;
+    EXPECT_NEAR(result.watched, c.watched, 1e-9) << c.name;
+    EXPECT_EQ(result.overlap, c.overlap) << c.name;
+    EXPECT_EQ(result.blindSpots.size(), c.blindSpots) << c.name;
+    EXPECT_NEAR(result.blindArea, c.blindArea, 1e-9) << c.name;
+    EXPECT_EQ(result.nSkipped, 0u) << c.name;
+  }
+}
+
+TEST(SurfaceCoverage, BlindSpotsAreWorldPolygonsInTheSurfacePlaneWithTheirHoles)
+{
+  // A wall in the plane x = 2.
+  CVectorArray wall{{2, 0, 0}, {2, 4, 0}, {2, 4, 3}, {2, 0, 3}};
+  CVectorArray patch{{2, 1, 1}, {2, 2, 1}, {2, 2, 2}, {2, 1, 2}};
+  CSurfaceCoverage result = AnalyseSurface(wall, {&patch});
+  EXPECT_NEAR(result.watched, 1.0, 1e-12);
+  ASSERT_EQ(result.blindSpots.size(), 1u);
+  const CPlanarRegion& spot = result.blindSpots[0];
+  EXPECT_NEAR(spot.area, 11.0, 1e-12);
+  ASSERT_EQ(spot.holes.size(), 1u);
+  for (const CVector& v : spot.outer)
+    EXPECT_NEAR(v.x, 2.0, 1e-12);
+  ASSERT_EQ(result.patchParts.size(), 1u);
+  EXPECT_NEAR(result.patchParts[0].area, 1.0, 1e-12);
+}
+
+TEST(SurfaceCoverage, BlindSpotsBelowOneSquareMillimetreAreNotListed)
+{
+  // Four patches leave a hole of 0.5 mm x 0.5 mm; the right half stays blind.
+  CSurfaceCoverage result = Analyse(Square(0, 0, 2, 1), {Square(0, 0, 1, 0.5), Square(0, 0.5005, 1, 1),
+                                                         Square(0, 0, 0.5, 1), Square(0.5005, 0, 1, 1)});
+  EXPECT_NEAR(result.watched, 1.0 - 2.5e-7, 1e-12);
+  ASSERT_EQ(result.blindSpots.size(), 1u);
+  EXPECT_NEAR(result.blindSpots[0].area, 1.0, 1e-12);
+}
+
+struct CBadCase {
+  const char* name;
+  CVectorArray surface;
+  std::vector<CVectorArray> patches;
+  double area;
+  double watched;
+  size_t hulled;
+  size_t skipped;
+};
+
+TEST(SurfaceCoverage, BadInputIsMeasuredOrSkippedNeverFatal)
+{
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const CVectorArray square = Square(0, 0, 4, 4);
+  const CBadCase cases[] = {
+      {"self-crossing patch", square, {Floor({{0, 0}, {2, 2}, {2, 0}, {0, 2}})}, 16, 4, 1, 0},
+      {"patch with a NaN vertex", square, {Floor({{0, 0}, {nan, 1}, {1, 1}})}, 16, 0, 0, 1},
+      {"patch with an infinite vertex", square, {Floor({{0, 0}, {inf, 1}, {1, 1}})}, 16, 0, 0, 1},
+      {"patch on a line", square, {Floor({{0, 0}, {1, 1}, {2, 2}})}, 16, 0, 1, 1},
+      {"patch of one point", square, {Floor({{1, 1}, {1, 1}, {1, 1}})}, 16, 0, 1, 1},
+      {"patch of two vertices", square, {Floor({{0, 0}, {1, 1}})}, 16, 0, 0, 1},
+      {"patch with far points", square, {Floor({{1, 1}, {1e5, 1}, {1e5, 1e5}, {1, 1e5}})}, 16, 9, 0, 0},
+      {"surface on a line", Floor({{0, 0}, {1, 1}, {2, 2}}), {square}, 0, 0, 0, 1},
+      {"surface with NaN", Floor({{0, 0}, {nan, 0}, {1, 1}}), {square}, 0, 0, 0, 1},
+      {"self-crossing surface", Floor({{0, 0}, {4, 4}, {4, 0}, {0, 4}}), {Square(0, 0, 2, 2)}, 16, 4, 0, 0},
+      {"no vertices", {}, {square, {}}, 0, 0, 0, 2},
+  };
+  for (const CBadCase& c : cases) {
+    CSurfaceCoverage result = Analyse(c.surface, c.patches);
+    EXPECT_NEAR(result.area, c.area, 1e-9) << c.name;
+    EXPECT_NEAR(result.watched, c.watched, 1e-9) << c.name;
+    EXPECT_EQ(result.nHulled, c.hulled) << c.name;
+    EXPECT_EQ(result.nSkipped, c.skipped) << c.name;
+    EXPECT_TRUE(std::isfinite(result.blindArea)) << c.name;
+  }
+}
+
+} // namespace
