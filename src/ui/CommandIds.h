@@ -52,6 +52,7 @@ enum CommandId {
   ID_MODEL_PILOT_A1 = 32848,
   ID_VIEW_SHOW_SENSOR = 32863,
   ID_VIEW_WHOLE_SCENE = 32864,
+  ID_FILE_NEW_ROOM = 32890,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a

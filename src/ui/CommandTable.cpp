@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::array kCommands = {
     CommandInfo{ID_FILE_NEW, "&Neu...\tStrg+N", "Erstellt ein neues Dokument.\nNeu", "Ctrl+N"},
+    CommandInfo{ID_FILE_NEW_ROOM, "Neuer &Raum...",
+                "Erstellt ein Projekt für einen rechteckigen Raum mit seinen Maßen.\nNeuer Raum", ""},
     CommandInfo{ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", "Öffnet ein bestehendes Dokument.\nÖffnen", "Ctrl+O"},
     CommandInfo{ID_FILE_CLOSE, "&Schließen", "Schließt das aktive Dokument.\nSchließen", ""},
     CommandInfo{ID_FILE_SAVE, "S&peichern\tStrg+S", "Speichert das aktive Dokument.\nSpeichern", "Ctrl+S"},
@@ -105,7 +107,8 @@ constexpr std::array kCommands = {
 
 constexpr std::array kMenu128 = {
     MenuEntry{kSubmenuStart, "&Datei"}, MenuEntry{ID_FILE_NEW, ""},
-    MenuEntry{ID_FILE_OPEN, ""},        MenuEntry{kSeparator, ""},
+    MenuEntry{ID_FILE_NEW_ROOM, ""},    MenuEntry{ID_FILE_OPEN, ""},
+    MenuEntry{kSeparator, ""},
     MenuEntry{ID_FILE_PRINT_SETUP, ""}, MenuEntry{kSeparator, ""},
     MenuEntry{ID_FILE_MRU_FILE1, ""},   MenuEntry{kSeparator, ""},
     MenuEntry{ID_MODEL_PILOT_A1, ""},   MenuEntry{ID_MODEL_PILOT_B1, ""},
@@ -123,6 +126,7 @@ constexpr std::array kMenu128 = {
 constexpr std::array kMenu129 = {
     MenuEntry{kSubmenuStart, "&Datei"},
     MenuEntry{ID_FILE_NEW, ""},
+    MenuEntry{ID_FILE_NEW_ROOM, ""},
     MenuEntry{ID_FILE_OPEN, ""},
     MenuEntry{ID_FILE_CLOSE, ""},
     MenuEntry{ID_FILE_SAVE, ""},

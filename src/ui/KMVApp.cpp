@@ -9,6 +9,7 @@
 #include "MainFrame.h"
 #include "Messages.h"
 #include "NewDocumentDlg.h"
+#include "NewRoomDlg.h"
 #include "SplashWnd.h"
 #include "TextEncoding.h"
 
@@ -152,8 +153,28 @@ CDocumentWindows* CKMVApp::OpenDocumentFile(const std::string& name)
     return nullptr;
   if (!builtin)
     AddRecentFile(document.GetPathName());
+  return ShowDocument(std::move(windows), builtin ? name : document.GetPathName());
+}
 
-  int frames = std::max(document.ReadWindowSettings(builtin ? name : document.GetPathName()), 1);
+CDocumentWindows* CKMVApp::OpenRoomDocument(const RoomRequest& request)
+{
+  CTextBuffer text;
+  if (MakeRoomProject(request, text) != RoomFault::None) {
+    m_messages.ShowMessage(kApplicationName, LoadString(IDS_MODEL_MISSING));
+    return nullptr;
+  }
+  auto windows = std::make_unique<CDocumentWindows>(*this);
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  bool loaded = windows->GetDocument().OnNewDocumentFromText(RoomTitle(request), text.View());
+  QGuiApplication::restoreOverrideCursor();
+  // No file, so no settings file either: the default frame.
+  return loaded ? ShowDocument(std::move(windows), std::string()) : nullptr;
+}
+
+CDocumentWindows* CKMVApp::ShowDocument(std::unique_ptr<CDocumentWindows> windows, const std::string& settingsName)
+{
+  CKMVDocument& document = windows->GetDocument();
+  int frames = std::max(document.ReadWindowSettings(settingsName), 1);
   bool created = true;
   for (int i = 0; i < frames && created; ++i)
     created = windows->CreateFrame() != nullptr;
@@ -267,6 +288,13 @@ void CKMVApp::OnFileNew()
     OpenDocumentFile(kModelNames[static_cast<size_t>(selection)]);
 }
 
+void CKMVApp::OnFileNewRoom()
+{
+  CNewRoomDlg dialog(m_messages, m_pMainFrame.get());
+  if (dialog.exec() == QDialog::Accepted)
+    OpenRoomDocument(dialog.GetRequest());
+}
+
 void CKMVApp::OnFileOpen()
 {
   QString path =
@@ -300,6 +328,9 @@ bool CKMVApp::OnCommand(int id)
   case ID_FILE_NEW:
     OnFileNew();
     return true;
+  case ID_FILE_NEW_ROOM:
+    OnFileNewRoom();
+    return true;
   case ID_FILE_OPEN:
     OnFileOpen();
     return true;
@@ -331,6 +362,6 @@ bool CKMVApp::OnUpdateCommand(int id, CCmdUI& ui)
     ui.bEnabled = static_cast<size_t>(id - ID_FILE_MRU_FILE1) < m_recentFiles.GetFiles().size();
     return true;
   }
-  return ModelOfCommand(id) || id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP || id == ID_APP_ABOUT ||
-         id == ID_HELP_FINDER || id == ID_APP_EXIT;
+  return ModelOfCommand(id) || id == ID_FILE_NEW || id == ID_FILE_NEW_ROOM || id == ID_FILE_OPEN ||
+         id == ID_FILE_PRINT_SETUP || id == ID_APP_ABOUT || id == ID_HELP_FINDER || id == ID_APP_EXIT;
 }

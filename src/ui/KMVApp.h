@@ -15,6 +15,7 @@ class CDocumentWindows;
 class CKMVChildFrame;
 class CMainFrame;
 class QPrinter;
+struct RoomRequest;
 
 // The application: its main window, the open documents and the commands
 // that need no document.
@@ -44,6 +45,9 @@ public:
   // its windows; null after the document reported why it failed. An open
   // file is activated instead of opened twice.
   CDocumentWindows* OpenDocumentFile(const std::string& name);
+  // A new, unsaved project of a sensor model in a room, titled after the
+  // room; null after the reason was shown.
+  CDocumentWindows* OpenRoomDocument(const RoomRequest& request);
   // Closing from inside a window's own event: done once the event is over.
   void RequestCloseDocument(CDocumentWindows& windows);
   void RequestCloseFrame(CDocumentWindows& windows, CKMVChildFrame& frame);
@@ -69,10 +73,14 @@ protected:
 
 private:
   void OnFileNew();
+  void OnFileNewRoom();
   void OnFileOpen();
   void OpenRecentFile(size_t index);
   CDocumentWindows* FindOpenFile(const std::string& path) const;
   bool IsOpen(const CDocumentWindows* windows) const;
+  // Opens the frames of a loaded document (as many as its settings file
+  // under that name asks for) and keeps it.
+  CDocumentWindows* ShowDocument(std::unique_ptr<CDocumentWindows> windows, const std::string& settingsName);
   bool PrintFromCommandLine(const QStringList& arguments);
 
   CMessageBoxSink m_messages;

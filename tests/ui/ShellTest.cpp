@@ -7,6 +7,7 @@
 #include "KMVTreeView.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "NewRoomDlg.h"
 #include "NumberFormat.h"
 #include "ProgramLocale.h"
 
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -188,6 +190,44 @@ TEST_F(Shell, NewWithoutAChosenModelOpensNothing)
   AnswerNextDialog("OK");
   Frame().GetAction(ID_FILE_NEW)->trigger();
   EXPECT_TRUE(m_app.GetDocuments().empty());
+}
+
+TEST_F(Shell, NewRoomOpensAnUnsavedProjectTitledAfterTheRoom)
+{
+  Start({});
+  AnswerNextDialog("OK");
+  Frame().GetAction(ID_FILE_NEW_ROOM)->trigger();
+  ASSERT_EQ(m_app.GetDocuments().size(), 1u);
+  CKMVDocument& document = Document().GetDocument();
+  EXPECT_EQ(document.GetTitle(), "Raum 6.40 x 8.20 x 2.75");
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_TRUE(document.GetPathName().empty());
+  EXPECT_NE(document.GetText().View().find("polygon Poly1 Ergebnis"), std::string_view::npos);
+}
+
+class CRecordedMessages : public CMessageSink {
+public:
+  void ShowMessage(const std::string&, const std::string& text) override { texts.push_back(text); }
+  std::vector<std::string> texts;
+};
+
+TEST(NewRoomDialog, RefusesAnOffsetOutsideTheWallAndTakesAnEmptyOneAsTheMiddle)
+{
+  struct Case {
+    const char* offset;
+    bool accepted;
+  };
+  for (Case c : {Case{"0", false}, Case{"6.4", false}, Case{"x", false}, Case{"2.5", true}, Case{"", true}}) {
+    CRecordedMessages messages;
+    CNewRoomDlg dialog(messages, nullptr);
+    dialog.findChild<QLineEdit*>("offset")->setText(c.offset);
+    dialog.accept();
+    EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted) << c.offset;
+    EXPECT_EQ(messages.texts.size(), c.accepted ? 0u : 1u) << c.offset;
+    if (c.accepted) {
+      EXPECT_EQ(dialog.GetRequest().offset.has_value(), *c.offset != '\0');
+    }
+  }
 }
 
 TEST(ProgramLocale, NumbersKeepTheirDecimalPointUnderAGermanDesktop)
