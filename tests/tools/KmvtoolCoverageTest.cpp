@@ -1,0 +1,111 @@
+#include "KmvtoolProcess.h"
+
+#include <png.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Words(const std::string& line, char separator = ' ')
+{
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  for (std::string word; std::getline(in, word, separator);)
+    words.push_back(word);
+  return words;
+}
+
+using KmvtoolCoverage = KmvtoolTest;
+
+TEST_F(KmvtoolCoverage, OneLinePerTargetSurfaceThenTheirTotal)
+{
+  CCommandResult result = Kmvtool("coverage '*Pilot C1' kw+ --csv " + Quote(Path("c.csv")));
+  ASSERT_EQ(result.exitStatus, 0);
+  std::vector<std::string> lines = Lines(result.output);
+  ASSERT_EQ(lines.size(), 3u + 6u + 1u);
+  EXPECT_EQ(lines[1], " KW:  1.0 \xC2\xB0");
+  EXPECT_EQ(lines[3].rfind("Pilot_C1.Szene_(Raum_C1).Wandmontage.Boden ", 0), 0u);
+  double area = 0.0, watched = 0.0;
+  for (size_t i = 3; i < 9; ++i) {
+    std::vector<std::string> words = Words(lines[i]);
+    ASSERT_EQ(words.size(), 5u) << lines[i];
+    EXPECT_LE(std::stod(words[2]), std::stod(words[1])) << lines[i];
+    area += std::stod(words[1]);
+    watched += std::stod(words[2]);
+  }
+  std::vector<std::string> total = Words(lines[9]);
+  ASSERT_EQ(total.size(), 4u);
+  EXPECT_EQ(total[0], "TOTAL");
+  EXPECT_NEAR(std::stod(total[1]), area, 1e-5);
+  EXPECT_NEAR(std::stod(total[2]), watched, 1e-5);
+
+  std::vector<std::string> csv = Lines(Read("c.csv"));
+  ASSERT_EQ(csv.size(), 1u + 6u);
+  EXPECT_EQ(csv[0], "path,area,watched,percent,overlap,blind_spots,blind_area,skipped");
+  for (size_t i = 1; i < csv.size(); ++i) {
+    std::vector<std::string> fields = Words(csv[i], ',');
+    ASSERT_EQ(fields.size(), 8u) << csv[i];
+    std::vector<std::string> printed = Words(lines[i + 2]);
+    EXPECT_EQ(fields[0], printed[0]);
+    EXPECT_EQ(fields[3], printed[3]);
+    EXPECT_EQ(fields[7], "0");
+  }
+}
+
+TEST_F(KmvtoolCoverage, MapShowsUnwatchedAndWatchedCells)
+{
+  ASSERT_EQ(Kmvtool("coverage '*Pilot A1' --map " + Quote(Path("m.png")) + " --cell 0.1").exitStatus, 0);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  ASSERT_TRUE(png_image_begin_read_from_file(&image, Path("m.png").c_str()));
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+  ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
+  size_t grey = 0, single = 0;
+  for (size_t i = 0; i + 2 < pixels.size(); i += 3) {
+    grey += pixels[i] == 160 && pixels[i + 1] == 160 && pixels[i + 2] == 160 ? 1 : 0;
+    single += pixels[i] == 255 && pixels[i + 1] == 220 && pixels[i + 2] == 60 ? 1 : 0;
+  }
+  // Most of the floor is unwatched: a fifth of it is watched (18.9 %).
+  EXPECT_GT(grey, 3 * single);
+  EXPECT_GT(single, 0u);
+}
+
+TEST_F(KmvtoolCoverage, WrongUsageExitsWithTwo)
+{
+  const char* calls[] = {
+      "coverage",
+      "coverage '*Pilot A1' up",
+      "coverage '*Pilot A1' --cell 0",
+      "coverage '*Pilot A1' --cell -1",
+      "coverage '*Pilot A1' --cell nan",
+      "coverage '*Pilot A1' --cell",
+      "coverage '*Pilot A1' --map",
+  };
+  for (const char* call : calls)
+    EXPECT_EQ(Kmvtool(call).exitStatus, 2) << call;
+  // 0.001 m cells would put far more than 4096 along the floor.
+  EXPECT_EQ(Kmvtool("coverage '*Pilot A1' --cell 0.001 --map " + Quote(Path("m.png"))).exitStatus, 2);
+  EXPECT_FALSE(std::filesystem::exists(Path("m.png")));
+}
+
+TEST_F(KmvtoolCoverage, SensorCsvNamesTheTargetOfEveryPatch)
+{
+  ASSERT_EQ(Kmvtool("sensor '*Pilot A1' --csv " + Quote(Path("s.csv"))).exitStatus, 0);
+  std::vector<std::string> csv = Lines(Read("s.csv"));
+  ASSERT_GT(csv.size(), 1u);
+  for (size_t i = 1; i < csv.size(); ++i)
+    EXPECT_EQ(Words(csv[i], ',')[1].rfind("Pilot A1.Szene (Raum A1).Wandmontage.", 0), 0u) << csv[i];
+}
+
+} // namespace
