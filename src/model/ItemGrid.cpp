@@ -59,6 +59,16 @@ CGridRect CItemGrid::Rect() const
   return {m_vertices[0].x, m_vertices[1].x, m_vertices[0].y, m_vertices[2].y};
 }
 
+void CItemGrid::DeriveLines()
+{
+  m_majorStep = m_nDivisions * m_minorStep;
+  m_bMajorLines = m_nDivisions != 0;
+  m_bMinorLines = m_nDivisions != 1;
+  const CGridRect rect = Rect();
+  if (m_minorStep < 0.001 * (rect.x2 - rect.x1) || m_minorStep < 0.001 * (rect.y2 - rect.y1))
+    m_bMajorLines = m_bMinorLines = 0;
+}
+
 std::vector<CLineFamily> CItemGrid::MinorLines() const
 {
   return GridLineFamilies(Rect(), {m_minorStep, m_bMinorCentred != 0, false, m_nDivisions});

@@ -19,6 +19,12 @@ public:
   // Rectangle x1 = V0.x, x2 = V1.x, y1 = V0.y, y2 = V2.y; empty below three
   // vertices.
   CGridRect Rect() const;
+  using CItemPolygon::SetCorners;
+  // What the grid page's OK derives from the edited fields: the major step,
+  // and the line kinds that cannot show (no major lines at 0 divisions, no
+  // minor lines at 1, neither when the minor step is below a thousandth of a
+  // side).
+  void DeriveLines();
   std::vector<CLineFamily> MinorLines() const;
   std::vector<CLineFamily> MajorLines() const;
 

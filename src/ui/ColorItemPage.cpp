@@ -1,30 +1,20 @@
 #include "ColorItemPage.h"
 
+#include "ColorChooser.h"
 #include "Item3DColor.h"
 #include "ItemPages.h"
 #include "ItemPoint.h"
 #include "LineItem.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int kDescriptionLength = 254;
 constexpr int kNameLength = 63;
-
-// A colour component as the chooser takes it: times 255, rounded half away
-// from zero, within what the chooser can show.
-int ChooserComponent(double component)
-{
-  return std::clamp(static_cast<int>(std::lround(component * 255.0)), 0, 255);
-}
 
 } // namespace
 
@@ -73,13 +63,8 @@ void C3DColorItemPage::ChooseColor(CVector& color)
   // The chooser starts from what the fields show now.
   if (!Store())
     return;
-  const QColor initial(ChooserComponent(color.x), ChooserComponent(color.y), ChooserComponent(color.z));
-  QColorDialog chooser(initial, this);
-  if (chooser.exec() != QDialog::Accepted)
-    return;
-  const QColor chosen = chooser.selectedColor();
-  color = CVector(chosen.red() / 255.0, chosen.green() / 255.0, chosen.blue() / 255.0);
-  Load();
+  if (RunColorChooser(color, this))
+    Load();
 }
 
 bool C3DColorItemPage::TakeBack()

@@ -1,10 +1,12 @@
 #include "SurfacePages.h"
 
 #include "ColorItemPage.h"
+#include "GridPage.h"
 #include "ItemArc2.h"
 #include "ItemCone.h"
 #include "ItemEllipse.h"
 #include "ItemEllipsoid.h"
+#include "ItemGrid.h"
 #include "ItemRectangle.h"
 #include "LineItem.h"
 
@@ -143,6 +145,7 @@ std::optional<bool> EditSurfaceEntry(CItemBase& entry, const CDialogContext& con
       EditKind<CItemRectangle, CRectanglePage>, EditKind<CItemArc2, CArc2Page>,
       EditKind<CItemEllipsoid, CEllipsoidPage>, EditKind<CItemCone, CConePage>,
       EditKind<CLineItem, CLinePage>,           EditKind<CItemEllipse, CEllipsePage>,
+      EditKind<CItemGrid, CGridPage>,
   };
   for (EntryDialogFn edit : kKinds)
     if (std::optional<bool> result = edit(entry, context))
