@@ -142,9 +142,10 @@ RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text)
   CItemGroup& root = project.GetRoot();
   const CVector mount = entries.mount->m_position;
   // Library children are never saved: the room becomes the document's own.
-  root.ReplaceChild(*entries.scene, BuildRoomGroup(PlaceRooms(request, mount)));
-  auto* room = dynamic_cast<CItemGroup*>(root.FindChild(kRoomGroupName));
-  const std::string roomPath = PathOf(*room);
+  std::unique_ptr<CItemGroup> room = BuildRoomGroup(PlaceRooms(request, mount));
+  const CItemGroup& placed = *room;
+  root.ReplaceChild(*entries.scene, std::move(room));
+  const std::string roomPath = PathOf(placed);
   auto& paths = project.GetModules().m_cad1.m_paths;
   for (size_t variant = 0; variant < kRoomVariantGroupNames.size(); ++variant)
     paths[kWallGroupField + variant] = roomPath + "." + kRoomVariantGroupNames[variant];
