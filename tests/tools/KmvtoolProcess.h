@@ -1,11 +1,10 @@
 #pragma once
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,28 +42,8 @@ inline std::string Quote(const std::string& word)
 }
 
 // A fresh folder per test for the files kmvtool reads and writes.
-class KmvtoolTest : public ::testing::Test {
+class KmvtoolTest : public TempFolderTest {
 protected:
-  void SetUp() override
-  {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = std::filesystem::temp_directory_path() /
-            ("kmvtool_" + std::to_string(::getpid()) + "_" + test->test_suite_name() + "_" + test->name());
-    std::filesystem::remove_all(m_dir);
-    std::filesystem::create_directories(m_dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-  void Write(const std::string& name, const std::string& bytes) const
-  {
-    std::ofstream(Path(name), std::ios::binary) << bytes;
-  }
-  std::string Read(const std::string& name) const
-  {
-    std::ifstream file(Path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-
-  std::filesystem::path m_dir;
+  void Write(const std::string& name, const std::string& bytes) const { WriteBytes(name, bytes); }
+  std::string Read(const std::string& name) const { return ReadBytes(name); }
 };
