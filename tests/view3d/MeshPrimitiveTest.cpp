@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,9 +56,8 @@ protected:
 // sector along its end lines.
 TEST_F(MeshPrimitive, FillsCoverTheirShapeOnly)
 {
-  struct Probe {
-    double x, y, z;
-  };
+  // Points (x, y) in the plane z = 0.
+  using Probe = std::pair<double, double>;
   const struct {
     const char* name;
     ViewSide side;
@@ -68,43 +68,43 @@ TEST_F(MeshPrimitive, FillsCoverTheirShapeOnly)
       {"ring between its ellipses",
        ViewSide::Top,
        [] { DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true); },
-       {{0.0, 1.5, 0.0}, {0.0, -1.5, 0.0}},
-       {{0.0, 0.0, 0.0}, {0.0, 2.5, 0.0}},
+       {{0.0, 1.5}, {0.0, -1.5}},
+       {{0.0, 0.0}, {0.0, 2.5}},
        {},
        2.0},
       {"ring sector within its angles",
        ViewSide::Top,
        [] { DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 120, kBlack, kGreen, true, true); },
-       {{0.0, 1.0, 0.0}},
-       {{0.0, -1.0, 0.0}},
-       {{1.0, 0.0, 0.0}},
+       {{0.0, 1.0}},
+       {{0.0, -1.0}},
+       {{1.0, 0.0}},
        2.0},
       {"segment between arc and chord",
        ViewSide::Top,
        [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 32, kBlack, kGreen, false, true); },
-       {{0.0, 1.0, 0.0}, {1.0, 0.5, 0.0}},
-       {{0.0, -1.0, 0.0}},
+       {{0.0, 1.0}, {1.0, 0.5}},
+       {{0.0, -1.0}},
        {},
        2.0},
       {"segment of a full turn",
        ViewSide::Top,
        [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0 - 2.0 * kPi, 32, kBlack, kGreen, false, true); },
-       {{0.0, 1.0, 0.0}, {0.0, -1.0, 0.0}, {-1.0, 0.0, 0.0}},
+       {{0.0, 1.0}, {0.0, -1.0}, {-1.0, 0.0}},
        {},
        {},
        2.0},
       {"ellipsoid patch within its azimuths",
        ViewSide::Top,
        [] { DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, 32, 32, kBlack, kGreen, false, true); },
-       {{0.0, 0.5, 0.0}},
-       {{0.0, -0.5, 0.0}},
+       {{0.0, 0.5}},
+       {{0.0, -0.5}},
        {},
        1.0},
       {"cone within its azimuths",
        ViewSide::Front,
        [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, kPi, 120, kGreen); },
-       {{0.0, 0.5, 0.0}},
-       {{0.0, -0.5, 0.0}},
+       {{0.0, 0.5}},
+       {{0.0, -0.5}},
        {},
        1.0},
   };
@@ -112,11 +112,11 @@ TEST_F(MeshPrimitive, FillsCoverTheirShapeOnly)
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(Paint(c.side, c.scene));
     for (const Probe& p : c.filled)
-      EXPECT_TRUE(IsGreenish(At(p.x, p.y, p.z))) << p.x << " " << p.y;
+      EXPECT_TRUE(IsGreenish(At(p.first, p.second, 0.0))) << p.first << " " << p.second;
     for (const Probe& p : c.empty)
-      EXPECT_TRUE(IsWhite(At(p.x, p.y, p.z))) << p.x << " " << p.y;
+      EXPECT_TRUE(IsWhite(At(p.first, p.second, 0.0))) << p.first << " " << p.second;
     for (const Probe& p : c.outlined)
-      EXPECT_TRUE(HasColourNear(m_image, ProjectWorld(m_camera, m_side, p.x, p.y, p.z), 1, 0, 0, 0));
+      EXPECT_TRUE(HasColourNear(m_image, ProjectWorld(m_camera, m_side, p.first, p.second, 0.0), 1, 0, 0, 0));
     EXPECT_NEAR(c.reach, Bounds().max, 1e-3);
   }
 }
