@@ -9,6 +9,7 @@
 #include "ItemGrid.h"
 #include "ItemRectangle.h"
 #include "LineItem.h"
+#include "PolygonPage.h"
 
 #include <utility>
 
@@ -142,10 +143,15 @@ CEllipsePage::CEllipsePage(CItemEllipse& entry, CMessageSink& messages) : CField
 std::optional<bool> EditSurfaceEntry(CItemBase& entry, const CDialogContext& context)
 {
   constexpr EntryDialogFn kKinds[] = {
-      EditKind<CItemRectangle, CRectanglePage>, EditKind<CItemArc2, CArc2Page>,
-      EditKind<CItemEllipsoid, CEllipsoidPage>, EditKind<CItemCone, CConePage>,
-      EditKind<CLineItem, CLinePage>,           EditKind<CItemEllipse, CEllipsePage>,
+      EditKind<CItemRectangle, CRectanglePage>,
+      EditKind<CItemArc2, CArc2Page>,
+      EditKind<CItemEllipsoid, CEllipsoidPage>,
+      EditKind<CItemCone, CConePage>,
+      EditKind<CLineItem, CLinePage>,
+      EditKind<CItemEllipse, CEllipsePage>,
       EditKind<CItemGrid, CGridPage>,
+      // Last: rectangles and grids are polygons too.
+      EditKind<CItemPolygon, CPolygonPage>,
   };
   for (EntryDialogFn edit : kKinds)
     if (std::optional<bool> result = edit(entry, context))

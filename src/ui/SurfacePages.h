@@ -88,6 +88,6 @@ public:
   CEllipsePage(CItemEllipse& entry, CMessageSink& messages);
 };
 
-// Rectangles, grids, elliptic segments, ellipsoids, cones, lines and
-// ellipses: the common 3D page and the kind's page.
+// Polygons, rectangles, grids, elliptic segments, ellipsoids, cones, lines
+// and ellipses: the common 3D page and the kind's page.
 std::optional<bool> EditSurfaceEntry(CItemBase& entry, const CDialogContext& context);

@@ -1,19 +1,16 @@
+#include "DialogDriver.h"
 #include "EntryDialogs.h"
+#include "GridListCtrl.h"
 #include "Messages.h"
 #include "Project.h"
 #include "TextBuffer.h"
+#include "Vector.h"
 #include "modules/ModuleFakes.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -39,15 +36,6 @@ QLineEdit* Field(QWidget& dialog, const char* label)
   return nullptr;
 }
 
-void Click(QWidget& dialog, const char* text)
-{
-  for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-    if (button->text() == QString::fromUtf8(text)) {
-      button->click();
-      return;
-    }
-}
-
 // Types as the user does, so the page sees every intermediate text.
 void Type(QLineEdit* edit, const char* text)
 {
@@ -55,22 +43,23 @@ void Type(QLineEdit* edit, const char* text)
   QTest::keyClicks(edit, QString::fromUtf8(text));
 }
 
-// Runs the script on the next modal dialog; a dialog still open afterwards
-// is cancelled. A polling timer: the dialog runs its own event loop.
-void OnNextDialog(std::function<void(QDialog&)> script)
+// Runs the script on the next modal dialog other than the one given; a
+// dialog still open afterwards is cancelled. A polling timer: the dialog runs
+// its own event loop. The timer is returned to stop it when no dialog came.
+QTimer* WorkNextDialog(std::function<void(QDialog&)> script, const QWidget* over = nullptr)
 {
   auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, script] {
+  QObject::connect(poll, &QTimer::timeout, [poll, script, over] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog)
+    if (!dialog || dialog == over)
       return;
     poll->stop();
-    poll->deleteLater();
     script(*dialog);
     if (dialog->isVisible())
       Click(*dialog, "Abbrechen");
   });
   poll->start(1);
+  return poll;
 }
 
 class FacePage : public testing::Test {
@@ -88,11 +77,13 @@ protected:
   bool Edit(const char* name, std::function<void(QDialog&)> script)
   {
     m_messages.texts.clear();
-    OnNextDialog([script](QDialog& dialog) {
+    QTimer* poll = WorkNextDialog([script](QDialog& dialog) {
       dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
       script(dialog);
     });
-    return m_project.EditEntry(*m_project.GetRoot().FindByPath(std::string("Projekt.Raum.") + name));
+    const bool result = m_project.EditEntry(*m_project.GetRoot().FindByPath(std::string("Projekt.Raum.") + name));
+    delete poll;
+    return result;
   }
 
   bool TextHas(const std::string& fragment) const { return m_text.View().find(fragment) != std::string::npos; }
@@ -189,6 +180,138 @@ TEST_F(FacePage, GridShowsTheMajorStepAndKeepsCentringWhileTyping)
     EXPECT_EQ(majorStep, test.majorStep);
     EXPECT_EQ(ticked, std::vector<bool>(2, test.centred));
     EXPECT_EQ(m_text.View(), m_before);
+  }
+}
+
+// The polygon's fields in its record: front flag, count, vertices.
+std::string PolygonFields(int front, const CVectorArray& vertices)
+{
+  CTextBuffer text;
+  text.Append(std::to_string(front) + " " + std::to_string(vertices.size()) + " ");
+  for (const CVector& v : vertices)
+    v.Write(text);
+  return std::string(text.View());
+}
+
+const CVectorArray kTriangle = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+
+void SelectRow(QDialog& sheet, int row)
+{
+  auto* list = sheet.findChild<CGridListCtrl*>();
+  list->clearSelection();
+  if (row >= 0)
+    list->topLevelItem(row)->setSelected(true);
+}
+
+struct PolygonListCase {
+  const char* name;
+  int select; // -1: no row
+  const char* button;
+  bool tickFront;
+  const char* close;
+  int front;
+  CVectorArray vertices; // in the text after OK
+  const char* normalZ;
+};
+
+TEST_F(FacePage, PolygonListChangesOnItsCopyAndIsTakenOnOk)
+{
+  const PolygonListCase cases[] = {
+      {"loads", -1, "", false, "OK", 0, kTriangle, "1"},
+      {"reverse", -1, "Umkehren", false, "OK", 0, {{0, 1, 0}, {1, 0, 0}, {0, 0, 0}}, "-1"},
+      {"delete selected", 2, "Löschen", false, "OK", 0, {{0, 0, 0}, {1, 0, 0}}, "0"},
+      {"delete without selection", -1, "Löschen", false, "OK", 0, kTriangle, "1"},
+      {"front", -1, "", true, "OK", 1, kTriangle, "1"},
+      {"cancel", -1, "Umkehren", true, "Abbrechen", 0, kTriangle, "-1"},
+  };
+  for (const PolygonListCase& test : cases) {
+    SCOPED_TRACE(test.name);
+    SetUp();
+    int rows = -1;
+    QString firstRow;
+    QString normalZ;
+    const bool result = Edit("Flaeche", [&](QDialog& dialog) {
+      SelectRow(dialog, test.select);
+      if (*test.button)
+        Click(dialog, test.button);
+      if (test.tickFront)
+        Click(dialog, "Im Vordergrund");
+      auto* list = dialog.findChild<CGridListCtrl*>();
+      rows = list->topLevelItemCount();
+      firstRow = QStringList{list->topLevelItem(0)->text(0), list->topLevelItem(0)->text(1)}.join(' ');
+      normalZ = Field(dialog, "Normale z")->text();
+      Click(dialog, test.close);
+    });
+    EXPECT_EQ(rows, static_cast<int>(test.vertices.size()));
+    EXPECT_EQ(firstRow, QString::asprintf("0 %e", test.vertices[0].x));
+    EXPECT_EQ(normalZ, test.normalZ);
+    EXPECT_EQ(result, *test.close == 'O');
+    if (result)
+      EXPECT_TRUE(TextHas(PolygonFields(test.front, test.vertices))) << m_text.View();
+    else
+      EXPECT_EQ(m_text.View(), m_before);
+  }
+}
+
+struct PointCase {
+  const char* name;
+  int select;         // -1: no row
+  const char* open;   // a button, or "" for a double click on the selected row
+  const char* title;  // nullptr: no point dialog opens
+  const char* shownX; // as the point dialog opens
+  std::pair<const char*, const char*> typed;
+  std::vector<std::string> messages;
+  CVectorArray vertices; // in the text after OK of both
+};
+
+TEST_F(FacePage, PolygonPointDialogInsertsAndChangesVertices)
+{
+  const PointCase cases[] = {
+      {"append", -1, "Einfügen", "Punkt einfügen", "0", {"x", "2"}, {}, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 0, 0}}},
+      {"insert before",
+       1,
+       "Einfügen",
+       "Punkt einfügen",
+       "0",
+       {"x", "2"},
+       {},
+       {{0, 0, 0}, {2, 0, 0}, {1, 0, 0}, {0, 1, 0}}},
+      {"change", 1, "Ändern", "Punkt ändern", "1", {"z", "5"}, {}, {{0, 0, 0}, {1, 0, 5}, {0, 1, 0}}},
+      {"double click", 2, "", "Punkt ändern", "0", {"y", "3"}, {}, {{0, 0, 0}, {1, 0, 0}, {0, 3, 0}}},
+      {"change without selection", -1, "Ändern", nullptr, "", {"x", "2"}, {}, kTriangle},
+      {"malformed", -1, "Einfügen", "Punkt einfügen", "0", {"x", "1,5"}, {"Geben Sie bitte eine Zahl ein."}, kTriangle},
+  };
+  for (const PointCase& test : cases) {
+    SCOPED_TRACE(test.name);
+    SetUp();
+    QString title;
+    QString shownX;
+    EXPECT_TRUE(Edit("Flaeche", [&](QDialog& sheet) {
+      SelectRow(sheet, test.select);
+      QTimer* poll = WorkNextDialog(
+          [&](QDialog& point) {
+            title = point.windowTitle();
+            shownX = Field(point, "x")->text();
+            Field(point, test.typed.first)->setText(test.typed.second);
+            Click(point, "OK");
+          },
+          &sheet);
+      if (*test.open) {
+        Click(sheet, test.open);
+      } else {
+        // A double click as the platform sends it: a click, then the double click.
+        auto* list = sheet.findChild<CGridListCtrl*>();
+        const QPoint row = list->visualItemRect(list->topLevelItem(test.select)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+      }
+      delete poll;
+      Click(sheet, "OK");
+    }));
+    EXPECT_EQ(title, test.title ? QString::fromUtf8(test.title) : QString());
+    EXPECT_EQ(shownX, test.shownX);
+    EXPECT_EQ(m_messages.texts, test.messages);
+    EXPECT_TRUE(TextHas(PolygonFields(0, test.vertices))) << m_text.View();
   }
 }
 
