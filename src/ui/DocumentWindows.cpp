@@ -31,10 +31,12 @@ QString ToQt(const std::string& text)
 } // namespace
 
 CDocumentWindows::CDocumentWindows(CKMVApp& app)
-    : m_app(app), m_moduleSheet(app.GetMessages(), [&app] { return static_cast<QWidget*>(&app.GetMainFrame()); })
+    : m_app(app), m_moduleSheet(app.GetMessages(), [&app] { return static_cast<QWidget*>(&app.GetMainFrame()); }),
+      m_entryDialogs(&app.GetMainFrame(), app.GetMessages())
 {
   m_document.SetViews(this);
   m_document.SetMessageSink(&app.GetMessages());
+  m_document.SetEntryEditor(&m_entryDialogs);
   m_document.SetModuleDialog(&m_moduleSheet);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CmdTarget.h"
 #include "DocumentViews.h"
+#include "EntryDialogs.h"
 #include "KMVDocument.h"
 #include "ModuleSheet.h"
 
@@ -64,6 +65,7 @@ private:
 
   CKMVApp& m_app;
   CModuleSheet m_moduleSheet;
+  CEntryDialogs m_entryDialogs;
   CKMVDocument m_document;
   std::vector<CKMVChildFrame*> m_frames;
   // Status of MH1, KW1 and DW1 at the last refresh.
