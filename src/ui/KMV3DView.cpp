@@ -67,6 +67,8 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
   connect(&m_zoomTimer, &QTimer::timeout, this, &CKMV3DView::OnZoomTimer);
   CProject& project = m_windows.GetDocument().GetProject();
   m_camera.SetSceneSource([&project] { project.DrawTree(); });
+  // Until the first scene build sizes them to the scene.
+  m_camera.SetClipPlanes(0.01, 500.0);
 }
 
 CKMV3DView::~CKMV3DView() = default;
