@@ -1,6 +1,7 @@
 #include "DocumentWindows.h"
 
 #include "CommandIds.h"
+#include "CoverageStatus.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
@@ -49,6 +50,8 @@ CDocumentWindows::~CDocumentWindows()
 CKMVChildFrame* CDocumentWindows::CreateFrame()
 {
   bool primary = m_frames.empty();
+  if (primary)
+    RefreshCoverage();
   auto* frame = new CKMVChildFrame(m_app.GetMainFrame(), *this, primary);
   if (!frame->Create()) {
     delete frame;
@@ -73,6 +76,7 @@ void CDocumentWindows::CloseFrame(CKMVChildFrame& frame)
 void CDocumentWindows::UpdateAllViews(int hint)
 {
   RefreshLimitStates();
+  RefreshCoverage();
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(hint);
   m_app.GetMainFrame().UpdateCommandUI();
@@ -86,6 +90,7 @@ int CDocumentWindows::NumberFrames()
 void CDocumentWindows::ShowSensorStatus()
 {
   m_app.GetMainFrame().SetSensorStatus(FormatSensorStatus(m_document.GetSensorValues()));
+  m_app.GetMainFrame().SetCoverageStatus(FormatCoverageStatus(m_coverage));
 }
 
 QString CDocumentWindows::GetTitle() const
@@ -170,6 +175,11 @@ void CDocumentWindows::RefreshLimitStates()
   CProject& project = m_document.GetProject();
   for (size_t axis = 0; axis < kReadingModules.size(); ++axis)
     m_limitStatus[axis] = project.RunModule(kReadingModules[axis]).status;
+}
+
+void CDocumentWindows::RefreshCoverage()
+{
+  m_coverage = AnalyseCoverage(m_document.GetProject());
 }
 
 bool CDocumentWindows::IsStepEnabled(int id) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CmdTarget.h"
+#include "Coverage.h"
 #include "DocumentViews.h"
 #include "EntryDialogs.h"
 #include "KMVDocument.h"
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +41,11 @@ public:
   void UpdateAllViews(int hint) override;
   int NumberFrames() override;
 
-  // The three status-bar texts of the document's sensor.
+  // The three status-bar texts of the document's sensor and the floor's
+  // coverage.
   void ShowSensorStatus();
+  // The projected coverage at the last update; none without CAD1's entries.
+  const std::optional<CCoverage>& GetCoverage() const { return m_coverage; }
   // The document's name as the user sees it.
   QString GetTitle() const;
   // Frame captions: the title, numbered when there are several frames.
@@ -62,6 +67,8 @@ private:
   // every update, load and configuring command, never on a UI query.
   void RefreshLimitStates();
   bool IsStepEnabled(int id) const;
+  // Once per update, before the views draw it, never per paint.
+  void RefreshCoverage();
 
   CKMVApp& m_app;
   CModuleSheet m_moduleSheet;
@@ -70,4 +77,5 @@ private:
   std::vector<CKMVChildFrame*> m_frames;
   // Status of MH1, KW1 and DW1 at the last refresh.
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
+  std::optional<CCoverage> m_coverage;
 };

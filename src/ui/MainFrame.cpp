@@ -32,6 +32,7 @@ namespace {
 constexpr const char* kIdleText = "Drücken Sie F1, um Hilfe zu erhalten.";
 // Each sensor pane is as wide as this text.
 constexpr const char* kPaneWidthText = "123456789012";
+constexpr const char* kCoverageWidthText = "Abdeckung: 100.0 %";
 // Menus and toolbars also follow states that change without a command,
 // such as the window under the mouse; the old framework did this when idle.
 constexpr int kIdleUpdateInterval = 250;
@@ -83,6 +84,13 @@ bool CMainFrame::Create()
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addPermanentWidget(pane);
   }
+  m_pCoveragePane = new QLabel(bar);
+  m_pCoveragePane->setMinimumWidth(bar->fontMetrics().horizontalAdvance(kCoverageWidthText) + 8);
+  m_pCoveragePane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  m_pCoveragePane->setToolTip("Erfasster Anteil der Bodenflächen, projiziert");
+  m_pCoveragePane->setStatusTip(
+      "Anteil der Bodenflächen, den die Erfassungsfelder abdecken; projiziert, ohne Abschattung durch Gegenstände.");
+  bar->addPermanentWidget(m_pCoveragePane);
 
   BuildMenuBar(IDR_MAINFRAME);
   auto* idle = new QTimer(this);
@@ -249,6 +257,16 @@ QString CMainFrame::GetPaneText(int pane) const
   return m_panes.at(static_cast<size_t>(pane))->text();
 }
 
+void CMainFrame::SetCoverageStatus(const std::string& text)
+{
+  m_pCoveragePane->setText(QString::fromStdString(text));
+}
+
+QString CMainFrame::GetCoverageText() const
+{
+  return m_pCoveragePane->text();
+}
+
 void CMainFrame::UpdateCaption()
 {
   QString caption = QString::fromUtf8(kApplicationName);
@@ -283,6 +301,7 @@ void CMainFrame::RemoveChildFrame(CKMVChildFrame& frame)
   if (m_frames.empty()) {
     BuildMenuBar(IDR_MAINFRAME);
     SetSensorStatus({"", "", ""});
+    SetCoverageStatus("");
   }
   UpdateCaption();
 }

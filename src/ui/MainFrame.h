@@ -38,6 +38,9 @@ public:
   void UpdateCommandUI();
   void SetSensorStatus(const std::array<std::string, 3>& texts);
   QString GetPaneText(int pane) const;
+  // The fifth pane, right of the sensor's three: the floor's coverage.
+  void SetCoverageStatus(const std::string& text);
+  QString GetCoverageText() const;
   // "Velmar CAD-Planungssoftware", then the active document's title.
   void UpdateCaption();
   // Menus anew, e.g. after the recent-file list changed.
@@ -73,6 +76,7 @@ private:
   QToolBar* m_pMainToolBar = nullptr;
   QLabel* m_pIdleText = nullptr;
   std::array<QLabel*, 3> m_panes = {};
+  QLabel* m_pCoveragePane = nullptr;
   std::map<int, QAction*> m_actions;
   std::vector<CKMVChildFrame*> m_frames;
   CKMVChildFrame* m_pActiveFrame = nullptr;

@@ -1,0 +1,23 @@
+#include "CoverageStatus.h"
+
+#include <cstdio>
+
+std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage)
+{
+  if (!coverage || coverage->nUnassigned != 0)
+    return {};
+  double area = 0.0;
+  double watched = 0.0;
+  for (const CTargetCoverage& entry : coverage->targets) {
+    if (!IsFloorTarget(entry.target.vertices))
+      continue;
+    area += entry.coverage.area;
+    watched += entry.coverage.watched;
+  }
+  if (!(area > 0.0))
+    return {};
+  // Room for the widest double in "%f".
+  char text[512];
+  std::snprintf(text, sizeof text, "Abdeckung: %.1f %%", 100.0 * watched / area);
+  return text;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Coverage.h"
+
+#include <optional>
+#include <string>
+
+// The status-bar text of the floor's projected coverage, "Abdeckung: 63.2 %":
+// watched over area, summed over the floor targets. Empty without an
+// analysis, without floor targets, or while patches have no known target
+// (their share would read as unwatched).
+std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage);
