@@ -53,6 +53,7 @@ enum CommandId {
   ID_VIEW_SHOW_SENSOR = 32863,
   ID_VIEW_WHOLE_SCENE = 32864,
   ID_FILE_NEW_ROOM = 32890,
+  ID_VIEW_BLIND_SPOTS = 32910,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a

@@ -1,5 +1,6 @@
 #include "KMV3DView.h"
 
+#include "BlindSpotLayer.h"
 #include "CommandIds.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
@@ -66,7 +67,11 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
   m_zoomTimer.setInterval(CGLCamera::kZoomTimerInterval);
   connect(&m_zoomTimer, &QTimer::timeout, this, &CKMV3DView::OnZoomTimer);
   CProject& project = m_windows.GetDocument().GetProject();
-  m_camera.SetSceneSource([&project] { project.DrawTree(); });
+  m_camera.SetSceneSource([this, &project] {
+    project.DrawTree();
+    if (m_bBlindSpots && m_windows.GetCoverage())
+      DrawBlindSpots(*m_windows.GetCoverage());
+  });
   // Until the first scene build sizes them to the scene.
   m_camera.SetClipPlanes(0.01, 500.0);
 }
@@ -243,6 +248,12 @@ bool CKMV3DView::OnCommand(int id)
     EditViewpoint();
     return true;
   }
+  if (id == ID_VIEW_BLIND_SPOTS) {
+    m_bBlindSpots = !m_bBlindSpots;
+    m_camera.Rebuild();
+    update();
+    return true;
+  }
   return false;
 }
 
@@ -278,6 +289,10 @@ bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
   }
   if (int tool = ToolOfCommand(id); tool != 0) {
     ui.bChecked = m_camera.GetTool() == tool;
+    return true;
+  }
+  if (id == ID_VIEW_BLIND_SPOTS) {
+    ui.bChecked = m_bBlindSpots;
     return true;
   }
   return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR ||

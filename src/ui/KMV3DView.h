@@ -74,4 +74,6 @@ private:
   CWidgetImage m_picture;
   QTimer m_zoomTimer;
   bool m_bContext = false;
+  // "Erfassungslücken": this view draws the document's blind spots.
+  bool m_bBlindSpots = false;
 };
