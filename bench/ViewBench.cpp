@@ -139,10 +139,10 @@ int FirstMovingStep(COpenModel& open)
   return 0;
 }
 
-// One height step (step module, reads, detection, scene rebuild), then the
-// synchronous paint into the widget. Up and down alternate, so the sensor
-// never reaches a limit.
-void BM_SensorStepWithRepaint(benchmark::State& state)
+// One height step (step module, reads, detection, coverage, scene rebuild),
+// then the synchronous paint into the widget. Up and down alternate, so the
+// sensor never reaches a limit.
+void RunSensorSteps(benchmark::State& state, bool blindSpots)
 {
   COpenModel* open = Prepare(state);
   if (!open)
@@ -152,6 +152,8 @@ void BM_SensorStepWithRepaint(benchmark::State& state)
     state.SkipWithError("the sensor height does not step");
     return;
   }
+  if (blindSpots)
+    open->Frame().DispatchCommand(ID_VIEW_BLIND_SPOTS);
   int back = step == ID_HEIGHT_UP ? ID_HEIGHT_DOWN : ID_HEIGHT_UP;
   CKMV3DView& view = open->View();
   int pictures = view.GetPictureCount();
@@ -165,7 +167,21 @@ void BM_SensorStepWithRepaint(benchmark::State& state)
     state.SkipWithError("not every step painted a picture");
   if (!forth)
     open->Frame().DispatchCommand(back);
+  if (blindSpots)
+    open->Frame().DispatchCommand(ID_VIEW_BLIND_SPOTS);
   open->Document().SetModifiedFlag(false);
+}
+
+void BM_SensorStepWithRepaint(benchmark::State& state)
+{
+  RunSensorSteps(state, false);
+}
+
+// The same with "Erfassungslücken" checked: the blind spots tessellated into
+// the scene at every step.
+void BM_SensorStepWithBlindSpots(benchmark::State& state)
+{
+  RunSensorSteps(state, true);
 }
 
 void SendMouse(QWidget& widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button)
@@ -238,6 +254,7 @@ void ModelsAndSizes(benchmark::internal::Benchmark* benchmark)
 }
 
 BENCHMARK(BM_SensorStepWithRepaint)->Apply(ModelsAndSizes);
+BENCHMARK(BM_SensorStepWithBlindSpots)->Apply(ModelsAndSizes);
 BENCHMARK(BM_RotateDragFrame)->Apply(ModelsAndSizes);
 BENCHMARK(BM_StartUpToFullPicture)
     ->Unit(benchmark::kMillisecond)
