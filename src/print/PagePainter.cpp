@@ -12,11 +12,6 @@
 
 namespace {
 
-QString FromCp1252(const std::string& text)
-{
-  return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
 CPageMetrics MetricsOf(const QPaintDevice& device)
 {
   return {device.width(),    device.height(),      device.widthMM(),
@@ -24,6 +19,11 @@ CPageMetrics MetricsOf(const QPaintDevice& device)
 }
 
 } // namespace
+
+QString FromCp1252(const std::string& text)
+{
+  return QString::fromStdString(Cp1252ToUtf8(text));
+}
 
 CPageHeader FormatPageHeader(const std::string& title, const SensorValues& values, const QDateTime& when)
 {

@@ -13,6 +13,9 @@ class QPainter;
 
 using CPageHeader = std::array<QString, 3>;
 
+// A core text (Windows-1252) for Qt.
+QString FromCp1252(const std::string& text);
+
 // The header of a printed view: program and time, project title (Windows-1252),
 // the sensor's height, tilt and turn.
 CPageHeader FormatPageHeader(const std::string& title, const SensorValues& values, const QDateTime& when);

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-bool WritePdfPage(const std::string& path, const QImage& picture, const CPageHeader& header, std::string& error)
+bool WritePdfDocument(const std::string& path, const CPdfPainting& paint, std::string& error)
 {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -21,9 +21,9 @@ bool WritePdfPage(const std::string& path, const QImage& picture, const CPageHea
       error = "Die PDF-Ausgabe kann nicht begonnen werden.";
       return false;
     }
-    // Flate keeps the picture exact and spares the trial JPEG encoding.
+    // Flate keeps the pictures exact and spares the trial JPEG encoding.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    bool painted = PaintPage(painter, picture, header);
+    bool painted = paint(writer, painter);
     painter.end();
     if (!painted) {
       error = "Die Seite kann nicht gezeichnet werden.";
@@ -32,4 +32,10 @@ bool WritePdfPage(const std::string& path, const QImage& picture, const CPageHea
   }
   const QByteArray& bytes = buffer.data();
   return WriteFileSafely(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error);
+}
+
+bool WritePdfPage(const std::string& path, const QImage& picture, const CPageHeader& header, std::string& error)
+{
+  return WritePdfDocument(
+      path, [&](QPdfWriter&, QPainter& painter) { return PaintPage(painter, picture, header); }, error);
 }

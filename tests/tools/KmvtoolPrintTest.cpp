@@ -1,5 +1,7 @@
 #include "KmvtoolProcess.h"
 
+#include <sstream>
+
 namespace {
 
 // Output of a shell command line.
@@ -72,6 +74,49 @@ TEST_F(KmvtoolPrint, StepsAndStatuses)
   EXPECT_EQ(Kmvtool("print '*Pilot B1'").exitStatus, 2);
   EXPECT_EQ(Kmvtool("print '*Pilot B1' " + Quote(Path("x.pdf")) + " up").exitStatus, 2);
   EXPECT_EQ(Kmvtool("print '*Pilot B1' " + Quote(Path("x.pdf")) + " --size 0x10").exitStatus, 2);
+}
+
+TEST_F(KmvtoolPrint, ReportHoldsThePageTheMapAndTheTables)
+{
+  ASSERT_EQ(Kmvtool("report '*Pilot C1' " + Quote(Path("r.pdf")) + " kw+").exitStatus, 0);
+  std::string info = Shell("pdfinfo " + Quote(Path("r.pdf")));
+  int pages = 0;
+  ASSERT_EQ(std::sscanf(info.c_str() + info.find("Pages:"), "Pages: %d", &pages), 1) << info;
+  EXPECT_GE(pages, 3);
+  EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+  std::string text = Shell("pdftotext -layout " + Quote(Path("r.pdf")) + " -");
+  for (const char* heading : {"Projekt: Pilot C1\n",
+                              "\xC3\x9C"
+                              "berdeckung der Bodenfl\xC3\xA4"
+                              "chen (projiziert)\n",
+                              "Abdeckung der Zielfl\xC3\xA4"
+                              "chen (projiziert)\n",
+                              "\nErfassungsfl\xC3\xA4"
+                              "chen\n"})
+    EXPECT_NE(text.find(heading), std::string::npos) << heading;
+  // The floor's row: its path and its share as coverage prints them.
+  std::string coverage = Kmvtool("coverage '*Pilot C1' kw+").output;
+  std::istringstream floor(coverage.substr(coverage.find("\nPilot_C1") + 1));
+  std::string path, area, watched, percent;
+  floor >> path >> area >> watched >> percent;
+  size_t row = text.find("\n" + path + " ");
+  ASSERT_NE(row, std::string::npos) << path << "\n" << text;
+  EXPECT_NE(text.substr(row, text.find('\n', row + 1) - row).find(percent + " "), std::string::npos) << percent;
+}
+
+TEST_F(KmvtoolPrint, ReportKeepsTheOldFileWhenItCannotBeWritten)
+{
+  Write("old.pdf", "old");
+  // Past 16 KiB every write fails (EFBIG), as on a full disk.
+  std::string status = Shell("trap '' XFSZ; ulimit -f 16; " + std::string(KMVTOOL_PATH) + " report '*Pilot B1' " +
+                             Quote(Path("old.pdf")) + " 2>/dev/null; echo $?");
+  EXPECT_EQ(status, "1\n");
+  EXPECT_EQ(Read("old.pdf"), "old");
+  EXPECT_EQ(Kmvtool("report " + Quote(Path("missing.kmv")) + " " + Quote(Path("old.pdf"))).exitStatus, 1);
+  EXPECT_EQ(Read("old.pdf"), "old");
+  EXPECT_EQ(Kmvtool("report '*Pilot B1'").exitStatus, 2);
+  EXPECT_EQ(Kmvtool("report '*Pilot B1' " + Quote(Path("x.pdf")) + " up").exitStatus, 2);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "CoverageCommand.h"
 
 #include "Coverage.h"
+#include "CoverageFormat.h"
 #include "CoverageMap.h"
 #include "LoadedDocument.h"
 #include "PngFileDestination.h"
@@ -13,19 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::string Format(const char* format, double value)
-{
-  char text[512];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
-// 100 x watched / area, "0.0" without area.
-std::string Percent(double watched, double area)
-{
-  return Format("%.1f", area > 0.0 ? 100.0 * watched / area : 0.0);
-}
 
 std::string CsvField(const std::string& text)
 {
@@ -50,9 +38,10 @@ std::string FormatCsv(const CCoverage& coverage)
   std::string csv = "path,area,watched,percent,overlap,blind_spots,blind_area,skipped\n";
   for (const CTargetCoverage& entry : coverage.targets) {
     const CSurfaceCoverage& c = entry.coverage;
-    csv += CsvField(PrintedPath(entry)) + "," + Format("%.6f", c.area) + "," + Format("%.6f", c.watched) + "," +
-           Percent(c.watched, c.area) + "," + std::to_string(c.overlap) + "," + std::to_string(c.blindSpots.size()) +
-           "," + Format("%.6f", c.blindArea) + "," + std::to_string(c.nSkipped) + "\n";
+    csv += CsvField(PrintedPath(entry)) + "," + FormatSquareMetres(c.area) + "," + FormatSquareMetres(c.watched) + "," +
+           FormatSharePercent(c.watched, c.area) + "," + std::to_string(c.overlap) + "," +
+           std::to_string(c.blindSpots.size()) + "," + FormatSquareMetres(c.blindArea) + "," +
+           std::to_string(c.nSkipped) + "\n";
   }
   return csv;
 }
@@ -114,10 +103,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
     std::printf("%s\n", Cp1252ToUtf8(line).c_str());
 
   CCoverage coverage = AnalyseCoverage(document.GetProject()).value_or(CCoverage{});
-  std::vector<const CTargetCoverage*> floors;
-  for (const CTargetCoverage& entry : coverage.targets)
-    if (IsFloorTarget(entry.target.vertices))
-      floors.push_back(&entry);
+  std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);
   std::optional<CMapGrid> grid = PlanMapGrid(floors, request.cell);
   if (!mapPath.empty() && !grid) {
     PrintError("Die Karte h\xE4tte mehr als 4096 Zellen je Seite.");
@@ -128,13 +114,13 @@ int RunCoverageCommand(const CCoverageRequest& request)
   double watched = 0.0;
   for (const CTargetCoverage& entry : coverage.targets) {
     const CSurfaceCoverage& c = entry.coverage;
-    std::printf("%s %s %s %s %d\n", PrintedPath(entry).c_str(), Format("%.6f", c.area).c_str(),
-                Format("%.6f", c.watched).c_str(), Percent(c.watched, c.area).c_str(), c.overlap);
+    std::printf("%s %s %s %s %d\n", PrintedPath(entry).c_str(), FormatSquareMetres(c.area).c_str(),
+                FormatSquareMetres(c.watched).c_str(), FormatSharePercent(c.watched, c.area).c_str(), c.overlap);
     area += c.area;
     watched += c.watched;
   }
-  std::printf("TOTAL %s %s %s\n", Format("%.6f", area).c_str(), Format("%.6f", watched).c_str(),
-              Percent(watched, area).c_str());
+  std::printf("TOTAL %s %s %s\n", FormatSquareMetres(area).c_str(), FormatSquareMetres(watched).c_str(),
+              FormatSharePercent(watched, area).c_str());
 
   std::string error;
   if (!csvPath.empty() && !WriteFileSafely(csvPath, FormatCsv(coverage), error)) {

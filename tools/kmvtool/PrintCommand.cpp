@@ -3,6 +3,7 @@
 #include "GLCamera.h"
 #include "LoadedDocument.h"
 #include "PdfPage.h"
+#include "PdfReport.h"
 #include "RenderCommand.h"
 #include "RenderedPicture.h"
 #include "SensorCommand.h"
@@ -55,7 +56,14 @@ bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& requ
   return true;
 }
 
-int RunPrintCommand(const CPrintRequest& request)
+namespace {
+
+// Writes the PDF file of the opened and stepped document from the picture
+// of its start view; FALSE with the German reason in error.
+using CPdfWriting = bool (*)(const std::string& path, CKMVDocument& document, const QImage& picture,
+                             const CPageHeader& header, std::string& error);
+
+int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
 {
   std::string output = MakeAbsolute(request.strOutput);
   CLoadedDocument loaded;
@@ -84,9 +92,33 @@ int RunPrintCommand(const CPrintRequest& request)
   QGuiApplication application(argc, argv);
   std::string error;
   CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
-  if (!WritePdfPage(output, ImageFromRendered(picture.m_image), header, error)) {
+  if (!write(output, document, ImageFromRendered(picture.m_image), header, error)) {
     PrintError(error);
     return kExitUnreadable;
   }
   return status;
+}
+
+bool WritePage(const std::string& path, CKMVDocument&, const QImage& picture, const CPageHeader& header,
+               std::string& error)
+{
+  return WritePdfPage(path, picture, header, error);
+}
+
+bool WriteReport(const std::string& path, CKMVDocument& document, const QImage& picture, const CPageHeader& header,
+                 std::string& error)
+{
+  return WritePdfReport(path, picture, header, CollectReportContent(document.GetProject()), error);
+}
+
+} // namespace
+
+int RunPrintCommand(const CPrintRequest& request)
+{
+  return RunPdfCommand(request, WritePage);
+}
+
+int RunReportCommand(const CPrintRequest& request)
+{
+  return RunPdfCommand(request, WriteReport);
 }

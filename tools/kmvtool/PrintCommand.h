@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-// "kmvtool print SOURCE OUT.pdf [--size WxH] [STEP...]".
+// "kmvtool print SOURCE OUT.pdf [--size WxH] [STEP...]", and the same for
+// "kmvtool report".
 struct CPrintRequest {
   std::string strSource;
   std::string strOutput;
@@ -12,7 +13,7 @@ struct CPrintRequest {
   std::vector<std::string> steps; // as for "kmvtool sensor"
 };
 
-// Takes the arguments after "print"; FALSE on wrong usage (an unknown step
+// Takes the arguments after "print" or "report"; FALSE on wrong usage (an unknown step
 // is reported on stderr).
 bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request);
 
@@ -20,3 +21,7 @@ bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& requ
 // start view off-screen and writes the printed page (header and picture,
 // A4 portrait) as a one-page PDF. Returns the exit status.
 int RunPrintCommand(const CPrintRequest& request);
+
+// As RunPrintCommand, but writes the report: the printed page, then the
+// overlap map and the tables of the target surfaces and of the patches.
+int RunReportCommand(const CPrintRequest& request);

@@ -13,7 +13,7 @@ int LaunchPrintCommand(int argc, char** argv)
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   std::string helper = (self.parent_path() / "kmvtool-print").string();
   std::vector<char*> helperArgs{helper.data()};
-  for (int i = 2; i < argc; ++i)
+  for (int i = 1; i < argc; ++i)
     helperArgs.push_back(argv[i]);
   helperArgs.push_back(nullptr);
   if (!error)

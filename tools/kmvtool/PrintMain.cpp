@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
-// "kmvtool print" runs here, in a program of its own, so that only printing
-// loads Qt and every other kmvtool command starts as fast as before.
+// "kmvtool print" and "kmvtool report" run here, in a program of its own, so
+// that only they load Qt and every other kmvtool command starts as fast as
+// before. The first argument is the command word.
 int main(int argc, char** argv)
 {
   std::vector<std::string> args(argv + 1, argv + argc);
+  bool report = !args.empty() && args[0] == "report";
   CPrintRequest request;
-  if (!ParsePrintRequest(args, request)) {
-    std::fputs("usage: kmvtool print SOURCE OUT.pdf [--size WxH] [STEP...]\n", stderr);
+  if (args.empty() || (args[0] != "print" && !report) || !ParsePrintRequest({args.begin() + 1, args.end()}, request)) {
+    std::fprintf(stderr, "usage: kmvtool %s SOURCE OUT.pdf [--size WxH] [STEP...]\n", report ? "report" : "print");
     return kExitUsage;
   }
-  return RunPrintCommand(request);
+  return report ? RunReportCommand(request) : RunPrintCommand(request);
 }

@@ -49,6 +49,11 @@ constexpr const char* kUsage =
     "                     open SOURCE as a document, apply the steps (as for sensor) and write\n"
     "                     the printed page as a one-page A4 PDF: the three header lines and the\n"
     "                     3D view rendered at WxH (1600x1200 unless --size)\n"
+    "  report SOURCE OUT.pdf [--size WxH] [STEP...]\n"
+    "                     as print, then pages of projected coverage: the overlap map of the\n"
+    "                     floors, a table of the target surfaces (area, watched, share as\n"
+    "                     coverage prints it, blind spots) and one of the patches (name,\n"
+    "                     target, area); A4 portrait, long tables run on over pages\n"
     "  room MODEL OUT --width W --depth D --height H [--variant wall|ceiling|corner] [--offset Y]\n"
     "                     write the project of a built-in model (\"Pilot B1\") in a rectangular\n"
     "                     room, W along the sensor's wall and D away from it, 1 to 200 m, H 2 to\n"
@@ -110,7 +115,7 @@ int main(int argc, char** argv)
       return Usage();
     return RunRenderCommand(request);
   }
-  if (!args.empty() && args[0] == "print")
+  if (!args.empty() && (args[0] == "print" || args[0] == "report"))
     return LaunchPrintCommand(argc, argv);
   if (!args.empty() && args[0] == "room")
     return RunRoomCommand({args.begin() + 1, args.end()});

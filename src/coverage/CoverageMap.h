@@ -18,6 +18,9 @@ struct CMapGrid {
   int rows = 0;
 };
 
+// The floor targets (IsFloorTarget) of the coverage, in its order.
+std::vector<const CTargetCoverage*> FloorTargets(const CCoverage& coverage);
+
 // The grid over the floors' extent; none when the cell is not above 0 or
 // more than kMaxMapCells would lie along a side.
 std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell);

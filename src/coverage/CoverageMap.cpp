@@ -139,6 +139,15 @@ std::string MetreText(double metres)
 
 } // namespace
 
+std::vector<const CTargetCoverage*> FloorTargets(const CCoverage& coverage)
+{
+  std::vector<const CTargetCoverage*> floors;
+  for (const CTargetCoverage& entry : coverage.targets)
+    if (IsFloorTarget(entry.target.vertices))
+      floors.push_back(&entry);
+  return floors;
+}
+
 std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell)
 {
   if (!(cell > 0.0) || !std::isfinite(cell))

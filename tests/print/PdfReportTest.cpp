@@ -1,0 +1,107 @@
+#include "PdfReport.h"
+#include "TempFolder.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::string Shell(const std::string& command)
+{
+  std::string output;
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe)
+    return output;
+  char buffer[4096];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+    output.append(buffer, got);
+  pclose(pipe);
+  return output;
+}
+
+size_t Count(const std::string& text, const std::string& word)
+{
+  size_t count = 0;
+  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+    ++count;
+  return count;
+}
+
+CReportTable PatchTable(size_t rows, const std::string& longCell)
+{
+  CReportTable table{"Erfassungsfl\xE4"
+                     "chen",
+                     {{"Name", 0.3, false},
+                      {"Zielfl\xE4"
+                       "che",
+                       0.5, false},
+                      {"Fl\xE4"
+                       "che (m\xB2)",
+                       0.2, true}},
+                     {},
+                     false,
+                     "Keine Erfassungsfl\xE4"
+                     "chen.",
+                     {}};
+  for (size_t i = 0; i < rows; ++i)
+    table.rows.push_back({"Patch " + std::to_string(i), i == 7 ? longCell : "Raum.Boden", "1.000"});
+  return table;
+}
+
+class PdfReport : public TempFolderTest {
+protected:
+  void SetUp() override
+  {
+    TempFolderTest::SetUp();
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  }
+
+  int m_argc = 1;
+  char m_name[16] = "print_tests";
+  char* m_argv[2] = {m_name, nullptr};
+};
+
+TEST_F(PdfReport, LongTablesRunOnOverPagesWithEveryRowOnce)
+{
+  QGuiApplication application(m_argc, m_argv);
+  QImage picture(64, 48, QImage::Format_RGB888);
+  picture.fill(Qt::gray);
+  struct Case {
+    size_t rows;
+    std::string longCell;
+    int minPages;
+    int maxPages;
+  };
+  const Case cases[] = {
+      {0, "", 3, 3},                         // page, map page, tables: "Keine ..." instead
+      {300, "Raum.Boden", 7, 9},             // about 55 rows a page
+      {300, std::string(100000, 'x'), 7, 9}, // a cell longer than a page is shortened
+  };
+  for (const Case& c : cases) {
+    CReportContent content;
+    content.map.strMissing = "Keine Karte.";
+    content.patches = PatchTable(c.rows, c.longCell);
+    std::string error;
+    ASSERT_TRUE(WritePdfReport(Path("r.pdf"), picture, {"Kopf", "Projekt: P", "Werte"}, content, error)) << error;
+    std::string info = Shell("pdfinfo " + Path("r.pdf"));
+    int pages = 0;
+    ASSERT_EQ(std::sscanf(info.c_str() + info.find("Pages:"), "Pages: %d", &pages), 1) << info;
+    EXPECT_GE(pages, c.minPages) << c.rows;
+    EXPECT_LE(pages, c.maxPages) << c.rows;
+    std::string text = Shell("pdftotext -layout " + Path("r.pdf") + " -");
+    EXPECT_EQ(Count(text, "Keine Karte."), 1u);
+    EXPECT_EQ(Count(text, "Erfassungsfl\xC3\xA4"
+                          "chen (Fortsetzung)"),
+              static_cast<size_t>(pages - 3));
+    EXPECT_EQ(Count(text, "Keine Erfassungsfl\xC3\xA4"
+                          "chen."),
+              c.rows == 0 ? 1u : 0u);
+    for (size_t i = 0; i < c.rows; ++i)
+      EXPECT_EQ(Count(text, "Patch " + std::to_string(i) + " "), 1u) << i;
+  }
+}
+
+} // namespace
