@@ -21,6 +21,10 @@ constexpr std::array kCommands = {
                 "Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung", ""},
     CommandInfo{ID_FILE_PRINT, "&Drucken...\tStrg+P", "Druckt das aktive Dokument.\nDrucken", "Ctrl+P"},
     CommandInfo{ID_FILE_PRINT_PREVIEW, "Sei&tenansicht", "Zeigt ganze Seiten an.\nSeitenansicht", ""},
+    CommandInfo{ID_FILE_REPORT, "Bericht &als PDF...",
+                "Schreibt die Ansicht, die Karte der Überdeckung und die Abdeckung der Zielflächen (projiziert) "
+                "als PDF-Dokument.\nBericht als PDF",
+                ""},
     CommandInfo{ID_EDIT_COPY, "&Kopieren\tStrg+C",
                 "Kopiert die Markierung und übernimmt sie in die Zwischenablage.\nKopieren", "Ctrl+C;Ctrl+Ins"},
     CommandInfo{ID_EDIT_CUT, "Aus&schneiden\tStrg+X",
@@ -139,6 +143,7 @@ constexpr std::array kMenu129 = {
     MenuEntry{ID_FILE_PRINT_PREVIEW, ""},
     MenuEntry{ID_FILE_PRINT, ""},
     MenuEntry{ID_FILE_PRINT_SETUP, ""},
+    MenuEntry{ID_FILE_REPORT, ""},
     MenuEntry{kSeparator, ""},
     MenuEntry{ID_FILE_MRU_FILE1, ""},
     MenuEntry{kSeparator, ""},

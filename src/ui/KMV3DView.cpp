@@ -218,6 +218,9 @@ bool CKMV3DView::OnCommand(int id)
   case ID_EDIT_COPY:
     CopyToClipboard();
     return true;
+  case ID_FILE_REPORT:
+    OnFileReport();
+    return true;
   default:
     break;
   }
@@ -283,7 +286,7 @@ void CKMV3DView::EditViewpoint()
 
 bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
 {
-  if (id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW || id == ID_EDIT_COPY) {
+  if (id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW || id == ID_EDIT_COPY || id == ID_FILE_REPORT) {
     ui.bEnabled = m_bContext;
     return true;
   }

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <string>
+
 class CDocumentWindows;
 class CSettingsArchive;
 class QPrinter;
@@ -46,6 +48,13 @@ public:
   bool PrintTo(QPrinter& printer);
   void OnFilePrint();
   void OnFilePrintPreview();
+  // The report (WritePdfReport) of the document at its current setting, its
+  // first page from this view's camera as printing draws it. FALSE with the
+  // German reason (Windows-1252) in error.
+  bool WriteReport(const std::string& path, std::string& error);
+  // Asks for the file ("PDF-Dokument (*.pdf)") and writes the report there;
+  // a failure is shown as a message.
+  void OnFileReport();
   // The picture as image/png and SVG on the clipboard; a beep when it
   // cannot be put there.
   void CopyToClipboard();

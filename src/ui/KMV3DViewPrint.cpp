@@ -1,14 +1,19 @@
-// Printing, print preview and the clipboard copy of the 3D view.
+// Printing, print preview, the PDF report and the clipboard copy of the 3D
+// view.
 #include "KMV3DView.h"
 
 #include "ClipboardPicture.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
 #include "KMVDocument.h"
+#include "Messages.h"
 #include "PagePainter.h"
+#include "PdfReport.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -64,6 +69,37 @@ void CKMV3DView::OnFilePrintPreview()
   QPrintPreviewDialog dialog(&m_windows.GetApp().GetPrinter(), this);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
   dialog.exec();
+}
+
+bool CKMV3DView::WriteReport(const std::string& path, std::string& error)
+{
+  QImage picture = RenderPicture();
+  if (picture.isNull()) {
+    error = "Das Bild kann nicht gezeichnet werden.";
+    return false;
+  }
+  CKMVDocument& document = m_windows.GetDocument();
+  CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  bool written = WritePdfReport(path, picture, header, CollectReportContent(document.GetProject()), error);
+  QGuiApplication::restoreOverrideCursor();
+  return written;
+}
+
+void CKMV3DView::OnFileReport()
+{
+  QString suggested = m_windows.GetTitle();
+  if (suggested.endsWith(".kmv", Qt::CaseInsensitive))
+    suggested.chop(4);
+  QString path = QFileDialog::getSaveFileName(this, "Bericht als PDF", suggested + ".pdf", "PDF-Dokument (*.pdf)");
+  if (path.isEmpty())
+    return;
+  if (!path.endsWith(".pdf", Qt::CaseInsensitive))
+    path += ".pdf";
+  std::string error;
+  if (!WriteReport(QFile::encodeName(path).toStdString(), error))
+    m_windows.GetApp().GetMessages().ShowMessage(kApplicationName,
+                                                 "Der Bericht konnte nicht geschrieben werden.\n" + error);
 }
 
 void CKMV3DView::CopyToClipboard()

@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
@@ -48,6 +51,22 @@ void CloseNextMessage(QString& text)
   poll->start(5);
 }
 
+// Names the file in the next file dialog once it is up and accepts it.
+void AnswerNextFileDialog(const QString& path)
+{
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [poll, path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog)
+      return;
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+    poll->deleteLater();
+    poll->stop();
+  });
+  poll->start(5);
+}
+
 TEST_F(Printing, CopyPutsThePictureAtTheViewsSizeOnTheClipboard)
 {
   ASSERT_TRUE(Start({"*Pilot B1"}));
@@ -71,6 +90,41 @@ TEST_F(Printing, PrintWritesAPageToAPdfPrinter)
   QFile file(dir.filePath("page.pdf"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(5) == "%PDF-");
+}
+
+TEST_F(Printing, ReportGoesToTheFileNamedOrEndsWithAMessage)
+{
+  ASSERT_TRUE(Start({"*Pilot B1"}));
+  QAction* report = m_app.GetMainFrame().GetAction(ID_FILE_REPORT);
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(report->text(), "Bericht &als PDF...");
+  EXPECT_TRUE(m_app.GetMainFrame().menuBar()->actions().at(0)->menu()->actions().contains(report));
+  QTemporaryDir dir;
+  struct Case {
+    QString name;
+    QString written; // empty: nothing may be written
+    QString message;
+  };
+  const Case cases[] = {
+      {"bericht", "bericht.pdf", ""},
+      {"fehlt/bericht.pdf", "", "Der Bericht konnte nicht geschrieben werden."},
+  };
+  for (const Case& c : cases) {
+    QString text;
+    AnswerNextFileDialog(dir.filePath(c.name));
+    if (!c.message.isEmpty())
+      CloseNextMessage(text);
+    report->trigger();
+    EXPECT_EQ(text.section('\n', 0, 0), c.message) << c.name.toStdString();
+    if (!c.written.isEmpty()) {
+      QFile file(dir.filePath(c.written));
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.written.toStdString();
+      QByteArray bytes = file.readAll();
+      EXPECT_TRUE(bytes.startsWith("%PDF-"));
+      // The page of printing, then the map and the tables.
+      EXPECT_TRUE(bytes.contains("/Count 3")) << c.name.toStdString();
+    }
+  }
 }
 
 TEST_F(Printing, CommandLineNamingAMissingPrinterEndsWithAMessage)
