@@ -23,13 +23,14 @@ int RunSaveCommand(const std::string& source, const std::string& out)
   int status = loaded.Open(source);
   if (!loaded.IsOpen())
     return status;
-  CKMVDocument& document = loaded.m_document;
-  bool saved = false;
+  return SaveOpenedDocument(loaded.m_document, source, outPath) ? status : kExitUnreadable;
+}
+
+bool SaveOpenedDocument(CKMVDocument& document, const std::string& source, const std::string& outPath)
+{
   if (!IsBuiltinModelName(source) && IsSameFile(outPath, document.GetPathName()))
-    saved = document.Save() == SaveStatus::Saved;
-  else
-    saved = document.SaveAs(outPath, IsScrambledPath(outPath) ? FileForm::Scrambled : FileForm::Plain);
-  return saved ? status : kExitUnreadable;
+    return document.Save() == SaveStatus::Saved;
+  return document.SaveAs(outPath, IsScrambledPath(outPath) ? FileForm::Scrambled : FileForm::Plain);
 }
 
 int RunModelsCommand()

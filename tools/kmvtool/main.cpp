@@ -1,5 +1,6 @@
 #include "CoverageCommand.h"
 #include "DocumentCommands.h"
+#include "OptimizeCommand.h"
 #include "PrintLauncher.h"
 #include "RenderCommand.h"
 #include "RoomCommand.h"
@@ -41,6 +42,14 @@ constexpr const char* kUsage =
     "                     over one point) and TOTAL AREA WATCHED PERCENT; --csv writes the\n"
     "                     surfaces with their blind spots; --map writes a top view of the\n"
     "                     floors, each cell of M metres (0.05) coloured by its patch count\n"
+    "  optimize SOURCE [--surface PATH]... [--save OUT]\n"
+    "                     open SOURCE as sensor does and find the setting that watches the\n"
+    "                     surfaces most (projected, as coverage measures): every setting the\n"
+    "                     steps reach within the limits, ties to the fewest steps; the\n"
+    "                     surfaces are the PATHs given, else the floors; print the status\n"
+    "                     texts there, WATCHED AREA PERCENT of the surfaces and STEPS with\n"
+    "                     the step words that reach it (mh, then dw, then kw); --save writes\n"
+    "                     what save writes after those steps\n"
     "  models             list the built-in sensor models\n"
     "  render SOURCE OUT.png [--size WxH] [--wire]\n"
     "                     open SOURCE as a document and write a picture of its 3D view\n"
@@ -108,6 +117,12 @@ int main(int argc, char** argv)
     if (!ParseCoverageRequest({args.begin() + 1, args.end()}, request))
       return Usage();
     return RunCoverageCommand(request);
+  }
+  if (!args.empty() && args[0] == "optimize") {
+    COptimizeRequest request;
+    if (!ParseOptimizeRequest({args.begin() + 1, args.end()}, request))
+      return Usage();
+    return RunOptimizeCommand(request);
   }
   if (!args.empty() && args[0] == "render") {
     CRenderRequest request;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CProject;
+struct CSceneTarget;
+
+// The target surfaces whose watched areas are added up: those named (paths
+// as "kmvtool get" takes them, "_" for a blank), or the floor targets when
+// none is named.
+struct CSurfaceChoice {
+  std::vector<std::string> paths;
+
+  bool Includes(const CSceneTarget& target) const;
+};
+
+// Area and watched area of the chosen surfaces, added up.
+struct CWatchedSum {
+  double area = 0.0;
+  double watched = 0.0;
+};
+
+// Measures only the chosen targets against CAD1's last run.
+CWatchedSum SumWatched(CProject& project, const CSurfaceChoice& choice);
+
+// The first path that names no target surface; none when all do.
+std::optional<std::string> FindUnknownSurface(CProject& project, const CSurfaceChoice& choice);

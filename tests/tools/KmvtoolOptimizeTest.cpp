@@ -1,0 +1,79 @@
+#include "KmvtoolProcess.h"
+#include "coverage/PlacementProject.h"
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+class KmvtoolOptimize : public KmvtoolTest {
+protected:
+  void SetUp() override
+  {
+    KmvtoolTest::SetUp();
+    Write("p.txt", PlacementProject(0.5));
+  }
+};
+
+TEST_F(KmvtoolOptimize, PrintsTheBestSettingAndTheStepsThatReachIt)
+{
+  struct Case {
+    const char* options;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"", {" MH:  2.50 m", " KW:  0.0 \xC2\xB0", " DW:  0.0 \xC2\xB0", "WATCHED 1.406250 17.6", "STEPS mh+"}},
+      {" --surface P.V0.Front",
+       {" MH:  2.50 m", " KW:  0.0 \xC2\xB0", " DW:  180.0 \xC2\xB0", "WATCHED 1.406250 35.2", "STEPS mh+ dw+ dw+"}},
+      {" --surface P.V0.Back --surface P.V0.Front",
+       {" MH:  2.50 m", " KW:  0.0 \xC2\xB0", " DW:  0.0 \xC2\xB0", "WATCHED 1.406250 17.6", "STEPS mh+"}},
+  };
+  for (const Case& c : cases) {
+    CCommandResult result = Kmvtool("optimize " + Quote(Path("p.txt")) + c.options);
+    EXPECT_EQ(result.exitStatus, 0) << c.options;
+    EXPECT_EQ(Lines(result.output), c.lines) << c.options;
+  }
+}
+
+TEST_F(KmvtoolOptimize, SavesTheProjectAfterTheSteps)
+{
+  ASSERT_EQ(
+      Kmvtool("optimize " + Quote(Path("p.txt")) + " --surface P.V0.Front --save " + Quote(Path("o.kmv"))).exitStatus,
+      0);
+  std::vector<std::string> lines = Lines(Kmvtool("sensor " + Quote(Path("o.kmv"))).output);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], " MH:  2.50 m");
+  EXPECT_EQ(lines[2], " DW:  180.0 \xC2\xB0");
+}
+
+TEST_F(KmvtoolOptimize, WrongUsageAndUnreadableSources)
+{
+  const std::string p = Quote(Path("p.txt"));
+  struct Case {
+    std::string arguments;
+    int status;
+  };
+  const Case cases[] = {
+      {"optimize", 2},
+      {"optimize " + p + " mh+", 2},
+      {"optimize " + p + " --surface", 2},
+      {"optimize " + p + " --save", 2},
+      {"optimize " + p + " --save a.txt --save b.txt", 2},
+      {"optimize " + p + " --surface P.V0.Side", 2},
+      {"optimize " + Quote(Path("missing.txt")), 1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Kmvtool(c.arguments).exitStatus, c.status) << c.arguments;
+  EXPECT_FALSE(std::filesystem::exists(Path("a.txt")));
+}
+
+} // namespace

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// "kmvtool optimize SOURCE [--surface PATH]... [--save OUT]".
+struct COptimizeRequest {
+  std::string strSource;
+  std::vector<std::string> surfaces; // as given (UTF-8); none: the floor targets
+  std::string strSavePath;           // empty: not saved
+};
+
+// Takes the arguments after "optimize"; FALSE on wrong usage.
+bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest& request);
+
+// Opens the source as "sensor" does, searches the step lattice for the
+// setting that watches the chosen surfaces most, steps the document there
+// and prints its status texts, "WATCHED AREA PERCENT" and "STEPS WORD...";
+// saves as "save" does when asked. Returns the exit status.
+int RunOptimizeCommand(const COptimizeRequest& request);
