@@ -1,6 +1,6 @@
 #include "CoverageStatus.h"
 
-#include <cstdio>
+#include "CoverageFormat.h"
 
 std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage)
 {
@@ -16,8 +16,5 @@ std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage)
   }
   if (!(area > 0.0))
     return {};
-  // Room for the widest double in "%f".
-  char text[512];
-  std::snprintf(text, sizeof text, "Abdeckung: %.1f %%", 100.0 * watched / area);
-  return text;
+  return "Abdeckung: " + FormatSharePercent(watched, area) + " %";
 }
