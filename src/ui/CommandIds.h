@@ -54,7 +54,9 @@ enum CommandId {
   ID_VIEW_WHOLE_SCENE = 32864,
   ID_FILE_NEW_ROOM = 32890,
   ID_FILE_REPORT = 32930,
+  ID_OPTIMIZE_PLACEMENT = 32920,
   ID_VIEW_BLIND_SPOTS = 32910,
+  ID_VIEW_COVERAGE = 32911,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a

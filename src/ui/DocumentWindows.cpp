@@ -1,6 +1,7 @@
 #include "DocumentWindows.h"
 
 #include "CommandIds.h"
+#include "CoverageDlg.h"
 #include "CoverageStatus.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
@@ -8,6 +9,7 @@
 #include "KMVTreeView.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "PlacementCommand.h"
 #include "TextEncoding.h"
 
 #include <QFileDialog>
@@ -77,6 +79,8 @@ void CDocumentWindows::UpdateAllViews(int hint)
 {
   RefreshLimitStates();
   RefreshCoverage();
+  if (m_pCoverageDlg && m_pCoverageDlg->isVisible())
+    m_pCoverageDlg->ShowCoverage(m_coverage);
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(hint);
   m_app.GetMainFrame().UpdateCommandUI();
@@ -106,6 +110,8 @@ void CDocumentWindows::UpdateFrameTitles()
   QString title = GetTitle();
   for (size_t i = 0; i < m_frames.size(); ++i)
     m_frames[i]->setWindowTitle(m_frames.size() == 1 ? title : title + ":" + QString::number(i + 1));
+  if (m_pCoverageDlg)
+    m_pCoverageDlg->SetDocumentTitle(title);
   m_app.GetMainFrame().UpdateCaption();
 }
 
@@ -162,6 +168,7 @@ void CDocumentWindows::CloseWindows()
 
 void CDocumentWindows::CloseWindowsWithoutSettings()
 {
+  delete m_pCoverageDlg.data();
   std::vector<CKMVChildFrame*> frames;
   frames.swap(m_frames);
   for (CKMVChildFrame* frame : frames) {
@@ -180,6 +187,18 @@ void CDocumentWindows::RefreshLimitStates()
 void CDocumentWindows::RefreshCoverage()
 {
   m_coverage = AnalyseCoverage(m_document.GetProject());
+}
+
+void CDocumentWindows::ShowCoverageDialog()
+{
+  if (!m_pCoverageDlg) {
+    m_pCoverageDlg = new CCoverageDlg(&m_app.GetMainFrame());
+    m_pCoverageDlg->SetDocumentTitle(GetTitle());
+  }
+  m_pCoverageDlg->ShowCoverage(m_coverage);
+  m_pCoverageDlg->show();
+  m_pCoverageDlg->raise();
+  m_pCoverageDlg->activateWindow();
 }
 
 bool CDocumentWindows::IsStepEnabled(int id) const
@@ -216,6 +235,12 @@ bool CDocumentWindows::OnCommand(int id)
   case ID_WINDOW_NEW:
     CreateFrame();
     return true;
+  case ID_OPTIMIZE_PLACEMENT:
+    RunOptimalPlacement(m_app.GetMainFrame(), m_document);
+    return true;
+  case ID_VIEW_COVERAGE:
+    ShowCoverageDialog();
+    return true;
   default:
     break;
   }
@@ -236,6 +261,8 @@ bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
   case ID_FILE_CLOSE:
   case ID_WINDOW_NEW:
   case ID_EDIT_PROPERTIES:
+  case ID_OPTIMIZE_PLACEMENT:
+  case ID_VIEW_COVERAGE:
     return true;
   case ID_SAVE_SETTINGS:
     ui.bChecked = m_document.m_bSaveSettings != 0;

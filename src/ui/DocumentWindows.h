@@ -7,6 +7,7 @@
 #include "KMVDocument.h"
 #include "ModuleSheet.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -16,6 +17,7 @@
 
 class CKMVApp;
 class CKMVChildFrame;
+class CCoverageDlg;
 
 // One open project with its windows: the document, its child frames in the
 // order they were made, and what the document's commands need of them. It
@@ -69,6 +71,8 @@ private:
   bool IsStepEnabled(int id) const;
   // Once per update, before the views draw it, never per paint.
   void RefreshCoverage();
+  // "Abdeckung...": the document's one table, made on first use.
+  void ShowCoverageDialog();
 
   CKMVApp& m_app;
   CModuleSheet m_moduleSheet;
@@ -78,4 +82,6 @@ private:
   // Status of MH1, KW1 and DW1 at the last refresh.
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
   std::optional<CCoverage> m_coverage;
+  // Parented to the main window, so it may go first at the program's end.
+  QPointer<CCoverageDlg> m_pCoverageDlg;
 };

@@ -1,4 +1,6 @@
 #include "CommandIds.h"
+#include "CoverageDlg.h"
+#include "CoverageStatus.h"
 #include "DocumentWindows.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
@@ -7,7 +9,9 @@
 #include "ModuleCommands.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -72,6 +76,33 @@ TEST(CoveragePane, ShowsTheFloorsShareAndFollowsEachStep)
   EXPECT_TRUE(frame.GetCoverageText().isEmpty());
 }
 
+TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
+{
+  const CVectorArray floor = {{0, 0, 0}, {4, 0, 0}, {4, 5, 0}, {0, 5, 0}};
+  const CVectorArray table = {{0, 0, 0.75}, {1, 0, 0.75}, {1, 1, 0.75}, {0, 1, 0.75}};
+  const CVectorArray wall = {{0, 0, 0}, {4, 0, 0}, {4, 0, 3}, {0, 0, 3}};
+  auto target = [](const CVectorArray& vertices, double area, double watched) {
+    CTargetCoverage entry{{"Boden", vertices}, {}};
+    entry.coverage.area = area;
+    entry.coverage.watched = watched;
+    return entry;
+  };
+  struct Case {
+    const char* name;
+    std::optional<CCoverage> coverage;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"no analysis", std::nullopt, ""},
+      {"walls and a table only", CCoverage{{target(wall, 12, 6), target(table, 1, 1)}, 0}, ""},
+      {"two floors, a wall beside", CCoverage{{target(floor, 20, 5), target(wall, 12, 12), target(floor, 20, 0.4)}, 0},
+       "Abdeckung: 13.5 %"},
+      {"patches without a known target", CCoverage{{target(floor, 20, 0)}, 3}, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FormatCoverageStatus(c.coverage), c.text) << c.name;
+}
+
 TEST(BlindSpots, ShowInTheirColourOnlyWhileTheCommandIsChecked)
 {
   for (const char* model : {"*Pilot A1", "*Pilot B1", "*Pilot B2", "*Pilot C1"}) {
@@ -87,6 +118,42 @@ TEST(BlindSpots, ShowInTheirColourOnlyWhileTheCommandIsChecked)
     EXPECT_FALSE(frame.GetAction(ID_VIEW_BLIND_SPOTS)->isChecked()) << model;
     EXPECT_EQ(BlindSpotPixels(view), 0) << model;
   }
+}
+
+std::string Cell(const QTableWidget& table, int row, int column)
+{
+  return table.item(row, column)->text().toStdString();
+}
+
+TEST(CoverageTable, FollowsEachStepAndClosesWithItsDocument)
+{
+  CKMVApp app;
+  ASSERT_TRUE(Start(app, "*Pilot B1"));
+  CMainFrame& frame = app.GetMainFrame();
+  frame.DispatchCommand(ID_VIEW_COVERAGE);
+  frame.DispatchCommand(ID_VIEW_COVERAGE);
+  QList<CCoverageDlg*> dialogs = frame.findChildren<CCoverageDlg*>();
+  ASSERT_EQ(dialogs.size(), 1);
+  QPointer<CCoverageDlg> dialog = dialogs.front();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->isModal());
+  const QTableWidget& table = *dialog->findChild<QTableWidget*>("coverage");
+  // As kmvtool coverage prints this model: six surfaces, then the total.
+  ASSERT_EQ(table.rowCount(), 7);
+  EXPECT_EQ(Cell(table, 0, 0), "Pilot_B1.Szene_(Raum_B1).Wandmontage.Boden");
+  EXPECT_EQ(Cell(table, 0, 1), "467.500000");
+  EXPECT_EQ(Cell(table, 0, 3), "12.6");
+  EXPECT_EQ(Cell(table, 6, 0), "Gesamt");
+  EXPECT_EQ(Cell(table, 6, 3), "9.3");
+  for (int step : {ID_HEIGHT_UP, ID_HEIGHT_DOWN, ID_TILT_DOWN, ID_TILT_UP}) {
+    std::string before = Cell(table, 0, 2);
+    frame.DispatchCommand(step);
+    EXPECT_NE(Cell(table, 0, 2), before) << step;
+    EXPECT_EQ("Abdeckung: " + Cell(table, 0, 3) + " %", frame.GetCoverageText().toStdString()) << step;
+  }
+  Document(app).GetDocument().SetModifiedFlag(false);
+  ASSERT_TRUE(app.CloseDocument(Document(app)));
+  EXPECT_TRUE(dialog.isNull());
 }
 
 } // namespace

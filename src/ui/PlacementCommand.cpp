@@ -1,0 +1,139 @@
+#include "PlacementCommand.h"
+
+#include "KMVDocument.h"
+#include "Messages.h"
+#include "PlacementSearch.h"
+#include "StepLattice.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+QString Caption()
+{
+  return QString::fromUtf8(kApplicationName);
+}
+
+// Runs the search on a thread of its own while the dialog follows it; none
+// when the user cancelled or no thread could be started.
+std::optional<CPlacementOutcome> SearchWithProgress(QWidget& parent, const std::string& text)
+{
+  std::atomic<bool> cancel = false;
+  std::atomic<bool> finished = false;
+  std::atomic<size_t> done = 0;
+  std::atomic<size_t> total = 0;
+  CPlacementRequest request;
+  request.text = text;
+  request.pCancel = &cancel;
+  request.progress = [&done, &total](size_t measured, size_t settings) {
+    done = measured;
+    total = settings;
+  };
+
+  QProgressDialog dialog("Die Einstellungen des Sensors werden durchgerechnet...", "Abbrechen", 0, 0, &parent);
+  dialog.setWindowTitle("Optimale Ausrichtung");
+  dialog.setAutoClose(false);
+  dialog.setAutoReset(false);
+  dialog.setMinimumDuration(0);
+  // Closing the dialog once the search is done also counts as cancelling.
+  QObject::connect(&dialog, &QProgressDialog::canceled, [&cancel, &finished] { cancel = !finished; });
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (finished) {
+      dialog.accept();
+      return;
+    }
+    // Busy until the settings are counted; the counts stay far below INT_MAX.
+    dialog.setMaximum(static_cast<int>(total.load()));
+    dialog.setValue(static_cast<int>(done.load()));
+  });
+
+  CPlacementOutcome outcome;
+  std::thread search;
+  try {
+    search = std::thread([&] {
+      outcome = FindBestPlacement(request);
+      finished = true;
+    });
+  } catch (const std::system_error&) {
+    QMessageBox::warning(&parent, Caption(), "Die Suche kann nicht gestartet werden.");
+    return std::nullopt;
+  }
+  poll.start(50);
+  dialog.exec();
+  // Closed by the user: the search stops after the setting it measures.
+  if (!finished)
+    cancel = true;
+  search.join();
+  if (outcome.status == PlacementStatus::Cancelled)
+    return std::nullopt;
+  return outcome;
+}
+
+QString DescribeWatched(const CWatchedSum& sum)
+{
+  return QString::asprintf("%.2f m² von %.2f m² (%.1f %%, projiziert)", sum.watched, sum.area,
+                           100.0 * sum.watched / sum.area);
+}
+
+bool AskToMove(QWidget& parent, const CPlacementOutcome& outcome, const CWatchedSum& now)
+{
+  QString text = QString::asprintf("Die meiste Bodenfläche erfasst der Sensor bei einer Montagehöhe von %.2f m, "
+                                   "einem Kippwinkel von %.1f ° und einem Drehwinkel von %.1f °, %d Schritte von "
+                                   "hier entfernt:\n",
+                                   outcome.values[0], outcome.values[2], outcome.values[1], TotalSteps(outcome.steps)) +
+                 DescribeWatched(outcome.best) +
+                 QString::asprintf(", jetzt %.2f m².\n\nSoll der Sensor dorthin bewegt werden?", now.watched);
+  QMessageBox box(QMessageBox::Question, Caption(), text, QMessageBox::NoButton, &parent);
+  QAbstractButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
+  box.setEscapeButton(box.addButton("&Nein", QMessageBox::NoRole));
+  box.setDefaultButton(qobject_cast<QPushButton*>(yes));
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+} // namespace
+
+void RunOptimalPlacement(QWidget& parent, CKMVDocument& document)
+{
+  // The copies look for includes beside the project, as the document did.
+  if (!document.GetPathName().empty()) {
+    std::error_code ignored;
+    std::filesystem::current_path(std::filesystem::path(document.GetPathName()).parent_path(), ignored);
+  }
+  std::optional<CPlacementOutcome> outcome = SearchWithProgress(parent, std::string(document.GetText().View()));
+  if (!outcome)
+    return;
+  if (outcome->status == PlacementStatus::TooLarge) {
+    QMessageBox::warning(&parent, Caption(),
+                         QString("Die Schritte des Sensors erreichen mehr als %1 Einstellungen oder mehr als %2 "
+                                 "in einer Richtung; so viele werden nicht durchgerechnet.")
+                             .arg(kMaxLatticeSize)
+                             .arg(kMaxAxisSteps));
+    return;
+  }
+  if (!(outcome->best.area > 0.0)) {
+    QMessageBox::information(&parent, Caption(), "Keine Zielfläche dieses Projekts ist ein Boden.");
+    return;
+  }
+  if (TotalSteps(outcome->steps) == 0) {
+    QMessageBox::information(
+        &parent, Caption(),
+        "Die jetzige Ausrichtung erfasst schon die meiste Bodenfläche: " + DescribeWatched(outcome->best) + ".");
+    return;
+  }
+  if (!AskToMove(parent, *outcome, SumWatched(document.GetProject(), {})))
+    return;
+  for (int command : StepCommandIds(outcome->steps))
+    document.OnCommand(command);
+}

@@ -1,0 +1,70 @@
+#include "CommandIds.h"
+#include "DocumentWindows.h"
+#include "KMVApp.h"
+#include "MainFrame.h"
+#include "ModuleCommands.h"
+#include "SensorSteps.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Keeps the text of the question that follows the progress dialog and
+// answers "&Ja". A polling timer: both dialogs run their own event loops.
+void AnswerQuestion(QString& text)
+{
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [poll, &text] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+      return;
+    poll->stop();
+    poll->deleteLater();
+    text = box->text();
+    for (QAbstractButton* button : box->buttons())
+      if (button->text() == "&Ja")
+        button->click();
+  });
+  poll->start(20);
+}
+
+TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)
+{
+  CKMVApp app;
+  CKMVApp::Options options;
+  options.bSplash = false;
+  ASSERT_TRUE(app.InitInstance({"*Pilot B2"}, options));
+  CKMVDocument& document = app.GetDocuments().at(0)->GetDocument();
+  QString question;
+  AnswerQuestion(question);
+  app.GetMainFrame().GetAction(ID_OPTIMIZE_PLACEMENT)->trigger();
+
+  // Pilot B2 watches most of its floor six steps lower, turned six steps
+  // left and tilted two steps up.
+  CKMVDocument stepped;
+  stepped.SetTitle("*Pilot B2");
+  ASSERT_TRUE(stepped.OnNewDocument());
+  for (int command : StepCommandIds({-6, -6, -2}))
+    stepped.OnCommand(command);
+  const SensorValues& moved = document.GetSensorValues();
+  EXPECT_EQ(moved.height, stepped.GetSensorValues().height);
+  EXPECT_EQ(moved.turn, stepped.GetSensorValues().turn);
+  EXPECT_EQ(moved.tilt, stepped.GetSensorValues().tilt);
+  EXPECT_TRUE(question.contains(QString::asprintf("Montagehöhe von %.2f m", moved.height))) << question.toStdString();
+  EXPECT_TRUE(question.contains(QString::asprintf("Kippwinkel von %.1f °", moved.tilt)));
+  EXPECT_TRUE(question.contains(QString::asprintf("Drehwinkel von %.1f °", moved.turn)));
+  EXPECT_TRUE(question.contains("14 Schritte"));
+  EXPECT_TRUE(document.IsModified());
+
+  // The user steps back by hand.
+  app.GetMainFrame().GetAction(ID_HEIGHT_UP)->trigger();
+  EXPECT_GT(document.GetSensorValues().height, stepped.GetSensorValues().height);
+  document.SetModifiedFlag(false);
+}
+
+} // namespace
