@@ -3,6 +3,7 @@
 #include "Coverage.h"
 #include "CoverageFormat.h"
 #include "CoverageMap.h"
+#include "CsvField.h"
 #include "LoadedDocument.h"
 #include "PngFileDestination.h"
 #include "SafeFileWriter.h"
@@ -14,19 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::string CsvField(const std::string& text)
-{
-  if (text.find_first_of(",\"\r\n") == std::string::npos)
-    return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"')
-      quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
 
 std::string PrintedPath(const CTargetCoverage& entry)
 {

@@ -1,5 +1,6 @@
 #include "SensorCommand.h"
 
+#include "CsvField.h"
 #include "LoadedDocument.h"
 #include "ModuleCommands.h"
 #include "PatchSurvey.h"
@@ -38,19 +39,6 @@ std::string FormatNumber(double value)
   char text[512];
   std::snprintf(text, sizeof text, "%.6f", std::fabs(value) < 5e-7 ? 0.0 : value);
   return text;
-}
-
-std::string CsvField(const std::string& text)
-{
-  if (text.find_first_of(",\"\r\n") == std::string::npos)
-    return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"')
-      quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
 }
 
 std::string FormatCsv(const std::vector<PatchInfo>& patches)
