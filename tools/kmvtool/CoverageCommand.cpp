@@ -87,8 +87,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
     return status;
   CKMVDocument& document = loaded.m_document;
   ApplySensorSteps(document, request.steps);
-  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
-    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  PrintSensorStatus(document);
 
   CCoverage coverage = AnalyseCoverage(document.GetProject()).value_or(CCoverage{});
   std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);

@@ -72,8 +72,7 @@ int RunOptimizeCommand(const COptimizeRequest& request)
 
   std::vector<std::string> words = StepWords(outcome.steps);
   ApplySensorSteps(document, words);
-  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
-    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  PrintSensorStatus(document);
   CWatchedSum watched = SumWatched(document.GetProject(), search.surfaces);
   std::printf("WATCHED %.6f %.1f\n", watched.watched,
               watched.area > 0.0 ? 100.0 * watched.watched / watched.area : 0.0);

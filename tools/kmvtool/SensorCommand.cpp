@@ -85,6 +85,12 @@ bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& re
   return true;
 }
 
+void PrintSensorStatus(const CKMVDocument& document)
+{
+  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
+    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+}
+
 int RunSensorCommand(const CSensorRequest& request)
 {
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
@@ -94,8 +100,7 @@ int RunSensorCommand(const CSensorRequest& request)
     return status;
   CKMVDocument& document = loaded.m_document;
   ApplySensorSteps(document, request.steps);
-  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
-    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  PrintSensorStatus(document);
   std::vector<PatchInfo> patches = SurveyPatches(document.GetProject());
   double total = 0.0;
   for (const PatchInfo& patch : patches) {

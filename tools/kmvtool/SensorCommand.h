@@ -21,6 +21,8 @@ class CKMVDocument;
 // Runs each step's module as the toolbar command does (without its enable
 // check).
 void ApplySensorSteps(CKMVDocument& document, const std::vector<std::string>& steps);
+// The three status-bar texts of the document's sensor, one per line.
+void PrintSensorStatus(const CKMVDocument& document);
 
 // Opens the source as the program does, applies each step as the toolbar
 // command does (without its enable check), prints the three status texts,
