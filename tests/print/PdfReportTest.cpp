@@ -1,4 +1,5 @@
 #include "PdfReport.h"
+#include "ShellCommand.h"
 #include "TempFolder.h"
 
 #include <QGuiApplication>
@@ -10,16 +11,7 @@ namespace {
 
 std::string Shell(const std::string& command)
 {
-  std::string output;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe)
-    return output;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    output.append(buffer, got);
-  pclose(pipe);
-  return output;
+  return RunShell(command).output;
 }
 
 size_t Count(const std::string& text, const std::string& word)

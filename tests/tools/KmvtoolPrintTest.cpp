@@ -7,16 +7,7 @@ namespace {
 // Output of a shell command line.
 std::string Shell(const std::string& command)
 {
-  std::string output;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe)
-    return output;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    output.append(buffer, got);
-  pclose(pipe);
-  return output;
+  return RunShell(command).output;
 }
 
 // Pixels in the patch colour (orange) below the first top rows of a binary
