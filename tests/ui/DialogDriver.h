@@ -4,25 +4,32 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <type_traits>
 
-// Runs the work on the next modal dialog once it is up. A polling timer,
-// not a wait: the dialog runs its own event loop.
-inline void OnNextDialog(std::function<void(QWidget&)> work)
+// Runs the work once on the next modal widget of type T that comes up,
+// other than the one given. A polling timer, not a wait: the dialog runs its
+// own event loop. The timer deletes itself after the work; delete it through
+// the pointer to give up when no dialog came.
+template <class T = QWidget>
+QPointer<QTimer> OnNextDialog(std::type_identity_t<std::function<void(T&)>> work, const QWidget* over = nullptr,
+                              int interval = 5)
 {
   auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, work] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
+  QObject::connect(poll, &QTimer::timeout, [poll, work, over] {
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!modal || modal == over)
       return;
     poll->stop();
     poll->deleteLater();
     work(*modal);
   });
-  poll->start(5);
+  poll->start(interval);
+  return poll;
 }
 
 // Clicks the button of that text in the dialog.

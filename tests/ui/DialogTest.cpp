@@ -1,3 +1,4 @@
+#include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "EntryDialogs.h"
 #include "ItemEnable.h"
@@ -73,13 +74,6 @@ QLineEdit* Field(QWidget& dialog, const QString& label)
   return nullptr;
 }
 
-void Click(QWidget& dialog, const QString& button)
-{
-  for (QPushButton* candidate : dialog.findChildren<QPushButton*>())
-    if (candidate->text() == button)
-      candidate->click();
-}
-
 class EntryDialog : public testing::Test {
 protected:
   void SetUp() override
@@ -95,24 +89,16 @@ protected:
   bool Edit(const char* name, std::function<void(QDialog&)> script)
   {
     m_bShown = false;
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [this, poll, script] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!dialog)
-        return;
-      poll->stop();
-      poll->deleteLater();
-      m_bShown = true;
-      script(*dialog);
-      if (dialog->isVisible())
-        Click(*dialog, "Abbrechen");
-    });
-    poll->start(1);
+    QPointer<QTimer> poll = OnNextDialog<QDialog>(
+        [this, script](QDialog& dialog) {
+          m_bShown = true;
+          script(dialog);
+          if (dialog.isVisible())
+            Click(dialog, "Abbrechen");
+        },
+        nullptr, 1);
     bool result = m_project.EditEntry(*m_project.GetRoot().FindByPath(std::string("Projekt.Raum.") + name));
-    if (!m_bShown) {
-      poll->stop();
-      poll->deleteLater();
-    }
+    delete poll;
     return result;
   }
 
@@ -275,15 +261,7 @@ protected:
   // Double clicks the selected entry; the script works its dialog.
   void OpenSelected(std::function<void(QDialog&)> script)
   {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, script] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        poll->stop();
-        poll->deleteLater();
-        script(*dialog);
-      }
-    });
-    poll->start(1);
+    OnNextDialog<QDialog>(script, nullptr, 1);
     const QRect row = m_pTree->visualItemRect(m_pTree->currentItem());
     QTest::mouseDClick(m_pTree->viewport(), Qt::LeftButton, {}, row.center());
   }

@@ -46,20 +46,15 @@ void Type(QLineEdit* edit, const char* text)
 // Runs the script on the next modal dialog other than the one given; a
 // dialog still open afterwards is cancelled. A polling timer: the dialog runs
 // its own event loop. The timer is returned to stop it when no dialog came.
-QTimer* WorkNextDialog(std::function<void(QDialog&)> script, const QWidget* over = nullptr)
+QPointer<QTimer> WorkNextDialog(std::function<void(QDialog&)> script, const QWidget* over = nullptr)
 {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, script, over] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || dialog == over)
-      return;
-    poll->stop();
-    script(*dialog);
-    if (dialog->isVisible())
-      Click(*dialog, "Abbrechen");
-  });
-  poll->start(1);
-  return poll;
+  return OnNextDialog<QDialog>(
+      [script](QDialog& dialog) {
+        script(dialog);
+        if (dialog.isVisible())
+          Click(dialog, "Abbrechen");
+      },
+      over, 1);
 }
 
 class FacePage : public testing::Test {
@@ -77,7 +72,7 @@ protected:
   bool Edit(const char* name, std::function<void(QDialog&)> script)
   {
     m_messages.texts.clear();
-    QTimer* poll = WorkNextDialog([script](QDialog& dialog) {
+    QPointer<QTimer> poll = WorkNextDialog([script](QDialog& dialog) {
       dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
       script(dialog);
     });
@@ -288,7 +283,7 @@ TEST_F(FacePage, PolygonPointDialogInsertsAndChangesVertices)
     QString shownX;
     EXPECT_TRUE(Edit("Flaeche", [&](QDialog& sheet) {
       SelectRow(sheet, test.select);
-      QTimer* poll = WorkNextDialog(
+      QPointer<QTimer> poll = WorkNextDialog(
           [&](QDialog& point) {
             title = point.windowTitle();
             shownX = Field(point, "x")->text();

@@ -1,4 +1,5 @@
 #include "CommandIds.h"
+#include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
 #include "MainFrame.h"
@@ -15,22 +16,15 @@
 namespace {
 
 // Keeps the text of the question that follows the progress dialog and
-// answers "&Ja". A polling timer: both dialogs run their own event loops.
+// answers "&Ja".
 void AnswerQuestion(QString& text)
 {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, &text] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box)
-      return;
-    poll->stop();
-    poll->deleteLater();
-    text = box->text();
-    for (QAbstractButton* button : box->buttons())
-      if (button->text() == "&Ja")
-        button->click();
-  });
-  poll->start(20);
+  OnNextDialog<QMessageBox>(
+      [&text](QMessageBox& box) {
+        text = box.text();
+        Click(box, "&Ja");
+      },
+      nullptr, 20);
 }
 
 TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)

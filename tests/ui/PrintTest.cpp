@@ -1,4 +1,5 @@
 #include "CommandIds.h"
+#include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
@@ -38,33 +39,19 @@ protected:
 // Closes the next message box once it is up and keeps its text.
 void CloseNextMessage(QString& text)
 {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, &text] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box)
-      return;
-    text = box->text();
-    box->accept();
-    poll->deleteLater();
-    poll->stop();
+  OnNextDialog<QMessageBox>([&text](QMessageBox& box) {
+    text = box.text();
+    box.accept();
   });
-  poll->start(5);
 }
 
 // Names the file in the next file dialog once it is up and accepts it.
 void AnswerNextFileDialog(const QString& path)
 {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, path] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog)
-      return;
-    dialog->selectFile(path);
-    static_cast<QDialog*>(dialog)->accept();
-    poll->deleteLater();
-    poll->stop();
+  OnNextDialog<QFileDialog>([path](QFileDialog& dialog) {
+    dialog.selectFile(path);
+    static_cast<QDialog&>(dialog).accept();
   });
-  poll->start(5);
 }
 
 TEST_F(Printing, CopyPutsThePictureAtTheViewsSizeOnTheClipboard)

@@ -1,4 +1,5 @@
 #include "CommandIds.h"
+#include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "ExtToolBar.h"
 #include "KMV3DView.h"
@@ -41,21 +42,9 @@ bool WaitFor(const std::function<bool()>& condition)
 }
 
 // Clicks the button of that text in the next modal dialog, once it is up.
-// A polling timer, not a wait: the dialog runs its own event loop.
 void AnswerNextDialog(const QString& button)
 {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, button] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
-      return;
-    for (QAbstractButton* candidate : modal->findChildren<QAbstractButton*>())
-      if (candidate->text() == button)
-        candidate->click();
-    poll->deleteLater();
-    poll->stop();
-  });
-  poll->start(5);
+  OnNextDialog([button](QWidget& dialog) { Click(dialog, button); });
 }
 
 QStringList MenuTitles(CMainFrame& frame)
@@ -98,7 +87,8 @@ TEST_F(Shell, ModelOpensWithTheTreeBesideTheActive3DView)
   auto* splitter = qobject_cast<QSplitter*>(frame->widget());
   ASSERT_NE(splitter, nullptr);
   EXPECT_EQ(splitter->sizes().at(0), 220);
-  EXPECT_EQ(MenuTitles(Frame()), QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "Be&rechnung", "&Fenster", "&Hilfe"}));
+  EXPECT_EQ(MenuTitles(Frame()),
+            QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "Be&rechnung", "&Fenster", "&Hilfe"}));
   EXPECT_EQ(Frame().windowTitle(), "Velmar CAD-Planungssoftware - Pilot B1");
   EXPECT_TRUE(Frame().GetPaneText(0).startsWith(" MH:  "));
   EXPECT_TRUE(Frame().GetPaneText(1).endsWith(" °"));
