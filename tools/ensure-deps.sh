@@ -4,10 +4,11 @@
 set -euo pipefail
 
 packages=(
-  qt6-base-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libpng-dev
+  qt6-base-dev qt6-translations-l10n qt6-pdf-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libpng-dev
   clang libclang-rt-14-dev xvfb xauth cmake g++
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
-  locales xdotool imagemagick poppler-utils
+  libfreetype-dev fonts-dejavu-core
+  ccache locales xdotool imagemagick poppler-utils
 )
 
 # The locale tests run the program under a German desktop.
