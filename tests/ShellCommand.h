@@ -24,3 +24,15 @@ inline CCommandResult RunShell(const std::string& command)
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }
+
+// Pages of a PDF file (given as one shell word) as pdfinfo counts them; -1
+// when pdfinfo is missing or names no count.
+inline int PdfPageCount(const std::string& pdfWord)
+{
+  const std::string info = RunShell("pdfinfo " + pdfWord + " 2>/dev/null").output;
+  const size_t at = info.find("Pages:");
+  int pages = -1;
+  if (at == std::string::npos || std::sscanf(info.c_str() + at, "Pages: %d", &pages) != 1)
+    return -1;
+  return pages;
+}

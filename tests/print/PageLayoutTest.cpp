@@ -41,19 +41,6 @@ TEST(PageLayout, PlacesThePictureBelowTheHeader)
   }
 }
 
-TEST(PageLayout, HeaderBaselinesAndFont)
-{
-  std::optional<CPageLayout> layout = ComputePageLayout(kPortrait, 640, 480);
-  ASSERT_TRUE(layout);
-  EXPECT_EQ(layout->nPixelsPerMmX, 24);
-  EXPECT_EQ(layout->nPixelsPerMmY, 24);
-  EXPECT_EQ(layout->nHeaderX, 480);
-  EXPECT_EQ(layout->nHeaderBaselines[0], 120);
-  EXPECT_EQ(layout->nHeaderBaselines[1], 220);
-  EXPECT_EQ(layout->nHeaderBaselines[2], 320);
-  EXPECT_EQ(layout->nFontHeight, 75);
-}
-
 TEST(PageLayout, NothingWithoutSizes)
 {
   EXPECT_FALSE(ComputePageLayout(kPortrait, 0, 480));

@@ -78,9 +78,8 @@ TEST_F(PdfReport, LongTablesRunOnOverPagesWithEveryRowOnce)
     content.patches = PatchTable(c.rows, c.longCell);
     std::string error;
     ASSERT_TRUE(WritePdfReport(Path("r.pdf"), picture, {"Kopf", "Projekt: P", "Werte"}, content, error)) << error;
-    std::string info = Shell("pdfinfo " + Path("r.pdf"));
-    int pages = 0;
-    ASSERT_EQ(std::sscanf(info.c_str() + info.find("Pages:"), "Pages: %d", &pages), 1) << info;
+    const int pages = PdfPageCount(Path("r.pdf"));
+    ASSERT_GT(pages, 0) << "pdfinfo counted no pages";
     EXPECT_GE(pages, c.minPages) << c.rows;
     EXPECT_LE(pages, c.maxPages) << c.rows;
     std::string text = Shell("pdftotext -layout " + Path("r.pdf") + " -");

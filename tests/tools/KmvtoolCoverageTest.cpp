@@ -1,20 +1,10 @@
+#include "KmvtoolOutput.h"
 #include "KmvtoolProcess.h"
-
-#include <png.h>
 
 #include <sstream>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
 
 std::vector<std::string> Words(const std::string& line, char separator = ' ')
 {
@@ -65,12 +55,8 @@ TEST_F(KmvtoolCoverage, OneLinePerTargetSurfaceThenTheirTotal)
 TEST_F(KmvtoolCoverage, MapShowsUnwatchedAndWatchedCells)
 {
   ASSERT_EQ(Kmvtool("coverage '*Pilot A1' --map " + Quote(Path("m.png")) + " --cell 0.1").exitStatus, 0);
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  ASSERT_TRUE(png_image_begin_read_from_file(&image, Path("m.png").c_str()));
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-  ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
+  const std::vector<png_byte> pixels = ReadPng(Path("m.png")).pixels;
+  ASSERT_FALSE(pixels.empty());
   size_t grey = 0, single = 0;
   for (size_t i = 0; i + 2 < pixels.size(); i += 3) {
     grey += pixels[i] == 160 && pixels[i + 1] == 160 && pixels[i + 2] == 160 ? 1 : 0;

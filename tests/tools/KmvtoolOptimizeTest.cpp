@@ -1,19 +1,10 @@
+#include "KmvtoolOutput.h"
 #include "KmvtoolProcess.h"
 #include "coverage/PlacementProject.h"
 
-#include <sstream>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
 
 class KmvtoolOptimize : public KmvtoolTest {
 protected:

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <png.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Lines of a text, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+// Rows of RGB pixels; empty when the file is no readable PNG.
+struct CRgbImage {
+  int width = 0;
+  int height = 0;
+  std::vector<png_byte> pixels;
+
+  const png_byte* At(int x, int y) const { return pixels.data() + (static_cast<size_t>(y) * width + x) * 3; }
+};
+
+inline CRgbImage ReadPng(const std::string& path)
+{
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str()))
+    return {};
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+    return {};
+  return {static_cast<int>(image.width), static_cast<int>(image.height), std::move(pixels)};
+}
+
+// Pixels below the first rows that show the patch orange (1, 0.5, 0)
+// however it is lit: red leads, green is about half of red, blue almost
+// absent. smoke_test.sh counts the screen with the same bounds.
+inline int OrangePixelsBelow(const CRgbImage& image, int topRows)
+{
+  int count = 0;
+  for (int y = topRows; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      const int red = image.At(x, y)[0], green = image.At(x, y)[1], blue = image.At(x, y)[2];
+      count += red > 60 && 4 * blue < red && 10 * green > 3 * red && 10 * green < 7 * red ? 1 : 0;
+    }
+  return count;
+}
