@@ -175,9 +175,7 @@ TEST(ItemPage, RefusesSiblingNamesAndReplacesDots)
   EXPECT_FALSE(first->ExchangeItemPage(page, true, &messages));
   EXPECT_EQ(first->m_strName, "Eins");
   EXPECT_EQ(first->m_bVisible, 1);
-  ASSERT_EQ(messages.m_texts.size(), 1u);
-  EXPECT_EQ(messages.m_texts[0], "Der angegebene Name verursacht einen Fehler!");
-  EXPECT_EQ(messages.m_captions[0], "Velmar CAD-Planungssoftware");
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"Der angegebene Name verursacht einen Fehler!"});
 
   page.name = "Eins.Zwei";
   ASSERT_TRUE(first->ExchangeItemPage(page, true, &messages));

@@ -17,7 +17,7 @@ constexpr const char* kSquare = "0 4 -5 -5 0 5 -5 0 5 5 0 -5 5 0 ";
 
 } // namespace
 
-TEST(GeometricRecords, EachKindReadsItsFieldsInOrderAndWritesThemBack)
+TEST(GeometricRecords, EachKindReadsItsFieldsInOrder)
 {
   CParsedTree tree(InProject(ColourRecord("point", "A", "0 1 ") + "2.5 2 \n" + ColourRecord("pointmatrix", "M") +
                              "1 0 2 3 1 0.5 \n" + ColourRecord("pointarc", "R") + "1 1 4 2 1 0.5 0 360 \n" +
@@ -48,13 +48,6 @@ TEST(GeometricRecords, EachKindReadsItsFieldsInOrderAndWritesThemBack)
   EXPECT_EQ(cone->m_endAngle, 12.0);
   EXPECT_EQ(EntryAt<CLineItem>(tree.root, "P.L")->m_end, CVector(4, 5, 6));
   EXPECT_EQ(EntryAt<CItemEllipse>(tree.root, "P.O")->m_startAngle, 8.0);
-
-  std::string text = tree.Write();
-  EXPECT_NE(text.find("\npoint A P _ 1 1 1.000000000000000e+000 2.000000000000000e+000 "), std::string::npos);
-  EXPECT_NE(text.find("2.500000000000000e-001 0 1 2.500000000000000e+000 2 \n"), std::string::npos);
-  EXPECT_NE(text.find("\nrectangle Q P _ "), std::string::npos);
-  EXPECT_NE(text.find(" 4 2.500000000000000e-001 2.000000000000000e+000 1.000000000000000e+000 1 0 2 0 \n"),
-            std::string::npos);
 }
 
 TEST(GeometricRecords, OneNumberShortRejectsTheEntry)

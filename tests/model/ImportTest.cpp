@@ -38,7 +38,7 @@ TEST_F(Includes, ShowTheIncludedNameAndWriteTheirOwn)
   std::string wall = Write("wand.txt", "begin-sim-data Wand  _ 1 1 0 \ndouble H Wand _ 1 1 2 0 3 \nend-sim-data");
   CParsedTree tree("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("Sockel", wall) + "end-sim-data");
   ASSERT_TRUE(tree.ok);
-  EXPECT_TRUE(tree.messages.m_texts.empty());
+  EXPECT_TRUE(tree.messages.texts.empty());
   auto* include = EntryAt<CItemInclude>(tree.root, "R.Sockel (Wand)");
   ASSERT_NE(include, nullptr);
   EXPECT_EQ(include->m_strOwnName, "Sockel");
@@ -60,15 +60,15 @@ TEST_F(Includes, MissingFilesAreReportedAndLeaveNoChildren)
 {
   CParsedTree tree("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("Fehlt", "C:\\Projekte\\fehlt.txt") + "end-sim-data");
   ASSERT_TRUE(tree.ok);
-  ASSERT_EQ(tree.messages.m_texts.size(), 1u);
-  EXPECT_EQ(tree.messages.m_texts[0], "Fehler beim Einf\xFCgen von: C:\\Projekte\\fehlt.txt");
+  ASSERT_EQ(tree.messages.texts.size(), 1u);
+  EXPECT_EQ(tree.messages.texts[0], "Fehler beim Einf\xFCgen von: C:\\Projekte\\fehlt.txt");
   ASSERT_EQ(tree.root.Children().size(), 1u);
   EXPECT_TRUE(tree.root.Children()[0]->AsGroup()->Children().empty());
 
   std::string fifo = (m_dir / "fifo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   CParsedTree fifoTree("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("F", fifo) + "end-sim-data");
-  EXPECT_EQ(fifoTree.messages.m_texts.size(), 1u);
+  EXPECT_EQ(fifoTree.messages.texts.size(), 1u);
 }
 
 TEST_F(Includes, FallBackToTheFileNameInTheCurrentFolder)
@@ -76,7 +76,7 @@ TEST_F(Includes, FallBackToTheFileNameInTheCurrentFolder)
   Write("teil.txt", "begin-sim-data Teil  _ 1 1 0 \nenable S Teil _ 1 1 1 \nend-sim-data");
   std::filesystem::current_path(m_dir);
   CParsedTree tree("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("T", "D:\\alt\\ordner\\teil.txt") + "end-sim-data");
-  EXPECT_TRUE(tree.messages.m_texts.empty());
+  EXPECT_TRUE(tree.messages.texts.empty());
   EXPECT_NE(tree.root.FindByPath("R.T (Teil).S"), nullptr);
 }
 
@@ -91,18 +91,18 @@ TEST_F(Includes, FilesThatIncludeThemselvesStop)
   std::filesystem::current_path(m_dir);
 
   CParsedTree direct("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("S", self) + "end-sim-data");
-  EXPECT_EQ(direct.messages.m_texts.size(), 1u);
+  EXPECT_EQ(direct.messages.texts.size(), 1u);
   EXPECT_NE(direct.root.FindByPath("R.S (Selbst)"), nullptr);
 
   CParsedTree cycle("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("X", a) + "end-sim-data");
-  ASSERT_EQ(cycle.messages.m_texts.size(), 1u);
+  ASSERT_EQ(cycle.messages.texts.size(), 1u);
   EXPECT_NE(cycle.root.FindByPath("R.X (A).ToB (B)"), nullptr);
 
   // The fallback to the bare file name leads back to the same file.
   Write("sub/loop.txt", "begin-sim-data L  _ 1 1 0 \n" + IncludeLine("Back", "Z:\\x\\loop.txt") + "end-sim-data");
   std::filesystem::current_path(m_dir / "sub");
   CParsedTree viaName("begin-sim-data R  _ 1 1 0 \n" + IncludeLine("L", "loop.txt") + "end-sim-data");
-  EXPECT_EQ(viaName.messages.m_texts.size(), 1u);
+  EXPECT_EQ(viaName.messages.texts.size(), 1u);
 }
 
 TEST(Libraries, LoadBuiltInModelsByName)
@@ -122,9 +122,9 @@ TEST(Libraries, LoadBuiltInModelsByName)
   auto* width = EntryAt<CItemDouble>(tree.root, "R.Szene (Raum).Boden.Breite");
   ASSERT_NE(width, nullptr);
   EXPECT_EQ(width->m_value, 4.0);
-  ASSERT_EQ(tree.messages.m_texts.size(), 2u);
-  EXPECT_EQ(tree.messages.m_texts[0], "Fehler beim Einf\xFCgen von: Unbekannt");
-  EXPECT_EQ(tree.messages.m_texts[1], "Fehler beim Einf\xFCgen von: UnitB1");
+  ASSERT_EQ(tree.messages.texts.size(), 2u);
+  EXPECT_EQ(tree.messages.texts[0], "Fehler beim Einf\xFCgen von: Unbekannt");
+  EXPECT_EQ(tree.messages.texts[1], "Fehler beim Einf\xFCgen von: UnitB1");
   EXPECT_NE(tree.root.FindByPath("R.Rekursiv (Einheit).Aktiv"), nullptr);
   EXPECT_NE(tree.root.FindByPath("R.Rekursiv (Einheit).Innen"), nullptr);
   EXPECT_NE(tree.Write().find("library Szene R _ 1 1 0 "), std::string::npos);

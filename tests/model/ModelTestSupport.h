@@ -1,24 +1,12 @@
 #pragma once
 
 #include "ItemGroup.h"
-#include "Messages.h"
+#include "MessageRecorder.h"
 #include "ProjectReader.h"
 #include "TextBuffer.h"
 
 #include <string>
 #include <vector>
-
-// Keeps every message the core shows.
-class CMessageRecorder : public CMessageSink {
-public:
-  void ShowMessage(const std::string& caption, const std::string& text) override
-  {
-    m_captions.push_back(caption);
-    m_texts.push_back(text);
-  }
-  std::vector<std::string> m_captions;
-  std::vector<std::string> m_texts;
-};
 
 // A root read from a text, with what the reader reported.
 struct CParsedTree {

@@ -73,9 +73,16 @@ TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedRunsChangeNothing)
   EXPECT_EQ(Height(), 2.0);
   EXPECT_EQ(m_document.GetSensorValues().turn, 0.0);
   EXPECT_EQ(m_document.GetSensorValues().tilt, 0.0);
+  const std::string before(m_document.GetText().View());
   for (int id : {32867, 32870, 32783, 32801})
     EXPECT_TRUE(m_document.OnCommand(id)) << id;
   EXPECT_EQ(m_document.RunModuleCommand(12, false).status, kModuleFailed);
+  for (int index : {0, 1, -3}) {
+    ModuleResult result = m_document.GetProject().RunModule(index);
+    EXPECT_EQ(result.status, kModuleFailed) << index;
+    EXPECT_EQ(result.value, 0.0) << index;
+  }
+  EXPECT_EQ(m_document.GetText().View(), before);
   EXPECT_FALSE(m_document.IsModified());
   EXPECT_TRUE(m_views.hints.empty());
   EXPECT_FALSE(m_document.OnCommand(12345));

@@ -27,18 +27,6 @@ TEST(ProjectLoad, WritesTheTextBackUnchangedThenPushesLinks)
   EXPECT_TRUE(Holds(text, "Montage 0 1 0 1.000000000000000e+000 0.000000000000000e+000 2.000000000000000e+000"));
 }
 
-TEST(ProjectLoad, FormatErrorIsReportedAndTheModulesAreReadAllTheSame)
-{
-  std::string source = kSensorProject;
-  source.insert(source.find("\nend-group"), std::string("\n\0 x", 4));
-  CTextBuffer text;
-  text.Assign(source);
-  CProject project;
-  EXPECT_EQ(project.Load(text).nErrorLine, 10);
-  EXPECT_EQ(project.GetRoot().FindByPath("Projekt.Hoehe"), nullptr); // after the error
-  EXPECT_TRUE(Holds(text, "\nMH2 Projekt.Hoehe 1.000000000000000e-001 \n"));
-}
-
 TEST(ProjectLoad, TextWithoutEntriesStaysAsReadAndConfiguresNothing)
 {
   const std::string source = "begin-sim-module\nMH1 P.h\nend-sim-module\n";

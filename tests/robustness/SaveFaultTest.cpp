@@ -39,20 +39,6 @@ TEST_F(SaveFault, TargetReplacedByAnotherFileDuringTheSaveEndsAsOneWholeVersion)
   EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.kmv"});
 }
 
-TEST_F(SaveFault, TargetReplacedByAFolderDuringTheSaveFailsAndKeepsTheFolder)
-{
-  WriteBytes("p.kmv", "old");
-  CSafeFileWriter writer(Path("p.kmv"));
-  ASSERT_TRUE(writer.Write("new"));
-  std::filesystem::remove(Path("p.kmv"));
-  std::filesystem::create_directory(Path("p.kmv"));
-  WriteBytes("p.kmv/inside", "kept");
-  EXPECT_FALSE(writer.Commit());
-  EXPECT_EQ(writer.DescribeError().rfind("Fehler beim Speichern von " + Path("p.kmv") + ": ", 0), 0u);
-  EXPECT_EQ(ReadBytes("p.kmv/inside"), "kept");
-  EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.kmv"});
-}
-
 class DocumentSaveFault : public SaveFault {
 protected:
   void SetUp() override
