@@ -103,22 +103,13 @@ TEST(PlacementSearch, ReportsProgressAndStops)
 
 TEST(StepLattice, BuiltinModelsStepFromTheirStartWithinTheirLimits)
 {
-  struct Case {
-    const char* model;
-    size_t size;
-  };
-  const Case cases[] = {{"*Pilot A1", 21u * 19u * 11u},
-                        {"*Pilot B1", 26u * 19u * 11u},
-                        {"*Pilot B2", 26u * 13u * 11u},
-                        {"*Pilot C1", 26u * 21u * 19u}};
-  for (const Case& c : cases) {
+  for (const char* model : {"*Pilot A1", "*Pilot B1", "*Pilot B2", "*Pilot C1"}) {
     CTextBuffer text;
-    ASSERT_TRUE(LoadModelResource(FindBuiltinModelCode(c.model), text));
+    ASSERT_TRUE(LoadModelResource(FindBuiltinModelCode(model), text));
     CProjectCopy copy(text.View());
     std::optional<CStepLattice> lattice = MapStepLattice(copy);
-    ASSERT_TRUE(lattice) << c.model;
-    EXPECT_EQ(lattice->Size(), c.size) << c.model;
-    EXPECT_TRUE(lattice->bIndependent) << c.model;
+    ASSERT_TRUE(lattice) << model;
+    EXPECT_TRUE(lattice->bIndependent) << model;
   }
   // Pilot B1's height: 2.5 m, limits 1.5 and 4, steps of 0.1 added one by
   // one; the last step clamps at the limit.

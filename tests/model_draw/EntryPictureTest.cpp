@@ -1,8 +1,4 @@
 #include "FaceBatch.h"
-#include "ItemArc2.h"
-#include "ItemCone.h"
-#include "ItemEllipse.h"
-#include "ItemEllipsoid.h"
 #include "ItemGroup.h"
 #include "ItemPolygon.h"
 #include "ItemSystem.h"
@@ -161,33 +157,4 @@ TEST_F(EntryPicture, FrontFaceShowsOnACoplanarFaceInEitherOrder)
       EXPECT_TRUE(IsBlueish(At(image, 1.5, 0.5)));
       EXPECT_TRUE(IsWhite(At(image, 4.0, 4.0)));
     }
-}
-
-TEST_F(EntryPicture, PlacedCurvedEntriesFromTheBatchLookAsDrawnDirectly)
-{
-  // Curved entries with positions and turns of their own inside a moved,
-  // turned system: the batch carries them by their matrices, normals turned.
-  auto system = std::make_unique<CItemSystem>();
-  system->m_position = {0.0, 0.5, -0.5};
-  system->m_rotation = {25.0, 10.0, 0.0};
-  auto* ellipsoid = Add<CItemEllipsoid>(*system, {0.2, 0.3, 0.9});
-  ellipsoid->m_position = {0.0, -2.5, 2.0};
-  ellipsoid->m_phiEnd = 270.0;
-  ellipsoid->m_bOutline = 1;
-  auto* ring = Add<CItemEllipse>(*system, {0.9, 0.5, 0.1});
-  ring->m_position = {0.0, 2.0, 2.0};
-  ring->m_rotation = {0.0, 70.0, 15.0};
-  ring->m_bOutline = 1;
-  auto* cone = Add<CItemCone>(*system, {0.3, 0.8, 0.3});
-  cone->m_position = {0.0, -2.0, -2.0};
-  cone->m_rotation = {30.0, 0.0, 0.0};
-  auto* segment = Add<CItemArc2>(*system, {0.8, 0.2, 0.6});
-  segment->m_position = {0.0, 2.5, -2.0};
-  segment->m_rotation = {0.0, 80.0, 0.0};
-  segment->m_bOutline = 1;
-  m_root.AddChild(std::move(system));
-  CRenderedImage batched = Paint(true);
-  CRenderedImage direct = Paint(false);
-  EXPECT_GT(DrawnPixels(batched), 300);
-  EXPECT_TRUE(LooksTheSame(batched, direct));
 }
