@@ -25,6 +25,10 @@ std::string DescribeFormatError(int line, const std::string& source)
   return "Formatfehler in Zeile " + std::to_string(line) + " von " + source + ".\n" + kIncompleteReadText;
 }
 
+// Step names of changes that no caller named (Windows-1252).
+constexpr const char* kModuleChangeName = "Berechnung";
+constexpr const char* kPropertiesChangeName = "Eigenschaften";
+
 } // namespace
 
 CKMVDocument::CKMVDocument()
@@ -182,6 +186,7 @@ void CKMVDocument::RefreshSensorValues()
 
 ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
 {
+  CDocumentChange change(*this, kModuleChangeName);
   ModuleResult result = m_project.RunModule(index, configure);
   if (result.status < 0)
     return result;
@@ -197,6 +202,7 @@ bool CKMVDocument::EditProperties()
     ShowMessage(LoadString(IDS_SELECT_ENTRY));
     return false;
   }
+  CDocumentChange change(*this, kPropertiesChangeName);
   if (!m_project.EditSelected(*m_pTreeView))
     return false;
   SetModifiedFlag();
@@ -220,4 +226,38 @@ bool CKMVDocument::OnCommand(int commandId)
     return true;
   }
   return false;
+}
+
+std::string CKMVDocument::CurrentText()
+{
+  if (m_pTreeView)
+    m_project.SaveText(*m_pTreeView);
+  return std::string(m_text.View());
+}
+
+void CKMVDocument::BeginChange(const std::string& name, int mergeKey)
+{
+  if (m_nChangeDepth++ > 0 || !m_pChangeLog)
+    return;
+  m_strChangeName = name;
+  m_nChangeKey = mergeKey;
+  m_strTextBefore = CurrentText();
+}
+
+void CKMVDocument::EndChange()
+{
+  if (m_nChangeDepth == 0 || --m_nChangeDepth > 0 || !m_pChangeLog)
+    return;
+  std::string after = CurrentText();
+  if (after != m_strTextBefore)
+    m_pChangeLog->RecordChange(m_strChangeName, m_nChangeKey, std::move(m_strTextBefore), std::move(after));
+  m_strTextBefore.clear();
+}
+
+void CKMVDocument::RestoreText(std::string_view text)
+{
+  m_text.Assign(text);
+  m_project.Load(m_text);
+  RefreshSensorValues();
+  UpdateAllViews(0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeLog.h"
 #include "ExtDocument.h"
 #include "ModuleResult.h"
 #include "Project.h"
@@ -63,6 +64,17 @@ public:
   ModuleResult RunModuleCommand(int index, bool configure);
   // Properties of the marked entry (message 40010 when none is marked).
   bool EditProperties();
+
+  // Receives every change that alters the project text; may be null.
+  void SetChangeLog(CChangeLog* log) { m_pChangeLog = log; }
+  // Every change of the project happens inside a change (CDocumentChange).
+  // Changes nest; the outermost one names the step and, when the project
+  // text differs at its end, hands the texts before and after to the log.
+  void BeginChange(const std::string& name, int mergeKey = 0);
+  void EndChange();
+  // Undo and redo: the project becomes a text the change log was given; the
+  // sensor values are read again and the views rebuilt. Not itself a change.
+  void RestoreText(std::string_view text);
   // The document's commands; FALSE for a command it does not handle.
   bool OnCommand(int commandId);
 
@@ -74,6 +86,8 @@ public:
 
 private:
   bool WriteProjectFile(const std::string& path, FileForm form);
+  // The project text with the tree view's expanded states.
+  std::string CurrentText();
 
   CTextBuffer m_text;
   CProject m_project;
@@ -81,4 +95,24 @@ private:
   SensorValues m_sensorValues;
   FileForm m_fileForm = FileForm::Scrambled;
   int m_nFormatErrorLine = 0;
+  CChangeLog* m_pChangeLog = nullptr;
+  int m_nChangeDepth = 0;
+  std::string m_strChangeName;
+  int m_nChangeKey = 0;
+  std::string m_strTextBefore;
+};
+
+// One change of a document for as long as it lives.
+class CDocumentChange {
+public:
+  CDocumentChange(CKMVDocument& document, const std::string& name, int mergeKey = 0) : m_document(document)
+  {
+    m_document.BeginChange(name, mergeKey);
+  }
+  ~CDocumentChange() { m_document.EndChange(); }
+  CDocumentChange(const CDocumentChange&) = delete;
+  CDocumentChange& operator=(const CDocumentChange&) = delete;
+
+private:
+  CKMVDocument& m_document;
 };

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <string>
+
 // State of a command in menus and toolbars, as its handler reports it.
 struct CCmdUI {
   bool bEnabled = true;
   bool bChecked = false;
+  // A menu text (UTF-8) in place of the command table's; empty keeps it.
+  std::string text;
 };
 
 // A window, document or the application in the chain that commands travel:

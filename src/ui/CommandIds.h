@@ -17,6 +17,7 @@ enum CommandId {
   ID_EDIT_CUT = 57635,
   ID_EDIT_PASTE = 57637,
   ID_EDIT_UNDO = 57643,
+  ID_EDIT_REDO = 57644,
   ID_WINDOW_NEW = 57648,
   ID_WINDOW_ARRANGE = 57649,
   ID_WINDOW_CASCADE = 57650,
@@ -57,6 +58,11 @@ enum CommandId {
   ID_OPTIMIZE_PLACEMENT = 32920,
   ID_VIEW_BLIND_SPOTS = 32910,
   ID_VIEW_COVERAGE = 32911,
+  // Where the "Fenster" menu lists the open windows; Strg+Tab and
+  // Strg+Umschalt+Tab go through them.
+  ID_WINDOW_LIST = 32950,
+  ID_WINDOW_NEXT = 32951,
+  ID_WINDOW_PREVIOUS = 32952,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a

@@ -15,8 +15,8 @@ struct CommandInfo {
 };
 
 // An entry of a menu: a command, a separator (id 0), the recent-file list
-// (ID_FILE_MRU_FILE1) or a submenu starting (kSubmenuStart, text) and
-// ending (kSubmenuEnd).
+// (ID_FILE_MRU_FILE1), the window list (ID_WINDOW_LIST) or a submenu
+// starting (kSubmenuStart, text) and ending (kSubmenuEnd).
 struct MenuEntry {
   int id;
   std::string_view text;

@@ -1,6 +1,7 @@
 #include "DocumentWindows.h"
 
 #include "CommandIds.h"
+#include "CommandTable.h"
 #include "CoverageDlg.h"
 #include "CoverageStatus.h"
 #include "KMV3DView.h"
@@ -31,6 +32,25 @@ QString ToQt(const std::string& text)
   return QString::fromStdString(Cp1252ToUtf8(text));
 }
 
+// The undo step of a command is named as its menu entry, without the
+// mnemonic, the shortcut and the dots of a dialog (Windows-1252).
+std::string StepName(int id)
+{
+  const CommandInfo* info = FindCommand(id);
+  if (!info)
+    return {};
+  QString name = QString::fromUtf8(info->text.data(), static_cast<qsizetype>(info->text.size()));
+  name = name.section('\t', 0, 0).remove('&');
+  if (name.endsWith("..."))
+    name.chop(3);
+  return Utf8ToCp1252(name.toStdString());
+}
+
+QString UndoMenuText(const char* command, const QString& step)
+{
+  return step.isEmpty() ? QString(command) : QString(command) + ": " + step;
+}
+
 } // namespace
 
 CDocumentWindows::CDocumentWindows(CKMVApp& app)
@@ -41,19 +61,25 @@ CDocumentWindows::CDocumentWindows(CKMVApp& app)
   m_document.SetMessageSink(&app.GetMessages());
   m_document.SetEntryEditor(&m_entryDialogs);
   m_document.SetModuleDialog(&m_moduleSheet);
+  m_document.SetChangeLog(&m_undo);
 }
 
 CDocumentWindows::~CDocumentWindows()
 {
   CloseWindowsWithoutSettings();
   m_document.SetViews(nullptr);
+  m_document.SetChangeLog(nullptr);
 }
 
 CKMVChildFrame* CDocumentWindows::CreateFrame()
 {
   bool primary = m_frames.empty();
-  if (primary)
+  if (primary) {
     RefreshCoverage();
+    // A document shown modified (a new room) has no saved state to undo to.
+    if (m_document.IsModified())
+      m_undo.MarkUnsaved();
+  }
   auto* frame = new CKMVChildFrame(m_app.GetMainFrame(), *this, primary);
   if (!frame->Create()) {
     delete frame;
@@ -136,8 +162,11 @@ bool CDocumentWindows::DoSave(bool askForName)
 {
   if (!askForName) {
     SaveStatus status = m_document.Save();
-    if (status == SaveStatus::Saved)
+    if (status == SaveStatus::Saved) {
+      m_undo.MarkSaved();
+      RemoveRecoveryFile();
       return true;
+    }
     if (status == SaveStatus::Failed)
       return false;
   }
@@ -151,13 +180,37 @@ bool CDocumentWindows::DoSave(bool askForName)
     path += ".kmv";
   if (!m_document.SaveAs(QFile::encodeName(path).toStdString()))
     return false;
+  m_undo.MarkSaved();
+  RemoveRecoveryFile();
   m_app.AddRecentFile(m_document.GetPathName());
   UpdateFrameTitles();
   return true;
 }
 
+void CDocumentWindows::WriteRecoveryFile()
+{
+  if (!m_document.IsModified()) {
+    RemoveRecoveryFile();
+    return;
+  }
+  if (m_recoveryFile.isEmpty())
+    m_recoveryFile = m_app.GetRecoveryFiles().NewFileName();
+  CRecoveredProject project{m_document.GetTitle(), m_document.GetPathName(), std::string(m_document.GetText().View())};
+  std::string error;
+  // A failed copy is tried again at the next turn; the work itself is not at stake.
+  CRecoveryFiles::Write(m_recoveryFile, project, error);
+}
+
+void CDocumentWindows::RemoveRecoveryFile()
+{
+  if (!m_recoveryFile.isEmpty())
+    QFile::remove(m_recoveryFile);
+  m_recoveryFile.clear();
+}
+
 void CDocumentWindows::CloseWindows()
 {
+  RemoveRecoveryFile();
   if (m_document.BeginStoreSettings()) {
     for (CKMVChildFrame* frame : m_frames)
       frame->WriteAllSettings();
@@ -235,11 +288,14 @@ bool CDocumentWindows::OnCommand(int id)
   case ID_WINDOW_NEW:
     CreateFrame();
     return true;
-  case ID_OPTIMIZE_PLACEMENT:
-    RunOptimalPlacement(m_app.GetMainFrame(), m_document);
-    return true;
   case ID_VIEW_COVERAGE:
     ShowCoverageDialog();
+    return true;
+  case ID_EDIT_UNDO:
+    m_undo.GetStack().undo();
+    return true;
+  case ID_EDIT_REDO:
+    m_undo.GetStack().redo();
     return true;
   default:
     break;
@@ -247,10 +303,29 @@ bool CDocumentWindows::OnCommand(int id)
   if (MapCommand(id)) {
     // A disabled command is not run, however it arrives.
     if (IsStepEnabled(id))
-      m_document.OnCommand(id);
+      RunDocumentChange(id);
+    return true;
+  }
+  if (id == ID_OPTIMIZE_PLACEMENT || id == ID_EDIT_PROPERTIES) {
+    RunDocumentChange(id);
     return true;
   }
   return m_document.OnCommand(id);
+}
+
+void CDocumentWindows::RunDocumentChange(int id)
+{
+  // The repeats of a held step button and its release click are one step.
+  int heldPress = 0;
+  const auto& repeating = SensorRepeatCommands();
+  if (std::find(repeating.begin(), repeating.end(), id) != repeating.end())
+    if (CKMVChildFrame* frame = m_app.GetMainFrame().GetActiveFrame(); frame && frame->GetToolBar())
+      heldPress = frame->GetToolBar()->GetHeldPress();
+  CDocumentChange change(m_document, StepName(id), heldPress);
+  if (id == ID_OPTIMIZE_PLACEMENT)
+    RunOptimalPlacement(m_app.GetMainFrame(), m_document);
+  else
+    m_document.OnCommand(id);
 }
 
 bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
@@ -266,6 +341,14 @@ bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
     return true;
   case ID_SAVE_SETTINGS:
     ui.bChecked = m_document.m_bSaveSettings != 0;
+    return true;
+  case ID_EDIT_UNDO:
+    ui.bEnabled = m_undo.GetStack().canUndo();
+    ui.text = UndoMenuText("&Rückgängig", m_undo.GetStack().undoText()).toStdString();
+    return true;
+  case ID_EDIT_REDO:
+    ui.bEnabled = m_undo.GetStack().canRedo();
+    ui.text = UndoMenuText("&Wiederherstellen", m_undo.GetStack().redoText()).toStdString();
     return true;
   default:
     break;

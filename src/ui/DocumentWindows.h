@@ -2,6 +2,7 @@
 
 #include "CmdTarget.h"
 #include "Coverage.h"
+#include "DocumentUndo.h"
 #include "DocumentViews.h"
 #include "EntryDialogs.h"
 #include "KMVDocument.h"
@@ -31,6 +32,7 @@ public:
   CDocumentWindows& operator=(const CDocumentWindows&) = delete;
 
   CKMVDocument& GetDocument() { return m_document; }
+  CDocumentUndo& GetUndo() { return m_undo; }
   CKMVApp& GetApp() { return m_app; }
   const std::vector<CKMVChildFrame*>& GetFrames() const { return m_frames; }
 
@@ -59,6 +61,10 @@ public:
   void CloseWindows();
   // "Speichern" / "Speichern unter": TRUE when the document was written.
   bool DoSave(bool askForName);
+  // A modified document is written to its recovery file; an unmodified one
+  // has none.
+  void WriteRecoveryFile();
+  void RemoveRecoveryFile();
 
   bool OnCommand(int id) override;
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
@@ -73,15 +79,19 @@ private:
   void RefreshCoverage();
   // "Abdeckung...": the document's one table, made on first use.
   void ShowCoverageDialog();
+  // Runs a command that may change the document as one named undo step.
+  void RunDocumentChange(int id);
 
   CKMVApp& m_app;
   CModuleSheet m_moduleSheet;
   CEntryDialogs m_entryDialogs;
   CKMVDocument m_document;
+  CDocumentUndo m_undo{m_document};
   std::vector<CKMVChildFrame*> m_frames;
   // Status of MH1, KW1 and DW1 at the last refresh.
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
   std::optional<CCoverage> m_coverage;
   // Parented to the main window, so it may go first at the program's end.
   QPointer<CCoverageDlg> m_pCoverageDlg;
+  QString m_recoveryFile;
 };

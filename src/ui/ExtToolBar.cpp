@@ -48,10 +48,16 @@ bool CExtToolBar::eventFilter(QObject* watched, QEvent* event)
   const auto type = event->type();
   if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseButtonRelease) {
     if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      if (type == QEvent::MouseButtonRelease)
+      if (type == QEvent::MouseButtonRelease) {
         StopTimer();
-      else
+        // The button clicks after this filter; the press ends after that.
+        QTimer::singleShot(0, this, [this, press = m_nHeldPress] {
+          if (m_nHeldPress == press)
+            m_nHeldPress = 0;
+        });
+      } else {
         OnButtonPressed(watched);
+      }
     }
   }
   return QToolBar::eventFilter(watched, event);
@@ -61,6 +67,7 @@ void CExtToolBar::OnButtonPressed(QObject* button)
 {
   StopTimer();
   m_nPressedCommand = -1;
+  m_nHeldPress = 0;
   const auto list = actions();
   const auto pressed =
       std::find_if(list.begin(), list.end(), [&](QAction* action) { return widgetForAction(action) == button; });
@@ -69,6 +76,7 @@ void CExtToolBar::OnButtonPressed(QObject* button)
   m_nPressedCommand = (*pressed)->data().toInt();
   if (!(*pressed)->isEnabled() || !IsRepeatCommand(m_nPressedCommand))
     return;
+  m_nHeldPress = ++m_nPressCount;
   StartTimer(kInitialTimer, kInitialDelay);
 }
 

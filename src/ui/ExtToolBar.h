@@ -29,6 +29,10 @@ public:
   // The timer id in use, 0 when none.
   int GetRepeatTimer() const { return m_nRepeatTimer; }
   int GetTimerInterval() const { return m_timer.interval(); }
+  // While a repeating button is held, through the click of its release: the
+  // number of that press (from 1 on), so its commands can be told apart
+  // from another press's. 0 at other times.
+  int GetHeldPress() const { return m_nHeldPress; }
 
 protected:
   void actionEvent(QActionEvent* event) override;
@@ -44,5 +48,7 @@ private:
   QTimer m_timer;
   int m_nRepeatTimer = 0;
   int m_nPressedCommand = -1;
+  int m_nPressCount = 0;
+  int m_nHeldPress = 0;
   std::vector<unsigned> m_repeatCommands;
 };

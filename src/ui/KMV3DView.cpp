@@ -10,11 +10,13 @@
 #include "SettingsArchive.h"
 #include "ViewOptionsPage.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -23,6 +25,13 @@ namespace {
 constexpr int kHintNot3D = 4;
 
 constexpr int kToolZoomIn = 1;
+
+// One notch of the wheel (120 units), or a key press, scales the distance by this.
+constexpr double kZoomPerNotch = 1.15;
+constexpr double kWheelNotch = 120.0;
+constexpr double kKeyTurn = 15.0;
+// Shift and an arrow key pan by this share of the view.
+constexpr int kKeyPanDivisor = 10;
 
 // A colour component as its shortest decimal form, so that 0.2f shows as 0.2.
 double ShortestDouble(float value)
@@ -174,6 +183,56 @@ void CKMV3DView::mouseDoubleClickEvent(QMouseEvent* event)
   m_camera.RunWithContext([this] { m_camera.ResetView(); });
   m_camera.Resize(width(), height());
   repaint();
+}
+
+void CKMV3DView::wheelEvent(QWheelEvent* event)
+{
+  int delta = event->angleDelta().y();
+  if (delta == 0) {
+    event->ignore();
+    return;
+  }
+  QPoint at = event->position().toPoint();
+  m_camera.ZoomTowards(std::pow(kZoomPerNotch, -delta / kWheelNotch), at.x(), at.y());
+  event->accept();
+  update();
+}
+
+void CKMV3DView::keyPressEvent(QKeyEvent* event)
+{
+  int dx = 0;
+  int dy = 0;
+  switch (event->key()) {
+  case Qt::Key_Left:
+    dx = -1;
+    break;
+  case Qt::Key_Right:
+    dx = 1;
+    break;
+  case Qt::Key_Up:
+    dy = -1;
+    break;
+  case Qt::Key_Down:
+    dy = 1;
+    break;
+  case Qt::Key_Plus:
+  case Qt::Key_Minus:
+    m_camera.ZoomTowards(event->key() == Qt::Key_Plus ? 1.0 / kZoomPerNotch : kZoomPerNotch, width() / 2, height() / 2);
+    update();
+    return;
+  case Qt::Key_Home:
+    OnCommand(ID_VIEW_WHOLE_SCENE);
+    return;
+  default:
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // The arrows move the scene as a drag in their direction would.
+  if (event->modifiers() & Qt::ShiftModifier)
+    m_camera.PanStep(dx * width() / kKeyPanDivisor, dy * height() / kKeyPanDivisor);
+  else
+    m_camera.Turn(dx * kKeyTurn, dy * kKeyTurn);
+  update();
 }
 
 void CKMV3DView::SyncZoomTimer()

@@ -14,14 +14,19 @@
 #include "TextEncoding.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -104,7 +109,58 @@ bool CKMVApp::InitInstance(const QStringList& arguments, const Options& options)
   if (QScreen* screen = m_pMainFrame->screen())
     m_pMainFrame->setGeometry(screen->availableGeometry());
   m_pMainFrame->showMaximized();
+  m_recovery.SetFolder(options.recoveryFolder.isEmpty()
+                           ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                           : options.recoveryFolder);
+  OfferRecoveryFiles();
+  m_pRecoveryTimer = new QTimer(this);
+  connect(m_pRecoveryTimer, &QTimer::timeout, this, &CKMVApp::WriteRecoveryFiles);
+  m_pRecoveryTimer->start(CRecoveryFiles::kInterval);
   return true;
+}
+
+void CKMVApp::WriteRecoveryFiles()
+{
+  for (const auto& windows : m_documents)
+    windows->WriteRecoveryFile();
+}
+
+void CKMVApp::OfferRecoveryFiles()
+{
+  for (const QString& file : m_recovery.FindLeftovers()) {
+    std::optional<CRecoveredProject> project = CRecoveryFiles::Read(file);
+    if (!project) {
+      QFile::remove(file);
+      continue;
+    }
+    QString time = QFileInfo(file).lastModified().toString("dd.MM.yyyy HH:mm");
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationName),
+                    QString("Das Programm wurde nicht regulär beendet. Von %1 gibt es eine Sicherung vom %2.")
+                        .arg(QString::fromStdString(Cp1252ToUtf8(project->title)), time),
+                    QMessageBox::NoButton, m_pMainFrame.get());
+    QAbstractButton* restore = box.addButton("Wiederherstellen", QMessageBox::AcceptRole);
+    QAbstractButton* discard = box.addButton("Verwerfen", QMessageBox::DestructiveRole);
+    box.setDefaultButton(qobject_cast<QPushButton*>(restore));
+    box.exec();
+    // Closed without a choice: offered again at the next start.
+    if (box.clickedButton() != restore && box.clickedButton() != discard)
+      continue;
+    if (box.clickedButton() == restore) {
+      auto windows = std::make_unique<CDocumentWindows>(*this);
+      CKMVDocument& document = windows->GetDocument();
+      // Includes with relative paths are looked for beside the project.
+      std::error_code ignored;
+      if (!project->path.empty())
+        std::filesystem::current_path(std::filesystem::path(project->path).parent_path(), ignored);
+      if (!document.OnNewDocumentFromText(project->title, project->text))
+        continue;
+      // Saving goes to the project's own file, as it would have.
+      if (!project->path.empty())
+        document.SetPathName(project->path);
+      ShowDocument(std::move(windows), project->path);
+    }
+    QFile::remove(file);
+  }
 }
 
 bool CKMVApp::eventFilter(QObject* watched, QEvent* event)
@@ -259,9 +315,10 @@ bool CKMVApp::PrintFromCommandLine(const QStringList& arguments)
   }
   QPrinterInfo printer = named ? QPrinterInfo::printerInfo(arguments[2]) : QPrinterInfo::defaultPrinter();
   if (printer.isNull()) {
-    m_messages.ShowMessage(kApplicationName,
-                           named ? Utf8ToCp1252(("Der Drucker \"" + arguments[2] + "\" ist nicht vorhanden.").toStdString())
-                                 : "Es ist kein Standarddrucker eingerichtet.");
+    m_messages.ShowMessage(
+        kApplicationName,
+        named ? Utf8ToCp1252(("Der Drucker \"" + arguments[2] + "\" ist nicht vorhanden.").toStdString())
+              : "Es ist kein Standarddrucker eingerichtet.");
     return false;
   }
   const QString& file = arguments[1];

@@ -3,6 +3,7 @@
 #include "CmdTarget.h"
 #include "MessageBoxSink.h"
 #include "RecentFileList.h"
+#include "RecoveryFiles.h"
 
 #include <QObject>
 #include <QStringList>
@@ -15,6 +16,7 @@ class CDocumentWindows;
 class CKMVChildFrame;
 class CMainFrame;
 class QPrinter;
+class QTimer;
 struct RoomRequest;
 
 // The application: its main window, the open documents and the commands
@@ -26,6 +28,8 @@ public:
   struct Options {
     // The start-up picture; tests leave it out.
     bool bSplash = true;
+    // Where recovery files go; empty for the user's data folder.
+    QString recoveryFolder;
   };
 
   CKMVApp();
@@ -65,6 +69,10 @@ public:
   const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles.GetFiles(); }
   void AddRecentFile(const std::string& path);
 
+  CRecoveryFiles& GetRecoveryFiles() { return m_recovery; }
+  // Every two minutes: each modified document to its recovery file.
+  void WriteRecoveryFiles();
+
   bool OnCommand(int id) override;
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
 
@@ -82,11 +90,16 @@ private:
   // under that name asks for) and keeps it.
   CDocumentWindows* ShowDocument(std::unique_ptr<CDocumentWindows> windows, const std::string& settingsName);
   bool PrintFromCommandLine(const QStringList& arguments);
+  // The recovery files of a program that ended without closing: each is
+  // offered, and restored as a modified document or thrown away.
+  void OfferRecoveryFiles();
 
   CMessageBoxSink m_messages;
   CRecentFileList m_recentFiles;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   std::vector<std::unique_ptr<CDocumentWindows>> m_documents;
   std::unique_ptr<QPrinter> m_pPrinter;
+  CRecoveryFiles m_recovery;
+  QTimer* m_pRecoveryTimer = nullptr;
   bool m_bPrintRun = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -189,6 +190,17 @@ void CKMVTreeView::mouseDoubleClickEvent(QMouseEvent* event)
   m_pressedIndex = QPersistentModelIndex();
   m_bSwallowRelease = true;
   SelectAndOpenProperties(*item);
+}
+
+void CKMVTreeView::keyPressEvent(QKeyEvent* event)
+{
+  // Enter opens the current entry's properties, as a double click does.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+    event->accept();
+    SelectAndOpenProperties(*currentItem());
+    return;
+  }
+  CExtTreeView::keyPressEvent(event);
 }
 
 void CKMVTreeView::contextMenuEvent(QContextMenuEvent* event)

@@ -18,13 +18,16 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -108,7 +111,7 @@ void CMainFrame::CreateActions()
   for (int i = 0; i < kRecentFileCount; ++i)
     MakeAction(CommandInfo{ID_FILE_MRU_FILE1 + i, "", "Öffnet dieses Dokument.\nÖffnen", ""});
   // Commands only the keyboard reaches still need a place in the window.
-  for (int id : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE})
+  for (int id : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_NEXT_PANE, ID_PREV_PANE, ID_WINDOW_NEXT, ID_WINDOW_PREVIOUS})
     addAction(m_actions.at(id));
 }
 
@@ -164,6 +167,9 @@ void CMainFrame::BuildMenuBar(int resourceId)
         action->setText(QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(files[i])));
         open.back()->addAction(action);
       }
+    } else if (entry.id == ID_WINDOW_LIST) {
+      QMenu* menu = open.back();
+      connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListWindows(*menu); });
     } else if (QAction* action = GetAction(entry.id)) {
       if (!entry.text.empty())
         action->setText(FromView(entry.text));
@@ -242,6 +248,8 @@ void CMainFrame::UpdateCommandUI()
       if ((handled = target->OnUpdateCommand(id, ui)))
         break;
     action->setEnabled(handled && ui.bEnabled);
+    if (!ui.text.empty())
+      action->setText(QString::fromStdString(ui.text));
     if (action->isCheckable())
       action->setChecked(handled && ui.bChecked);
   }
@@ -271,7 +279,11 @@ QString CMainFrame::GetCoverageText() const
 void CMainFrame::UpdateCaption()
 {
   QString caption = QString::fromUtf8(kApplicationName);
-  if (m_pActiveFrame)
+  // A maximised window adds its title in brackets unless the caption holds
+  // it so already.
+  if (m_pActiveFrame && m_pActiveFrame->isMaximized())
+    caption += " - [" + m_pActiveFrame->windowTitle() + "]";
+  else if (m_pActiveFrame)
     caption += " - " + m_pActiveFrame->windowTitle();
   setWindowTitle(caption);
 }
@@ -280,6 +292,7 @@ void CMainFrame::AddChildFrame(CKMVChildFrame& frame)
 {
   m_frames.push_back(&frame);
   m_pMdiArea->addSubWindow(&frame);
+  connect(&frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateCaption);
   frame.ActivateFrame();
   m_pMdiArea->setActiveSubWindow(&frame);
 }
@@ -336,6 +349,54 @@ void CMainFrame::ArrangeIcons()
   }
 }
 
+void CMainFrame::CascadeWindows()
+{
+  std::vector<CKMVChildFrame*> windows;
+  for (CKMVChildFrame* frame : m_frames)
+    if (!frame->isMinimized())
+      windows.push_back(frame);
+  // The active window comes last, so it ends on top.
+  auto active = std::find(windows.begin(), windows.end(), m_pActiveFrame);
+  if (active != windows.end())
+    std::rotate(active, active + 1, windows.end());
+  QSize area = m_pMdiArea->viewport()->size();
+  QSize size((area.width() * 2 + 2) / 3, (area.height() * 2 + 2) / 3);
+  int step = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight), 1);
+  int room = std::min(area.width() - size.width(), area.height() - size.height());
+  int places = std::max(room / step + 1, 1);
+  int place = 0;
+  for (CKMVChildFrame* frame : windows) {
+    frame->showNormal();
+    frame->setGeometry(QRect(QPoint(place * step, place * step), size));
+    frame->raise();
+    place = (place + 1) % places;
+  }
+  if (m_pActiveFrame)
+    m_pMdiArea->setActiveSubWindow(m_pActiveFrame);
+}
+
+void CMainFrame::ListWindows(QMenu& menu)
+{
+  // Menus rebuilt since have taken their old entries with them.
+  for (const QPointer<QAction>& action : m_windowListActions)
+    delete action.data();
+  m_windowListActions.clear();
+  if (m_frames.empty())
+    return;
+  m_windowListActions.push_back(menu.addSeparator());
+  for (size_t i = 0; i < m_frames.size() && i < 9; ++i) {
+    QPointer<CKMVChildFrame> frame = m_frames[i];
+    QAction* action = menu.addAction(QString("&%1 %2").arg(i + 1).arg(frame->windowTitle()));
+    action->setCheckable(true);
+    action->setChecked(frame == m_pActiveFrame);
+    connect(action, &QAction::triggered, this, [this, frame] {
+      if (frame)
+        m_pMdiArea->setActiveSubWindow(frame);
+    });
+    m_windowListActions.push_back(action);
+  }
+}
+
 bool CMainFrame::OnCommand(int id)
 {
   switch (id) {
@@ -346,7 +407,13 @@ bool CMainFrame::OnCommand(int id)
     statusBar()->setVisible(!statusBar()->isVisible());
     return true;
   case ID_WINDOW_CASCADE:
-    m_pMdiArea->cascadeSubWindows();
+    CascadeWindows();
+    return true;
+  case ID_WINDOW_NEXT:
+    m_pMdiArea->activateNextSubWindow();
+    return true;
+  case ID_WINDOW_PREVIOUS:
+    m_pMdiArea->activatePreviousSubWindow();
     return true;
   case ID_WINDOW_TILE_HORZ:
     m_pMdiArea->tileSubWindows();
@@ -371,6 +438,8 @@ bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui)
   case ID_WINDOW_CASCADE:
   case ID_WINDOW_TILE_HORZ:
   case ID_WINDOW_ARRANGE:
+  case ID_WINDOW_NEXT:
+  case ID_WINDOW_PREVIOUS:
     ui.bEnabled = !m_frames.empty();
     return true;
   default:

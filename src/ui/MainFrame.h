@@ -4,6 +4,7 @@
 #include "FrameHost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <map>
@@ -15,6 +16,7 @@ class CKMVChildFrame;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 struct CommandInfo;
 
 // The main window: the multi-document area, the menus of resource 128 (no
@@ -69,6 +71,11 @@ private:
   void BuildMenuBar(int resourceId);
   void OnSubWindowActivated(QMdiSubWindow* window);
   void ArrangeIcons();
+  // "Überlappend": windows of two thirds of the area, each one title bar
+  // further down and right, the active one on top.
+  void CascadeWindows();
+  // The "Fenster" menu's list: the first nine windows, the active one checked.
+  void ListWindows(QMenu& menu);
   std::vector<CCmdTarget*> CommandChain() const;
 
   CKMVApp& m_app;
@@ -79,6 +86,7 @@ private:
   QLabel* m_pCoveragePane = nullptr;
   std::map<int, QAction*> m_actions;
   std::vector<CKMVChildFrame*> m_frames;
+  std::vector<QPointer<QAction>> m_windowListActions;
   CKMVChildFrame* m_pActiveFrame = nullptr;
   int m_nMenuResource = 0;
 };

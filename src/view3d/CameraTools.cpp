@@ -174,17 +174,53 @@ bool CGLCamera::OnTimer(int id)
 {
   if (id != kZoomTimerId)
     return false;
-  if (m_nTimer != 0 && IsZoomTool()) {
-    m_distance *= m_nTool == kZoomInTool ? 1.0 - m_zoomStep : 1.0 + m_zoomStep;
-    double extent = SceneExtent();
-    double lower = 3.0 * extent * m_minDistanceFactor * 10.0;
-    double upper = 3.0 * extent;
-    if (!(m_distance > lower))
-      m_distance = lower;
-    if (!(m_distance < upper))
-      m_distance = upper;
-  }
+  if (m_nTimer != 0 && IsZoomTool())
+    m_distance = ClampDistance(m_distance * (m_nTool == kZoomInTool ? 1.0 - m_zoomStep : 1.0 + m_zoomStep));
   return true;
+}
+
+double CGLCamera::ClampDistance(double distance) const
+{
+  double extent = SceneExtent();
+  double lower = 3.0 * extent * m_minDistanceFactor * 10.0;
+  double upper = 3.0 * extent;
+  if (!(distance > lower))
+    return lower;
+  if (!(distance < upper))
+    return upper;
+  return distance;
+}
+
+void CGLCamera::ZoomTowards(double factor, int x, int y)
+{
+  double before = m_distance;
+  m_distance = ClampDistance(m_distance * factor);
+  // The share of the way from the target to the point that the eye, moving
+  // along its line of sight to that point, covers.
+  double share = 1.0 - m_distance / before;
+  CMatrix toWorld;
+  if (share == 0.0 || !Invert(GetModelView(), toWorld))
+    return;
+  double w = GetWidth();
+  double h = GetHeight();
+  double halfHeight = std::tan(m_fieldOfView * 0.5 * kDegToRad) * before;
+  CVector onPlane{(2.0 * x - w) / w * halfHeight * GetAspect(), (h - 2.0 * y) / h * halfHeight, 0.0};
+  SetTarget(GetTarget() + TransformDirection(toWorld, onPlane) * share);
+}
+
+void CGLCamera::Turn(double azimuth, double elevation)
+{
+  m_azimuth = WrapTurn(m_azimuth + azimuth);
+  m_elevation = WrapTurn(m_elevation + elevation);
+}
+
+void CGLCamera::PanStep(int dx, int dy)
+{
+  m_panOrigin = m_pan;
+  m_nLastX = 0;
+  m_nLastY = 0;
+  PanBy(dx, dy);
+  m_panOrigin = m_pan;
 }
 
 void CGLCamera::StartZoom(double step)

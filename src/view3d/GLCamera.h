@@ -52,6 +52,15 @@ public:
   // large steps, Shift reverses the direction.
   void OnRightButtonDown(bool ctrl, bool shift, int x, int y);
   void OnRightButtonUp();
+  // The mouse wheel: the distance times factor, within the zoom limits, and
+  // the target moved along the line to the point that pixel (x, y) shows on
+  // the plane through the target facing the eye, so that this point stays
+  // under the pointer.
+  void ZoomTowards(double factor, int x, int y);
+  // The keys: the view turned as a rotate drag turns it, or panned as a pan
+  // drag pans it, by that many pixels.
+  void Turn(double azimuth, double elevation);
+  void PanStep(int dx, int dy);
   // True for the zoom timer, which the view then repaints.
   bool OnTimer(int id);
   // kZoomTimerId while the zoom timer must run, else 0.
@@ -100,6 +109,8 @@ private:
   static constexpr int kSettingsVersion = 302;
 
   bool IsZoomTool() const { return m_nTool == kZoomInTool || m_nTool == kZoomOutTool; }
+  // The distance brought within the zoom tools' limits.
+  double ClampDistance(double distance) const;
   // Largest minus smallest scene coordinate, the empty-scene extent before
   // the first build.
   double SceneExtent() const;

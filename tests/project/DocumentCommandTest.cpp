@@ -6,6 +6,7 @@
 #include "ProjectFakes.h"
 #include "SensorValues.h"
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -141,6 +142,77 @@ TEST_F(DocumentCommand, SaveSettingsCommandToggles)
   EXPECT_TRUE(m_document.BeginStoreSettings());
   EXPECT_TRUE(m_document.EndStoreSettings());
   EXPECT_TRUE(std::filesystem::exists(Path("p.sty")));
+}
+
+// Records each change handed to the log.
+class CChangeRecorder : public CChangeLog {
+public:
+  struct Change {
+    std::string name;
+    int key;
+    std::string before, after;
+  };
+  void RecordChange(const std::string& name, int key, std::string before, std::string after) override
+  {
+    changes.push_back({name, key, std::move(before), std::move(after)});
+  }
+  std::vector<Change> changes;
+};
+
+// Each kind of change is one record, named by the outermost change, whose
+// texts take the project back and forth; a change that alters nothing is none.
+TEST_F(DocumentCommand, ChangesAreRecordedOnceWithTextsThatRestoreBothStates)
+{
+  struct Case {
+    const char* what;
+    std::function<void(CKMVDocument&)> change;
+    const char* name;
+    int key;
+    double height; // after the change; 0 for no record
+  };
+  const Case cases[] = {
+      {"step", [](CKMVDocument& d) { d.OnCommand(ID_HEIGHT_UP); }, "Berechnung", 0, 2.1},
+      {"named repeats",
+       [](CKMVDocument& d) {
+         CDocumentChange held(d, "Montageh\xF6he erh\xF6hen", 7);
+         d.OnCommand(ID_HEIGHT_UP), d.OnCommand(ID_HEIGHT_UP);
+       },
+       "Montageh\xF6he erh\xF6hen", 7, 2.2},
+      {"module configured", [](CKMVDocument& d) { d.OnCommand(ID_CONFIGURE_MH2); }, "Berechnung", 0, 2.5},
+      {"properties", [](CKMVDocument& d) { d.EditProperties(); }, "Eigenschaften", 0, 3.0},
+      {"failed step", [](CKMVDocument& d) { d.OnCommand(ID_TURN_RIGHT); }, "", 0, 0.0},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.what);
+    ASSERT_TRUE(m_document.OnOpenDocument(Path("p.txt"), FileForm::Plain));
+    CChangeRecorder log;
+    m_document.SetChangeLog(&log);
+    m_dialog.answer.paths = {"Projekt.Hoehe"};
+    m_dialog.answer.bHasStep = true;
+    m_dialog.answer.step = 0.5;
+    m_document.GetProject().RebuildTree(m_tree);
+    m_document.SetTreeView(&m_tree);
+    m_tree.selected = m_tree.Find("Hoehe");
+    m_editor.apply = [](CItemBase& entry) {
+      auto& link = static_cast<CItemDoubleLink&>(entry);
+      link.m_value = 3.0;
+      *link.GetTarget() = 3.0;
+    };
+    test.change(m_document);
+    ASSERT_EQ(log.changes.size(), test.height == 0.0 ? 0u : 1u);
+    if (log.changes.empty())
+      continue;
+    EXPECT_EQ(log.changes[0].name, test.name);
+    EXPECT_EQ(log.changes[0].key, test.key);
+    m_document.SetTreeView(nullptr);
+    m_views.hints.clear();
+    m_document.RestoreText(log.changes[0].before);
+    EXPECT_DOUBLE_EQ(Height(), 2.0);
+    m_document.RestoreText(log.changes[0].after);
+    EXPECT_DOUBLE_EQ(Height(), test.height);
+    EXPECT_EQ(m_views.hints, (std::vector<int>{0, 0}));
+    EXPECT_EQ(log.changes.size(), 1u);
+  }
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST_F(Shell, ModelOpensWithTheTreeBesideTheActive3DView)
   EXPECT_EQ(splitter->sizes().at(0), 220);
   EXPECT_EQ(MenuTitles(Frame()),
             QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "Be&rechnung", "&Fenster", "&Hilfe"}));
-  EXPECT_EQ(Frame().windowTitle(), "Velmar CAD-Planungssoftware - Pilot B1");
+  EXPECT_EQ(Frame().windowTitle(), "Velmar CAD-Planungssoftware - [Pilot B1]");
   EXPECT_TRUE(Frame().GetPaneText(0).startsWith(" MH:  "));
   EXPECT_TRUE(Frame().GetPaneText(1).endsWith(" °"));
   EXPECT_TRUE(frame->GetToolBar()->isVisibleTo(&Frame()));

@@ -217,6 +217,21 @@ TEST_F(TreeView, DoubleAndRightClicksOpenPropertiesOfTheRowAndNeverToggle)
   }
 }
 
+TEST_F(TreeView, EnterOpensPropertiesOfTheCurrentRowAndNeverToggles)
+{
+  for (auto [item, key] : {std::pair{"Licht", Qt::Key_Return}, {"Raum", Qt::Key_Enter}, {"Flur", Qt::Key_Return}}) {
+    SCOPED_TRACE(item);
+    m_editor.edited.clear();
+    Open(ProjectText(kLibraryLine));
+    Named(m_view, "Raum")->setExpanded(true);
+    m_view.setCurrentItem(Named(m_view, item));
+    QTest::keyClick(&m_view, key);
+    EXPECT_EQ(m_editor.edited, std::vector<std::string>{item});
+    EXPECT_TRUE(Named(m_view, "Raum")->isExpanded());
+    EXPECT_FALSE(Named(m_view, "Flur")->isExpanded());
+  }
+}
+
 TEST_F(TreeView, PropertiesWithoutSelectionShowTheMessage)
 {
   Open(ProjectText(kLibraryLine));
