@@ -22,7 +22,6 @@ constexpr CColour kByCount[] = {
 constexpr int kCountColours = static_cast<int>(std::size(kByCount));
 
 constexpr int kMargin = 12;
-constexpr int kFontScale = 2;
 constexpr int kSwatch = 14;
 
 CColour CountColour(int count)
@@ -89,14 +88,16 @@ public:
         std::copy(colour.begin(), colour.end(), m_rgb.begin() + static_cast<std::ptrdiff_t>(Offset(col, row)));
   }
 
-  void Text(int x, int y, const std::string& text)
+  // The text's line with its top left corner at (x, y), in ink.
+  void Text(const CMapFont& font, int x, int y, const std::string& text)
   {
-    for (size_t i = 0; i < text.size(); ++i)
-      for (int gy = 0; gy < kGlyphHeight; ++gy)
-        for (int gx = 0; gx < kGlyphWidth; ++gx)
-          if (GlyphPixel(text[i], gx, gy))
-            Fill(x + (static_cast<int>(i) * (kGlyphWidth + 1) + gx) * kFontScale, y + gy * kFontScale, kFontScale,
-                 kFontScale, kInk);
+    font.Draw(text, x, y, [this](int px, int py, int coverage) {
+      if (px < 0 || px >= m_width || py < 0 || py >= m_height)
+        return;
+      auto pixel = m_rgb.begin() + static_cast<std::ptrdiff_t>(Offset(px, py));
+      for (size_t k = 0; k < 3; ++k, ++pixel)
+        *pixel = static_cast<unsigned char>((*pixel * (255 - coverage) + kInk[k] * coverage) / 255);
+    });
   }
 
   CRenderedImage BottomUp() const
@@ -133,7 +134,7 @@ double NiceLength(double limit)
 std::string MetreText(double metres)
 {
   char text[64];
-  std::snprintf(text, sizeof text, "%gm", metres);
+  std::snprintf(text, sizeof text, "%g m", metres);
   return text;
 }
 
@@ -193,7 +194,7 @@ std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors,
   return counts;
 }
 
-CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid)
+CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font)
 {
   // Cells of several pixels while the plan stays near 600 pixels across.
   int pixels = std::clamp(600 / std::max({grid.cols, grid.rows, 1}), 1, 16);
@@ -203,9 +204,9 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
   for (int count : counts)
     most = std::max(most, std::min(count, kCountColours));
   int lineHeight = kSwatch + 6;
-  int legendWidth = kSwatch + 6 + TextWidth("5+") * kFontScale;
+  int legendWidth = kSwatch + 6 + font.Width(std::to_string(kCountColours) + "+");
   int legendHeight = (most + 1) * lineHeight;
-  int scaleHeight = 8 + kGlyphHeight * kFontScale + 6;
+  int scaleHeight = 8 + font.LineHeight() + 6;
   int width = kMargin + planWidth + kMargin + legendWidth + kMargin;
   int height = kMargin + std::max(planHeight, legendHeight) + kMargin + scaleHeight + kMargin;
   CCanvas canvas(width, height);
@@ -222,7 +223,7 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
     canvas.Fill(legendX - 1, y - 1, kSwatch + 2, kSwatch + 2, kInk);
     canvas.Fill(legendX, y, kSwatch, kSwatch, CountColour(count));
     std::string label = std::to_string(count) + (count == kCountColours ? "+" : "");
-    canvas.Text(legendX + kSwatch + 6, y + (kSwatch - kGlyphHeight * kFontScale) / 2, label);
+    canvas.Text(font, legendX + kSwatch + 6, y + (kSwatch - font.LineHeight()) / 2, label);
   }
 
   // The scale bar: at most a third of the plan, at least one cell long.
@@ -232,7 +233,7 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
   canvas.Fill(kMargin, barY, barLength, 3, kInk);
   canvas.Fill(kMargin, barY - 3, 1, 9, kInk);
   canvas.Fill(kMargin + barLength - 1, barY - 3, 1, 9, kInk);
-  canvas.Text(kMargin, barY + 8, "0");
-  canvas.Text(kMargin + barLength + 4, barY + 8, MetreText(metres));
+  canvas.Text(font, kMargin, barY + 8, "0");
+  canvas.Text(font, kMargin + barLength + 4, barY + 8, MetreText(metres));
   return canvas.BottomUp();
 }

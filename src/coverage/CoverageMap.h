@@ -8,6 +8,8 @@
 
 // Most cells the map has along either side.
 constexpr int kMaxMapCells = 4096;
+// The height of the legend's text, as high as its swatches.
+constexpr int kMapFontPixels = 14;
 
 // The cells of the top view: squares of `cell` metres from (x0, y0) up.
 struct CMapGrid {
@@ -28,5 +30,7 @@ std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& f
 // Per cell, the number of patches holding its centre; -1 off the floors.
 std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors, const CMapGrid& grid);
 
-// The top view with its legend and a metre scale.
-CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid);
+class CMapFont;
+
+// The top view with its legend and a metre scale, their text in the font.
+CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font);

@@ -1,17 +1,35 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
 #include <string_view>
 
-// A 3x5 pixel font for the map's numbers: digits, "." and "m".
-constexpr int kGlyphWidth = 3;
-constexpr int kGlyphHeight = 5;
+// The text of the map's legend and scale: DejaVu Sans rendered by FreeType.
+class CMapFont {
+public:
+  // The font at the pixel height; none, with the German reason (Windows-1252)
+  // in error, when its file is missing or FreeType cannot read it.
+  static std::unique_ptr<CMapFont> Open(int pixelHeight, std::string& error);
+  ~CMapFont();
+  CMapFont(const CMapFont&) = delete;
+  CMapFont& operator=(const CMapFont&) = delete;
 
-// Whether the pixel (x from the left, y from the top) of the glyph is set;
-// characters without a glyph are blank.
-bool GlyphPixel(char c, int x, int y);
+  // Pixels the text advances; its characters are Windows-1252.
+  int Width(std::string_view text) const;
+  // Pixels from the top of a line to its baseline, and of the whole line.
+  int Ascent() const;
+  int LineHeight() const;
+  // Calls ink(x, y, coverage 1 to 255) for each pixel the text covers, the
+  // line's top left corner at (x, y).
+  void Draw(std::string_view text, int x, int y, const std::function<void(int x, int y, int coverage)>& ink) const;
 
-// Width in font pixels, one blank column between characters.
-inline int TextWidth(std::string_view text)
-{
-  return text.empty() ? 0 : static_cast<int>(text.size()) * (kGlyphWidth + 1) - 1;
-}
+private:
+  struct CFace;
+  explicit CMapFont(std::unique_ptr<CFace> face);
+  std::unique_ptr<CFace> m_face;
+};
+
+// The DejaVu Sans file: $KMV_MAP_FONT when set, else the first
+// "DejaVuSans.ttf" in the usual font folders; empty when there is none.
+std::string FindMapFontFile();

@@ -1,7 +1,7 @@
 #include "PdfReport.h"
 
+#include "MapPainter.h"
 #include "PdfPage.h"
-#include "RenderedPicture.h"
 #include "ReportFlow.h"
 
 #include <QPdfWriter>
@@ -17,9 +17,11 @@ bool WritePdfReport(const std::string& path, const QImage& picture, const CPageH
         CReportFlow flow(writer, painter);
         flow.NewPage();
         flow.Heading(FromCp1252(content.map.strHeading));
-        if (content.map.image.IsConsistent()) {
+        if (!content.map.layers.empty()) {
           flow.Paragraph(FromCp1252(content.map.strCaption));
-          flow.Picture(ImageFromRendered(content.map.image));
+          flow.Drawing(ReportMapAspect(content.map), [&content](QPainter& mapPainter, const QRectF& area) {
+            PaintReportMap(mapPainter, area, content.map);
+          });
         } else {
           flow.Paragraph(FromCp1252(content.map.strMissing));
         }

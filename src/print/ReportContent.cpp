@@ -4,65 +4,83 @@
 #include "CoverageFormat.h"
 #include "CoverageMap.h"
 #include "PatchSurvey.h"
+#include "TableFigures.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <map>
 
 namespace {
-
-constexpr double kFirstCell = 0.05;
-// Most cells along a side of the printed map: a cell stays at least a pixel.
-constexpr int kPrintedMapCells = 400;
-// Doublings of the cell before the map is given up (a floor of absurd size).
-constexpr int kMaxCellDoublings = 64;
 
 std::string Count(size_t count)
 {
   return std::to_string(count);
 }
 
-// Square metres to the thousandth: exact enough for a plan, and the columns
-// stay narrow beside the surface's path.
-std::string Area(double area)
+// A surface seen from above; holes and order as they come.
+CPlanarRegion Region(const CVectorArray& outline)
 {
-  char text[512];
-  std::snprintf(text, sizeof text, "%.3f", area);
-  return text;
+  return {outline, {}, 0.0};
 }
 
-CReportMap CollectMap(const std::vector<const CTargetCoverage*>& floors)
+CReportMap CollectMap(const CCoverage* coverage, const std::optional<CSensorPose>& sensor)
 {
   CReportMap map;
   map.strHeading = "\xDC"
                    "berdeckung der Bodenfl\xE4"
                    "chen (projiziert)";
+  std::vector<const CTargetCoverage*> floors =
+      coverage ? FloorTargets(*coverage) : std::vector<const CTargetCoverage*>();
   if (floors.empty()) {
     map.strMissing = "Unter den Zielfl\xE4"
                      "chen ist keine Bodenfl\xE4"
                      "che.";
     return map;
   }
-  double cell = kFirstCell;
-  for (int doubling = 0; doubling < kMaxCellDoublings; ++doubling, cell *= 2.0) {
-    std::optional<CMapGrid> grid = PlanMapGrid(floors, cell);
-    if (!grid || std::max(grid->cols, grid->rows) > kPrintedMapCells)
-      continue;
-    char caption[256];
-    std::snprintf(caption, sizeof caption,
-                  "Draufsicht: jede Zelle von %g m ist nach der Zahl der Erfassungsfl\xE4"
-                  "chen \xFC"
-                  "ber ihrer Mitte gef\xE4rbt, grau ist nicht erfasst.",
-                  cell);
-    map.strCaption = caption;
-    map.image = DrawCoverageMap(CountPatches(floors, *grid), *grid);
-    return map;
+  map.strCaption = "Draufsicht: jede Erfassungsfl\xE4"
+                   "che ist halb durchsichtig gezeichnet, wo sich mehrere \xFC"
+                   "berdecken, wird es dunkler; grau ist nicht erfasst.";
+  CMapLayer ground{"nicht erfasst", MapStyle::Ground, {222, 222, 222}, {}};
+  CMapLayer patches{"Erfassungsfl\xE4"
+                    "che",
+                    MapStyle::Translucent,
+                    {255, 128, 0},
+                    {}};
+  CMapLayer others{"W\xE4nde und M\xF6"
+                   "bel (Zielfl\xE4"
+                   "chen)",
+                   MapStyle::Outline,
+                   {60, 60, 60},
+                   {}};
+  for (const CTargetCoverage* floor : floors) {
+    ground.regions.push_back(Region(floor->target.vertices));
+    patches.regions.insert(patches.regions.end(), floor->coverage.patchParts.begin(), floor->coverage.patchParts.end());
   }
-  map.strMissing = "Die Bodenfl\xE4"
-                   "chen sind f\xFCr eine Karte zu gro\xDF.";
+  for (const CTargetCoverage& entry : coverage->targets)
+    if (std::find(floors.begin(), floors.end(), &entry) == floors.end())
+      others.regions.push_back(Region(entry.target.vertices));
+  map.layers = {std::move(ground), std::move(patches), std::move(others)};
+  map.sensor = sensor;
   return map;
 }
 
-CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
+// Each target's path to its name as the tree shows it.
+using CTargetNames = std::map<std::string, std::string>;
+
+CTargetNames NameTargets(const std::optional<CCoverage>& coverage)
+{
+  CTargetNames names;
+  if (!coverage)
+    return names;
+  std::vector<std::string> paths;
+  for (const CTargetCoverage& entry : coverage->targets)
+    paths.push_back(entry.target.strPath);
+  std::vector<std::string> shown = SurfaceDisplayNames(paths);
+  for (size_t i = 0; i < paths.size(); ++i)
+    names[paths[i]] = shown[i];
+  return names;
+}
+
+CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, const CTargetNames& names)
 {
   CReportTable table;
   table.strHeading = "Abdeckung der Zielfl\xE4"
@@ -90,8 +108,9 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
   size_t blindSpots = 0, uncounted = coverage->nUnassigned;
   for (const CTargetCoverage& entry : coverage->targets) {
     const CSurfaceCoverage& c = entry.coverage;
-    table.rows.push_back({LinkPath(entry.target.strPath), Area(c.area), Area(c.watched),
-                          FormatSharePercent(c.watched, c.area), Count(c.blindSpots.size()), Area(c.blindArea)});
+    table.rows.push_back({names.at(entry.target.strPath), FormatReadableArea(c.area), FormatReadableArea(c.watched),
+                          FormatSharePercent(c.watched, c.area), Count(c.blindSpots.size()),
+                          FormatReadableArea(c.blindArea)});
     area += c.area;
     watched += c.watched;
     blindArea += c.blindArea;
@@ -100,8 +119,10 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
   }
   table.bTotalRow = !table.rows.empty();
   if (table.bTotalRow)
-    table.rows.push_back(
-        {"Summe", Area(area), Area(watched), FormatSharePercent(watched, area), Count(blindSpots), Area(blindArea)});
+    table.rows.push_back({"alle Fl\xE4"
+                          "chen",
+                          FormatReadableArea(area), FormatReadableArea(watched), FormatSharePercent(watched, area),
+                          Count(blindSpots), FormatReadableArea(blindArea)});
   table.notes.push_back("Projiziert: CAD1 wirft keine Schatten, eine Erfassungsfl\xE4"
                         "che verdeckt keine andere.");
   if (uncounted > 0)
@@ -112,7 +133,7 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
   return table;
 }
 
-CReportTable CollectPatches(const std::vector<PatchInfo>& patches)
+CReportTable CollectPatches(const std::vector<PatchInfo>& patches, const CTargetNames& names)
 {
   CReportTable table;
   table.strHeading = "Erfassungsfl\xE4"
@@ -127,8 +148,8 @@ CReportTable CollectPatches(const std::vector<PatchInfo>& patches)
   table.strEmpty = "Keine Erfassungsfl\xE4"
                    "chen.";
   for (const PatchInfo& patch : patches)
-    table.rows.push_back(
-        {patch.strName, patch.strTargetPath.empty() ? "-" : LinkPath(patch.strTargetPath), Area(patch.area)});
+    table.rows.push_back({patch.strName, names.contains(patch.strTargetPath) ? names.at(patch.strTargetPath) : "-",
+                          FormatReadableArea(patch.area)});
   return table;
 }
 
@@ -138,8 +159,9 @@ CReportContent CollectReportContent(CProject& project)
 {
   CReportContent content;
   std::optional<CCoverage> coverage = AnalyseCoverage(project);
-  content.map = CollectMap(coverage ? FloorTargets(*coverage) : std::vector<const CTargetCoverage*>());
-  content.surfaces = CollectSurfaces(coverage);
-  content.patches = CollectPatches(SurveyPatches(project));
+  content.map = CollectMap(coverage ? &*coverage : nullptr, FindSensorPose(project));
+  CTargetNames names = NameTargets(coverage);
+  content.surfaces = CollectSurfaces(coverage, names);
+  content.patches = CollectPatches(SurveyPatches(project), names);
   return content;
 }

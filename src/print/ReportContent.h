@@ -1,7 +1,10 @@
 #pragma once
 
-#include "RenderedImage.h"
+#include "SensorPose.h"
+#include "SurfaceCoverage.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +26,29 @@ struct CReportTable {
   std::vector<std::string> notes;             // lines below the table
 };
 
-// The overlap map of the floors: the picture kmvtool coverage draws, at a
-// cell size that keeps it readable on a page.
+// How a layer of the map is drawn.
+enum class MapStyle {
+  Ground,      // filled, outlined
+  Translucent, // filled see-through, so that overlaps darken
+  Outline,     // the outline alone
+};
+
+// One kind of thing on the map, seen from above (z is ignored). Doors,
+// obstacles and the zones of room plans become layers of their own.
+struct CMapLayer {
+  std::string strLegend; // Windows-1252
+  MapStyle style = MapStyle::Ground;
+  std::array<unsigned char, 3> colour{};
+  std::vector<CPlanarRegion> regions; // metres
+};
+
+// The overlap map of the floors, drawn as vectors: its layers from the
+// bottom up, and the sensor.
 struct CReportMap {
   std::string strHeading;
   std::string strCaption;
-  CRenderedImage image; // no size when there is no map
+  std::vector<CMapLayer> layers; // none when there is no map
+  std::optional<CSensorPose> sensor;
   std::string strMissing;
 };
 

@@ -89,22 +89,25 @@ void CReportFlow::Paragraph(const QString& text)
   m_y += height + Mm(kGapMm);
 }
 
-void CReportFlow::Picture(const QImage& picture)
+void CReportFlow::Drawing(double aspect, const std::function<void(QPainter& painter, const QRectF& area)>& paint)
 {
-  if (picture.isNull())
+  if (!(aspect > 0.0) || !std::isfinite(aspect))
     return;
   // The room left on this page, unless a fresh page gives it at least
   // twice as much.
   if (2 * (m_bottom - m_y) < m_bottom - m_top)
     NewPage();
-  double aspect = static_cast<double>(picture.height()) / picture.width();
   int width = m_width;
   int height = static_cast<int>(std::lround(width * aspect));
   if (height > m_bottom - m_y) {
     height = m_bottom - m_y;
     width = static_cast<int>(std::lround(height / aspect));
   }
-  m_painter.drawImage(QRect(m_left, m_y, width, height), picture);
+  m_painter.save();
+  m_painter.setFont(m_textFont);
+  m_painter.setPen(Qt::black);
+  paint(m_painter, QRectF(m_left, m_y, width, height));
+  m_painter.restore();
   m_y += height + Mm(kGapMm);
 }
 

@@ -3,8 +3,9 @@
 #include "ReportContent.h"
 
 #include <QFont>
-#include <QImage>
 #include <QString>
+
+#include <functional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -21,9 +22,10 @@ public:
   bool NewPage();
   void Heading(const QString& text);
   void Paragraph(const QString& text);
-  // As wide as the text, at most as high as what is left of the page (on a
-  // fresh page when that is less than half of one); its aspect kept.
-  void Picture(const QImage& picture);
+  // A drawing as wide as the text, at most as high as what is left of the
+  // page (on a fresh page when that is less than half of one), its aspect
+  // (height over width) kept; painted in the text's font.
+  void Drawing(double aspect, const std::function<void(QPainter& painter, const QRectF& area)>& paint);
   void Table(const CReportTable& table);
 
   // FALSE once the device refused a new page.

@@ -12,8 +12,8 @@ inline constexpr std::array<const char*, 6> kCoverageColumns = {"Fläche",   "Fl
 
 using CCoverageRow = std::array<std::string, kCoverageColumns.size()>;
 
-// The table's rows in UTF-8, numbers as kmvtool coverage prints them: one per
-// target surface in tree order (its path with "_" for a blank), then
-// "Gesamt" with the areas summed, the share of the sums, the blind spots
-// counted and the largest overlap.
+// The table's rows in UTF-8: one per target surface in tree order, named as
+// the tree shows it, areas in m² to the hundredth, then "alle Flächen" with
+// the areas summed, the share of the sums, the blind spots counted and the
+// largest overlap.
 std::vector<CCoverageRow> CoverageTableRows(const CCoverage& coverage);

@@ -7,6 +7,7 @@
 #include "KMVDocument.h"
 #include "Messages.h"
 #include "PointDialog.h"
+#include "SensorPose.h"
 #include "SettingsArchive.h"
 #include "ViewOptionsPage.h"
 
@@ -66,6 +67,12 @@ int StandardViewOfCommand(int id)
   }
 }
 
+std::optional<CSensorMarker> SensorMarkerOf(CProject& project)
+{
+  std::optional<CSensorPose> pose = FindSensorPose(project);
+  return pose ? std::optional<CSensorMarker>({pose->centre, pose->axis}) : std::nullopt;
+}
+
 } // namespace
 
 CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(parent), m_windows(windows)
@@ -105,6 +112,7 @@ void CKMV3DView::OnUpdate(int hint)
   if (hint & kHintNot3D)
     return;
   m_windows.ShowSensorStatus();
+  m_camera.SetSensorMarker(SensorMarkerOf(m_windows.GetDocument().GetProject()));
   m_camera.Rebuild();
   update();
 }
@@ -297,8 +305,14 @@ bool CKMV3DView::OnCommand(int id)
     return true;
   }
   if (id == ID_VIEW_SHOW_SENSOR) {
+    std::optional<CSensorPose> pose = FindSensorPose(m_windows.GetDocument().GetProject());
     double height = m_windows.GetDocument().GetSensorValues().height;
-    m_camera.RunWithContext([this, height] { m_camera.ShowSensor(height); });
+    m_camera.RunWithContext([this, &pose, height] {
+      if (pose)
+        m_camera.ShowSensor(CSensorMarker{pose->centre, pose->axis});
+      else
+        m_camera.ShowSensor(height);
+    });
     repaint();
     return true;
   }

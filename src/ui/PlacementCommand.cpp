@@ -80,20 +80,28 @@ std::optional<CPlacementOutcome> SearchWithProgress(QWidget& parent, const std::
   return outcome;
 }
 
-QString DescribeWatched(const CWatchedSum& sum)
+// A number with its unit, never broken apart by the message's line breaks.
+QString WithUnit(const char* format, double value, const char* unit)
 {
-  return QString::asprintf("%.2f m² von %.2f m² (%.1f %%, projiziert)", sum.watched, sum.area,
-                           100.0 * sum.watched / sum.area);
+  return QString::asprintf(format, value) + QChar(0x00A0) + QString::fromUtf8(unit);
 }
 
+QString DescribeWatched(const CWatchedSum& sum)
+{
+  return WithUnit("%.2f", sum.watched, "m²") + " von " + WithUnit("%.2f", sum.area, "m²") + " (" +
+         WithUnit("%.1f", 100.0 * sum.watched / sum.area, "%") + ", projiziert)";
+}
+
+// One value to a line, so that no line breaks inside a number.
 bool AskToMove(QWidget& parent, const CPlacementOutcome& outcome, const CWatchedSum& now)
 {
-  QString text = QString::asprintf("Die meiste Bodenfläche erfasst der Sensor bei einer Montagehöhe von %.2f m, "
-                                   "einem Kippwinkel von %.1f ° und einem Drehwinkel von %.1f °, %d Schritte von "
-                                   "hier entfernt:\n",
-                                   outcome.values[0], outcome.values[2], outcome.values[1], TotalSteps(outcome.steps)) +
-                 DescribeWatched(outcome.best) +
-                 QString::asprintf(", jetzt %.2f m².\n\nSoll der Sensor dorthin bewegt werden?", now.watched);
+  QString text =
+      QString("Die meiste Bodenfläche erfasst der Sensor bei dieser Einstellung, %1 Schritte von hier entfernt:\n")
+          .arg(TotalSteps(outcome.steps)) +
+      "Montagehöhe: " + WithUnit("%.2f", outcome.values[0], "m") + "\n" +
+      "Kippwinkel: " + WithUnit("%.1f", outcome.values[2], "°") + "\n" +
+      "Drehwinkel: " + WithUnit("%.1f", outcome.values[1], "°") + "\n\n" + "Erfasst: " + DescribeWatched(outcome.best) +
+      "\n" + "Jetzt: " + WithUnit("%.2f", now.watched, "m²") + "\n\nSoll der Sensor dorthin bewegt werden?";
   QMessageBox box(QMessageBox::Question, Caption(), text, QMessageBox::NoButton, &parent);
   QAbstractButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
   box.setEscapeButton(box.addButton("&Nein", QMessageBox::NoRole));

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,9 @@
 namespace {
 
 constexpr int kIndexWidth = 50;
-constexpr int kCoordinateWidth = 110;
+// The widest coordinate a room plan needs, with room around it.
+constexpr const char* kWideCoordinate = "-00000.0000";
+constexpr int kCellPadding = 24;
 
 // (V1 - V0) x (V2 - V0) at unit length; 0, 0, 0 below three vertices, and
 // for a first triangle without area rather than non-numbers.
@@ -40,8 +43,12 @@ CPolygonPage::CPolygonPage(CItemPolygon& entry, CMessageSink& messages)
   m_pList->setHeaderLabels({"Index", "X", "Y", "Z"});
   m_pList->header()->setDefaultAlignment(Qt::AlignCenter);
   m_pList->setColumnWidth(0, kIndexWidth);
+  const int coordinateWidth = m_pList->fontMetrics().horizontalAdvance(kWideCoordinate) + kCellPadding;
   for (int column = 1; column < 4; ++column)
-    m_pList->setColumnWidth(column, kCoordinateWidth);
+    m_pList->setColumnWidth(column, coordinateWidth);
+  // All three coordinates in sight, beside a vertical scroll bar.
+  m_pList->setMinimumWidth(kIndexWidth + 3 * coordinateWidth + m_pList->verticalScrollBar()->sizeHint().width() +
+                           2 * m_pList->frameWidth());
   Form()->addRow(m_pList);
   AddCheck("Im Vordergrund", m_bFront);
   const char* normalLabels[] = {"Normale x", "Normale y", "Normale z"};
@@ -78,8 +85,8 @@ void CPolygonPage::ShowVertices()
   for (size_t i = 0; i < m_vertices.size(); ++i) {
     const CVector& v = m_vertices[i];
     auto* row =
-        new QTreeWidgetItem(m_pList, {QString::asprintf("%d", static_cast<int>(i)), QString::asprintf("%e", v.x),
-                                      QString::asprintf("%e", v.y), QString::asprintf("%e", v.z)});
+        new QTreeWidgetItem(m_pList, {QString::asprintf("%d", static_cast<int>(i)), QString::asprintf("%.4f", v.x),
+                                      QString::asprintf("%.4f", v.y), QString::asprintf("%.4f", v.z)});
     for (int column = 0; column < 4; ++column)
       row->setTextAlignment(column, Qt::AlignCenter);
   }

@@ -10,6 +10,13 @@ constexpr CVector kStartPan{0.8, -1.1, -4.3};
 constexpr double kStartDistance = 42.0;
 // Standard view 6 comes this close, relative to the scene extent.
 constexpr double kCloseUpFactor = 0.0175;
+// The "Velmar" view: metres from the eye to a point a quarter of that along
+// the sensor's axis, the eye above the fan and beside it on the side the
+// sensor looks to.
+constexpr double kSensorViewDistance = 6.0;
+constexpr double kSensorViewAhead = 0.25;
+constexpr double kSensorViewElevation = 35.0;
+constexpr double kSensorViewSide = 50.0;
 
 constexpr double kSmallZoomStep = 0.01;
 constexpr double kLargeZoomStep = 0.2;
@@ -79,6 +86,22 @@ void CGLCamera::ShowSensor(double mountingHeight)
 {
   SetTarget({0.0, 0.0, mountingHeight});
   SetStandardView(6);
+}
+
+void CGLCamera::ShowSensor(const CSensorMarker& sensor)
+{
+  CVector axis = sensor.axis;
+  if (!(axis.Length() > 0.0))
+    return;
+  axis.Normalize();
+  ResetTrackball();
+  // The eye looks from the heading -azimuth (degrees from x towards y); a
+  // sensor that looks straight down keeps the heading it is seen from.
+  if (std::hypot(axis.x, axis.y) > 1e-3)
+    m_azimuth = -(std::atan2(axis.y, axis.x) * kRadToDeg + kSensorViewSide);
+  m_elevation = kSensorViewElevation;
+  m_distance = std::min(kSensorViewDistance, 3.0 * SceneExtent());
+  SetTarget(sensor.centre + axis * (kSensorViewAhead * m_distance));
 }
 
 CVector CGLCamera::GetTarget() const

@@ -165,6 +165,10 @@ void CGLCamera::DrawScene()
   } else {
     DrawSceneList(false);
   }
+  if (m_sensorMarker)
+    if (auto placement =
+            PlaceSensorMarker(GetModelView(), m_distance, m_fieldOfView, GetWidth(), GetHeight(), *m_sensorMarker))
+      DrawSensorMarker(*placement, GetWidth(), GetHeight());
 
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();

@@ -3,10 +3,12 @@
 #include "FaceBatch.h"
 #include "GLRenderer.h"
 #include "MeshCache.h"
+#include "SensorMarker.h"
 #include "Vector.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 
 class CSettingsArchive;
@@ -26,6 +28,9 @@ public:
 
   // Draws the whole scene with the primitives; compiled by BuildScene.
   void SetSceneSource(std::function<void()> source) { m_sceneSource = std::move(source); }
+  // The sensor's marker, drawn over the scene in every picture; none shows
+  // no marker.
+  void SetSensorMarker(const std::optional<CSensorMarker>& marker) { m_sensorMarker = marker; }
 
   // The following need the renderer's context current.
   void BuildScene() override;
@@ -42,6 +47,9 @@ public:
   void ShowWholeScene();
   // Target (0, 0, mounting height), then standard view 6.
   void ShowSensor(double mountingHeight);
+  // Looks from the room's side at the sensor and the first metres along its
+  // axis, from a distance that does not grow with the scene.
+  void ShowSensor(const CSensorMarker& sensor);
 
   // Left or middle button; Shift zooms in large steps.
   void OnButtonDown(bool shift, int x, int y);
@@ -137,6 +145,7 @@ private:
   void DrawAxesAtCentre() const;
 
   std::function<void()> m_sceneSource;
+  std::optional<CSensorMarker> m_sensorMarker;
   unsigned int m_sceneList = 0;
   CFaceBatch m_faces;
   CMeshCache m_meshCache;

@@ -1,6 +1,5 @@
 #include "GLRegion.h"
 
-#include "FaceBatch.h"
 #include "GLPrimitives.h"
 
 #include <GL/gl.h>
@@ -129,14 +128,14 @@ void DrawRegion(const CVectorArray& outer, const std::vector<CVectorArray>& hole
   if (triangles.empty())
     return;
   CVector normal = RingNormal(outer);
-  const CMatrix world;
-  bool deferred = true;
-  for (size_t i = 0; i < triangles.size() && deferred; i += 3)
-    deferred = DeferFill(world, {triangles[i], triangles[i + 1], triangles[i + 2]}, normal, colour, true);
-  if (deferred)
-    return;
+  // Not the patches' front layer: its depth range shifts a far region by
+  // decimetres, through the furniture standing on it. A few depth steps win
+  // over the surface alone; no slope term, which on a wall seen edge-on
+  // grows past a door a centimetre in front of it.
   glPushAttrib(GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
-  SetDepthLayer(DepthLayer::FillFront);
+  SetDepthLayer(DepthLayer::Fill);
+  glEnable(GL_POLYGON_OFFSET_FILL);
+  glPolygonOffset(0.0f, -3.0f);
   glEnable(GL_LIGHTING);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glColor3d(colour.x, colour.y, colour.z);

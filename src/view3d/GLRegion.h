@@ -10,7 +10,7 @@
 // spans no area or the tessellator refuses the rings.
 CVectorArray TriangulateRegion(const CVectorArray& outer, const std::vector<CVectorArray>& holes);
 
-// Fills the region, in world coordinates, lit in the colour, in the depth
-// layer of generated patches, so it shows on the surface it lies on. In a
-// scene build the triangles join the face batch.
+// Fills the region, in world coordinates, lit in the colour, drawn at once
+// (also in a scene build) a few depth steps towards the eye: it shows on the
+// surface it lies on and stays behind whatever stands in front of it.
 void DrawRegion(const CVectorArray& outer, const std::vector<CVectorArray>& holes, const CVector& colour);

@@ -95,4 +95,29 @@ TEST_F(PdfReport, LongTablesRunOnOverPagesWithEveryRowOnce)
   }
 }
 
+TEST_F(PdfReport, MapIsDrawnAsVectorsWithItsLegendAsText)
+{
+  QGuiApplication application(m_argc, m_argv);
+  QImage picture(64, 48, QImage::Format_RGB888);
+  picture.fill(Qt::gray);
+  CReportContent content;
+  content.map.strCaption = "Draufsicht";
+  const CPlanarRegion floor{{{0, 0, 0}, {8, 0, 0}, {8, 5, 0}, {0, 5, 0}}, {}, 40.0};
+  const CPlanarRegion patch{{{1, 1, 0}, {3, 1, 0}, {2, 3, 0}}, {}, 2.0};
+  content.map.layers = {{"nicht erfasst", MapStyle::Ground, {200, 200, 200}, {floor}},
+                        {"Feld", MapStyle::Translucent, {255, 128, 0}, {patch, patch}}};
+  content.map.sensor = CSensorPose{{0.1, 2.5, 2.5}, {1, 0, 0}};
+  std::string error;
+  ASSERT_TRUE(WritePdfReport(Path("m.pdf"), picture, {"Kopf", "Projekt: P", "Werte"}, content, error)) << error;
+  // The 3D view on the first page is the only picture.
+  std::string images = Shell("pdfimages -list " + Path("m.pdf"));
+  EXPECT_EQ(Count(images, "\n   1 "), 1u) << images;
+  EXPECT_EQ(Count(images, "\n   2 "), 0u) << images;
+  std::string map = Shell("pdftotext -f 2 -l 2 -layout " + Path("m.pdf") + " -");
+  for (const char* text : {"nicht erfasst", "Feld, 1-fach", "Feld, 3-fach", "Sensor und Blickrichtung"})
+    EXPECT_EQ(Count(map, text), 1u) << text << "\n" << map;
+  // The scale bar's length; the layout may close up its blank.
+  EXPECT_EQ(Count(map, "2 m") + Count(map, "2m"), 1u) << map;
+}
+
 } // namespace

@@ -1,6 +1,10 @@
 #include "KmvtoolProcess.h"
 
+#include <png.h>
+
+#include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,6 +30,37 @@ TEST_F(KmvtoolRender, WritesThePictureOfABuiltInModel)
   EXPECT_EQ(PngSize(Path("b1.png")), std::make_pair(800, 600));
   ASSERT_EQ(Kmvtool("render '*Pilot C1' " + Quote(Path("c1.png")) + " --wire --size 320x200").exitStatus, 0);
   EXPECT_EQ(PngSize(Path("c1.png")), std::make_pair(320, 200));
+}
+
+// Pixels of the sensor marker's deep blue in the PNG.
+int MarkerPixels(const std::string& path)
+{
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str()))
+    return -1;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+    return -1;
+  int count = 0;
+  for (size_t i = 0; i + 2 < pixels.size(); i += 3)
+    count += std::abs(pixels[i] - 13) < 12 && std::abs(pixels[i + 1] - 51) < 12 && std::abs(pixels[i + 2] - 179) < 12;
+  return count;
+}
+
+TEST_F(KmvtoolRender, StartViewsMarkTheSensorInSmallAndLargeRooms)
+{
+  ASSERT_EQ(Kmvtool("room 'Pilot B1' " + Quote(Path("small.txt")) + " --width 2 --depth 2 --height 2.5").exitStatus, 0);
+  ASSERT_EQ(Kmvtool("room 'Pilot B1' " + Quote(Path("large.txt")) + " --width 40 --depth 30 --height 4").exitStatus, 0);
+  for (const char* source : {"'*Pilot A1'", "'*Pilot B1'", "'*Pilot C1'", "small.txt", "large.txt"}) {
+    std::string path = source[0] == '\'' ? source : Quote(Path(source));
+    ASSERT_EQ(Kmvtool("render " + path + " " + Quote(Path("v.png"))).exitStatus, 0) << source;
+    // A disc of about 16 pixels with its arrow, whatever the scene's size.
+    int marker = MarkerPixels(Path("v.png"));
+    EXPECT_GT(marker, 150) << source;
+    EXPECT_LT(marker, 500) << source;
+  }
 }
 
 } // namespace

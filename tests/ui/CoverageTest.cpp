@@ -1,6 +1,7 @@
 #include "CommandIds.h"
 #include "CoverageDlg.h"
 #include "CoverageStatus.h"
+#include "CoverageTable.h"
 #include "DocumentWindows.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
@@ -120,6 +121,25 @@ TEST(BlindSpots, ShowInTheirColourOnlyWhileTheCommandIsChecked)
   }
 }
 
+TEST(CoverageTable, NamesSurfacesAsTheTreeAndAreasToTheHundredth)
+{
+  auto target = [](const char* path, double area, double watched) {
+    CTargetCoverage entry{{path, {}}, {}};
+    entry.coverage.area = area;
+    entry.coverage.watched = watched;
+    return entry;
+  };
+  CCoverage coverage{{target("Projekt.Raum A.Boden", 20.004, 5.0), target("Projekt.Raum B.Boden", 12.5, 0.126),
+                      target("Projekt.Raum B.Wand vorn", 7.0, 0.0), target("Tisch", 1.0, 1.0)},
+                     0};
+  const std::vector<CCoverageRow> expected = {
+      {"Boden (Raum A)", "20.00", "5.00", "25.0", "0", "0"}, {"Boden (Raum B)", "12.50", "0.13", "1.0", "0", "0"},
+      {"Wand vorn", "7.00", "0.00", "0.0", "0", "0"},        {"Tisch", "1.00", "1.00", "100.0", "0", "0"},
+      {"alle Flächen", "40.50", "6.13", "15.1", "0", "0"},
+  };
+  EXPECT_EQ(CoverageTableRows(coverage), expected);
+}
+
 std::string Cell(const QTableWidget& table, int row, int column)
 {
   return table.item(row, column)->text().toStdString();
@@ -140,10 +160,11 @@ TEST(CoverageTable, FollowsEachStepAndClosesWithItsDocument)
   const QTableWidget& table = *dialog->findChild<QTableWidget*>("coverage");
   // As kmvtool coverage prints this model: six surfaces, then the total.
   ASSERT_EQ(table.rowCount(), 7);
-  EXPECT_EQ(Cell(table, 0, 0), "Pilot_B1.Szene_(Raum_B1).Wandmontage.Boden");
-  EXPECT_EQ(Cell(table, 0, 1), "467.500000");
+  EXPECT_EQ(Cell(table, 0, 0), "Boden");
+  EXPECT_EQ(Cell(table, 0, 1), "467.50");
   EXPECT_EQ(Cell(table, 0, 3), "12.6");
-  EXPECT_EQ(Cell(table, 6, 0), "Gesamt");
+  EXPECT_EQ(Cell(table, 1, 0), "Wand vorn");
+  EXPECT_EQ(Cell(table, 6, 0), "alle Flächen");
   EXPECT_EQ(Cell(table, 6, 3), "9.3");
   for (int step : {ID_HEIGHT_UP, ID_HEIGHT_DOWN, ID_TILT_DOWN, ID_TILT_UP}) {
     std::string before = Cell(table, 0, 2);

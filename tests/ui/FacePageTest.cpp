@@ -225,6 +225,7 @@ TEST_F(FacePage, PolygonListChangesOnItsCopyAndIsTakenOnOk)
     int rows = -1;
     QString firstRow;
     QString normalZ;
+    bool columnsInSight = false;
     const bool result = Edit("Flaeche", [&](QDialog& dialog) {
       SelectRow(dialog, test.select);
       if (*test.button)
@@ -234,11 +235,13 @@ TEST_F(FacePage, PolygonListChangesOnItsCopyAndIsTakenOnOk)
       auto* list = dialog.findChild<CGridListCtrl*>();
       rows = list->topLevelItemCount();
       firstRow = QStringList{list->topLevelItem(0)->text(0), list->topLevelItem(0)->text(1)}.join(' ');
+      columnsInSight = list->columnViewportPosition(3) + list->columnWidth(3) <= list->viewport()->width();
       normalZ = Field(dialog, "Normale z")->text();
       Click(dialog, test.close);
     });
     EXPECT_EQ(rows, static_cast<int>(test.vertices.size()));
-    EXPECT_EQ(firstRow, QString::asprintf("0 %e", test.vertices[0].x));
+    EXPECT_EQ(firstRow, QString::asprintf("0 %.4f", test.vertices[0].x));
+    EXPECT_TRUE(columnsInSight);
     EXPECT_EQ(normalZ, test.normalZ);
     EXPECT_EQ(result, *test.close == 'O');
     if (result)

@@ -49,9 +49,12 @@ TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)
   EXPECT_EQ(moved.height, stepped.GetSensorValues().height);
   EXPECT_EQ(moved.turn, stepped.GetSensorValues().turn);
   EXPECT_EQ(moved.tilt, stepped.GetSensorValues().tilt);
-  EXPECT_TRUE(question.contains(QString::asprintf("Montagehöhe von %.2f m", moved.height))) << question.toStdString();
-  EXPECT_TRUE(question.contains(QString::asprintf("Kippwinkel von %.1f °", moved.tilt)));
-  EXPECT_TRUE(question.contains(QString::asprintf("Drehwinkel von %.1f °", moved.turn)));
+  // One value to a line, each number held to its unit.
+  QStringList lines = question.split('\n');
+  for (const QString& line : {QString::asprintf("Montagehöhe: %.2f\u00A0m", moved.height),
+                              QString::asprintf("Kippwinkel: %.1f\u00A0°", moved.tilt),
+                              QString::asprintf("Drehwinkel: %.1f\u00A0°", moved.turn)})
+    EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << question.toStdString();
   EXPECT_TRUE(question.contains("14 Schritte"));
   EXPECT_TRUE(document.IsModified());
 

@@ -1,4 +1,5 @@
 #include "GLRegion.h"
+#include "RenderTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,31 @@ TEST(TriangulateRegion, CoversTheOuterRingLessItsHolesTurnedAsTheOuterRing)
     for (size_t i = 0; i < triangles.size(); i += 3)
       EXPECT_GE(Cross(triangles[i + 1] - triangles[i], triangles[i + 2] - triangles[i]).Dot({0, -1, 0}), 0.0) << c.name;
   }
+}
+
+TEST(DrawRegion, ShowsOnItsSurfaceBehindWhatStandsACentimetreInFront)
+{
+  // A wall of 30 m with a region over all of it and a red door 1 cm in front
+  // at the rotation centre, seen square on and nearly edge-on, near and far.
+  for (double distance : {5.0, 40.0})
+    for (double azimuth : {0.0, 75.0}) {
+      CGLCamera camera;
+      ASSERT_TRUE(MakeScene(
+          camera, 200, 160,
+          [] {
+            FrontSquare(0.0, 0.0, 0.0, 15.0, 0.6, 0.6, 0.6);
+            FrontSquare(0.01, 0.0, 0.0, 0.5, 1.0, 0.0, 0.0);
+            DrawRegion({{0, -15, -15}, {0, 15, -15}, {0, 15, 15}, {0, -15, 15}}, {}, {0.8, 0.1, 0.55});
+          },
+          ViewSide::Front, distance));
+      camera.SetAngles(0.0, azimuth);
+      CRenderedImage picture = PaintFinal(camera);
+      CRgb door = PixelAt(picture, {100, 80});
+      EXPECT_GT(door.r, 4 * (door.b + 1)) << distance << " " << azimuth;
+      // Red, and the region's red-violet, however dimly lit.
+      CRgb wall = PixelAt(picture, {100, 20});
+      EXPECT_GT(wall.b, 3 * (wall.g + 1)) << distance << " " << azimuth;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "CoverageMap.h"
 #include "CsvField.h"
 #include "LoadedDocument.h"
+#include "MapFont.h"
 #include "PngFileDestination.h"
 #include "SafeFileWriter.h"
 #include "SensorCommand.h"
@@ -114,7 +115,14 @@ int RunCoverageCommand(const CCoverageRequest& request)
     PrintError(error);
     return kExitUnreadable;
   }
-  if (!mapPath.empty() && !CPngFileDestination(mapPath).PutImage(DrawCoverageMap(CountPatches(floors, *grid), *grid))) {
+  if (mapPath.empty())
+    return status;
+  std::unique_ptr<CMapFont> font = CMapFont::Open(kMapFontPixels, error);
+  if (!font) {
+    PrintError(error);
+    return kExitUnreadable;
+  }
+  if (!CPngFileDestination(mapPath).PutImage(DrawCoverageMap(CountPatches(floors, *grid), *grid, *font))) {
     PrintError("Das Bild kann nicht nach " + request.strMapPath + " geschrieben werden.");
     return kExitUnreadable;
   }

@@ -5,6 +5,7 @@
 #include "ItemPolygon.h"
 #include "LoadedDocument.h"
 #include "PngFileDestination.h"
+#include "SensorPose.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -68,6 +69,8 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
     return kExitUnreadable;
   }
   camera.SetSceneSource([&project] { project.DrawTree(); });
+  if (std::optional<CSensorPose> pose = FindSensorPose(project))
+    camera.SetSensorMarker(CSensorMarker{pose->centre, pose->axis});
   camera.SetPreviewFirst(false);
   camera.SetMoving(wire);
   if (!camera.Resize(width, height)) {

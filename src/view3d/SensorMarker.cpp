@@ -1,0 +1,129 @@
+#include "SensorMarker.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kDiscRadius = 8.0;   // pixels
+constexpr double kArrowLength = 34.0; // pixels from the centre, seen square on
+constexpr double kRim = 1.5;
+constexpr double kShaftHalfWidth = 1.5;
+constexpr double kHeadLength = 8.0;
+constexpr double kHeadHalfWidth = 5.0;
+constexpr int kDiscSegments = 24;
+
+struct CEyePoint {
+  double x;
+  double y;
+  double depth; // in front of the eye
+};
+
+CEyePoint ToEye(const CMatrix& modelView, double distance, const CVector& p)
+{
+  CVector eye = TransformPoint(modelView, p);
+  return {eye.x, eye.y, distance - eye.z};
+}
+
+void Disc(double x, double y, double radius)
+{
+  glBegin(GL_TRIANGLE_FAN);
+  glVertex2d(x, y);
+  for (int i = 0; i <= kDiscSegments; ++i) {
+    double a = 2.0 * std::numbers::pi * i / kDiscSegments;
+    glVertex2d(x + radius * std::cos(a), y + radius * std::sin(a));
+  }
+  glEnd();
+}
+
+// Shaft from the disc's edge to the head, then the head; grown by the rim
+// for the white halo.
+void Arrow(const CMarkerPlacement& p, double grow)
+{
+  double dx = p.tipX - p.x;
+  double dy = p.tipY - p.y;
+  double length = std::hypot(dx, dy);
+  if (length < kDiscRadius + 2.0)
+    return;
+  double ux = dx / length, uy = dy / length;
+  double nx = -uy, ny = ux;
+  double headLength = std::min(kHeadLength, length - kDiscRadius);
+  double baseX = p.tipX - ux * headLength, baseY = p.tipY - uy * headLength;
+  double w = kShaftHalfWidth + grow;
+  glBegin(GL_QUADS);
+  glVertex2d(p.x + nx * w, p.y + ny * w);
+  glVertex2d(p.x - nx * w, p.y - ny * w);
+  glVertex2d(baseX - nx * w, baseY - ny * w);
+  glVertex2d(baseX + nx * w, baseY + ny * w);
+  glEnd();
+  double h = kHeadHalfWidth + grow;
+  glBegin(GL_TRIANGLES);
+  glVertex2d(baseX + nx * h - ux * grow, baseY + ny * h - uy * grow);
+  glVertex2d(baseX - nx * h - ux * grow, baseY - ny * h - uy * grow);
+  glVertex2d(p.tipX + ux * grow * 2.0, p.tipY + uy * grow * 2.0);
+  glEnd();
+}
+
+} // namespace
+
+std::optional<CMarkerPlacement> PlaceSensorMarker(const CMatrix& modelView, double distance, double fieldOfView,
+                                                  int width, int height, const CSensorMarker& marker)
+{
+  double focal = 1.0 / std::tan(fieldOfView / 2.0 * kDegToRad);
+  double aspect = static_cast<double>(width) / height;
+  auto toWindow = [&](const CEyePoint& e, double& x, double& y) {
+    x = (focal / aspect * e.x / e.depth + 1.0) * 0.5 * width;
+    y = (focal * e.y / e.depth + 1.0) * 0.5 * height;
+  };
+  CEyePoint centre = ToEye(modelView, distance, marker.centre);
+  double axisLength = marker.axis.Length();
+  if (!(centre.depth > 0.0) || !(axisLength > 0.0) || !std::isfinite(axisLength))
+    return std::nullopt;
+  CMarkerPlacement placement;
+  toWindow(centre, placement.x, placement.y);
+  if (!(placement.x >= 0.0 && placement.x < width && placement.y >= 0.0 && placement.y < height))
+    return std::nullopt;
+  // The arrow is as long in the world as kArrowLength pixels are at the
+  // centre's depth, so the view foreshortens it with the axis.
+  double metresPerPixel = 2.0 * centre.depth / (focal * height);
+  CEyePoint tip =
+      ToEye(modelView, distance, marker.centre + marker.axis * (kArrowLength * metresPerPixel / axisLength));
+  if (!(tip.depth > 0.0))
+    return std::nullopt;
+  toWindow(tip, placement.tipX, placement.tipY);
+  return placement;
+}
+
+void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height)
+{
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_POLYGON_BIT);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_CULL_FACE);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+
+  glColor3d(1.0, 1.0, 1.0);
+  Arrow(placement, kRim);
+  Disc(placement.x, placement.y, kDiscRadius + kRim);
+  glColor3d(kMarkerRed, kMarkerGreen, kMarkerBlue);
+  Arrow(placement, 0.0);
+  Disc(placement.x, placement.y, kDiscRadius);
+  // The projection centre itself.
+  glColor3d(1.0, 1.0, 1.0);
+  Disc(placement.x, placement.y, 2.0);
+
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopAttrib();
+}
