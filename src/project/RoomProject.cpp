@@ -6,6 +6,7 @@
 #include "ModelResources.h"
 #include "Project.h"
 #include "RoomScene.h"
+#include "SensorPlacement.h"
 #include "TextBuffer.h"
 
 #include <algorithm>
@@ -14,9 +15,6 @@
 
 namespace {
 
-// The built-in models hang the sensor on the wall x = 0; the mounting
-// point stands off it by the bracket.
-constexpr double kSensorWallX = 0.0;
 // On a wall the housing reaches 0.08 m above the mounting point: the
 // highest mounting keeps it below the ceiling.
 constexpr double kCeilingClearance = 0.1;
@@ -71,40 +69,15 @@ bool FindModelEntries(CProject& project, ModelEntries& entries)
   return entries.mount && entries.mountZ;
 }
 
-// Each variant's room placed around the shared mounting point: the wall
-// room along the sensor's wall at the offset, the ceiling room centred
-// under it, the corner room with its corner behind it: the bracket stands
-// off both walls as it stands off the wall of the wall room.
-RoomLayout PlaceRooms(const RoomRequest& request, const CVector& mount)
-{
-  const double offset = request.offset.value_or(request.width / 2.0);
-  const double cornerY = mount.y - (mount.x - kSensorWallX);
-  RoomLayout layout;
-  layout.rooms[static_cast<size_t>(RoomVariant::Wall)] = {kSensorWallX, mount.y - offset,
-                                                          kSensorWallX + request.depth,
-                                                          mount.y - offset + request.width};
-  layout.rooms[static_cast<size_t>(RoomVariant::Ceiling)] = {mount.x - request.depth / 2.0,
-                                                             mount.y - request.width / 2.0,
-                                                             mount.x + request.depth / 2.0,
-                                                             mount.y + request.width / 2.0};
-  layout.rooms[static_cast<size_t>(RoomVariant::Corner)] = {kSensorWallX, cornerY, kSensorWallX + request.depth,
-                                                            cornerY + request.width};
-  layout.height = request.height;
-  layout.platePosition = {mount.x, mount.y, request.height};
-  layout.visibleVariant = static_cast<int>(request.variant);
-  layout.description = RoomTitle(request);
-  return layout;
-}
-
 // The mounting height stays inside the room, the housing below the
 // ceiling; on the ceiling the sensor sits at the ceiling, whatever its wall
 // limits say.
-void FitMountingHeight(CItemDoubleLink& link, double& mountZ, const RoomRequest& request)
+void FitMountingHeight(CItemDoubleLink& link, double& mountZ, const CRoomPlan& plan)
 {
-  const bool ceiling = request.variant == RoomVariant::Ceiling;
-  link.m_max = ceiling ? request.height : std::min(link.m_max, request.height - kCeilingClearance);
+  const bool ceiling = plan.variant == RoomVariant::Ceiling;
+  link.m_max = ceiling ? plan.height : std::min(link.m_max, plan.height - kCeilingClearance);
   link.m_min = std::min(link.m_min, link.m_max);
-  link.m_value = ceiling ? request.height : std::clamp(link.m_value, link.m_min, link.m_max);
+  link.m_value = ceiling ? plan.height : std::clamp(link.m_value, link.m_min, link.m_max);
   mountZ = link.m_value;
 }
 
@@ -118,56 +91,85 @@ RoomFault CheckRoomRequest(const RoomRequest& request)
     return RoomFault::Depth;
   if (!IsWithin(request.height, kMinRoomHeight, kMaxRoomHeight))
     return RoomFault::Height;
-  if (request.offset) {
-    if (request.variant != RoomVariant::Wall)
-      return RoomFault::OffsetVariant;
-    if (!std::isfinite(*request.offset) || *request.offset <= 0.0 || *request.offset >= request.width)
-      return RoomFault::Offset;
-  }
+  if (request.offset && !(std::isfinite(*request.offset) && *request.offset > 0.0 && *request.offset < request.width))
+    return RoomFault::Offset;
   return RoomFault::None;
+}
+
+CRoomPlan RectanglePlan(const RoomRequest& request)
+{
+  const double w = request.width / 2.0;
+  const double d = request.depth;
+  CRoomPlan plan;
+  plan.outline = {{0.0, -w}, {0.0, w}, {d, w}, {d, -w}};
+  plan.height = request.height;
+  plan.variant = request.variant;
+  plan.sensorOffset = request.offset;
+  return plan;
 }
 
 RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text)
 {
   if (RoomFault fault = CheckRoomRequest(request); fault != RoomFault::None)
     return fault;
+  CRoomPlan plan = RectanglePlan(request);
+  if (CompleteRoomPlan(plan))
+    return RoomFault::Offset; // only the offset can still miss: on a door or an obstacle there are none
+  return MakePlanRoomProject(request.modelCode, plan, text) ? RoomFault::None : RoomFault::Model;
+}
+
+bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text)
+{
   CTextBuffer modelText;
-  if (!LoadModelResource(request.modelCode, modelText))
-    return RoomFault::Model;
+  if (!LoadModelResource(modelCode, modelText))
+    return false;
+  std::optional<std::string> placed = InsertPlacementSystem(modelText.View());
   CProject project;
   ModelEntries entries;
+  if (!placed)
+    return false;
+  modelText.Assign(*placed);
   if (!project.Load(modelText).IsOk() || !FindModelEntries(project, entries))
-    return RoomFault::Model;
+    return false;
+  auto* placement = dynamic_cast<CItemSystem*>(entries.mount->m_pParent);
+  if (!placement)
+    return false;
 
   CItemGroup& root = project.GetRoot();
-  const CVector mount = entries.mount->m_position;
   // Library children are never saved: the room becomes the document's own.
-  std::unique_ptr<CItemGroup> room = BuildRoomGroup(PlaceRooms(request, mount));
-  const CItemGroup& placed = *room;
+  std::unique_ptr<CItemGroup> room = BuildRoomGroup(plan, RoomTitle(plan));
+  const CItemGroup& built = *room;
   root.ReplaceChild(*entries.scene, std::move(room));
-  const std::string roomPath = PathOf(placed);
+  const std::string roomPath = PathOf(built);
   auto& paths = project.GetModules().m_cad1.m_paths;
   for (size_t variant = 0; variant < kRoomVariantGroupNames.size(); ++variant)
     paths[kWallGroupField + variant] = roomPath + "." + kRoomVariantGroupNames[variant];
   paths[kCeilingPlateField] = paths[kWallGroupField + static_cast<size_t>(RoomVariant::Ceiling)] + "." +
                               kRoomDecorationName + "." + kRoomCeilingPlateName;
 
-  entries.variant->m_nValue = static_cast<uint16_t>(request.variant);
+  entries.variant->m_nValue = static_cast<uint16_t>(plan.variant);
   CItemDoubleLink& ceiling = *entries.ceilingHeight;
-  ceiling.m_value = request.height;
-  ceiling.m_min = std::min(ceiling.m_min, request.height);
-  ceiling.m_max = std::max(ceiling.m_max, request.height);
+  ceiling.m_value = plan.height;
+  ceiling.m_min = std::min(ceiling.m_min, plan.height);
+  ceiling.m_max = std::max(ceiling.m_max, plan.height);
   ceiling.m_strLinkPath = paths[kCeilingPlateField] + ".@3";
-  FitMountingHeight(*entries.mountingHeight, *entries.mountZ, request);
+  FitMountingHeight(*entries.mountingHeight, *entries.mountZ, plan);
+  PlaceSensor(plan, *entries.mount, *placement);
 
   project.WriteTree(text);
   project.WriteModules(text);
-  return RoomFault::None;
+  return true;
 }
 
 std::string RoomTitle(const RoomRequest& request)
 {
+  return RoomTitle(RectanglePlan(request));
+}
+
+std::string RoomTitle(const CRoomPlan& plan)
+{
+  const auto [low, high] = PolygonBounds(plan.outline);
   char title[96];
-  std::snprintf(title, sizeof title, "Raum %.2f x %.2f x %.2f", request.width, request.depth, request.height);
+  std::snprintf(title, sizeof title, "Raum %.2f x %.2f x %.2f", high.y - low.y, high.x - low.x, plan.height);
   return title;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "RoomPlan.h"
+
 #include <optional>
 #include <string>
 
 class CTextBuffer;
-
-// Mounting variants in the order of the sensor's choice "Montageart".
-enum class RoomVariant { Wall = 0, Ceiling = 1, Corner = 2 };
 
 // A rectangular room around a built-in sensor model, in metres: the width
 // runs along the wall that carries the sensor (y), the depth away from it (x).
@@ -16,8 +15,8 @@ struct RoomRequest {
   double depth = 0.0;
   double height = 0.0;
   RoomVariant variant = RoomVariant::Wall;
-  // Wall variant only: the sensor's place along its wall, from the wall's
-  // end at -y; the middle of the wall when absent.
+  // The wall sensor's place along its wall, from the wall's end at -y; the
+  // middle of the wall when absent.
   std::optional<double> offset;
 };
 
@@ -27,12 +26,15 @@ constexpr double kMinRoomHeight = 2.0;
 constexpr double kMaxRoomHeight = 30.0;
 
 // The first value of a request that is refused, in the order of the fields.
-enum class RoomFault { None, Model, Width, Depth, Height, Offset, OffsetVariant };
+enum class RoomFault { None, Model, Width, Depth, Height, Offset };
 
 // Sizes must be finite and within their limits, an offset strictly inside
-// the wall and given only for the wall variant. The model is checked when
-// the project is made.
+// the wall. The model is checked when the project is made.
 RoomFault CheckRoomRequest(const RoomRequest& request);
+
+// The plan of the request's rectangle: outline "0,-W/2 0,W/2 D,W/2 D,-W/2",
+// the wall sensor on wall 0, the other places by default.
+CRoomPlan RectanglePlan(const RoomRequest& request);
 
 // Writes the project of the sensor model in the room, as a project reads
 // it: the model's sensor, settings and modules, and the room as groups of
@@ -40,5 +42,11 @@ RoomFault CheckRoomRequest(const RoomRequest& request);
 // text is left as it was.
 RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text);
 
-// "Raum 6.40 x 8.20 x 2.75": width, depth, height.
+// The same for a complete plan (CompleteRoomPlan): the sensor placed into
+// the room by a system "Standort" above its mounting. FALSE, and the text
+// left as it was, when the model cannot be read.
+bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text);
+
+// "Raum 6.40 x 8.20 x 2.75": the extents along y and x, and the height.
 std::string RoomTitle(const RoomRequest& request);
+std::string RoomTitle(const CRoomPlan& plan);

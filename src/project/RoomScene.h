@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vector.h"
+#include "RoomPlan.h"
 
 #include <array>
 #include <memory>
@@ -14,24 +14,10 @@ constexpr std::array<const char*, 3> kRoomVariantGroupNames{"Wandmontage", "Deck
 constexpr const char* kRoomDecorationName = "Ausstattung";
 constexpr const char* kRoomCeilingPlateName = "Deckenplatte";
 
-// Floor rectangle of one mounting variant's room, x1 < x2, y1 < y2.
-struct RoomRect {
-  double x1 = 0.0;
-  double y1 = 0.0;
-  double x2 = 0.0;
-  double y2 = 0.0;
-};
-
-struct RoomLayout {
-  std::array<RoomRect, 3> rooms; // by mounting variant
-  double height = 0.0;
-  CVector platePosition; // centre of the ceiling plate of the ceiling variant
-  int visibleVariant = 0;
-  std::string description;
-};
-
-// The room group: one group per mounting variant with its floor grid "Boden"
-// and four walls as direct children (the targets of the detection), the
-// decoration in a subgroup of its own. No container carries a transform, as
-// the targets' vertices are taken as world coordinates.
-std::unique_ptr<CItemGroup> BuildRoomGroup(const RoomLayout& layout);
+// The room group of a complete plan: one group per mounting variant, the
+// plan's variant visible, each with the plan's target surfaces as direct
+// children (the targets of the detection); the ceiling plate above the
+// ceiling place in a subgroup of the ceiling variant's; then the plan
+// itself. No container carries a transform, as the targets' vertices are
+// taken as world coordinates.
+std::unique_ptr<CItemGroup> BuildRoomGroup(const CRoomPlan& plan, const std::string& description);

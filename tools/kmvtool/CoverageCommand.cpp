@@ -6,10 +6,12 @@
 #include "CsvField.h"
 #include "LoadedDocument.h"
 #include "MapFont.h"
+#include "PlanEntries.h"
 #include "PngFileDestination.h"
 #include "SafeFileWriter.h"
 #include "SensorCommand.h"
 #include "TextEncoding.h"
+#include "ZoneCoverage.h"
 
 #include <cmath>
 #include <cstdio>
@@ -40,6 +42,18 @@ bool ParseCell(const std::string& text, double& cell)
   char* end = nullptr;
   cell = std::strtod(text.c_str(), &end);
   return !text.empty() && end && *end == '\0' && cell > 0.0 && cell < HUGE_VAL;
+}
+
+// One line per no-watch zone of the room's plan.
+void PrintZoneLines(CProject& project)
+{
+  std::optional<CRoomPlan> plan = FindRoomPlan(project);
+  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
+  if (!plan || !scene)
+    return;
+  for (const CZoneCoverage& zone : MeasureZones(*plan, *scene))
+    std::printf("ZONE %s %.6f %.6f %.1f\n", Cp1252ToUtf8(zone.name).c_str(), zone.area, zone.watched,
+                zone.area > 0.0 ? 100.0 * zone.watched / zone.area : 0.0);
 }
 
 } // namespace
@@ -109,6 +123,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
   }
   std::printf("TOTAL %s %s %s\n", FormatSquareMetres(area).c_str(), FormatSquareMetres(watched).c_str(),
               FormatSharePercent(watched, area).c_str());
+  PrintZoneLines(document.GetProject());
 
   std::string error;
   if (!csvPath.empty() && !WriteFileSafely(csvPath, FormatCsv(coverage), error)) {

@@ -2,19 +2,33 @@
 
 #include "BuiltinModels.h"
 #include "LoadedDocument.h"
+#include "PlanEntries.h"
+#include "PlanOptions.h"
 #include "RoomProject.h"
+#include "TextEncoding.h"
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <map>
 #include <optional>
 
 namespace {
 
+constexpr const char* kSingleOptions[] = {"--width", "--depth",  "--outline", "--height", "--variant",
+                                          "--wall",  "--offset", "--at",      "--corner"};
+constexpr const char* kRepeatedOptions[] = {"--door", "--obstacle", "--zone"};
+
 struct RoomArguments {
   std::string model;
   std::string out;
-  std::optional<std::string> width, depth, height, variant, offset;
+  std::map<std::string, std::string> single;
+  std::map<std::string, std::vector<std::string>> repeated;
+
+  const std::string* Find(const std::string& name) const
+  {
+    auto it = single.find(name);
+    return it == single.end() ? nullptr : &it->second;
+  }
 };
 
 int Refuse(const std::string& line)
@@ -23,19 +37,12 @@ int Refuse(const std::string& line)
   return kExitUsage;
 }
 
-std::optional<std::string>* OptionSlot(RoomArguments& arguments, const std::string& name)
+bool IsOneOf(const std::string& name, const auto& names)
 {
-  if (name == "--width")
-    return &arguments.width;
-  if (name == "--depth")
-    return &arguments.depth;
-  if (name == "--height")
-    return &arguments.height;
-  if (name == "--variant")
-    return &arguments.variant;
-  if (name == "--offset")
-    return &arguments.offset;
-  return nullptr;
+  for (const char* candidate : names)
+    if (name == candidate)
+      return true;
+  return false;
 }
 
 // The error line, empty when the arguments are complete.
@@ -43,36 +50,34 @@ std::string Split(const std::vector<std::string>& args, RoomArguments& arguments
 {
   std::vector<std::string> words;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i].rfind("--", 0) != 0) {
-      words.push_back(args[i]);
+    const std::string& name = args[i];
+    if (name.rfind("--", 0) != 0) {
+      words.push_back(name);
       continue;
     }
-    std::optional<std::string>* slot = OptionSlot(arguments, args[i]);
-    if (!slot)
-      return "unknown option " + args[i];
-    if (slot->has_value())
-      return args[i] + " is given twice";
+    const bool single = IsOneOf(name, kSingleOptions);
+    if (!single && !IsOneOf(name, kRepeatedOptions))
+      return "unknown option " + name;
+    if (single && arguments.single.count(name))
+      return name + " is given twice";
     if (i + 1 == args.size())
-      return args[i] + " needs a value";
-    *slot = args[++i];
+      return name + " needs a value";
+    if (single)
+      arguments.single[name] = args[++i];
+    else
+      arguments.repeated[name].push_back(args[++i]);
   }
   if (words.size() != 2)
-    return "needs MODEL and OUT, then --width W --depth D --height H";
+    return "needs MODEL and OUT, then --width W --depth D or --outline \"X,Y X,Y ...\", and --height H";
   arguments.model = words[0];
   arguments.out = words[1];
-  for (const char* name : {"--width", "--depth", "--height"})
-    if (!OptionSlot(arguments, name)->has_value())
+  const bool rectangle = arguments.Find("--width") || arguments.Find("--depth");
+  if (rectangle && arguments.Find("--outline"))
+    return "--outline cannot go with --width and --depth";
+  for (const char* name :
+       rectangle ? std::vector{"--width", "--depth", "--height"} : std::vector{"--outline", "--height"})
+    if (!arguments.Find(name))
       return std::string("missing option ") + name;
-  return {};
-}
-
-// A finite number, the whole word; the error line otherwise.
-std::string ParseNumber(const char* option, const std::string& word, double& value)
-{
-  char* end = nullptr;
-  value = std::strtod(word.c_str(), &end);
-  if (word.empty() || *end != '\0' || !std::isfinite(value))
-    return std::string(option) + " '" + word + "' is not a finite number";
   return {};
 }
 
@@ -84,10 +89,10 @@ std::string ParseVariant(const std::string& word, RoomVariant& variant)
       variant = static_cast<RoomVariant>(i);
       return {};
     }
-  return "unknown variant '" + word + "' (wall, ceiling or corner)";
+  return "--variant: unknown variant '" + word + "' (wall, ceiling or corner)";
 }
 
-std::string DescribeFault(RoomFault fault, const RoomRequest& request)
+std::string DescribeFault(RoomFault fault)
 {
   char line[160];
   switch (fault) {
@@ -96,40 +101,74 @@ std::string DescribeFault(RoomFault fault, const RoomRequest& request)
     std::snprintf(line, sizeof line, "--%s must be from %g to %g m", fault == RoomFault::Width ? "width" : "depth",
                   kMinRoomSide, kMaxRoomSide);
     return line;
-  case RoomFault::Height:
-    std::snprintf(line, sizeof line, "--height must be from %g to %g m", kMinRoomHeight, kMaxRoomHeight);
-    return line;
-  case RoomFault::Offset:
-    std::snprintf(line, sizeof line, "--offset must lie between 0 and the width %g m, both excluded", request.width);
-    return line;
-  case RoomFault::OffsetVariant:
-    return "--offset is only for --variant wall";
-  case RoomFault::Model:
-  case RoomFault::None:
-    break;
+  default:
+    return {};
   }
-  return "the room cannot be made";
 }
 
-// The request from the arguments; the error line when one is refused.
-std::string ParseRequest(const RoomArguments& arguments, RoomRequest& request)
+// Parses the option's value if it is given; the error line names the option.
+template <class T, class Parse>
+std::string ParseGiven(const RoomArguments& arguments, const char* name, Parse parse, T& value)
 {
-  std::string error = ParseNumber("--width", *arguments.width, request.width);
+  const std::string* word = arguments.Find(name);
+  if (!word)
+    return {};
+  std::string error = parse(*word, value);
+  return error.empty() ? error : std::string(name) + ": " + error;
+}
+
+// The rectangle of --width and --depth, each rounded as stored before the
+// corners are computed from it.
+std::string ParseRectangle(const RoomArguments& arguments, CRoomPlan& plan)
+{
+  RoomRequest request;
+  std::string error = ParseGiven(arguments, "--width", ParsePlanNumber, request.width);
   if (error.empty())
-    error = ParseNumber("--depth", *arguments.depth, request.depth);
-  if (error.empty())
-    error = ParseNumber("--height", *arguments.height, request.height);
-  if (error.empty() && arguments.variant)
-    error = ParseVariant(*arguments.variant, request.variant);
-  if (error.empty() && arguments.offset) {
-    double offset = 0.0;
-    error = ParseNumber("--offset", *arguments.offset, offset);
-    request.offset = offset;
-  }
+    error = ParseGiven(arguments, "--depth", ParsePlanNumber, request.depth);
   if (!error.empty())
     return error;
-  RoomFault fault = CheckRoomRequest(request);
-  return fault == RoomFault::None ? std::string() : DescribeFault(fault, request);
+  request.width = RoundToStored(request.width);
+  request.depth = RoundToStored(request.depth);
+  request.height = kMinRoomHeight;
+  if (std::string fault = DescribeFault(CheckRoomRequest(request)); !fault.empty())
+    return fault;
+  plan.outline = RectanglePlan(request).outline;
+  return {};
+}
+
+std::string ParsePlan(const RoomArguments& arguments, CRoomPlan& plan)
+{
+  std::string error = arguments.Find("--outline") ? ParseGiven(arguments, "--outline", ParsePlanPolygon, plan.outline)
+                                                  : ParseRectangle(arguments, plan);
+  if (error.empty())
+    error = ParseGiven(arguments, "--height", ParsePlanNumber, plan.height);
+  if (error.empty() && arguments.Find("--variant"))
+    error = ParseVariant(*arguments.Find("--variant"), plan.variant);
+  if (error.empty())
+    error = ParseGiven(arguments, "--wall", ParsePlanIndex, plan.sensorWall);
+  auto parseOptional = [&](const char* name, auto parse, auto& slot) {
+    typename std::remove_reference_t<decltype(slot)>::value_type value{};
+    if (error.empty() && arguments.Find(name) && (error = ParseGiven(arguments, name, parse, value)).empty())
+      slot = value;
+  };
+  parseOptional("--offset", ParsePlanNumber, plan.sensorOffset);
+  parseOptional("--at", ParsePlanPoint, plan.sensorAt);
+  parseOptional("--corner", ParsePlanIndex, plan.sensorCorner);
+  auto parseEach = [&](const char* name, auto parse, auto& list) {
+    auto it = arguments.repeated.find(name);
+    for (size_t k = 0; error.empty() && it != arguments.repeated.end() && k < it->second.size(); ++k) {
+      list.emplace_back();
+      if (std::string failure = parse(it->second[k], list.back()); !failure.empty())
+        error = std::string(name) + ": " + failure;
+    }
+  };
+  parseEach("--door", ParsePlanDoor, plan.doors);
+  parseEach("--obstacle", ParsePlanObstacle, plan.obstacles);
+  parseEach("--zone", ParsePlanZone, plan.zones);
+  if (!error.empty())
+    return error;
+  std::optional<CPlanFault> fault = CompleteRoomPlan(plan);
+  return fault ? fault->option + ": " + Cp1252ToUtf8(fault->message) : std::string();
 }
 
 int FindModel(const std::string& name)
@@ -142,18 +181,18 @@ int FindModel(const std::string& name)
 int RunRoomCommand(const std::vector<std::string>& args)
 {
   RoomArguments arguments;
-  RoomRequest request;
+  CRoomPlan plan;
   if (std::string error = Split(args, arguments); !error.empty())
     return Refuse(error);
-  if (std::string error = ParseRequest(arguments, request); !error.empty())
+  if (std::string error = ParsePlan(arguments, plan); !error.empty())
     return Refuse(error);
-  request.modelCode = FindModel(arguments.model);
-  if (request.modelCode == 0) {
+  const int modelCode = FindModel(arguments.model);
+  if (modelCode == 0) {
     std::fprintf(stderr, "kmvtool: room: unknown model '%s' (kmvtool models lists them)\n", arguments.model.c_str());
     return kExitUnreadable;
   }
   CTextBuffer text;
-  if (MakeRoomProject(request, text) != RoomFault::None) {
+  if (!MakePlanRoomProject(modelCode, plan, text)) {
     std::fprintf(stderr, "kmvtool: room: the model '%s' could not be read\n", arguments.model.c_str());
     return kExitUnreadable;
   }
@@ -161,8 +200,23 @@ int RunRoomCommand(const std::vector<std::string>& args)
   CStderrMessages messages;
   CKMVDocument document;
   document.SetMessageSink(&messages);
-  if (!document.OnNewDocumentFromText(RoomTitle(request), text.View()))
+  if (!document.OnNewDocumentFromText(RoomTitle(plan), text.View()))
     return kExitUnreadable;
   return document.SaveAs(outPath, IsScrambledPath(outPath) ? FileForm::Scrambled : FileForm::Plain) ? kExitOk
-                                                                                                      : kExitUnreadable;
+                                                                                                    : kExitUnreadable;
+}
+
+int RunPlanCommand(const std::string& source)
+{
+  CLoadedDocument loaded;
+  int status = loaded.Open(source);
+  if (!loaded.IsOpen())
+    return status;
+  std::optional<CRoomPlan> plan = FindRoomPlan(loaded.m_document.GetProject());
+  if (!plan) {
+    std::fprintf(stderr, "kmvtool: plan: %s has no room plan\n", source.c_str());
+    return kExitUnreadable;
+  }
+  std::fputs(FormatPlanOptions(*plan).c_str(), stdout);
+  return status;
 }

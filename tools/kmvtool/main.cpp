@@ -42,6 +42,7 @@ constexpr const char* kUsage =
     "                     over one point) and TOTAL AREA WATCHED PERCENT; --csv writes the\n"
     "                     surfaces with their blind spots; --map writes a top view of the\n"
     "                     floors, each cell of M metres (0.05) coloured by its patch count\n"
+    "                     then ZONE NAME AREA WATCHED PERCENT per no-watch zone of the room's plan\n"
     "  optimize SOURCE [--surface PATH]... [--save OUT]\n"
     "                     open SOURCE as sensor does and find the setting that watches the\n"
     "                     surfaces most (projected, as coverage measures): every setting the\n"
@@ -63,12 +64,15 @@ constexpr const char* kUsage =
     "                     floors, a table of the target surfaces (area, watched, share as\n"
     "                     coverage prints it, blind spots) and one of the patches (name,\n"
     "                     target, area); A4 portrait, long tables run on over pages\n"
-    "  room MODEL OUT --width W --depth D --height H [--variant wall|ceiling|corner] [--offset Y]\n"
-    "                     write the project of a built-in model (\"Pilot B1\") in a rectangular\n"
-    "                     room, W along the sensor's wall and D away from it, 1 to 200 m, H 2 to\n"
-    "                     30 m; the variant (wall unless given) is the mounting; --offset places\n"
-    "                     the sensor along its wall (wall only, 0 < Y < W, W/2 unless given);\n"
+    "  room MODEL OUT (--width W --depth D | --outline \"X,Y X,Y ...\") --height H\n"
+    "       [--variant wall|ceiling|corner] [--wall K] [--offset D] [--at X,Y] [--corner K]\n"
+    "       [--door K,D,W,H]... [--obstacle X,Y,W,D,H[,A]]... [--zone \"NAME:X,Y X,Y ...\"]...\n"
+    "                     write the project of a built-in model (\"Pilot B1\") in the room of the\n"
+    "                     plan (metres; W along wall 0 from -y, D away from it), H 2 to 30 m;\n"
+    "                     the variant (wall unless given) is the mounting, --wall/--offset,\n"
+    "                     --at and --corner place the wall, ceiling and corner sensor;\n"
     "                     OUT is what save writes for that project (scrambled when OUT ends in .kmv)\n"
+    "  plan SOURCE        print the room options that make the project's plan, one per line\n"
     "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
     "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
     "save and sensor also take a built-in model as SOURCE: \"*Pilot B1\"; they open a\n"
@@ -134,6 +138,8 @@ int main(int argc, char** argv)
     return LaunchPrintCommand(argc, argv);
   if (!args.empty() && args[0] == "room")
     return RunRoomCommand({args.begin() + 1, args.end()});
+  if (args.size() == 2 && args[0] == "plan")
+    return RunPlanCommand(args[1]);
   if (args.size() == 1 && args[0] == "models")
     return RunModelsCommand();
   return Usage();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "RoomPlan.h"
+
+#include <string>
+
+// The values of the room options, as "room" reads them and "plan" prints
+// them. Each parser returns the error line, empty when the value is good.
+std::string ParsePlanPoint(const std::string& word, CPlanPoint& point);
+std::string ParsePlanPolygon(const std::string& word, CPlanPolygon& polygon);
+std::string ParsePlanIndex(const std::string& word, size_t& index);
+std::string ParsePlanDoor(const std::string& word, CPlanDoor& door);
+std::string ParsePlanObstacle(const std::string& word, CPlanObstacle& obstacle);
+std::string ParsePlanZone(const std::string& word, CPlanZone& zone);
+// A finite number, the whole word.
+std::string ParsePlanNumber(const std::string& word, double& value);
+
+// "--outline ..." to the last "--zone ...", one line each, numbers "%.16g".
+std::string FormatPlanOptions(const CRoomPlan& plan);
