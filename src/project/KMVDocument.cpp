@@ -228,27 +228,22 @@ bool CKMVDocument::OnCommand(int commandId)
   return false;
 }
 
-std::string CKMVDocument::CurrentText()
-{
-  if (m_pTreeView)
-    m_project.SaveText(*m_pTreeView);
-  return std::string(m_text.View());
-}
-
 void CKMVDocument::BeginChange(const std::string& name, int mergeKey)
 {
   if (m_nChangeDepth++ > 0 || !m_pChangeLog)
     return;
   m_strChangeName = name;
   m_nChangeKey = mergeKey;
-  m_strTextBefore = CurrentText();
+  m_strTextBefore = m_text.View();
 }
 
 void CKMVDocument::EndChange()
 {
   if (m_nChangeDepth == 0 || --m_nChangeDepth > 0 || !m_pChangeLog)
     return;
-  std::string after = CurrentText();
+  // The tree view's expanded states are left as the text holds them: a
+  // change that is cancelled must leave the text as it was.
+  std::string after(m_text.View());
   if (after != m_strTextBefore)
     m_pChangeLog->RecordChange(m_strChangeName, m_nChangeKey, std::move(m_strTextBefore), std::move(after));
   m_strTextBefore.clear();

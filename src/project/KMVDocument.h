@@ -86,8 +86,6 @@ public:
 
 private:
   bool WriteProjectFile(const std::string& path, FileForm form);
-  // The project text with the tree view's expanded states.
-  std::string CurrentText();
 
   CTextBuffer m_text;
   CProject m_project;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -157,32 +158,28 @@ TEST(CameraTools, ZoomTimerScalesTheDistanceWithinTheScene)
 // the pointer shows on the target's plane stays where it is on the screen.
 TEST(CameraTools, WheelZoomKeepsThePointUnderThePointer)
 {
-  struct Case {
-    double distance, factor, expected;
-    int x, y;
-  };
   const double in = 1.0 / 1.15;
-  for (const Case& test : {Case{20.0, in, 20.0 * in, 30, 40}, Case{20.0, 1.15, 23.0, 350, 10},
-                           Case{20.0, in * in * in, 20.0 * in * in * in, 200, 150}, Case{0.16, in, 0.15, 5, 290},
-                           Case{29.0, 1.15, 30.0, 100, 100}}) {
-    SCOPED_TRACE(test.x);
+  for (auto [distance, factor, expected, x, y] : {std::tuple{20.0, in, 20.0 * in, 30, 40},
+                                                  {20.0, 1.15, 23.0, 350, 10},
+                                                  {0.16, in, 0.15, 5, 290},
+                                                  {29.0, 1.15, 30.0, 100, 100}}) {
     CGLCamera camera;
     BuildTenMetreScene(camera);
     camera.SetAngles(25.0, -45.0);
-    camera.SetDistance(test.distance);
+    camera.SetDistance(distance);
     CMatrix toWorld;
     ASSERT_TRUE(Invert(camera.GetModelView(), toWorld));
-    double half = std::tan(camera.GetFieldOfView() * kDegToRad / 2.0) * test.distance;
+    double half = std::tan(camera.GetFieldOfView() * kDegToRad / 2.0) * distance;
     double w = camera.GetWidth();
     double h = camera.GetHeight();
-    CVector offset{(2.0 * test.x - w) / w * half * camera.GetAspect(), (h - 2.0 * test.y) / h * half, 0.0};
+    CVector offset{(2.0 * x - w) / w * half * camera.GetAspect(), (h - 2.0 * y) / h * half, 0.0};
     CVector shown = camera.GetTarget() + TransformDirection(toWorld, offset);
     CScreen before = Project(camera, shown);
-    camera.ZoomTowards(test.factor, test.x, test.y);
-    EXPECT_NEAR(test.expected, camera.GetDistance(), 1e-12);
+    camera.ZoomTowards(factor, x, y);
+    EXPECT_NEAR(expected, camera.GetDistance(), 1e-12) << x;
     CScreen after = Project(camera, shown);
-    EXPECT_NEAR(before.x, after.x, 1e-12);
-    EXPECT_NEAR(before.y, after.y, 1e-12);
+    EXPECT_NEAR(before.x, after.x, 1e-12) << x;
+    EXPECT_NEAR(before.y, after.y, 1e-12) << x;
   }
 }
 
