@@ -2,7 +2,6 @@
 
 #include "PagePainter.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 

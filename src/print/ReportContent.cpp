@@ -16,7 +16,7 @@ std::string Count(size_t count)
   return std::to_string(count);
 }
 
-// A surface seen from above; holes and order as they come.
+// A target surface as a region without holes; the map ignores its height.
 CPlanarRegion Region(const CVectorArray& outline)
 {
   return {outline, {}, 0.0};

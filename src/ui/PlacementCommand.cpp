@@ -95,13 +95,13 @@ QString DescribeWatched(const CWatchedSum& sum)
 // One value to a line, so that no line breaks inside a number.
 bool AskToMove(QWidget& parent, const CPlacementOutcome& outcome, const CWatchedSum& now)
 {
-  QString text =
-      QString("Die meiste Bodenfläche erfasst der Sensor bei dieser Einstellung, %1 Schritte von hier entfernt:\n")
-          .arg(TotalSteps(outcome.steps)) +
-      "Montagehöhe: " + WithUnit("%.2f", outcome.values[0], "m") + "\n" +
-      "Kippwinkel: " + WithUnit("%.1f", outcome.values[2], "°") + "\n" +
-      "Drehwinkel: " + WithUnit("%.1f", outcome.values[1], "°") + "\n\n" + "Erfasst: " + DescribeWatched(outcome.best) +
-      "\n" + "Jetzt: " + WithUnit("%.2f", now.watched, "m²") + "\n\nSoll der Sensor dorthin bewegt werden?";
+  QString text = QString("Die meiste Bodenfläche erfasst der Sensor bei dieser Einstellung,\n") +
+                 WithUnit("%.0f", TotalSteps(outcome.steps), "Schritte") + " von hier entfernt:\n" +
+                 "Montagehöhe: " + WithUnit("%.2f", outcome.values[0], "m") + "\n" +
+                 "Kippwinkel: " + WithUnit("%.1f", outcome.values[2], "°") + "\n" +
+                 "Drehwinkel: " + WithUnit("%.1f", outcome.values[1], "°") + "\n\n" +
+                 "Erfasst: " + DescribeWatched(outcome.best) + "\n" + "Jetzt: " + WithUnit("%.2f", now.watched, "m²") +
+                 "\n\nSoll der Sensor dorthin bewegt werden?";
   QMessageBox box(QMessageBox::Question, Caption(), text, QMessageBox::NoButton, &parent);
   QAbstractButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
   box.setEscapeButton(box.addButton("&Nein", QMessageBox::NoRole));

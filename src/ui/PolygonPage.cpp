@@ -34,6 +34,13 @@ CVector UnitNormal(const CVectorArray& v)
   return normal * (1.0 / length);
 }
 
+// Four decimals; a tiny negative value shows as 0, not "-0.0000".
+QString Coordinate(double value)
+{
+  QString text = QString::asprintf("%.4f", value);
+  return text == "-0.0000" ? text.mid(1) : text;
+}
+
 } // namespace
 
 CPolygonPage::CPolygonPage(CItemPolygon& entry, CMessageSink& messages)
@@ -84,9 +91,8 @@ void CPolygonPage::ShowVertices()
   m_pList->clear();
   for (size_t i = 0; i < m_vertices.size(); ++i) {
     const CVector& v = m_vertices[i];
-    auto* row =
-        new QTreeWidgetItem(m_pList, {QString::asprintf("%d", static_cast<int>(i)), QString::asprintf("%.4f", v.x),
-                                      QString::asprintf("%.4f", v.y), QString::asprintf("%.4f", v.z)});
+    auto* row = new QTreeWidgetItem(
+        m_pList, {QString::asprintf("%d", static_cast<int>(i)), Coordinate(v.x), Coordinate(v.y), Coordinate(v.z)});
     for (int column = 0; column < 4; ++column)
       row->setTextAlignment(column, Qt::AlignCenter);
   }

@@ -11,12 +11,14 @@ constexpr double kStartDistance = 42.0;
 // Standard view 6 comes this close, relative to the scene extent.
 constexpr double kCloseUpFactor = 0.0175;
 // The "Velmar" view: metres from the eye to a point a quarter of that along
-// the sensor's axis, the eye above the fan and beside it on the side the
-// sensor looks to.
-constexpr double kSensorViewDistance = 6.0;
+// the sensor's axis and, for a sensor that looks across the room, lower
+// towards the floor its fan reaches; the eye above the fan and beside it
+// on the side the sensor looks to.
+constexpr double kSensorViewDistance = 7.0;
 constexpr double kSensorViewAhead = 0.25;
-constexpr double kSensorViewElevation = 35.0;
-constexpr double kSensorViewSide = 50.0;
+constexpr double kSensorViewDrop = 0.15;
+constexpr double kSensorViewElevation = 40.0;
+constexpr double kSensorViewSide = 70.0;
 
 constexpr double kSmallZoomStep = 0.01;
 constexpr double kLargeZoomStep = 0.2;
@@ -97,11 +99,13 @@ void CGLCamera::ShowSensor(const CSensorMarker& sensor)
   ResetTrackball();
   // The eye looks from the heading -azimuth (degrees from x towards y); a
   // sensor that looks straight down keeps the heading it is seen from.
-  if (std::hypot(axis.x, axis.y) > 1e-3)
+  double across = std::hypot(axis.x, axis.y);
+  if (across > 1e-3)
     m_azimuth = -(std::atan2(axis.y, axis.x) * kRadToDeg + kSensorViewSide);
   m_elevation = kSensorViewElevation;
   m_distance = std::min(kSensorViewDistance, 3.0 * SceneExtent());
-  SetTarget(sensor.centre + axis * (kSensorViewAhead * m_distance));
+  SetTarget(sensor.centre + axis * (kSensorViewAhead * m_distance) +
+            CVector(0.0, 0.0, -kSensorViewDrop * m_distance * across));
 }
 
 CVector CGLCamera::GetTarget() const

@@ -55,7 +55,7 @@ TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)
                               QString::asprintf("Kippwinkel: %.1f\u00A0°", moved.tilt),
                               QString::asprintf("Drehwinkel: %.1f\u00A0°", moved.turn)})
     EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << question.toStdString();
-  EXPECT_TRUE(question.contains("14 Schritte"));
+  EXPECT_TRUE(question.contains("14\u00A0Schritte von hier"));
   EXPECT_TRUE(document.IsModified());
 
   // The user steps back by hand.

@@ -1,52 +1,11 @@
+#include "GLCamera.h"
 #include "GLPrimitives.h"
-#include "RenderTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 namespace {
-
-// The marker's blue as the picture holds it.
-int MarkerPixels(const CRenderedImage& image, CPixel around, int radius)
-{
-  int count = 0;
-  for (int row = around.row - radius; row <= around.row + radius; ++row)
-    for (int x = around.x - radius; x <= around.x + radius; ++x)
-      count += IsColour(PixelAt(image, {x, row}), 13, 51, 179, 12) ? 1 : 0;
-  return count;
-}
-
-TEST(SensorMarker, ShowsAtItsCentreAtFixedSizeWhateverTheDistance)
-{
-  struct Case {
-    const char* name;
-    std::optional<CSensorMarker> marker;
-    double distance;
-    int minNear; // marker pixels within 12 pixels of the centre
-  };
-  const CSensorMarker facing{{0.0, 0.3, 0.2}, {0.0, 1.0, 0.0}};
-  const Case cases[] = {
-      {"near", facing, 4.0, 150},
-      {"far", facing, 40.0, 150},
-      {"behind the eye", CSensorMarker{{50.0, 0.3, 0.2}, {0.0, 1.0, 0.0}}, 4.0, 0},
-      {"none", std::nullopt, 4.0, 0},
-  };
-  for (const Case& c : cases) {
-    CGLCamera camera;
-    ASSERT_TRUE(MakeScene(
-        camera, 200, 160, [] { FrontSquare(0.0, 0.0, 0.0, 1.0, 0.6, 0.6, 0.6); }, ViewSide::Front, c.distance));
-    camera.SetSensorMarker(c.marker);
-    CRenderedImage picture = PaintFinal(camera);
-    CPixel centre = ProjectWorld(camera, ViewSide::Front, facing.centre.x, facing.centre.y, facing.centre.z);
-    int near = MarkerPixels(picture, centre, 12);
-    EXPECT_GE(near, c.minNear) << c.name;
-    // A disc of about 16 pixels and its arrow, nothing elsewhere.
-    EXPECT_EQ(MarkerPixels(picture, {100, 80}, 110), MarkerPixels(picture, centre, 40)) << c.name;
-    EXPECT_LT(MarkerPixels(picture, centre, 40), 400) << c.name;
-  }
-}
 
 // Right and up from the middle of the picture, in units of the depth.
 struct CScreen {
