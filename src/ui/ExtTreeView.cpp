@@ -16,11 +16,3 @@ CExtTreeView::CExtTreeView(QWidget* parent) : QTreeWidget(parent)
   header()->setStretchLastSection(false);
   header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 }
-
-bool CExtTreeView::SerializeSettings(CSettingsArchive& archive)
-{
-  if (archive.Exchange(m_nPaneValue))
-    return true;
-  m_nPaneValue = kDefaultPaneValue;
-  return false;
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameSettings.h"
 #include "SettingsArchive.h"
 
 #include <QTreeWidget>
@@ -13,16 +14,10 @@ class CExtTreeView : public QTreeWidget, public CSettingsRecord {
   Q_OBJECT
 
 public:
-  static constexpr std::int32_t kDefaultPaneValue = 200;
-
   explicit CExtTreeView(QWidget* parent = nullptr);
 
-  // One int32, the stored pane value; it returns to its default when the
-  // archive fails.
-  bool SerializeSettings(CSettingsArchive& archive) override;
-
-  std::int32_t GetPaneValue() const { return m_nPaneValue; }
+  bool SerializeSettings(CSettingsArchive& archive) override { return m_paneValue.Exchange(archive); }
 
 private:
-  std::int32_t m_nPaneValue = kDefaultPaneValue;
+  CStoredPaneValue m_paneValue{kTreePaneDefault};
 };

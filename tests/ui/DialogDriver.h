@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 // Runs the work once on the next modal widget of type T that comes up,
 // other than the one given. A polling timer, not a wait: the dialog runs its
@@ -32,6 +34,23 @@ QPointer<QTimer> OnNextDialog(std::type_identity_t<std::function<void(T&)>> work
   return poll;
 }
 
+// Holds a poller of OnNextDialog for the scope of a test and stops it there:
+// when no dialog came, the poller must not outlive the locals its work
+// refers to.
+class [[nodiscard]] CDialogPoll {
+public:
+  explicit CDialogPoll(QPointer<QTimer> poll) : m_poll(std::move(poll)) {}
+  ~CDialogPoll() { delete m_poll.data(); }
+  CDialogPoll(const CDialogPoll&) = delete;
+  CDialogPoll& operator=(const CDialogPoll&) = delete;
+
+  // The work has run (or begun, when it runs a dialog of its own).
+  bool Done() const { return !m_poll || !m_poll->isActive(); }
+
+private:
+  QPointer<QTimer> m_poll;
+};
+
 // Clicks the button of that text in the dialog.
 inline void Click(QWidget& dialog, const QString& text)
 {
@@ -46,4 +65,13 @@ inline void SetField(QWidget& dialog, const QString& name, const QString& text)
 {
   if (auto* edit = dialog.findChild<QLineEdit*>(name))
     edit->setText(text);
+}
+
+// Fills the named fields, then clicks the button of that text.
+inline void FillAndConfirm(QWidget& dialog, const std::vector<std::pair<const char*, const char*>>& fields,
+                           const QString& button)
+{
+  for (const auto& [name, text] : fields)
+    SetField(dialog, name, text);
+  Click(dialog, button);
 }

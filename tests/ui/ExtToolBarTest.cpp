@@ -40,35 +40,19 @@ protected:
 
 } // namespace
 
-TEST_F(RepeatButtons, HeldButtonRepeatsAfterDelayThenClicksOnRelease)
-{
-  Press(m_pRepeat);
-  EXPECT_EQ(m_bar.GetRepeatTimer(), CExtToolBar::kInitialTimer);
-  EXPECT_EQ(m_bar.GetTimerInterval(), 300);
-  m_bar.OnTimer(1111);
-  m_bar.OnTimer(CExtToolBar::kInitialTimer);
-  EXPECT_EQ(m_nRepeatSent, 0);
-  EXPECT_EQ(m_bar.GetRepeatTimer(), CExtToolBar::kRepeatTimer);
-  EXPECT_EQ(m_bar.GetTimerInterval(), 20);
-  for (int tick = 0; tick < 3; ++tick)
-    m_bar.OnTimer(CExtToolBar::kRepeatTimer);
-  EXPECT_EQ(m_nRepeatSent, 3);
-  Release(m_pRepeat);
-  EXPECT_EQ(m_bar.GetRepeatTimer(), 0);
-  EXPECT_EQ(m_nRepeatSent, 4);
-}
-
 TEST_F(RepeatButtons, OnlyEnabledRepeatButtonsStartTheTimer)
 {
   struct Case {
     bool repeatButton;
     bool enabled;
-    int timer;
+    int timer;       // after the press
+    int repeatTimer; // after the delay
     int sent;
   };
-  // Held through two repeat ticks, then released.
-  for (const Case& c :
-       {Case{true, true, CExtToolBar::kInitialTimer, 3}, Case{false, true, 0, 1}, Case{true, false, 0, 0}}) {
+  // Held through a foreign timer, the delay and two repeat ticks, then
+  // released: the release clicks once more.
+  for (const Case& c : {Case{true, true, CExtToolBar::kInitialTimer, CExtToolBar::kRepeatTimer, 3},
+                        Case{false, true, 0, 0, 1}, Case{true, false, 0, 0, 0}}) {
     SCOPED_TRACE(c.repeatButton);
     QAction* action = c.repeatButton ? m_pRepeat : m_pPlain;
     int& sent = c.repeatButton ? m_nRepeatSent : m_nPlainSent;
@@ -76,10 +60,13 @@ TEST_F(RepeatButtons, OnlyEnabledRepeatButtonsStartTheTimer)
     action->setEnabled(c.enabled);
     Press(action);
     EXPECT_EQ(m_bar.GetRepeatTimer(), c.timer);
+    m_bar.OnTimer(1111);
     m_bar.OnTimer(CExtToolBar::kInitialTimer);
+    EXPECT_EQ(m_bar.GetRepeatTimer(), c.repeatTimer);
     m_bar.OnTimer(CExtToolBar::kRepeatTimer);
     m_bar.OnTimer(CExtToolBar::kRepeatTimer);
     Release(action);
+    EXPECT_EQ(m_bar.GetRepeatTimer(), 0);
     EXPECT_EQ(sent, c.sent);
     action->setEnabled(true);
   }

@@ -43,13 +43,12 @@ TEST(ModuleSheet, FieldsAreCheckedAndTakenOnOkOnly)
     const std::string before = std::string(document.GetText().View());
 
     bool stayedOpen = false;
-    OnNextDialog([&](QWidget& dialog) {
-      SetField(dialog, c.field, c.text);
-      Click(dialog, "OK");
+    const CDialogPoll poll(OnNextDialog([&](QWidget& dialog) {
+      FillAndConfirm(dialog, {{c.field, c.text}}, "OK");
       stayedOpen = dialog.isVisible();
       if (stayedOpen)
         Click(dialog, "Abbrechen");
-    });
+    }));
     document.RunModuleCommand(c.module, true);
 
     EXPECT_EQ(messages.texts, c.messages);

@@ -1,3 +1,4 @@
+#include "AppDriver.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
@@ -15,28 +16,29 @@
 
 namespace {
 
-// Keeps the text of the question that follows the progress dialog and
-// answers "&Ja".
-void AnswerQuestion(QString& text)
+// Keeps the text of the message that follows the progress dialog and
+// answers with the button of that text.
+CDialogPoll AnswerMessage(QString& text, const QString& button)
 {
-  OnNextDialog<QMessageBox>(
-      [&text](QMessageBox& box) {
+  return CDialogPoll(OnNextDialog<QMessageBox>(
+      [&text, button](QMessageBox& box) {
         text = box.text();
-        Click(box, "&Ja");
+        Click(box, button);
       },
-      nullptr, 20);
+      nullptr, 20));
 }
 
 TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)
 {
   CKMVApp app;
-  CKMVApp::Options options;
-  options.bSplash = false;
-  ASSERT_TRUE(app.InitInstance({"*Pilot B2"}, options));
+  ASSERT_TRUE(StartApp(app, {"*Pilot B2"}));
   CKMVDocument& document = app.GetDocuments().at(0)->GetDocument();
+  QAction* optimize = app.GetMainFrame().GetAction(ID_OPTIMIZE_PLACEMENT);
   QString question;
-  AnswerQuestion(question);
-  app.GetMainFrame().GetAction(ID_OPTIMIZE_PLACEMENT)->trigger();
+  {
+    const CDialogPoll answer = AnswerMessage(question, "&Ja");
+    optimize->trigger();
+  }
 
   // Pilot B2 watches most of its floor six steps lower, turned six steps
   // left and tilted two steps up.
@@ -57,6 +59,16 @@ TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)
     EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << question.toStdString();
   EXPECT_TRUE(question.contains("14\u00A0Schritte von hier"));
   EXPECT_TRUE(document.IsModified());
+
+  // From there no setting is better: the command says so and moves nothing.
+  QString told;
+  {
+    const CDialogPoll answer = AnswerMessage(told, "OK");
+    optimize->trigger();
+  }
+  EXPECT_TRUE(told.startsWith("Die jetzige Ausrichtung erfasst schon die meiste Bodenfl")) << told.toStdString();
+  EXPECT_EQ(document.GetSensorValues().height, stepped.GetSensorValues().height);
+  EXPECT_EQ(document.GetSensorValues().turn, stepped.GetSensorValues().turn);
 
   // The user steps back by hand.
   app.GetMainFrame().GetAction(ID_HEIGHT_UP)->trigger();

@@ -1,3 +1,4 @@
+#include "AppDriver.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
@@ -25,33 +26,28 @@ namespace {
 
 class Printing : public testing::Test {
 protected:
-  bool Start(const QStringList& arguments)
-  {
-    CKMVApp::Options options;
-    options.bSplash = false;
-    return m_app.InitInstance(arguments, options);
-  }
+  bool Start(const QStringList& arguments) { return StartApp(m_app, arguments); }
   CKMV3DView& View() { return *m_app.GetDocuments().at(0)->GetFrames().at(0)->Get3DView(); }
 
   CKMVApp m_app;
 };
 
 // Closes the next message box once it is up and keeps its text.
-void CloseNextMessage(QString& text)
+CDialogPoll CloseNextMessage(QString& text)
 {
-  OnNextDialog<QMessageBox>([&text](QMessageBox& box) {
+  return CDialogPoll(OnNextDialog<QMessageBox>([&text](QMessageBox& box) {
     text = box.text();
     box.accept();
-  });
+  }));
 }
 
 // Names the file in the next file dialog once it is up and accepts it.
-void AnswerNextFileDialog(const QString& path)
+CDialogPoll AnswerNextFileDialog(const QString& path)
 {
-  OnNextDialog<QFileDialog>([path](QFileDialog& dialog) {
+  return CDialogPoll(OnNextDialog<QFileDialog>([path](QFileDialog& dialog) {
     dialog.selectFile(path);
     static_cast<QDialog&>(dialog).accept();
-  });
+  }));
 }
 
 TEST_F(Printing, CopyPutsThePictureAtTheViewsSizeOnTheClipboard)
@@ -98,9 +94,8 @@ TEST_F(Printing, ReportGoesToTheFileNamedOrEndsWithAMessage)
   };
   for (const Case& c : cases) {
     QString text;
-    AnswerNextFileDialog(dir.filePath(c.name));
-    if (!c.message.isEmpty())
-      CloseNextMessage(text);
+    const CDialogPoll naming = AnswerNextFileDialog(dir.filePath(c.name));
+    const CDialogPoll message = CloseNextMessage(text);
     report->trigger();
     EXPECT_EQ(text.section('\n', 0, 0), c.message) << c.name.toStdString();
     if (!c.written.isEmpty()) {
@@ -117,7 +112,7 @@ TEST_F(Printing, ReportGoesToTheFileNamedOrEndsWithAMessage)
 TEST_F(Printing, CommandLineNamingAMissingPrinterEndsWithAMessage)
 {
   QString text;
-  CloseNextMessage(text);
+  const CDialogPoll message = CloseNextMessage(text);
   EXPECT_FALSE(Start({"-pt", "*Pilot B1", "Kein Drucker"}));
   EXPECT_EQ(text, "Der Drucker \"Kein Drucker\" ist nicht vorhanden.");
   EXPECT_TRUE(m_app.IsPrintRun());

@@ -232,14 +232,6 @@ TEST_F(TreeView, EnterOpensPropertiesOfTheCurrentRowAndNeverToggles)
   }
 }
 
-TEST_F(TreeView, PropertiesWithoutSelectionShowTheMessage)
-{
-  Open(ProjectText(kLibraryLine));
-  m_view.OpenProperties();
-  EXPECT_EQ(m_messages.texts, std::vector<std::string>{LoadString(IDS_SELECT_ENTRY)});
-  EXPECT_TRUE(m_editor.edited.empty());
-}
-
 TEST_F(TreeView, HintOneWithoutReplacedEntriesLeavesItemsSelectionAndScrolling)
 {
   Open(ProjectText(kLibraryLine));
@@ -313,26 +305,6 @@ TEST_F(DetectionTreeView, StaleItemNeverReachesTheEditor)
     EXPECT_EQ(m_messages.texts, messages);
   }
   ExpectItemsMatchEntries();
-}
-
-TEST(ExtTreeView, SettingsRecordIsThePaneValue)
-{
-  const std::tuple<std::string, bool, std::int32_t> cases[] = {
-      {std::string("\x41\x01\0\0", 4), true, 321},
-      {std::string("\x41\x01", 2), false, 200},
-      {std::string(), false, 200},
-  };
-  for (const auto& [bytes, ok, value] : cases) {
-    CExtTreeView view;
-    CSettingsArchive loading(bytes);
-    EXPECT_EQ(view.SerializeSettings(loading), ok);
-    EXPECT_EQ(view.GetPaneValue(), value);
-    CSettingsArchive storing;
-    EXPECT_TRUE(view.SerializeSettings(storing));
-    CSettingsArchive reread(storing.GetBytes());
-    std::int32_t stored = 0;
-    EXPECT_TRUE(reread.ReadInt32(stored) && stored == value);
-  }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "AppDriver.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
@@ -36,9 +37,7 @@ const ViewCase kCases[] = {
 TEST(ViewDialogs, CameraChangesOnOkOnly)
 {
   CKMVApp app;
-  CKMVApp::Options options;
-  options.bSplash = false;
-  ASSERT_TRUE(app.InitInstance({"*Pilot B1"}, options));
+  ASSERT_TRUE(StartApp(app, {"*Pilot B1"}));
   CKMV3DView* view = app.GetDocuments().at(0)->GetFrames().at(0)->Get3DView();
   ASSERT_NE(view, nullptr);
   CGLCamera& camera = view->GetCamera();
@@ -48,11 +47,7 @@ TEST(ViewDialogs, CameraChangesOnOkOnly)
     camera.SetClearColour(0.0f, 0.0f, 0.0f, 1.0f);
     QAction* action = app.GetMainFrame().GetAction(c.command);
     ASSERT_TRUE(action->isEnabled());
-    OnNextDialog([&c](QWidget& dialog) {
-      for (auto [field, text] : c.fields)
-        SetField(dialog, field, text);
-      Click(dialog, c.button);
-    });
+    const CDialogPoll poll(OnNextDialog([&c](QWidget& dialog) { FillAndConfirm(dialog, c.fields, c.button); }));
     action->trigger();
     CVector expected = c.changes ? CVector{1, 2, 3} : CVector{0, 0, 0};
     CVector target = camera.GetTarget();
