@@ -57,6 +57,7 @@ enum CommandId {
   ID_OPTIMIZE_PLACEMENT = 32920,
   ID_VIEW_BLIND_SPOTS = 32910,
   ID_VIEW_COVERAGE = 32911,
+  ID_VIEW_ALL_WALLS = 32940,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a
