@@ -1,10 +1,12 @@
 #include "Project.h"
 
 #include "EntryEditor.h"
+#include "ItemWord.h"
 #include "Messages.h"
 #include "ModuleSection.h"
 #include "ProjectReader.h"
 #include "ProjectTree.h"
+#include "SensorPlacement.h"
 #include "TextBuffer.h"
 
 namespace {
@@ -111,6 +113,9 @@ bool CProject::EditEntry(CItemBase& entry)
     return false;
   if (!m_pEntryEditor->Change(entry, m_nEditLevel))
     return false;
+  // A room's sensor moves to the place of the mounting variant chosen.
+  if (dynamic_cast<CItemChoice*>(&entry))
+    FollowChosenVariant(*this);
   Refresh();
   return true;
 }

@@ -1,6 +1,8 @@
 #include "SensorPlacement.h"
 
 #include "ItemSystem.h"
+#include "PlanEntries.h"
+#include "Project.h"
 
 #include <cmath>
 #include <numbers>
@@ -83,4 +85,15 @@ void PlaceSensor(const CRoomPlan& plan, const CItemSystem& mount, CItemSystem& p
   const CVector& m = mount.m_position;
   placement.m_position = {place.point.x - (c * m.x - s * m.y), place.point.y - (s * m.x + c * m.y), 0.0};
   placement.m_rotation = {0.0, 0.0, turn};
+}
+
+void FollowChosenVariant(CProject& project)
+{
+  std::optional<CRoomPlan> plan = FindRoomPlan(project);
+  auto* placement = dynamic_cast<CItemSystem*>(project.GetRoot().FindChild(kPlacementSystemName));
+  const auto* mount = placement ? dynamic_cast<const CItemSystem*>(placement->FindChild("Halterung")) : nullptr;
+  if (!plan || !mount)
+    return;
+  PlaceSensor(*plan, *mount, *placement);
+  placement->UpdateTransformsOfTree();
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 class CItemSystem;
+class CProject;
 
 // The system that carries a built-in model's mounting ("Halterung") into
 // the room's plan coordinates.
@@ -22,3 +23,7 @@ std::optional<std::string> InsertPlacementSystem(std::string_view modelText);
 // angles to it, in a corner along its bisector (the corner bracket turns
 // the unit by 45 degrees).
 void PlaceSensor(const CRoomPlan& plan, const CItemSystem& mount, CItemSystem& placement);
+
+// Moves the sensor of a project with a plan to the place of the variant its
+// "Montageart" now names; nothing for a project without a plan.
+void FollowChosenVariant(CProject& project);

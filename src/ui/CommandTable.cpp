@@ -80,6 +80,8 @@ constexpr std::array kCommands = {
                 "Zeigt die Teile der Zielflächen, die kein Erfassungsfeld erreicht (projiziert, ohne "
                 "Abschattung).\nErfassungslücken ein/aus",
                 ""},
+    CommandInfo{ID_VIEW_ALL_WALLS, "Alle &Wände zeigen",
+                "Zeigt auch die Wände ganz, die den Blick auf den Boden verdecken.\nAlle Wände zeigen", ""},
     CommandInfo{ID_VIEW_COVERAGE, "Ab&deckung...",
                 "Zeigt je Zielfläche den erfassten Anteil (projiziert, ohne Abschattung).\nAbdeckung", ""},
     CommandInfo{ID_SAVE_SETTINGS, "&Fenstereinstellungen speichern",
@@ -202,6 +204,7 @@ constexpr std::array kMenu129 = {
     MenuEntry{kSubmenuEnd, ""},
     MenuEntry{kSeparator, ""},
     MenuEntry{ID_VIEW_BLIND_SPOTS, ""},
+    MenuEntry{ID_VIEW_ALL_WALLS, ""},
     MenuEntry{ID_VIEW_COVERAGE, ""},
     MenuEntry{kSeparator, ""},
     MenuEntry{ID_SAVE_SETTINGS, ""},

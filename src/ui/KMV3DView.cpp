@@ -6,10 +6,12 @@
 #include "KMVApp.h"
 #include "KMVDocument.h"
 #include "Messages.h"
+#include "PlanEntries.h"
 #include "PointDialog.h"
 #include "SensorPose.h"
 #include "SettingsArchive.h"
 #include "ViewOptionsPage.h"
+#include "WallCutaway.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -73,6 +75,19 @@ std::optional<CSensorMarker> SensorMarkerOf(CProject& project)
   return pose ? std::optional<CSensorMarker>({pose->centre, pose->axis}) : std::nullopt;
 }
 
+// The room of the document's plan is what the start view and the whole
+// scene frame; without a plan they keep the fixed start view.
+void FrameRoom(CGLCamera& camera, CProject& project)
+{
+  std::optional<CRoomPlan> plan = FindRoomPlan(project);
+  std::optional<CFramedBox> box;
+  if (plan) {
+    const auto [low, high] = PolygonBounds(plan->outline);
+    box = CFramedBox{{low.x, low.y, 0.0}, {high.x, high.y, plan->height}};
+  }
+  camera.SetFramedBox(box);
+}
+
 } // namespace
 
 CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(parent), m_windows(windows)
@@ -84,6 +99,11 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
   connect(&m_zoomTimer, &QTimer::timeout, this, &CKMV3DView::OnZoomTimer);
   CProject& project = m_windows.GetDocument().GetProject();
   m_camera.SetSceneSource([this, &project] {
+    m_roomPlan = FindRoomPlan(project);
+    m_cutWalls = m_roomPlan && !m_bAllWalls ? WallsToCut(*m_roomPlan, m_camera.GetEyePosition()) : std::vector<bool>();
+    std::optional<CWallCutaway> cutaway;
+    if (m_roomPlan)
+      cutaway.emplace(project, *m_roomPlan, m_cutWalls);
     project.DrawTree();
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage());
@@ -103,6 +123,7 @@ bool CKMV3DView::CreateContext()
 
 void CKMV3DView::OnInitialUpdate()
 {
+  FrameRoom(m_camera, m_windows.GetDocument().GetProject());
   m_camera.InitialReset();
   OnUpdate(0);
 }
@@ -123,8 +144,15 @@ bool CKMV3DView::SerializeSettings(CSettingsArchive& archive)
   return m_camera.SerializeSettings(archive) && stored;
 }
 
+void CKMV3DView::RecutWalls()
+{
+  if (m_roomPlan && !m_bAllWalls && WallsToCut(*m_roomPlan, m_camera.GetEyePosition()) != m_cutWalls)
+    m_camera.Rebuild();
+}
+
 void CKMV3DView::paintEvent(QPaintEvent*)
 {
+  RecutWalls();
   if (m_bContext) {
     if (m_camera.IsPreviewFirst()) {
       // Only the quick wireframe now; the full picture follows at once, so
@@ -188,6 +216,7 @@ void CKMV3DView::mouseDoubleClickEvent(QMouseEvent* event)
 {
   if (event->button() != Qt::LeftButton)
     return;
+  FrameRoom(m_camera, m_windows.GetDocument().GetProject());
   m_camera.RunWithContext([this] { m_camera.ResetView(); });
   m_camera.Resize(width(), height());
   repaint();
@@ -268,6 +297,7 @@ void CKMV3DView::SelectTool(int tool)
 void CKMV3DView::ApplyStandardView(int view)
 {
   bool applied = false;
+  FrameRoom(m_camera, m_windows.GetDocument().GetProject());
   m_camera.RunWithContext([&] { applied = m_camera.SetStandardView(view); });
   if (applied)
     repaint();
@@ -300,6 +330,7 @@ bool CKMV3DView::OnCommand(int id)
     return true;
   }
   if (id == ID_VIEW_WHOLE_SCENE) {
+    FrameRoom(m_camera, m_windows.GetDocument().GetProject());
     m_camera.RunWithContext([this] { m_camera.ShowWholeScene(); });
     repaint();
     return true;
@@ -322,6 +353,12 @@ bool CKMV3DView::OnCommand(int id)
   }
   if (id == ID_VIEW_VIEWPOINT) {
     EditViewpoint();
+    return true;
+  }
+  if (id == ID_VIEW_ALL_WALLS) {
+    m_bAllWalls = !m_bAllWalls;
+    m_camera.Rebuild();
+    update();
     return true;
   }
   if (id == ID_VIEW_BLIND_SPOTS) {
@@ -369,6 +406,10 @@ bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
   }
   if (id == ID_VIEW_BLIND_SPOTS) {
     ui.bChecked = m_bBlindSpots;
+    return true;
+  }
+  if (id == ID_VIEW_ALL_WALLS) {
+    ui.bChecked = m_bAllWalls;
     return true;
   }
   return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR ||

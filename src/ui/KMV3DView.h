@@ -3,12 +3,15 @@
 #include "CmdTarget.h"
 #include "FrameSettings.h"
 #include "GLCamera.h"
+#include "RoomPlan.h"
 #include "WidgetImage.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class CDocumentWindows;
 class CSettingsArchive;
@@ -78,6 +81,9 @@ private:
   void ApplyStandardView(int view);
   void SyncZoomTimer();
   void OnZoomTimer();
+  // Builds the scene anew when the eye has passed a wall of the room's plan
+  // since the last build, so another set of walls is cut away.
+  void RecutWalls();
 
   CDocumentWindows& m_windows;
   CGLCamera m_camera;
@@ -87,4 +93,9 @@ private:
   bool m_bContext = false;
   // "Erfassungslücken": this view draws the document's blind spots.
   bool m_bBlindSpots = false;
+  // "Alle Wände zeigen": no wall is cut away.
+  bool m_bAllWalls = false;
+  // The plan of the last scene build and the walls it cut away.
+  std::optional<CRoomPlan> m_roomPlan;
+  std::vector<bool> m_cutWalls;
 };

@@ -40,9 +40,7 @@ bool CGLCamera::SetStandardView(int n)
   switch (n) {
   case 0:
     ResetTrackball();
-    m_pan = kStartPan;
-    m_panOrigin = m_pan;
-    m_distance = kStartDistance;
+    FrameScene();
     m_azimuth = -45.0;
     m_elevation = 25.0;
     return true;
@@ -69,18 +67,29 @@ bool CGLCamera::SetStandardView(int n)
     m_distance = SceneExtent() * kCloseUpFactor;
     return true;
   case 7:
-    m_pan = kStartPan;
-    m_panOrigin = m_pan;
-    m_distance = kStartDistance;
+    FrameScene();
     return true;
   default:
     return false;
   }
 }
 
+void CGLCamera::FrameScene()
+{
+  if (!m_framedBox) {
+    m_pan = kStartPan;
+    m_panOrigin = m_pan;
+    m_distance = kStartDistance;
+    return;
+  }
+  SetTarget((m_framedBox->low + m_framedBox->high) * 0.5);
+  m_distance = FittingDistance(*m_framedBox, m_fieldOfView, GetAspect());
+}
+
 void CGLCamera::ShowWholeScene()
 {
-  SetTarget({0.0, 0.0, 0.0});
+  if (!m_framedBox)
+    SetTarget({0.0, 0.0, 0.0});
   SetStandardView(7);
 }
 
@@ -111,6 +120,13 @@ void CGLCamera::ShowSensor(const CSensorMarker& sensor)
 CVector CGLCamera::GetTarget() const
 {
   return {-m_pan.z, -m_pan.x, -m_pan.y};
+}
+
+CVector CGLCamera::GetEyePosition() const
+{
+  CMatrix toWorld;
+  Invert(GetModelView(), toWorld);
+  return TransformPoint(toWorld, {0.0, 0.0, m_distance});
 }
 
 void CGLCamera::SetTarget(const CVector& target)

@@ -5,6 +5,7 @@
 #include "MeshCache.h"
 #include "SensorMarker.h"
 #include "Vector.h"
+#include "ViewFraming.h"
 
 #include <array>
 #include <functional>
@@ -45,6 +46,10 @@ public:
   bool SetStandardView(int n);
   // Target (0, 0, 0), then standard view 7.
   void ShowWholeScene();
+  // With a box (the room of a plan), standard views 0 and 7 keep the start
+  // view's direction but aim at the box's centre from the distance that fits
+  // it in the view, and ShowWholeScene aims there too.
+  void SetFramedBox(const std::optional<CFramedBox>& box) { m_framedBox = box; }
   // Target (0, 0, mounting height), then standard view 6.
   void ShowSensor(double mountingHeight);
   // Looks from the room's side at the sensor and the first metres along its
@@ -107,6 +112,8 @@ public:
   // World to eye coordinates as the scene is drawn; the projection then
   // moves the scene back by the distance.
   CMatrix GetModelView() const { return ViewMatrix(m_pan); }
+  // The eye in world coordinates.
+  CVector GetEyePosition() const;
 
 private:
   static constexpr int kZoomInTool = 1;
@@ -144,8 +151,12 @@ private:
   double NearPlaneReach() const;
   void DrawAxesAtCentre() const;
 
+  // Puts the framed box in view, or the fixed start view without one.
+  void FrameScene();
+
   std::function<void()> m_sceneSource;
   std::optional<CSensorMarker> m_sensorMarker;
+  std::optional<CFramedBox> m_framedBox;
   unsigned int m_sceneList = 0;
   CFaceBatch m_faces;
   CMeshCache m_meshCache;

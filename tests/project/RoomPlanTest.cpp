@@ -1,6 +1,8 @@
 #include "BuiltinModels.h"
 #include "ItemGroup.h"
 #include "ItemPolygon.h"
+#include "ItemSystem.h"
+#include "ItemWord.h"
 #include "KMVDocument.h"
 #include "PlanEntries.h"
 #include "PlanGeometry.h"
@@ -8,6 +10,8 @@
 #include "PolygonMeasure.h"
 #include "Project.h"
 #include "RoomProject.h"
+#include "SensorPlacement.h"
+#include "WallCutaway.h"
 
 #include <gtest/gtest.h>
 
@@ -130,5 +134,90 @@ TEST_P(RoomPlanTest, TargetsTileTheFloorAndWallsAndPatchesStayOnThem)
 INSTANTIATE_TEST_SUITE_P(Outlines, RoomPlanTest,
                          ::testing::Values(PlanCase{"Rectilinear", LShape()}, PlanCase{"Slanted", Slanted()}),
                          [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace
+
+namespace {
+
+double Highest(const CVectorArray& polygon)
+{
+  double top = 0.0;
+  for (const CVector& v : polygon)
+    top = std::max(top, v.z);
+  return top;
+}
+
+TEST(WallCutaway, CutsTheWallsTheEyeLooksAtFromBehindAndPutsThemBack)
+{
+  CRoomPlan plan; // clockwise: x = 0, y = 3, x = 4, y = 0
+  plan.outline = {{0, 0}, {0, 3}, {4, 3}, {4, 0}};
+  plan.height = 2.5;
+  plan.sensorOffset = 1.0; // the sensor on x = 0 looks at x = 4
+  ASSERT_FALSE(CompleteRoomPlan(plan));
+  const std::pair<CVector, std::vector<bool>> eyes[] = {
+      {{10, 1.5, 5}, {false, false, true, false}}, {{-10, 1.5, 5}, {true, false, false, false}},
+      {{2, 10, 5}, {false, true, false, false}},   {{2, -10, 5}, {false, false, false, true}},
+      {{10, 10, 5}, {false, true, true, false}},   {{2, 1.5, 5}, {false, false, false, false}},
+  };
+  for (const auto& [eye, cut] : eyes)
+    EXPECT_EQ(WallsToCut(plan, eye), cut) << eye.x << "," << eye.y;
+
+  CTextBuffer text;
+  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode("*Pilot B1"), plan, text));
+  CKMVDocument document;
+  ASSERT_TRUE(document.OnNewDocumentFromText(RoomTitle(plan), text.View()));
+  CProject& project = document.GetProject();
+  auto* wall = dynamic_cast<CItemPolygon*>(project.GetRoot().FindByPath("Pilot B1.Raum.Wandmontage.Wand 3"));
+  const auto* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[13])->AsGroup();
+  ASSERT_TRUE(wall && results);
+  auto treeText = [&project] {
+    CTextBuffer tree;
+    project.WriteTree(tree);
+    return std::string(tree.View());
+  };
+  const std::string before = treeText();
+  auto patchesAbove = [results](double height) {
+    return std::count_if(results->Children().begin(), results->Children().end(), [height](const auto& child) {
+      const auto* patch = dynamic_cast<const CItemPolygon*>(child.get());
+      return patch && !patch->m_vertices.empty() && Highest(patch->m_vertices) > height &&
+             std::all_of(patch->m_vertices.begin(), patch->m_vertices.end(),
+                         [](const CVector& v) { return std::abs(v.x - 4.0) < 1e-9; });
+    });
+  };
+
+  ASSERT_GT(patchesAbove(kSkirtingHeight), 0);
+  {
+    CWallCutaway cutaway(project, plan, WallsToCut(plan, {10, 1.5, 5}));
+    EXPECT_DOUBLE_EQ(Highest(wall->m_vertices), kSkirtingHeight);
+    EXPECT_EQ(patchesAbove(kSkirtingHeight), 0);
+  }
+  EXPECT_DOUBLE_EQ(Highest(wall->m_vertices), plan.height);
+  EXPECT_EQ(treeText(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SensorPlacement, TheSensorFollowsTheChosenVariantToItsPlace)
+{
+  CRoomPlan plan = LShape();
+  ASSERT_FALSE(CompleteRoomPlan(plan));
+  CTextBuffer text;
+  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode("*Pilot B1"), plan, text));
+  CKMVDocument document;
+  ASSERT_TRUE(document.OnNewDocumentFromText(RoomTitle(plan), text.View()));
+  CProject& project = document.GetProject();
+  auto* choice = dynamic_cast<CItemChoice*>(project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[3]));
+  const auto* mount = dynamic_cast<CItemSystem*>(project.GetRoot().FindByPath("Pilot B1.Standort.Halterung"));
+  ASSERT_TRUE(choice && mount);
+  for (RoomVariant variant : {RoomVariant::Ceiling, RoomVariant::Corner, RoomVariant::Wall}) {
+    choice->m_nValue = static_cast<uint16_t>(variant);
+    plan.variant = variant;
+    FollowChosenVariant(project);
+    EXPECT_NEAR(mount->m_matrix[12], SensorPlace(plan).point.x, 1e-12);
+    EXPECT_NEAR(mount->m_matrix[13], SensorPlace(plan).point.y, 1e-12);
+  }
+}
 
 } // namespace

@@ -314,3 +314,36 @@ TEST(CameraSettings, ReadingTakesTheWholeRecordOrNothingAndWritingIsAlways302)
     EXPECT_TRUE(SameView(camera, restored) && camera.GetClearColour() == restored.GetClearColour());
   }
 }
+
+TEST(CameraTools, StartViewAndWholeSceneFrameTheRoomFromItsDirection)
+{
+  const CFramedBox rooms[] = {{{0.0, -0.5, 0.0}, {1.0, 0.5, 2.0}}, {{-100.0, -100.0, 0.0}, {100.0, 100.0, 30.0}}};
+  const double halfView = std::tan(20.0 * std::acos(-1.0) / 180.0);
+  for (const CFramedBox& room : rooms) {
+    CGLCamera camera;
+    ASSERT_TRUE(camera.Resize(800, 600));
+    camera.SetFramedBox(room);
+    const CVector centre = (room.low + room.high) * 0.5;
+    for (const std::function<void()>& frame :
+         std::vector<std::function<void()>>{[&] { camera.SetStandardView(0); }, [&] { camera.SetStandardView(7); },
+                                            [&] { camera.ShowWholeScene(); }}) {
+      camera.SetPan({3.0, 4.0, 5.0});
+      frame();
+      EXPECT_EQ(camera.GetTarget(), centre);
+      EXPECT_GT(camera.GetDistance(), (room.high - room.low).Length() / 2.0); // the eye outside the room
+      // From above the +x +y side, as the fixed start view looks.
+      const CVector eye = camera.GetEyePosition() - centre;
+      EXPECT_NEAR(eye.Length(), camera.GetDistance(), 1e-9 * camera.GetDistance());
+      EXPECT_TRUE(eye.x > 0.0 && eye.y > 0.0 && eye.z > 0.0);
+      for (double x : {room.low.x, room.high.x})
+        for (double y : {room.low.y, room.high.y})
+          for (double z : {room.low.z, room.high.z}) {
+            const CScreen at = Project(camera, {x, y, z});
+            EXPECT_LE(std::abs(at.y), halfView);
+            EXPECT_LE(std::abs(at.x), halfView * 800.0 / 600.0);
+          }
+    }
+    EXPECT_EQ(camera.GetAzimuth(), -45.0);
+    EXPECT_EQ(camera.GetElevation(), 25.0);
+  }
+}

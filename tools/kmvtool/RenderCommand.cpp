@@ -4,8 +4,10 @@
 #include "Item3D.h"
 #include "ItemPolygon.h"
 #include "LoadedDocument.h"
+#include "PlanEntries.h"
 #include "PngFileDestination.h"
 #include "SensorPose.h"
+#include "WallCutaway.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -68,7 +70,16 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
     PrintError(kNoVideoModeMessage);
     return kExitUnreadable;
   }
-  camera.SetSceneSource([&project] { project.DrawTree(); });
+  // A room of a plan is framed as the program frames it, its walls between
+  // the eye and the floor cut away; any other scene keeps the start view's
+  // distance, aimed at the middle of what is shown.
+  std::optional<CRoomPlan> plan = FindRoomPlan(project);
+  camera.SetSceneSource([&project, &camera, plan] {
+    std::optional<CWallCutaway> cutaway;
+    if (plan)
+      cutaway.emplace(project, *plan, WallsToCut(*plan, camera.GetEyePosition()));
+    project.DrawTree();
+  });
   if (std::optional<CSensorPose> pose = FindSensorPose(project))
     camera.SetSensorMarker(CSensorMarker{pose->centre, pose->axis});
   camera.SetPreviewFirst(false);
@@ -78,10 +89,14 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
                "e wird nicht unterst\xFCtzt.");
     return kExitUsage;
   }
+  if (plan) {
+    const auto [low, high] = PolygonBounds(plan->outline);
+    camera.SetFramedBox(CFramedBox{{low.x, low.y, 0.0}, {high.x, high.y, plan->height}});
+  }
   camera.InitialReset();
   CVector low{1e300, 1e300, 1e300}, high{-1e300, -1e300, -1e300};
   AddVisibleExtent(project.GetRoot(), low, high);
-  if (low.x <= high.x)
+  if (!plan && low.x <= high.x)
     camera.SetPan(PanTowards((low + high) * 0.5));
   camera.Rebuild();
   return kExitOk;
