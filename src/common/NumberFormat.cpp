@@ -7,25 +7,24 @@
 
 int FormatDouble(double v, char* out)
 {
-  char buf[kMaxFormattedDouble];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 15);
+  auto [end, ec] = std::to_chars(out, out + kMaxFormattedDouble, v, std::chars_format::scientific, 15);
   if (ec != std::errc())
     return 0;
-  int n = static_cast<int>(end - buf);
-  const char* e = static_cast<const char*>(std::memchr(buf, 'e', static_cast<size_t>(n)));
-  if (!e) { // inf and nan
-    std::memcpy(out, buf, static_cast<size_t>(n));
+  int n = static_cast<int>(end - out);
+  // The exponent sign stands at most four characters from the end; inf and
+  // nan have none.
+  int sign = n - 3;
+  while (sign > n - 5 && sign > 0 && out[sign - 1] != 'e')
+    --sign;
+  if (sign <= 0 || out[sign - 1] != 'e')
     return n;
-  }
-  int mantissa = static_cast<int>(e - buf);
-  int digits = n - mantissa - 2; // after "e" and the sign
-  std::memcpy(out, buf, static_cast<size_t>(mantissa + 2));
-  int pos = mantissa + 2;
-  for (; digits < 3; ++digits)
-    out[pos++] = '0';
-  int tail = n - mantissa - 2;
-  std::memcpy(out + pos, e + 2, static_cast<size_t>(tail));
-  return pos + tail;
+  int digits = n - sign - 1;
+  if (digits >= 3)
+    return n;
+  int pad = 3 - digits;
+  std::memmove(out + sign + 1 + pad, out + sign + 1, static_cast<size_t>(digits));
+  std::memset(out + sign + 1, '0', static_cast<size_t>(pad));
+  return n + pad;
 }
 
 std::string FormatDouble(double v)

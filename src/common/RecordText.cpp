@@ -3,6 +3,7 @@
 #include "NumberFormat.h"
 #include "TextBuffer.h"
 
+#include <algorithm>
 #include <charconv>
 
 std::string EncodeBlanks(std::string_view text)
@@ -27,16 +28,17 @@ void AppendTextField(CTextBuffer& out, std::string_view text, bool markEmpty)
     out.Append("_ ");
     return;
   }
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == ' ') {
-      out.Append(text.substr(start, i - start));
-      out.Append('_');
-      start = i + 1;
-    }
+  int n = static_cast<int>(std::min<size_t>(text.size(), CTextBuffer::kMaxLength)) + 1;
+  char* room = out.BeginAppend(n);
+  if (!room) {
+    out.Append(EncodeBlanks(text));
+    out.Append(' ');
+    return;
   }
-  out.Append(text.substr(start));
-  out.Append(' ');
+  for (char c : text)
+    *room++ = c == ' ' ? '_' : c;
+  *room = ' ';
+  out.EndAppend(n);
 }
 
 void AppendWordField(CTextBuffer& out, std::string_view word)
@@ -45,20 +47,37 @@ void AppendWordField(CTextBuffer& out, std::string_view word)
   out.Append(' ');
 }
 
+namespace {
+
+// Writes a field of at most maxLength characters and its blank straight
+// into the text; near the text's limit through a copy, so that what still
+// fits is taken.
+template <typename Write> void AppendFormatted(CTextBuffer& out, int maxLength, Write write)
+{
+  char copy[kMaxFormattedDouble + 1];
+  char* room = out.BeginAppend(maxLength + 1);
+  char* target = room ? room : copy;
+  int n = write(target);
+  target[n++] = ' ';
+  if (room)
+    out.EndAppend(n);
+  else
+    out.Append(std::string_view(copy, static_cast<size_t>(n)));
+}
+
+} // namespace
+
 void AppendIntField(CTextBuffer& out, int value)
 {
-  char buf[16];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf - 1, value);
-  *end++ = ' ';
-  out.Append(std::string_view(buf, static_cast<size_t>(end - buf)));
+  constexpr int kMaxIntLength = 11;
+  AppendFormatted(out, kMaxIntLength, [value](char* target) {
+    return static_cast<int>(std::to_chars(target, target + kMaxIntLength, value).ptr - target);
+  });
 }
 
 void AppendDoubleField(CTextBuffer& out, double value)
 {
-  char buf[kMaxFormattedDouble + 1];
-  int n = FormatDouble(value, buf);
-  buf[n++] = ' ';
-  out.Append(std::string_view(buf, static_cast<size_t>(n)));
+  AppendFormatted(out, kMaxFormattedDouble, [value](char* target) { return FormatDouble(value, target); });
 }
 
 void BeginRecord(CTextBuffer& out)

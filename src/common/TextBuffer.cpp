@@ -1,7 +1,29 @@
 #include "TextBuffer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+// A project text fills its buffer once, by reading or writing it through;
+// in huge pages that costs a few page faults instead of one per 4 KiB.
+void AdviseHugePages([[maybe_unused]] char* data, [[maybe_unused]] long long size)
+{
+#ifdef __linux__
+  constexpr std::uintptr_t kHugePage = std::uintptr_t(1) << 21;
+  auto first = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
+  auto last = (reinterpret_cast<std::uintptr_t>(data) + static_cast<std::uintptr_t>(size)) & ~(kHugePage - 1);
+  if (last > first)
+    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
+}
+
+} // namespace
 
 bool CTextBuffer::EnsureRoom(long long n, bool keepText)
 {
@@ -14,6 +36,7 @@ bool CTextBuffer::EnsureRoom(long long n, bool keepText)
   long long wanted = std::max<long long>(n + 1, m_nCapacity + m_nCapacity / 2);
   long long capacity = (wanted / kGrowthStep + 1) * kGrowthStep;
   auto data = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(capacity));
+  AdviseHugePages(data.get(), capacity);
   if (keepText && m_data)
     std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
   else {
@@ -56,6 +79,21 @@ void CTextBuffer::Append(std::string_view text)
 void CTextBuffer::Append(char c)
 {
   Append(std::string_view(&c, 1));
+}
+
+char* CTextBuffer::BeginAppend(int n)
+{
+  if (n < 0 || !EnsureRoom(static_cast<long long>(m_nLength) + n, true))
+    return nullptr;
+  return m_data.get() + m_nLength;
+}
+
+void CTextBuffer::EndAppend(int count)
+{
+  if (!m_data || count < 0 || m_nLength + 1 + static_cast<long long>(count) > m_nCapacity)
+    return;
+  m_nLength += count;
+  m_data[m_nLength] = 0;
 }
 
 void CTextBuffer::SetLength(int n)

@@ -21,6 +21,11 @@ public:
   void Assign(std::string_view text);
   void Append(std::string_view text);
   void Append(char c);
+  // Room for up to n characters at the end of the text, to write into
+  // directly; EndAppend then adds the count written. Null when the text
+  // might exceed kMaxLength: Append then takes what still fits.
+  char* BeginAppend(int n);
+  void EndAppend(int count);
   // After writing into Reserve()'s room: n in [0, capacity) becomes the
   // length, anything else the length of the zero-terminated data.
   void SetLength(int n);

@@ -1,20 +1,35 @@
 #include "WidgetImage.h"
 
+#include "RenderedPicture.h"
+
+#include <bit>
+
+// The rows' byte order blue, green, red, alpha is QImage::Format_RGB32 only
+// on little-endian machines.
+static_assert(std::endian::native == std::endian::little);
+
 bool CWidgetImage::PutImage(const CRenderedImage& image)
 {
-  if (!image.IsConsistent())
+  QImage picture = ImageFromRendered(image);
+  if (picture.isNull())
     return false;
-  if (m_image.width() != image.width || m_image.height() != image.height)
-    m_image = QImage(image.width, image.height, QImage::Format_RGB32);
+  m_image = picture.convertToFormat(QImage::Format_RGB32);
+  ++m_nCount;
+  return true;
+}
+
+CPixelRows CWidgetImage::RowsFor(int width, int height)
+{
+  if (m_image.width() != width || m_image.height() != height || m_image.format() != QImage::Format_RGB32)
+    m_image = QImage(width, height, QImage::Format_RGB32);
   if (m_image.isNull())
-    return false;
-  const unsigned char* source = image.rgb.data();
-  // The renderer's rows run bottom-up.
-  for (int row = image.height - 1; row >= 0; --row) {
-    auto* target = reinterpret_cast<QRgb*>(m_image.scanLine(row));
-    for (int x = 0; x < image.width; ++x, source += 3)
-      target[x] = qRgb(source[0], source[1], source[2]);
-  }
+    return {};
+  // bits() detaches the buffer from a picture handed out earlier.
+  return {m_image.bits(), width, height, m_image.bytesPerLine()};
+}
+
+bool CWidgetImage::PutRows()
+{
   ++m_nCount;
   return true;
 }

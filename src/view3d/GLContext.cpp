@@ -1,6 +1,7 @@
 #include "GLContext.h"
 
 #include <EGL/eglext.h>
+#include <GL/gl.h>
 
 #include <cstring>
 
@@ -83,6 +84,7 @@ bool CGLContext::Create(int width, int height)
     Destroy();
     return false;
   }
+  m_bPackInvert = HasExtension(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), "GL_MESA_pack_invert");
   return true;
 }
 
@@ -96,6 +98,7 @@ void CGLContext::Destroy()
   m_context = EGL_NO_CONTEXT;
   // The buffers' names went with the context.
   m_framebuffer = CGLFramebuffer();
+  m_bPackInvert = false;
 }
 
 bool CGLContext::MakeCurrent()
@@ -115,6 +118,11 @@ bool CGLContext::Resize(int width, int height)
 bool CGLContext::ReadPixels(CRenderedImage& image) const
 {
   return eglGetCurrentContext() == m_context && m_framebuffer.Read(image);
+}
+
+bool CGLContext::ReadRows(const CPixelRows& rows) const
+{
+  return eglGetCurrentContext() == m_context && m_bPackInvert && m_framebuffer.ReadRows(rows);
 }
 
 CSavedCurrentContext::CSavedCurrentContext()

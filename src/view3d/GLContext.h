@@ -29,6 +29,10 @@ public:
   int Height() const { return m_framebuffer.Height(); }
   // The finished picture, rows bottom-up; the context must be current.
   bool ReadPixels(CRenderedImage& image) const;
+  // The finished picture into the rows, the top row first; the context must
+  // be current. False when the rows do not fit or the GL cannot write rows
+  // top row first.
+  bool ReadRows(const CPixelRows& rows) const;
 
 private:
   void Destroy();
@@ -36,6 +40,7 @@ private:
   EGLDisplay m_display = EGL_NO_DISPLAY;
   EGLContext m_context = EGL_NO_CONTEXT;
   CGLFramebuffer m_framebuffer;
+  bool m_bPackInvert = false;
 };
 
 // Whatever context is current on this thread when constructed; Restore makes

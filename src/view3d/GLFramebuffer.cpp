@@ -72,7 +72,7 @@ bool CGLFramebuffer::TryLayout(int layout, int width, int height)
     return false;
   }
   glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-  Attach(m_buffers[0], GL_RGB8, GL_COLOR_ATTACHMENT0, width, height);
+  Attach(m_buffers[0], GL_RGBA8, GL_COLOR_ATTACHMENT0, width, height);
   if (l.stencilFormat != 0) {
     Attach(m_buffers[1], l.depthFormat, GL_DEPTH_ATTACHMENT, width, height);
     Attach(m_buffers[2], l.stencilFormat, GL_STENCIL_ATTACHMENT, width, height);
@@ -116,5 +116,21 @@ bool CGLFramebuffer::Read(CRenderedImage& image) const
   glReadBuffer(GL_COLOR_ATTACHMENT0);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, m_nWidth, m_nHeight, GL_RGB, GL_UNSIGNED_BYTE, image.rgb.data());
+  return true;
+}
+
+bool CGLFramebuffer::ReadRows(const CPixelRows& rows) const
+{
+  if (!IsValid() || !rows.bits || rows.width != m_nWidth || rows.height != m_nHeight ||
+      rows.bytesPerLine < static_cast<std::ptrdiff_t>(m_nWidth) * 4 || rows.bytesPerLine % 4 != 0)
+    return false;
+  Bind();
+  glReadBuffer(GL_COLOR_ATTACHMENT0);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ROW_LENGTH, static_cast<GLint>(rows.bytesPerLine / 4));
+  glPixelStorei(GL_PACK_INVERT_MESA, GL_TRUE);
+  glReadPixels(0, 0, m_nWidth, m_nHeight, GL_BGRA, GL_UNSIGNED_BYTE, rows.bits);
+  glPixelStorei(GL_PACK_INVERT_MESA, GL_FALSE);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
   return true;
 }

@@ -7,7 +7,7 @@
 // replacing the buffers while the context lives on.
 class CGLFramebuffer {
 public:
-  // Builds the buffers with the context current: colour RGB 8/8/8, depth 32
+  // Builds the buffers with the context current: colour RGBA 8/8/8/8, depth 32
   // bits where offered, else 24, stencil 8. Leaves them bound. False, with
   // nothing built, when no layout is complete.
   bool Create(int width, int height);
@@ -20,6 +20,10 @@ public:
 
   // Copies the colour buffer into the image, rows bottom-up.
   bool Read(CRenderedImage& image) const;
+  // Copies the colour buffer into rows of its size, the top row first; needs
+  // GL_MESA_pack_invert. Blue, green, red, alpha is the colour buffer's own
+  // order in Mesa, so the read is a copy.
+  bool ReadRows(const CPixelRows& rows) const;
 
 private:
   bool TryLayout(int layout, int width, int height);

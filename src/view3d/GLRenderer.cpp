@@ -103,28 +103,32 @@ bool CGLRenderer::PaintFrames(CImageDestination& destination)
   CSavedCurrentContext previous;
   if (!MakeCurrent())
     return false;
-  CRenderedImage image;
   bool previewHanded = true;
   if (m_bPreviewFirst) {
     // The wireframe form is quick, so something shows while the full
     // picture is drawn.
     bool moving = m_bMoving;
     m_bMoving = true;
-    previewHanded = RenderFrame(image) && destination.PutImage(image);
+    previewHanded = RenderFrame(destination);
     m_bMoving = moving;
     m_bPreviewFirst = false;
   }
-  bool rendered = RenderFrame(image);
+  bool handed = RenderFrame(destination);
   previous.Restore();
-  return rendered && destination.PutImage(image) && previewHanded;
+  return handed && previewHanded;
 }
 
-bool CGLRenderer::RenderFrame(CRenderedImage& image)
+bool CGLRenderer::RenderFrame(CImageDestination& destination)
 {
-  glClearColor(m_clearColour[0], m_clearColour[1], m_clearColour[2], m_clearColour[3]);
+  // Opaque, as 32-bit rows must be; the scene draws no alpha.
+  glClearColor(m_clearColour[0], m_clearColour[1], m_clearColour[2], 1.0f);
   glClearDepth(1.0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   DrawScene();
   glFinish();
-  return m_context->ReadPixels(image);
+  CPixelRows rows = destination.RowsFor(m_context->Width(), m_context->Height());
+  if (rows.bits && m_context->ReadRows(rows))
+    return destination.PutRows();
+  CRenderedImage image;
+  return m_context->ReadPixels(image) && destination.PutImage(image);
 }

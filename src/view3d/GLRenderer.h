@@ -72,7 +72,9 @@ protected:
   bool m_bInitialReset = true;
 
 private:
-  bool RenderFrame(CRenderedImage& image);
+  // Draws the picture and hands it to the destination, in its rows where it
+  // keeps some.
+  bool RenderFrame(CImageDestination& destination);
   bool PaintFrames(CImageDestination& destination);
   bool ResizeBitmap(int width, int height);
 

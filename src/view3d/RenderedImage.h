@@ -18,10 +18,26 @@ struct CRenderedImage {
   }
 };
 
+// Pixel rows a destination keeps, for the renderer to read a picture of that
+// size straight into: 4 bytes a pixel (blue, green, red, 255, which is
+// QImage::Format_RGB32 on a little-endian machine), the top row first, rows
+// bytesPerLine apart.
+struct CPixelRows {
+  unsigned char* bits = nullptr;
+  int width = 0;
+  int height = 0;
+  std::ptrdiff_t bytesPerLine = 0;
+};
+
 // Where the renderer hands each finished picture: a window, a printer page,
 // a file.
 class CImageDestination {
 public:
   virtual ~CImageDestination() = default;
   virtual bool PutImage(const CRenderedImage& image) = 0;
+  // A destination that keeps 32-bit rows returns them, sized for the next
+  // picture; the renderer reads into them and calls PutRows instead of
+  // PutImage. Without bits (the default) the picture comes as RGB.
+  virtual CPixelRows RowsFor(int, int) { return {}; }
+  virtual bool PutRows() { return false; }
 };

@@ -1,9 +1,12 @@
 #include "RecordText.h"
+#include "NumberFormat.h"
 #include "RecordCursor.h"
 #include "TextBuffer.h"
 #include "TextEncoding.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 TEST(RecordCursor, ReadsFieldsLikeTheScanfFormats)
 {
@@ -51,6 +54,22 @@ TEST(RecordText, FieldsAreFollowedByOneBlank)
   EXPECT_EQ(out.View(), "enable Licht_an  _ -3 5.000000000000000e-001 ");
   BeginRecord(out);
   EXPECT_EQ(out.View().back(), '\n');
+}
+
+// Fields are written straight into the buffer; past its growth steps too.
+TEST(RecordText, FieldsWrittenAcrossGrowthKeepTheText)
+{
+  CTextBuffer out;
+  std::string expected;
+  for (int i = 0; out.GetLength() < 3 * CTextBuffer::kGrowthStep; ++i) {
+    AppendDoubleField(out, -i / 7.0);
+    AppendIntField(out, INT_MIN + i);
+    AppendTextField(out, "a b");
+    expected += FormatDouble(-i / 7.0) + " " + std::to_string(INT_MIN + i) + " a_b ";
+  }
+  EXPECT_EQ(out.View(), expected);
+  out.EndAppend(out.GetCapacity());
+  EXPECT_EQ(out.View(), expected);
 }
 
 TEST(TextEncoding, ConvertsWindows1252BothWays)

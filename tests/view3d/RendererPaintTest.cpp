@@ -126,3 +126,40 @@ TEST(RendererPaint, ContextCurrentBeforeIsCurrentAfterwards)
   EXPECT_TRUE(other.ReadPixels(image));
   EXPECT_EQ(4, image.width);
 }
+
+namespace {
+
+// Keeps rows with a gap after each; a wrong width makes the renderer hand RGB.
+class CRowsCapture : public CImageCapture {
+public:
+  CPixelRows RowsFor(int width, int height) override
+  {
+    bits.assign(static_cast<std::size_t>((width + 3) * 4 * height), 0);
+    return {bits.data(), width + widthError, height, (width + 3) * 4};
+  }
+  bool PutRows() override { return ++rowPictures > 0; }
+  int widthError = 0, rowPictures = 0;
+  std::vector<unsigned char> bits;
+};
+
+} // namespace
+
+TEST(RendererPaint, RowsHoldThePictureTopRowFirstInBlueGreenRedOpaque)
+{
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 40, 30, BlueSquareAside, ViewSide::Front, 10.0));
+  camera.SetClearColour(0.2f, 0.6f, 0.4f, 0.0f);
+  CRenderedImage rgb = PaintFinal(camera);
+  CRowsCapture rows;
+  ASSERT_TRUE(camera.Paint(rows) && rows.rowPictures == 1);
+  CRenderedImage fromRows{40, 30, {}};
+  for (int row = 29; row >= 0; --row)
+    for (int x = 0; x < 40; ++x) {
+      const unsigned char* p = rows.bits.data() + (row * 43 + x) * 4;
+      fromRows.rgb.insert(fromRows.rgb.end(), {p[3] == 255 ? p[2] : p[3], p[1], p[0]});
+    }
+  EXPECT_EQ(rgb.rgb, fromRows.rgb);
+  rows.widthError = 1;
+  ASSERT_TRUE(camera.Paint(rows) && rows.rowPictures == 1 && rows.images.size() == 1);
+  EXPECT_EQ(rgb.rgb, rows.images[0].rgb);
+}
