@@ -9,11 +9,10 @@
 #include "KMVTreeView.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "PagePainter.h"
 #include "PlacementCommand.h"
-#include "TextEncoding.h"
+#include "SaveFileDialog.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,11 +24,6 @@ namespace {
 constexpr std::array<int, 3> kReadingModules = {3, 5, 4};
 constexpr int kStatusAtMinimum = 1;
 constexpr int kStatusAtMaximum = 2;
-
-QString ToQt(const std::string& text)
-{
-  return QString::fromStdString(Cp1252ToUtf8(text));
-}
 
 } // namespace
 
@@ -80,7 +74,7 @@ void CDocumentWindows::UpdateAllViews(int hint)
   RefreshLimitStates();
   RefreshCoverage();
   if (m_pCoverageDlg && m_pCoverageDlg->isVisible())
-    m_pCoverageDlg->ShowCoverage(m_coverage);
+    m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(hint);
   m_app.GetMainFrame().UpdateCommandUI();
@@ -94,15 +88,12 @@ int CDocumentWindows::NumberFrames()
 void CDocumentWindows::ShowSensorStatus()
 {
   m_app.GetMainFrame().SetSensorStatus(FormatSensorStatus(m_document.GetSensorValues()));
-  m_app.GetMainFrame().SetCoverageStatus(FormatCoverageStatus(m_coverage));
+  m_app.GetMainFrame().SetCoverageStatus(FormatCoverageStatus(m_coverage, PatchesCurrent()));
 }
 
 QString CDocumentWindows::GetTitle() const
 {
-  // Paths are the file system's bytes; other titles are the core's text.
-  if (!m_document.GetPathName().empty())
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(m_document.GetPathName()))).fileName();
-  return ToQt(m_document.GetTitle());
+  return DocumentTitle(m_document);
 }
 
 void CDocumentWindows::UpdateFrameTitles()
@@ -144,12 +135,8 @@ bool CDocumentWindows::DoSave(bool askForName)
   QString suggested = GetTitle();
   if (!suggested.endsWith(".kmv", Qt::CaseInsensitive))
     suggested += ".kmv";
-  QString path = QFileDialog::getSaveFileName(&m_app.GetMainFrame(), "Speichern unter", suggested, "Projekt (*.kmv)");
-  if (path.isEmpty())
-    return false;
-  if (!path.endsWith(".kmv", Qt::CaseInsensitive))
-    path += ".kmv";
-  if (!m_document.SaveAs(QFile::encodeName(path).toStdString()))
+  std::string path = AskSaveFileName(&m_app.GetMainFrame(), "Speichern unter", suggested, "Projekt (*.kmv)", "kmv");
+  if (path.empty() || !m_document.SaveAs(path))
     return false;
   m_app.AddRecentFile(m_document.GetPathName());
   UpdateFrameTitles();
@@ -186,7 +173,8 @@ void CDocumentWindows::RefreshLimitStates()
 
 void CDocumentWindows::RefreshCoverage()
 {
-  m_coverage = AnalyseCoverage(m_document.GetProject());
+  // Stale patches have no coverage to show, only that they are stale.
+  m_coverage = PatchesCurrent() ? AnalyseCoverage(m_document.GetProject()) : std::nullopt;
 }
 
 void CDocumentWindows::ShowCoverageDialog()
@@ -195,7 +183,7 @@ void CDocumentWindows::ShowCoverageDialog()
     m_pCoverageDlg = new CCoverageDlg(&m_app.GetMainFrame());
     m_pCoverageDlg->SetDocumentTitle(GetTitle());
   }
-  m_pCoverageDlg->ShowCoverage(m_coverage);
+  m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
   m_pCoverageDlg->show();
   m_pCoverageDlg->raise();
   m_pCoverageDlg->activateWindow();
@@ -244,10 +232,11 @@ bool CDocumentWindows::OnCommand(int id)
   default:
     break;
   }
-  if (MapCommand(id)) {
-    // A disabled command is not run, however it arrives.
-    if (IsStepEnabled(id))
-      m_document.OnCommand(id);
+  if (std::optional<ModuleCommand> command = MapCommand(id)) {
+    // A disabled command is not run, however it arrives. A failed run
+    // updates no view, yet may end a limit (a broken path).
+    if (IsStepEnabled(id) && m_document.RunModuleCommand(command->index, command->configure).status < 0)
+      RefreshLimitStates();
     return true;
   }
   return m_document.OnCommand(id);
