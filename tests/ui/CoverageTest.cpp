@@ -18,8 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 CDocumentWindows& Document(CKMVApp& app)
@@ -73,16 +71,17 @@ int PatchPixels(CKMV3DView& view)
   });
 }
 
-// Runs a configuring command whose module sheet gets the text in the field
-// (none: cancelled); a message box that follows is closed.
-void Configure(CMainFrame& frame, int command, const char* field, const char* text)
+// Runs the command; a module sheet that comes up gets the text in the field
+// (none: cancelled), a message box that follows is closed.
+void RunCommand(CMainFrame& frame, int command, const char* field, const char* text)
 {
-  OnNextDialog([field, text](QWidget& sheet) {
-    SetField(sheet, field, text);
-    Click(sheet, text ? "OK" : "Abbrechen");
+  QPointer<QTimer> sheet = OnNextDialog([field, text](QWidget& dialog) {
+    SetField(dialog, field, text);
+    Click(dialog, text ? "OK" : "Abbrechen");
   });
   QPointer<QTimer> message = OnNextDialog<QMessageBox>([](QMessageBox& box) { box.accept(); });
   frame.DispatchCommand(command);
+  delete sheet.data();
   delete message.data();
 }
 
@@ -165,17 +164,18 @@ TEST(FailedDetection, HidesTheStalePatchesUntilAGoodRun)
   const size_t patches = project.GetRoot().FindByPath(results)->AsGroup()->Children().size();
   struct Case {
     const char* name;
-    std::function<void()> act;
+    int command;
+    const char* results; // typed into F14; none: cancelled
     bool drawn;
   };
   const Case cases[] = {
-      {"cancelled", [&] { Configure(frame, ID_CONFIGURE_CAD1, "1057", nullptr); }, true},
-      {"broken results path", [&] { Configure(frame, ID_CONFIGURE_CAD1, "1057", "xyz"); }, false},
-      {"step while broken", [&] { frame.DispatchCommand(ID_HEIGHT_UP); }, false},
-      {"path mended", [&] { Configure(frame, ID_CONFIGURE_CAD1, "1057", results.c_str()); }, true},
+      {"cancelled", ID_CONFIGURE_CAD1, nullptr, true},
+      {"broken results path", ID_CONFIGURE_CAD1, "xyz", false},
+      {"step while broken", ID_HEIGHT_UP, nullptr, false},
+      {"path mended", ID_CONFIGURE_CAD1, results.c_str(), true},
   };
   for (const Case& c : cases) {
-    c.act();
+    RunCommand(frame, c.command, "1057", c.results);
     EXPECT_EQ(PatchPixels(View(app)) > 100, c.drawn) << c.name;
     EXPECT_EQ(frame.GetCoverageText() == "Abdeckung Boden: -", !c.drawn) << c.name;
     EXPECT_EQ(note->isVisibleTo(note->parentWidget()) && note->text().contains("veraltet"), !c.drawn) << c.name;
@@ -196,7 +196,7 @@ TEST(StepButtons, FollowAFailedReadingRun)
     up->trigger();
   ASSERT_FALSE(up->isEnabled());
   // MH1 now fails, so the height has no known limit.
-  Configure(frame, ID_CONFIGURE_MH1, "1042", "Anderswo");
+  RunCommand(frame, ID_CONFIGURE_MH1, "1042", "Anderswo");
   EXPECT_TRUE(up->isEnabled());
 }
 
