@@ -4,6 +4,8 @@
 #include "PageLayout.h"
 #include "TextEncoding.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QPaintDevice>
 #include <QPainter>
@@ -25,10 +27,17 @@ QString FromCp1252(const std::string& text)
   return QString::fromStdString(Cp1252ToUtf8(text));
 }
 
-CPageHeader FormatPageHeader(const std::string& title, const SensorValues& values, const QDateTime& when)
+QString DocumentTitle(const CExtDocument& document)
 {
-  return {FromCp1252(kApplicationName) + " - " + when.toString("dd.MM.yy - HH:mm"), "Projekt: " + FromCp1252(title),
-          FromCp1252(FormatSensorHeader(values))};
+  if (document.GetPathName().empty())
+    return FromCp1252(document.GetTitle());
+  return QFileInfo(QFile::decodeName(QByteArray::fromStdString(document.GetPathName()))).fileName();
+}
+
+CPageHeader FormatPageHeader(const CKMVDocument& document, const QDateTime& when)
+{
+  return {FromCp1252(kApplicationName) + " - " + when.toString("dd.MM.yy - HH:mm"),
+          "Projekt: " + DocumentTitle(document), FromCp1252(FormatSensorHeader(document.GetSensorValues()))};
 }
 
 bool PaintPage(QPainter& painter, const QImage& picture, const CPageHeader& header)

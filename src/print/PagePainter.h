@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SensorValues.h"
+#include "KMVDocument.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -16,9 +16,13 @@ using CPageHeader = std::array<QString, 3>;
 // A core text (Windows-1252) for Qt.
 QString FromCp1252(const std::string& text);
 
-// The header of a printed view: program and time, project title (Windows-1252),
-// the sensor's height, tilt and turn.
-CPageHeader FormatPageHeader(const std::string& title, const SensorValues& values, const QDateTime& when);
+// The document's name as the user sees it: its file's name in the file
+// system's encoding, else its title (core text: a built-in model, a room).
+QString DocumentTitle(const CExtDocument& document);
+
+// The header of a printed view: program and time, the document's name, the
+// sensor's height, tilt and turn.
+CPageHeader FormatPageHeader(const CKMVDocument& document, const QDateTime& when);
 
 // Paints one page on the painter's device: the header lines in "Courier",
 // an eighth of an inch high, and the picture stretched into its rectangle.

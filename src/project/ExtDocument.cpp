@@ -2,6 +2,7 @@
 
 #include "DocumentViews.h"
 #include "FileAccess.h"
+#include "FileNameText.h"
 #include "Messages.h"
 #include "SafeFileWriter.h"
 #include "TextBuffer.h"
@@ -110,7 +111,7 @@ bool CExtDocument::OpenSettingsFile(const std::string& path, bool reportFailure)
   CTextBuffer bytes;
   ReadStatus status = path.empty() ? ReadStatus::NotFound : ReadWholeFile(path, bytes);
   if (status == ReadStatus::TooLarge)
-    ShowMessage(DescribeReadStatus(status, path));
+    ShowMessage(DescribeReadStatus(status, FileNameText(path)));
   else if (status != ReadStatus::Ok && reportFailure)
     ShowMessage(kSettingsLoadError);
   if (status != ReadStatus::Ok)

@@ -3,6 +3,7 @@
 #include "BuiltinModels.h"
 #include "DocumentViews.h"
 #include "FileAccess.h"
+#include "FileNameText.h"
 #include "Messages.h"
 #include "ModelResources.h"
 #include "ModuleCommands.h"
@@ -98,7 +99,7 @@ bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
   std::filesystem::current_path(std::filesystem::path(fullPath).parent_path(), ignored);
   ReadStatus status = ReadWholeFile(fullPath, m_text);
   if (status != ReadStatus::Ok) {
-    ShowMessage(DescribeReadStatus(status, path));
+    ShowMessage(DescribeReadStatus(status, FileNameText(path)));
     return false;
   }
   if (form == FileForm::Scrambled)
@@ -109,12 +110,12 @@ bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
   if (m_project.GetRoot().Children().empty()) {
     ShowMessage(loaded.IsOk() ? std::string(kOpenDocumentError)
                               : std::string(kOpenDocumentError) + "\nFormatfehler in Zeile " +
-                                    std::to_string(loaded.nErrorLine) + " von " + path + ".");
+                                    std::to_string(loaded.nErrorLine) + " von " + FileNameText(path) + ".");
     return false;
   }
   m_nFormatErrorLine = loaded.nErrorLine;
   if (!loaded.IsOk())
-    ShowMessage(DescribeFormatError(loaded.nErrorLine, path));
+    ShowMessage(DescribeFormatError(loaded.nErrorLine, FileNameText(path)));
   RefreshSensorValues();
   m_fileForm = form;
   SetPathName(fullPath);
@@ -187,9 +188,14 @@ void CKMVDocument::RefreshSensorValues()
 ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
 {
   CDocumentChange change(*this, kModuleChangeName);
+  bool patchesWereCurrent = m_project.ArePatchesCurrent();
   ModuleResult result = m_project.RunModule(index, configure);
-  if (result.status < 0)
+  if (result.status < 0) {
+    // The tree is unchanged, but the patches it still holds are no longer shown.
+    if (patchesWereCurrent != m_project.ArePatchesCurrent())
+      UpdateAllViews(kHintTreeUnchanged);
     return result;
+  }
   SetModifiedFlag();
   RefreshSensorValues();
   UpdateAllViews(kHintTreeUnchanged);

@@ -60,7 +60,8 @@ public:
   // Reads height, turn and tilt (failed reads give 0.0), then reruns CAD1.
   void RefreshSensorValues();
   // Runs a module; unless it failed, marks the document modified, refreshes
-  // the sensor values and updates the views with hint 1.
+  // the sensor values and updates the views with hint 1. A failed CAD1 run
+  // updates the views too, which then leave its stale patches out.
   ModuleResult RunModuleCommand(int index, bool configure);
   // Properties of the marked entry (message 40010 when none is marked).
   bool EditProperties();

@@ -23,11 +23,28 @@ bool HoldsEntry(const CItemGroup& group, const CItemBase* entry)
   return false;
 }
 
+// Draws the group's entries as CItemGroup::DrawChildren does, leaving the
+// skipped entry out with everything inside it.
+void DrawChildrenExcept(CItemGroup& group, const CItemBase* skipped)
+{
+  for (const auto& child : group.Children()) {
+    if (child.get() == skipped)
+      continue;
+    child->Draw(0);
+    if (CItemGroup* inner = child->AsGroup()) {
+      DrawChildrenExcept(*inner, skipped);
+      child->Draw(1);
+    }
+  }
+}
+
 } // namespace
 
 LoadStatus CProject::Load(CTextBuffer& text)
 {
   m_pText = &text;
+  m_bPatchesCurrent = true;
+  m_strPatchGroup.clear();
   m_root.m_strName.clear();
   m_root.RemoveAllChildren();
   CParseContext context(m_pMessages);
@@ -42,6 +59,8 @@ LoadStatus CProject::Load(CTextBuffer& text)
 void CProject::Init(CTextBuffer& text, const std::string& rootName)
 {
   m_pText = &text;
+  m_bPatchesCurrent = true;
+  m_strPatchGroup.clear();
   m_root.RemoveAllChildren();
   m_root.m_strName = rootName;
   Refresh();
@@ -87,12 +106,41 @@ void CProject::ReadModules(std::string_view text)
 ModuleResult CProject::RunModule(int index, bool configure)
 {
   ModuleResult result;
-  if (CModule* module = m_modules.FindByRunIndex(index))
+  CModule* module = m_modules.FindByRunIndex(index);
+  const auto pathsBefore = m_modules.m_cad1.m_paths;
+  if (module)
     result = module->Execute(m_root, configure, {m_pModuleDialog, m_pMessages});
+  if (module == &m_modules.m_cad1)
+    NotePatchState(pathsBefore, configure, result);
   m_root.ResolveLinksOfTree();
   m_root.UpdateTransformsOfTree();
   WriteText();
   return result;
+}
+
+void CProject::NotePatchState(const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore, bool configure,
+                              const ModuleResult& result)
+{
+  // A configuring run that fails with the paths unchanged was cancelled or
+  // refused before it ran: the patches are what they were.
+  if (configure && result.status == kModuleFailed && m_modules.m_cad1.m_paths == pathsBefore)
+    return;
+  m_bPatchesCurrent = result.status != kModuleFailed;
+  if (m_bPatchesCurrent)
+    m_strPatchGroup = m_modules.m_cad1.m_paths[13];
+}
+
+void CProject::DrawTree()
+{
+  const CItemBase* stale = m_bPatchesCurrent || m_strPatchGroup.empty() ? nullptr : m_root.FindByPath(m_strPatchGroup);
+  DrawChildrenExcept(m_root, stale);
+}
+
+bool CProject::IsResultEntry(const CItemBase& entry)
+{
+  CItemBase* results = m_root.FindByPath(m_modules.m_cad1.m_paths[13]);
+  const CItemGroup* group = results ? results->AsGroup() : nullptr;
+  return group && group != &m_root && HoldsEntry(*group, &entry);
 }
 
 bool CProject::EditSelected(CProjectTree& tree)
@@ -111,7 +159,8 @@ bool CProject::EditEntry(CItemBase& entry)
 {
   if (!m_pEntryEditor || (&entry != &m_root && !HoldsEntry(m_root, &entry)))
     return false;
-  if (!m_pEntryEditor->Change(entry, m_nEditLevel))
+  EntryAccess access = IsResultEntry(entry) ? EntryAccess::ReadOnly : EntryAccess::Editable;
+  if (!m_pEntryEditor->Change(entry, m_nEditLevel, access) || access == EntryAccess::ReadOnly)
     return false;
   // A room's sensor moves to the place of the mounting variant chosen.
   if (dynamic_cast<CItemChoice*>(&entry))

@@ -4,6 +4,7 @@
 #include "ModuleResult.h"
 #include "ModuleTable.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,12 @@ public:
   // links, updates the transforms and rewrites the text, whatever the index.
   // Indices without a module fail with status -1.
   ModuleResult RunModule(int index, bool configure = false);
+  // FALSE after CAD1 failed: the results group still holds the patches of an
+  // earlier setting (a failed run leaves the tree unchanged). TRUE again
+  // after CAD1's next successful run; a cancelled dialog changes nothing.
+  bool ArePatchesCurrent() const { return m_bPatchesCurrent; }
+  // Whether the entry lies inside the results group, which CAD1 refills.
+  bool IsResultEntry(const CItemBase& entry);
 
   // Changes the entry selected in the tree view; message 40010 when none is.
   bool EditSelected(CProjectTree& tree);
@@ -64,7 +71,8 @@ public:
   bool EditEntry(CItemBase& entry);
   // Fills the tree view anew, keeping the expanded states of the groups.
   void RebuildTree(CProjectTree& tree);
-  void DrawTree() { m_root.DrawChildren(); }
+  // Draws the entries; stale patches are left out.
+  void DrawTree();
 
   void SetEditLevel(int level) { m_nEditLevel = level; }
   int GetEditLevel() const { return m_nEditLevel; }
@@ -74,7 +82,13 @@ public:
 private:
   void WriteText();
 
+  void NotePatchState(const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore, bool configure,
+                      const ModuleResult& result);
+
   int m_nEditLevel = 0;
+  bool m_bPatchesCurrent = true;
+  // Path of the results group CAD1 last filled; empty before its first run.
+  std::string m_strPatchGroup;
   CItemGroup m_root;
   CTextBuffer* m_pText = nullptr;
   CModuleTable m_modules;

@@ -1,5 +1,7 @@
 #include "SafeFileWriter.h"
 
+#include "FileNameText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -115,7 +117,7 @@ bool CSafeFileWriter::Commit()
 
 std::string CSafeFileWriter::DescribeError() const
 {
-  return "Fehler beim Speichern von " + m_strPath + ": " + std::strerror(m_nError);
+  return "Fehler beim Speichern von " + FileNameText(m_strPath) + ": " + std::strerror(m_nError);
 }
 
 bool CSafeFileWriter::Fail(int error)

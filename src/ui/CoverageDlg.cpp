@@ -9,6 +9,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr const char* kStaleNote = "Die Ergebnisse sind veraltet: der letzte Lauf von CAD1 ist fehlgeschlagen. Sie "
+                                   "erscheinen wieder, sobald CAD1 erfolgreich rechnet.";
+
+} // namespace
+
 CCoverageDlg::CCoverageDlg(QWidget* parent)
     : QDialog(parent), m_pTable(new QTableWidget(this)), m_pNote(new QLabel(this))
 {
@@ -31,6 +38,7 @@ CCoverageDlg::CCoverageDlg(QWidget* parent)
   m_pTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   m_pTable->horizontalHeader()->setStretchLastSection(true);
+  m_pNote->setObjectName("note");
   m_pNote->setWordWrap(true);
   m_pNote->hide();
 
@@ -49,7 +57,7 @@ void CCoverageDlg::SetDocumentTitle(const QString& title)
   setWindowTitle("Abdeckung - " + title);
 }
 
-void CCoverageDlg::ShowCoverage(const std::optional<CCoverage>& coverage)
+void CCoverageDlg::ShowCoverage(const std::optional<CCoverage>& coverage, bool patchesCurrent)
 {
   std::vector<CCoverageRow> rows = coverage ? CoverageTableRows(*coverage) : std::vector<CCoverageRow>();
   m_pTable->setRowCount(static_cast<int>(rows.size()));
@@ -67,7 +75,9 @@ void CCoverageDlg::ShowCoverage(const std::optional<CCoverage>& coverage)
     }
   }
   // Patches without a known target would read as unwatched surfaces.
-  if (!coverage)
+  if (!patchesCurrent)
+    m_pNote->setText(kStaleNote);
+  else if (!coverage)
     m_pNote->setText("Keine Erfassungscharakteristik: die Einträge von CAD1 fehlen.");
   else if (coverage->nUnassigned != 0)
     m_pNote->setText(QString("%1 Erfassungsfelder gehören zu keiner bekannten Zielfläche und sind nicht gezählt; "

@@ -19,8 +19,9 @@ public:
 
   // "Abdeckung - " and the document's title.
   void SetDocumentTitle(const QString& title);
-  // The table anew; empty, with the reason, without an analysis.
-  void ShowCoverage(const std::optional<CCoverage>& coverage);
+  // The table anew; empty, with the reason, without an analysis. Stale
+  // patches (CAD1's last run failed) are said to be out of date.
+  void ShowCoverage(const std::optional<CCoverage>& coverage, bool patchesCurrent);
 
 private:
   QTableWidget* m_pTable;

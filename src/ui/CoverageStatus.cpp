@@ -2,8 +2,16 @@
 
 #include "CoverageFormat.h"
 
-std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage)
+namespace {
+
+constexpr const char* kPrefix = "Abdeckung Boden: ";
+
+} // namespace
+
+std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage, bool patchesCurrent)
 {
+  if (!patchesCurrent)
+    return std::string(kPrefix) + "-";
   if (!coverage || coverage->nUnassigned != 0)
     return {};
   double area = 0.0;
@@ -16,5 +24,5 @@ std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage)
   }
   if (!(area > 0.0))
     return {};
-  return "Abdeckung: " + FormatSharePercent(watched, area) + " %";
+  return kPrefix + FormatSharePercent(watched, area) + " %";
 }

@@ -66,6 +66,11 @@ std::optional<double> ParseDouble(const QString& text)
   std::optional<std::string> bytes = NumberText(text);
   if (!bytes)
     return std::nullopt;
+  // German users type "1,5"; with a point beside it ("1.000,5") or a second
+  // comma the text stays no number.
+  if (size_t comma = bytes->find(','); comma != std::string::npos && bytes->find(',', comma + 1) == std::string::npos &&
+                                       bytes->find('.') == std::string::npos)
+    (*bytes)[comma] = '.';
   std::optional<double> value = ParseWhole<double>(*bytes, std::chars_format::general);
   if (!value || !std::isfinite(*value))
     return std::nullopt;

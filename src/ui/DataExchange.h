@@ -36,7 +36,7 @@ class QWidget;
 inline constexpr int kDoubleDigits = 15;
 
 QString FormatDouble(double value);
-// Finite numbers only; a comma is no decimal point.
+// Finite numbers only; one comma is the decimal point when no point is there.
 std::optional<double> ParseDouble(const QString& text);
 std::optional<long> ParseInteger(const QString& text);
 // No sign but an optional "+".

@@ -10,11 +10,10 @@
 #include "KMVTreeView.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "PagePainter.h"
 #include "PlacementCommand.h"
-#include "TextEncoding.h"
+#include "SaveFileDialog.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -106,7 +105,7 @@ void CDocumentWindows::UpdateAllViews(int hint)
   RefreshLimitStates();
   RefreshCoverage();
   if (m_pCoverageDlg && m_pCoverageDlg->isVisible())
-    m_pCoverageDlg->ShowCoverage(m_coverage);
+    m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(hint);
   m_app.GetMainFrame().UpdateCommandUI();
@@ -120,15 +119,12 @@ int CDocumentWindows::NumberFrames()
 void CDocumentWindows::ShowSensorStatus()
 {
   m_app.GetMainFrame().SetSensorStatus(FormatSensorStatus(m_document.GetSensorValues()));
-  m_app.GetMainFrame().SetCoverageStatus(FormatCoverageStatus(m_coverage));
+  m_app.GetMainFrame().SetCoverageStatus(FormatCoverageStatus(m_coverage, PatchesCurrent()));
 }
 
 QString CDocumentWindows::GetTitle() const
 {
-  // Paths are the file system's bytes; other titles are the core's text.
-  if (!m_document.GetPathName().empty())
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(m_document.GetPathName()))).fileName();
-  return ToQt(m_document.GetTitle());
+  return DocumentTitle(m_document);
 }
 
 void CDocumentWindows::UpdateFrameTitles()
@@ -173,12 +169,8 @@ bool CDocumentWindows::DoSave(bool askForName)
   QString suggested = GetTitle();
   if (!suggested.endsWith(".kmv", Qt::CaseInsensitive))
     suggested += ".kmv";
-  QString path = QFileDialog::getSaveFileName(&m_app.GetMainFrame(), "Speichern unter", suggested, "Projekt (*.kmv)");
-  if (path.isEmpty())
-    return false;
-  if (!path.endsWith(".kmv", Qt::CaseInsensitive))
-    path += ".kmv";
-  if (!m_document.SaveAs(QFile::encodeName(path).toStdString()))
+  std::string path = AskSaveFileName(&m_app.GetMainFrame(), "Speichern unter", suggested, "Projekt (*.kmv)", "kmv");
+  if (path.empty() || !m_document.SaveAs(path))
     return false;
   m_undo.MarkSaved();
   RemoveRecoveryFile();
@@ -239,7 +231,8 @@ void CDocumentWindows::RefreshLimitStates()
 
 void CDocumentWindows::RefreshCoverage()
 {
-  m_coverage = AnalyseCoverage(m_document.GetProject());
+  // Stale patches have no coverage to show, only that they are stale.
+  m_coverage = PatchesCurrent() ? AnalyseCoverage(m_document.GetProject()) : std::nullopt;
 }
 
 void CDocumentWindows::ShowCoverageDialog()
@@ -248,7 +241,7 @@ void CDocumentWindows::ShowCoverageDialog()
     m_pCoverageDlg = new CCoverageDlg(&m_app.GetMainFrame());
     m_pCoverageDlg->SetDocumentTitle(GetTitle());
   }
-  m_pCoverageDlg->ShowCoverage(m_coverage);
+  m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
   m_pCoverageDlg->show();
   m_pCoverageDlg->raise();
   m_pCoverageDlg->activateWindow();
@@ -324,7 +317,11 @@ void CDocumentWindows::RunDocumentChange(int id)
   CDocumentChange change(m_document, StepName(id), heldPress);
   if (id == ID_OPTIMIZE_PLACEMENT)
     RunOptimalPlacement(m_app.GetMainFrame(), m_document);
-  else
+  else if (std::optional<ModuleCommand> command = MapCommand(id)) {
+    // A failed run updates no view, yet may end a limit (a broken path).
+    if (m_document.RunModuleCommand(command->index, command->configure).status < 0)
+      RefreshLimitStates();
+  } else
     m_document.OnCommand(id);
 }
 

@@ -77,6 +77,7 @@ private:
   bool IsStepEnabled(int id) const;
   // Once per update, before the views draw it, never per paint.
   void RefreshCoverage();
+  bool PatchesCurrent() { return m_document.GetProject().ArePatchesCurrent(); }
   // "Abdeckung...": the document's one table, made on first use.
   void ShowCoverageDialog();
   // Runs a command that may change the document as one named undo step.

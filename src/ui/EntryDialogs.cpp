@@ -26,12 +26,12 @@ public:
 
 } // namespace
 
-bool CEntryDialogs::Change(CItemBase& entry, int editLevel)
+bool CEntryDialogs::Change(CItemBase& entry, int editLevel, EntryAccess access)
 {
   if (editLevel != 0)
     return false;
   CArrowCursor cursor;
-  const CDialogContext context{m_pParent, m_messages, ChangeCaption()};
+  const CDialogContext context{m_pParent, m_messages, ChangeCaption(), access};
   for (EntryDialogFn edit : kEntryDialogs)
     if (std::optional<bool> result = edit(entry, context))
       return *result;

@@ -15,6 +15,7 @@ struct CDialogContext {
   QWidget* pParent;
   CMessageSink& messages;
   QString caption;
+  EntryAccess access;
 };
 
 // One family of entry kinds: nullopt when the entry is none of them, else
@@ -27,7 +28,7 @@ class CEntryDialogs : public CEntryEditor {
 public:
   CEntryDialogs(QWidget* parent, CMessageSink& messages) : m_pParent(parent), m_messages(messages) {}
   void SetParent(QWidget* parent) { m_pParent = parent; }
-  bool Change(CItemBase& entry, int editLevel) override;
+  bool Change(CItemBase& entry, int editLevel, EntryAccess access) override;
 
 private:
   QWidget* m_pParent;

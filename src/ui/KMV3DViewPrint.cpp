@@ -9,11 +9,10 @@
 #include "Messages.h"
 #include "PagePainter.h"
 #include "PdfReport.h"
+#include "SaveFileDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -48,7 +47,7 @@ bool CKMV3DView::PrintTo(QPrinter& printer)
   if (picture.isNull())
     return false;
   const CKMVDocument& document = m_windows.GetDocument();
-  CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
+  CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
   QPainter painter;
   if (!painter.begin(&printer))
     return false;
@@ -79,7 +78,7 @@ bool CKMV3DView::WriteReport(const std::string& path, std::string& error)
     return false;
   }
   CKMVDocument& document = m_windows.GetDocument();
-  CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
+  CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   bool written = WritePdfReport(path, picture, header, CollectReportContent(document.GetProject()), error);
   QGuiApplication::restoreOverrideCursor();
@@ -91,13 +90,11 @@ void CKMV3DView::OnFileReport()
   QString suggested = m_windows.GetTitle();
   if (suggested.endsWith(".kmv", Qt::CaseInsensitive))
     suggested.chop(4);
-  QString path = QFileDialog::getSaveFileName(this, "Bericht als PDF", suggested + ".pdf", "PDF-Dokument (*.pdf)");
-  if (path.isEmpty())
+  std::string path = AskSaveFileName(this, "Bericht als PDF", suggested + ".pdf", "PDF-Dokument (*.pdf)", "pdf");
+  if (path.empty())
     return;
-  if (!path.endsWith(".pdf", Qt::CaseInsensitive))
-    path += ".pdf";
   std::string error;
-  if (!WriteReport(QFile::encodeName(path).toStdString(), error))
+  if (!WriteReport(path, error))
     m_windows.GetApp().GetMessages().ShowMessage(kApplicationName,
                                                  "Der Bericht konnte nicht geschrieben werden.\n" + error);
 }

@@ -35,7 +35,7 @@ namespace {
 constexpr const char* kIdleText = "Drücken Sie F1, um Hilfe zu erhalten.";
 // Each sensor pane is as wide as this text.
 constexpr const char* kPaneWidthText = "123456789012";
-constexpr const char* kCoverageWidthText = "Abdeckung: 100.0 %";
+constexpr const char* kCoverageWidthText = "Abdeckung Boden: 100.0 %";
 // Menus and toolbars also follow states that change without a command,
 // such as the window under the mouse; the old framework did this when idle.
 constexpr int kIdleUpdateInterval = 250;
@@ -48,6 +48,15 @@ const std::set<int> kCheckableCommands = {ID_TOOL_ZOOM_IN,     ID_TOOL_ZOOM_OUT,
 QString FromView(std::string_view text)
 {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A menu shows the command's own text, with its key after the tab
+// ("\tStrg+N"); the tab that ends every text keeps Qt from adding a key name
+// of its own ("Ctrl+N", "F1").
+QString MenuText(std::string_view text)
+{
+  QString shown = FromView(text);
+  return shown.contains('\t') ? shown : shown + '\t';
 }
 
 } // namespace
@@ -146,6 +155,11 @@ void CMainFrame::BuildMenuBar(int resourceId)
 {
   m_nMenuResource = resourceId;
   QMenuBar* bar = menuBar();
+  // clear() only takes the menus off the bar. They go once control returns,
+  // as the bar may be rebuilt from one of their own actions.
+  for (QAction* item : bar->actions())
+    if (QMenu* menu = item->menu())
+      menu->deleteLater();
   bar->clear();
   std::vector<QMenu*> open;
   for (const MenuEntry& entry : MenuResource(resourceId)) {
@@ -172,9 +186,9 @@ void CMainFrame::BuildMenuBar(int resourceId)
       connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListWindows(*menu); });
     } else if (QAction* action = GetAction(entry.id)) {
       if (!entry.text.empty())
-        action->setText(FromView(entry.text));
+        action->setText(MenuText(entry.text));
       else if (const CommandInfo* info = FindCommand(entry.id))
-        action->setText(FromView(info->text).section('\t', 0, 0));
+        action->setText(MenuText(info->text));
       open.back()->addAction(action);
     }
   }

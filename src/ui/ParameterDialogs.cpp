@@ -143,7 +143,7 @@ std::optional<bool> EditWord(CItemBase& entry, const CDialogContext& context)
   auto* word = dynamic_cast<CItemWord*>(&entry);
   if (!word)
     return std::nullopt;
-  CPropertySheet sheet(context.caption, context.pParent);
+  CPropertySheet sheet(context.caption, context.pParent, context.access);
   sheet.AddPage(new CItemPropertyPage(*word, context.messages), "Allgemein");
   sheet.AddPage(new CWordPage(*word, context.messages), "Wert");
   return sheet.Edit();

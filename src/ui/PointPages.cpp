@@ -85,7 +85,7 @@ std::optional<bool> EditPointEntry(CItemBase& entry, const CDialogContext& conte
   auto* point = dynamic_cast<CItemPoint*>(&entry);
   if (!point)
     return std::nullopt;
-  CPropertySheet sheet(context.caption, context.pParent);
+  CPropertySheet sheet(context.caption, context.pParent, context.access);
   sheet.AddPage(new C3DColorItemPage(*point, context.messages), "Allgemein");
   sheet.AddPage(new CPointPage(*point, context.messages), "Punkt");
   if (auto* matrix = dynamic_cast<CItemPointMatrix*>(point))

@@ -3,13 +3,32 @@
 #include "Messages.h"
 #include "TextEncoding.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr const char* kReadOnlyNote = "Berechnet von CAD1; Änderungen gehen beim nächsten Lauf verloren.";
+
+// Labels and lists stay readable; whatever takes input is switched off.
+void DisableFields(QWidget& page)
+{
+  for (QWidget* field : page.findChildren<QWidget*>())
+    if (qobject_cast<QLineEdit*>(field) || qobject_cast<QAbstractButton*>(field) || qobject_cast<QComboBox*>(field))
+      field->setEnabled(false);
+  for (QAbstractItemView* list : page.findChildren<QAbstractItemView*>())
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+} // namespace
 
 CPropertyPage::CPropertyPage(CMessageSink& messages)
     : m_messages(messages), m_binder(messages), m_pForm(new QFormLayout(this))
@@ -66,21 +85,29 @@ QCheckBox* CPropertyPage::AddCheck(const QString& text, int& value)
   return box;
 }
 
-CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent) : QDialog(parent), m_pTabs(new QTabWidget(this))
+CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent, EntryAccess access)
+    : QDialog(parent), m_pTabs(new QTabWidget(this)), m_access(access)
 {
   setWindowTitle(caption);
+  auto* layout = new QVBoxLayout(this);
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
-  buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
+  if (access == EntryAccess::ReadOnly) {
+    layout->addWidget(new QLabel(kReadOnlyNote, this));
+    buttons->addButton(QDialogButtonBox::Close)->setText("Schließen");
+  } else {
+    buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
+    buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
+  }
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pTabs);
   layout->addWidget(buttons);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page, const QString& title)
 {
+  if (m_access == EntryAccess::ReadOnly)
+    DisableFields(*page);
   m_pTabs->addTab(page, title);
   m_pages.push_back(page);
 }
@@ -95,7 +122,7 @@ void CPropertySheet::accept()
 
 bool CPropertySheet::Edit()
 {
-  if (exec() != QDialog::Accepted)
+  if (exec() != QDialog::Accepted || m_access == EntryAccess::ReadOnly)
     return false;
   for (CPropertyPage* page : m_pages)
     if (!page->TakeBack())

@@ -16,9 +16,11 @@
 // OK stores every page's fields in page order; the first refused field keeps
 // the sheet open on its page. Edit() then lets the pages take their values
 // back in the same order, each only when the one before was taken, and is
-// TRUE when all were; Cancel leaves the entry untouched.
+// TRUE when all were; Cancel leaves the entry untouched. A read-only sheet
+// shows the fields disabled, without OK, and never changes the entry.
 
 #include "DataExchange.h"
+#include "EntryEditor.h"
 
 // The Add... helpers return their controls for further settings.
 #include <QCheckBox>
@@ -61,7 +63,7 @@ private:
 
 class CPropertySheet : public QDialog {
 public:
-  CPropertySheet(const QString& caption, QWidget* parent);
+  CPropertySheet(const QString& caption, QWidget* parent, EntryAccess access = EntryAccess::Editable);
 
   // The sheet owns the page; the first page added is shown first.
   void AddPage(CPropertyPage* page, const QString& title);
@@ -74,6 +76,7 @@ public:
 private:
   QTabWidget* m_pTabs;
   std::vector<CPropertyPage*> m_pages;
+  EntryAccess m_access;
 };
 
 // The caption of a sheet or dialog opened by Change ("Ändern").

@@ -87,7 +87,7 @@ template <class Entry, class Page> std::optional<bool> EditKind(CItemBase& entry
   auto* kind = dynamic_cast<Entry*>(&entry);
   if (!kind)
     return std::nullopt;
-  CPropertySheet sheet(context.caption, context.pParent);
+  CPropertySheet sheet(context.caption, context.pParent, context.access);
   sheet.AddPage(new C3DColorItemPage(*kind, context.messages), "Allgemein");
   sheet.AddPage(new Page(*kind, context.messages), "Form");
   return sheet.Edit();

@@ -1,4 +1,5 @@
 #include "ItemDouble.h"
+#include "KMVDocument.h"
 #include "ModuleFakes.h"
 #include "Project.h"
 #include "ProjectFakes.h"
@@ -53,6 +54,22 @@ TEST_F(ProjectEdit, EntriesOutsideTheTreeAreNotEdited)
   EXPECT_FALSE(m_project.EditSelected(m_tree));
   EXPECT_FALSE(m_project.EditEntry(stranger));
   EXPECT_EQ(m_editor.calls, 0);
+}
+
+TEST(ResultEntries, OpenReadOnlyForCAD1RefillsThem)
+{
+  CKMVDocument document;
+  document.SetTitle("*Pilot B1");
+  ASSERT_TRUE(document.OnNewDocument());
+  CFakeEntryEditor editor;
+  document.SetEntryEditor(&editor);
+  CProject& project = document.GetProject();
+  CItemBase* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[13]);
+  ASSERT_TRUE(results && results->AsGroup() && !results->AsGroup()->Children().empty());
+  EXPECT_FALSE(project.EditEntry(*results->AsGroup()->Children().front()));
+  EXPECT_EQ(editor.access, EntryAccess::ReadOnly);
+  EXPECT_TRUE(project.EditEntry(*results));
+  EXPECT_EQ(editor.access, EntryAccess::Editable);
 }
 
 TEST_F(ProjectEdit, RebuildKeepsExpandedStatesAndSaveTextStoresThem)

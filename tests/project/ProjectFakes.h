@@ -43,9 +43,10 @@ public:
 // An entry dialog that applies a change when confirmed.
 class CFakeEntryEditor : public CEntryEditor {
 public:
-  bool Change(CItemBase& entry, int) override
+  bool Change(CItemBase& entry, int, EntryAccess given) override
   {
     ++calls;
+    access = given;
     if (confirm)
       apply(entry);
     return confirm;
@@ -53,6 +54,7 @@ public:
   std::function<void(CItemBase&)> apply = [](CItemBase&) {};
   bool confirm = true;
   int calls = 0;
+  EntryAccess access = EntryAccess::Editable;
 };
 
 // A record of every kind the reader knows, a sensor height steered by a

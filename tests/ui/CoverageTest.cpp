@@ -3,6 +3,7 @@
 #include "CoverageDlg.h"
 #include "CoverageStatus.h"
 #include "CoverageTable.h"
+#include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
@@ -11,6 +12,7 @@
 #include "ModuleCommands.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTableWidget>
 #include <QTest>
@@ -41,19 +43,46 @@ bool Start(CKMVApp& app, const char* model)
   return View(app).GetPictureCount() >= 2;
 }
 
-// The blind spots' red-violet however the light shades it: red and blue
-// well above green, unlike the orange patches, grey surfaces and white.
-int BlindSpotPixels(CKMV3DView& view)
+// Pixels of the view's picture whose colour matches.
+int CountPixels(CKMV3DView& view, bool (*match)(const QColor&))
 {
   view.repaint();
   const QImage& picture = view.GetPicture();
   int count = 0;
   for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x) {
-      QColor c = picture.pixelColor(x, y);
-      count += c.red() > 2 * c.green() + 20 && c.blue() > 2 * c.green() + 20 ? 1 : 0;
-    }
+    for (int x = 0; x < picture.width(); ++x)
+      count += match(picture.pixelColor(x, y)) ? 1 : 0;
   return count;
+}
+
+// The blind spots' red-violet however the light shades it: red and blue
+// well above green, unlike the orange patches, grey surfaces and white.
+int BlindSpotPixels(CKMV3DView& view)
+{
+  return CountPixels(view,
+                     [](const QColor& c) { return c.red() > 2 * c.green() + 20 && c.blue() > 2 * c.green() + 20; });
+}
+
+// The patches' orange.
+int PatchPixels(CKMV3DView& view)
+{
+  return CountPixels(view, [](const QColor& c) {
+    return c.red() > 60 && 4 * c.blue() < c.red() && 10 * c.green() > 3 * c.red() && 10 * c.green() < 7 * c.red();
+  });
+}
+
+// Runs the command; a module sheet that comes up gets the text in the field
+// (none: cancelled), a message box that follows is closed.
+void RunCommand(CMainFrame& frame, int command, const char* field, const char* text)
+{
+  QPointer<QTimer> sheet = OnNextDialog([field, text](QWidget& dialog) {
+    SetField(dialog, field, text);
+    Click(dialog, text ? "OK" : "Abbrechen");
+  });
+  QPointer<QTimer> message = OnNextDialog<QMessageBox>([](QMessageBox& box) { box.accept(); });
+  frame.DispatchCommand(command);
+  delete sheet.data();
+  delete message.data();
 }
 
 TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
@@ -70,17 +99,19 @@ TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
   struct Case {
     const char* name;
     std::optional<CCoverage> coverage;
+    bool current;
     const char* text;
   };
   const Case cases[] = {
-      {"no analysis", std::nullopt, ""},
-      {"walls and a table only", CCoverage{{target(wall, 12, 6), target(table, 1, 1)}, 0}, ""},
+      {"no analysis", std::nullopt, true, ""},
+      {"walls and a table only", CCoverage{{target(wall, 12, 6), target(table, 1, 1)}, 0}, true, ""},
       {"two floors, a wall beside", CCoverage{{target(floor, 20, 5), target(wall, 12, 12), target(floor, 20, 0.4)}, 0},
-       "Abdeckung: 13.5 %"},
-      {"patches without a known target", CCoverage{{target(floor, 20, 0)}, 3}, ""},
+       true, "Abdeckung Boden: 13.5 %"},
+      {"patches without a known target", CCoverage{{target(floor, 20, 0)}, 3}, true, ""},
+      {"stale patches", CCoverage{{target(floor, 20, 5)}, 0}, false, "Abdeckung Boden: -"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(FormatCoverageStatus(c.coverage), c.text) << c.name;
+    EXPECT_EQ(FormatCoverageStatus(c.coverage, c.current), c.text) << c.name;
 }
 
 TEST(BlindSpots, ShowInTheirColourOnlyWhileTheCommandIsChecked)
@@ -119,6 +150,54 @@ TEST(CoverageTable, NamesSurfacesAsTheTreeAndAreasToTheHundredth)
   EXPECT_EQ(CoverageTableRows(coverage), expected);
 }
 
+TEST(FailedDetection, HidesTheStalePatchesUntilAGoodRun)
+{
+  CKMVApp app;
+  ASSERT_TRUE(Start(app, "*Pilot B1"));
+  CMainFrame& frame = app.GetMainFrame();
+  frame.DispatchCommand(ID_VIEW_COVERAGE);
+  auto* note = frame.findChild<CCoverageDlg*>()->findChild<QLabel*>("note");
+  CProject& project = Document(app).GetDocument().GetProject();
+  const std::string results = project.GetModules().m_cad1.m_paths[13];
+  const size_t patches = project.GetRoot().FindByPath(results)->AsGroup()->Children().size();
+  struct Case {
+    const char* name;
+    int command;
+    const char* results; // typed into F14; none: cancelled
+    bool drawn;
+  };
+  const Case cases[] = {
+      {"cancelled", ID_CONFIGURE_CAD1, nullptr, true},
+      {"broken results path", ID_CONFIGURE_CAD1, "xyz", false},
+      {"step while broken", ID_HEIGHT_UP, nullptr, false},
+      {"path mended", ID_CONFIGURE_CAD1, results.c_str(), true},
+  };
+  for (const Case& c : cases) {
+    RunCommand(frame, c.command, "1057", c.results);
+    EXPECT_EQ(PatchPixels(View(app)) > 100, c.drawn) << c.name;
+    EXPECT_EQ(frame.GetCoverageText() == "Abdeckung Boden: -", !c.drawn) << c.name;
+    EXPECT_EQ(note->isVisibleTo(note->parentWidget()) && note->text().contains("veraltet"), !c.drawn) << c.name;
+    // A failed run leaves the tree as it was.
+    if (!c.drawn) {
+      EXPECT_EQ(project.GetRoot().FindByPath(results)->AsGroup()->Children().size(), patches) << c.name;
+    }
+  }
+}
+
+TEST(StepButtons, FollowAFailedReadingRun)
+{
+  CKMVApp app;
+  ASSERT_TRUE(Start(app, "*Pilot B1"));
+  CMainFrame& frame = app.GetMainFrame();
+  QAction* up = frame.GetAction(ID_HEIGHT_UP);
+  for (int step = 0; step < 1000 && up->isEnabled(); ++step)
+    up->trigger();
+  ASSERT_FALSE(up->isEnabled());
+  // MH1 now fails, so the height has no known limit.
+  RunCommand(frame, ID_CONFIGURE_MH1, "1042", "Anderswo");
+  EXPECT_TRUE(up->isEnabled());
+}
+
 std::string Cell(const QTableWidget& table, int row, int column)
 {
   return table.item(row, column)->text().toStdString();
@@ -147,12 +226,12 @@ TEST(CoverageTable, FollowsEachStepAndClosesWithItsDocument)
   EXPECT_EQ(Cell(table, 1, 0), "Wand vorn");
   EXPECT_EQ(Cell(table, 6, 0), "alle Flächen");
   EXPECT_EQ(Cell(table, 6, 3), "9.3");
-  EXPECT_EQ(frame.GetCoverageText().toStdString(), "Abdeckung: 12.6 %");
+  EXPECT_EQ(frame.GetCoverageText().toStdString(), "Abdeckung Boden: 12.6 %");
   for (int step : {ID_HEIGHT_UP, ID_HEIGHT_DOWN, ID_TILT_DOWN, ID_TILT_UP}) {
     std::string before = Cell(table, 0, 2);
     frame.DispatchCommand(step);
     EXPECT_NE(Cell(table, 0, 2), before) << step;
-    EXPECT_EQ("Abdeckung: " + Cell(table, 0, 3) + " %", frame.GetCoverageText().toStdString()) << step;
+    EXPECT_EQ("Abdeckung Boden: " + Cell(table, 0, 3) + " %", frame.GetCoverageText().toStdString()) << step;
   }
   Document(app).GetDocument().SetModifiedFlag(false);
   ASSERT_TRUE(app.CloseDocument(Document(app)));

@@ -110,7 +110,8 @@ TEST_F(FacePage, FieldsAreCheckedBeforeAnythingIsTakenBack)
       {"Netz", "Hilfslinienabstand", "0.001", "",
        "5 1.000000000000000e-003 0.000000000000000e+000 0.000000000000000e+000 0 0 "},
       {"Netz", "Unterteilungen", "21", "Geben Sie bitte eine ganze Zahl zwischen 0 und 20 ein.", ""},
-      {"Netz", "Hilfslinienabstand", "1,5", "Geben Sie bitte eine Zahl ein.", ""},
+      {"Netz", "Hilfslinienabstand", "0,25", "",
+       "5 2.500000000000000e-001 0.000000000000000e+000 0.000000000000000e+000 1 1 1 1 "},
       {"Netz", "Hilfslinien blau", "1.5", "Geben Sie bitte eine Zahl zwischen 0 und 1 ein.", ""},
       {"Netz", "Hauptlinienbreite", "-1", "Geben Sie bitte eine Zahl zwischen 0 und 10 ein.", ""},
       {"Netz", "x1", "abc", "Geben Sie bitte eine Zahl ein.", ""},
@@ -277,7 +278,14 @@ TEST_F(FacePage, PolygonPointDialogInsertsAndChangesVertices)
       {"change", 1, "Ändern", "Punkt ändern", "1", {"z", "5"}, {}, {{0, 0, 0}, {1, 0, 5}, {0, 1, 0}}},
       {"double click", 2, "", "Punkt ändern", "0", {"y", "3"}, {}, {{0, 0, 0}, {1, 0, 0}, {0, 3, 0}}},
       {"change without selection", -1, "Ändern", nullptr, "", {"x", "2"}, {}, kTriangle},
-      {"malformed", -1, "Einfügen", "Punkt einfügen", "0", {"x", "1,5"}, {"Geben Sie bitte eine Zahl ein."}, kTriangle},
+      {"malformed",
+       -1,
+       "Einfügen",
+       "Punkt einfügen",
+       "0",
+       {"x", "1,5,0"},
+       {"Geben Sie bitte eine Zahl ein."},
+       kTriangle},
   };
   for (const PointCase& test : cases) {
     SCOPED_TRACE(test.name);

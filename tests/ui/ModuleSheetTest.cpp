@@ -23,7 +23,7 @@ struct SheetCase {
 const SheetCase kCases[] = {
     {"CAD1 wrong path", 2, "1041", "Nirgends", {"Fehler im Modul CAD1:\n\n- Parameterfehler"}, true, "Nirgends"},
     {"CAD3 step", 6, "1043", " 0.25\t", {}, true, "MH2 Pilot_B1.Einstellungen.Montageh\xF6he 2.500000000000000e-001 "},
-    {"CAD3 malformed step", 6, "1043", "0,25", {"Geben Sie bitte eine Zahl ein."}, false, nullptr},
+    {"CAD3 malformed step", 6, "1043", "0,2,5", {"Geben Sie bitte eine Zahl ein."}, false, nullptr},
     {"CAD2 path", 3, "1042", "Anderswo", {"Fehler im Modul CAD2"}, true, "Anderswo"},
 };
 

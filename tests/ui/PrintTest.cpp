@@ -6,9 +6,12 @@
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
 #include "MainFrame.h"
+#include "PagePainter.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -16,9 +19,11 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -80,7 +85,7 @@ TEST_F(Printing, ReportGoesToTheFileNamedOrEndsWithAMessage)
   ASSERT_TRUE(Start({"*Pilot B1"}));
   QAction* report = m_app.GetMainFrame().GetAction(ID_FILE_REPORT);
   ASSERT_NE(report, nullptr);
-  EXPECT_EQ(report->text(), "Bericht &als PDF...");
+  EXPECT_EQ(report->text(), "Bericht &als PDF...\t");
   EXPECT_TRUE(m_app.GetMainFrame().menuBar()->actions().at(0)->menu()->actions().contains(report));
   QTemporaryDir dir;
   struct Case {
@@ -106,6 +111,53 @@ TEST_F(Printing, ReportGoesToTheFileNamedOrEndsWithAMessage)
       // The page of printing, then the map and the tables.
       EXPECT_TRUE(bytes.contains("/Count 3")) << c.name.toStdString();
     }
+  }
+}
+
+TEST_F(Printing, FileNamesKeepTheFileSystemsSpelling)
+{
+  QTemporaryDir dir;
+  const QString office = dir.filePath("Büro.kmv");
+  CKMVDocument model;
+  model.SetTitle("*Pilot B1");
+  ASSERT_TRUE(model.OnNewDocument());
+  ASSERT_TRUE(model.SaveAs(QFile::encodeName(office).toStdString()));
+  ASSERT_TRUE(Start({office}));
+  EXPECT_EQ(m_app.GetMainFrame().windowTitle(), "Velmar CAD-Planungssoftware - Büro.kmv");
+  EXPECT_EQ(FormatPageHeader(m_app.GetDocuments().at(0)->GetDocument(), QDateTime())[1], "Projekt: Büro.kmv");
+  QString text;
+  CloseNextMessage(text);
+  EXPECT_EQ(m_app.OpenDocumentFile(QFile::encodeName(dir.filePath("Nüx.kmv")).toStdString()), nullptr);
+  EXPECT_EQ(text, "Die Datei " + dir.filePath("Nüx.kmv") + " kann nicht geöffnet werden.");
+}
+
+TEST_F(Printing, SaveAsAsksBeforeReplacingAFileNamedWithoutItsSuffix)
+{
+  QTranslator german;
+  bool translated = InstallQtTranslation(german);
+  ASSERT_TRUE(Start({"*Pilot B1"}));
+  QTemporaryDir dir;
+  QFile old(dir.filePath("Haus.kmv"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+  old.close();
+  QString question;
+  QString save;
+  OnNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+    save = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text();
+    dialog.selectFile(dir.filePath("Haus"));
+    OnNextDialog<QMessageBox>([&question](QMessageBox& box) {
+      question = box.text();
+      box.button(QMessageBox::No)->click();
+    });
+    static_cast<QDialog&>(dialog).accept();
+    dialog.reject();
+  });
+  m_app.GetMainFrame().DispatchCommand(ID_FILE_SAVE_AS);
+  EXPECT_TRUE(question.contains("Haus.kmv")) << question.toStdString();
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), "alt");
+  if (translated) {
+    EXPECT_EQ(save, "S&peichern");
   }
 }
 

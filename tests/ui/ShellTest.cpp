@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -88,6 +89,24 @@ TEST_F(Shell, ModelOpensWithTheTreeBesideTheActive3DView)
   ASSERT_NE(frame->GetToolBar(), nullptr);
   EXPECT_TRUE(frame->GetToolBar()->isVisibleTo(&Frame()));
   EXPECT_FALSE(Frame().GetMainToolBar().isVisibleTo(&Frame()));
+}
+
+TEST_F(Shell, MenusShowTheirOwnKeyTextsAndGoWhenReplaced)
+{
+  Start({});
+  auto menus = [this] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return Frame().findChildren<QMenu*>().size();
+  };
+  const qsizetype alone = menus();
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    Frame().DispatchCommand(ID_MODEL_PILOT_B1);
+    ASSERT_TRUE(m_app.CloseDocument(Document()));
+  }
+  EXPECT_EQ(menus(), alone);
+  // Qt would add its own key names after a text without a tab.
+  EXPECT_EQ(Frame().GetAction(ID_FILE_NEW)->text(), "&Neu...\tStrg+N");
+  EXPECT_EQ(Frame().GetAction(ID_HELP_FINDER)->text(), "&Inhalt...\t");
 }
 
 TEST_F(Shell, HeightStepStopsAtTheMaximumWithoutTouchingTheDocument)

@@ -70,7 +70,7 @@ TEST(SurfacePages, FieldsAreCheckedAndTakenOnOkOnly)
       if (stayedOpen)
         Click(dialog, "Abbrechen");
     });
-    std::optional<bool> result = EditSurfaceEntry(*entry, {nullptr, messages, "Ändern"});
+    std::optional<bool> result = EditSurfaceEntry(*entry, {nullptr, messages, "Ändern", EntryAccess::Editable});
     EXPECT_EQ(result, std::optional<bool>(c.confirmed));
     EXPECT_EQ(messages.texts, c.messages);
     if (c.saved)

@@ -33,7 +33,7 @@ const std::string kLibraryLine = "library Szene Projekt _ 1 1 0 0 0 0 0 0 0 Scen
 // Records the entries whose properties were opened; nothing is changed.
 class CEditRecorder : public CEntryEditor {
 public:
-  bool Change(CItemBase& entry, int) override
+  bool Change(CItemBase& entry, int, EntryAccess) override
   {
     edited.push_back(entry.m_strName);
     return false;

@@ -91,7 +91,7 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
   std::string error;
-  CPageHeader header = FormatPageHeader(document.GetTitle(), document.GetSensorValues(), QDateTime::currentDateTime());
+  CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
   if (!write(output, document, ImageFromRendered(picture.m_image), header, error)) {
     PrintError(error);
     return kExitUnreadable;
