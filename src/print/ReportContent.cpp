@@ -30,12 +30,19 @@ std::string Area(double area)
   return text;
 }
 
-CReportMap CollectMap(const std::vector<const CTargetCoverage*>& floors)
+// How the figures were measured, for the headings.
+std::string Measure(bool bShadows)
+{
+  return bShadows ? " (sichtbare Teile)" : " (projiziert)";
+}
+
+CReportMap CollectMap(const std::vector<const CTargetCoverage*>& floors, bool bShadows)
 {
   CReportMap map;
   map.strHeading = "\xDC"
                    "berdeckung der Bodenfl\xE4"
-                   "chen (projiziert)";
+                   "chen" +
+                   Measure(bShadows);
   if (floors.empty()) {
     map.strMissing = "Unter den Zielfl\xE4"
                      "chen ist keine Bodenfl\xE4"
@@ -62,14 +69,15 @@ CReportMap CollectMap(const std::vector<const CTargetCoverage*>& floors)
   return map;
 }
 
-CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
+CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, bool bShadows)
 {
   CReportTable table;
   table.strHeading = "Abdeckung der Zielfl\xE4"
-                     "chen (projiziert)";
+                     "chen" +
+                     Measure(bShadows);
   table.columns = {{"Zielfl\xE4"
                     "che",
-                    0.51, false},
+                    bShadows ? 0.41 : 0.51, false},
                    {"Fl\xE4"
                     "che (m\xB2)",
                     0.10, true},
@@ -82,16 +90,21 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
                     "ckenfl\xE4"
                     "che (m\xB2)",
                     0.13, true}};
+  if (bShadows)
+    table.columns.push_back({"verdeckt (m\xB2)", 0.10, true});
   table.strEmpty = "Keine Zielfl\xE4"
                    "chen.";
   if (!coverage)
     return table;
-  double area = 0.0, watched = 0.0, blindArea = 0.0;
+  double area = 0.0, watched = 0.0, blindArea = 0.0, hidden = 0.0;
   size_t blindSpots = 0, uncounted = coverage->nUnassigned;
   for (const CTargetCoverage& entry : coverage->targets) {
     const CSurfaceCoverage& c = entry.coverage;
     table.rows.push_back({LinkPath(entry.target.strPath), Area(c.area), Area(c.watched),
                           FormatSharePercent(c.watched, c.area), Count(c.blindSpots.size()), Area(c.blindArea)});
+    if (bShadows)
+      table.rows.back().push_back(Area(c.hidden));
+    hidden += c.hidden;
     area += c.area;
     watched += c.watched;
     blindArea += c.blindArea;
@@ -102,8 +115,14 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage)
   if (table.bTotalRow)
     table.rows.push_back(
         {"Summe", Area(area), Area(watched), FormatSharePercent(watched, area), Count(blindSpots), Area(blindArea)});
-  table.notes.push_back("Projiziert: CAD1 wirft keine Schatten, eine Erfassungsfl\xE4"
-                        "che verdeckt keine andere.");
+  if (table.bTotalRow && bShadows)
+    table.rows.back().push_back(Area(hidden));
+  if (bShadows)
+    table.notes.push_back("Sichtbare Teile: was eine andere Zielfl\xE4"
+                          "che vor dem Sensorelement verdeckt, z\xE4hlt nicht als erfasst.");
+  else
+    table.notes.push_back("Projiziert: CAD1 wirft keine Schatten, eine Erfassungsfl\xE4"
+                          "che verdeckt keine andere.");
   if (uncounted > 0)
     table.notes.push_back("Nicht gez\xE4hlt: " + Count(uncounted) +
                           " Erfassungsfl\xE4"
@@ -134,12 +153,12 @@ CReportTable CollectPatches(const std::vector<PatchInfo>& patches)
 
 } // namespace
 
-CReportContent CollectReportContent(CProject& project)
+CReportContent CollectReportContent(CProject& project, bool bShadows)
 {
   CReportContent content;
-  std::optional<CCoverage> coverage = AnalyseCoverage(project);
-  content.map = CollectMap(coverage ? FloorTargets(*coverage) : std::vector<const CTargetCoverage*>());
-  content.surfaces = CollectSurfaces(coverage);
+  std::optional<CCoverage> coverage = AnalyseCoverage(project, bShadows);
+  content.map = CollectMap(coverage ? FloorTargets(*coverage) : std::vector<const CTargetCoverage*>(), bShadows);
+  content.surfaces = CollectSurfaces(coverage, bShadows);
   content.patches = CollectPatches(SurveyPatches(project));
   return content;
 }
