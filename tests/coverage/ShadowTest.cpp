@@ -45,6 +45,13 @@ TEST(Shadows, HandComputedShadowsOnAPatch)
       {"L-shaped room", lFloor, {WallX(2, 2, 4, 3)}, {3, 1, 2}, lEdge * lEdge / 2.0, 0},
       {"wall meeting the floor", floor, {WallX(0, 0, 4, 3), WallX(4, 0, 4, 3)}, {1, 2, 2}, 0.0, 0},
       {"floor meeting the wall", WallX(0, 0, 4, 3), {floor}, {1, 2, 2}, 0.0, 0},
+      // A concave top: an L of 0.75 m², cast enlarged as the square.
+      {"L-shaped table top",
+       floor,
+       {{{1, 1, 0.75}, {2, 1, 0.75}, {2, 1.5, 0.75}, {1.5, 1.5, 0.75}, {1.5, 2, 0.75}, {1, 2, 0.75}}},
+       {0, 0, 3},
+       0.75 * 16.0 / 9.0,
+       0},
       {"occluder behind the patch", floor, {Floor(1, 1, 2, 2, -0.5)}, {0, 0, 3}, 0.0, 0},
       {"occluder 0.5 mm in front", floor, {Floor(1, 1, 2, 2, 0.0005)}, {0, 0, 3}, 0.0, 0},
       {"occluder 2 mm in front", floor, {Floor(1, 1, 2, 2, 0.002)}, {0, 0, 3}, std::pow(3.0 / 2.998, 2), 0},
