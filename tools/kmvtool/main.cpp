@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     "                     open SOURCE as a document, apply the steps, print the status texts\n"
     "                     (MH, KW, DW), one line NAME VERTICES AREA per patch of the results\n"
     "                     group and TOTAL AREA (m2); --csv writes the patches with their\n"
-    "                     target surface, area and centroid\n"
+    "                     target surface, area, centroid and visible area\n"
     "                     STEP: mh+ raises the mounting height (MH2), mh- lowers it (MH3),\n"
     "                           kw+ raises the tilt angle (KW2, tilt down), kw- lowers it (KW3),\n"
     "                           dw+ raises the turn angle (DW2, turn right), dw- lowers it (DW3)\n"
