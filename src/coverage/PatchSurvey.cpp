@@ -43,7 +43,10 @@ std::vector<PatchInfo> SurveyPatches(CProject& project)
       size_t target = scene->patches[index].target;
       patch.strTargetPath = scene->targets[target].strPath;
       CShadowCasters casters = ShadowCastersOf(*scene, target);
-      patch.visible = AnalyseSurface(scene->targets[target].vertices, {&polygon->m_vertices}, &casters).watched;
+      CSurfaceCoverage alone = AnalyseSurface(scene->targets[target].vertices, {&polygon->m_vertices}, &casters);
+      // Unshaded, the patch keeps its own area rather than its area on the grid.
+      if (!alone.hiddenParts.empty())
+        patch.visible = alone.watched;
     }
     patches.push_back(std::move(patch));
   }
