@@ -21,7 +21,12 @@ struct CCoverage {
   size_t nUnassigned = 0;
 };
 
-// Measures every target of the scene against the patches clipped to it.
-CCoverage AnalyseCoverage(const CCoverageScene& scene);
+// Measures every target of the scene against the patches clipped to it;
+// with shadows, against their parts that the centre sees past the other
+// targets.
+CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows = true);
 // None when CAD1's entries do not resolve.
-std::optional<CCoverage> AnalyseCoverage(CProject& project);
+std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows = true);
+
+// What may hide parts of the patches on target t: the other targets.
+CShadowCasters ShadowCastersOf(const CCoverageScene& scene, size_t t);

@@ -2,6 +2,7 @@
 
 #include "DetectionEntries.h"
 #include "ItemGroup.h"
+#include "ItemPoint.h"
 #include "ItemPolygon.h"
 #include "ItemWord.h"
 #include "ModuleCAD1.h"
@@ -47,6 +48,8 @@ std::optional<CCoverageScene> CollectCoverageScene(CItemGroup& root, const CModu
   std::vector<const CItemPolygon*> patches = PolygonChildren(*entries.pResults);
 
   CCoverageScene scene;
+  const CMatrix& element = entries.pElement->m_matrix;
+  scene.centre = {element[12], element[13], element[14]};
   scene.bTargetsKnown = TargetsFit(cad1.PatchTargets(), variant, targets, patches);
   for (const CItemPolygon* target : targets)
     scene.targets.push_back({EntryPath(*target), target->m_vertices});

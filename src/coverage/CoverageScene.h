@@ -35,6 +35,7 @@ struct CCoverageScene {
   // FALSE when the results group no longer is what CAD1 last made of these
   // targets (a load, an edit); the patches then have no target.
   bool bTargetsKnown = false;
+  CVector centre; // where CAD1 casts its rays from: the element F10
 };
 
 // None when CAD1's entries do not resolve (no variant group or results group).

@@ -1,5 +1,6 @@
 #include "PatchSurvey.h"
 
+#include "Coverage.h"
 #include "CoverageScene.h"
 #include "ItemPolygon.h"
 #include "PolygonMeasure.h"
@@ -37,8 +38,16 @@ std::vector<PatchInfo> SurveyPatches(CProject& project)
     patch.centroid = PolygonCentroid(polygon->m_vertices);
     // The scene lists the same polygons in the same order.
     size_t index = patches.size();
-    if (scene && index < scene->patches.size() && scene->patches[index].target < scene->targets.size())
-      patch.strTargetPath = scene->targets[scene->patches[index].target].strPath;
+    patch.visible = patch.area;
+    if (scene && index < scene->patches.size() && scene->patches[index].target < scene->targets.size()) {
+      size_t target = scene->patches[index].target;
+      patch.strTargetPath = scene->targets[target].strPath;
+      CShadowCasters casters = ShadowCastersOf(*scene, target);
+      CSurfaceCoverage alone = AnalyseSurface(scene->targets[target].vertices, {&polygon->m_vertices}, &casters);
+      // Unshaded, the patch keeps its own area rather than its area on the grid.
+      if (!alone.hiddenParts.empty())
+        patch.visible = alone.watched;
+    }
     patches.push_back(std::move(patch));
   }
   return patches;

@@ -14,6 +14,9 @@ struct PatchInfo {
   std::string strTargetPath;
   size_t nVertices = 0;
   double area = 0.0;
+  // What the centre sees of it past the other targets; the whole area when
+  // the target is not known.
+  double visible = 0.0;
   CVector centroid;
 };
 

@@ -1,5 +1,6 @@
 #include "SurfaceChoice.h"
 
+#include "Coverage.h"
 #include "CoverageScene.h"
 #include "Project.h"
 #include "SurfaceCoverage.h"
@@ -26,7 +27,9 @@ CWatchedSum SumWatched(CProject& project, const CSurfaceChoice& choice)
     for (const CScenePatch& patch : scene->patches)
       if (patch.target == t)
         patches.push_back(&patch.vertices);
-    CSurfaceCoverage coverage = AnalyseSurface(scene->targets[t].vertices, patches);
+    CShadowCasters casters = ShadowCastersOf(*scene, t);
+    CSurfaceCoverage coverage =
+        AnalyseSurface(scene->targets[t].vertices, patches, choice.bShadows ? &casters : nullptr);
     sum.area += coverage.area;
     sum.watched += coverage.watched;
   }

@@ -12,6 +12,7 @@ struct CSceneTarget;
 // none is named.
 struct CSurfaceChoice {
   std::vector<std::string> paths;
+  bool bShadows = true; // only the visible parts of the patches count
 
   bool Includes(const CSceneTarget& target) const;
 };

@@ -1,11 +1,9 @@
 #include "SurfaceCoverage.h"
 
-#include "PlaneFrame.h"
+#include "ExactPlane.h"
+#include "Shadows.h"
 
 #include <boost/geometry.hpp>
-#include <boost/geometry/geometries/multi_polygon.hpp>
-#include <boost/geometry/geometries/point_xy.hpp>
-#include <boost/geometry/geometries/polygon.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -15,104 +13,80 @@
 namespace {
 
 namespace bg = boost::geometry;
-using Point = bg::model::d2::point_xy<double>;
-using Ring = bg::model::ring<Point>;
-using Polygon = bg::model::polygon<Point>;
-using MultiPolygon = bg::model::multi_polygon<Polygon>;
 
-// Below this, two patches only touch: a shared edge leaves numerical slivers.
+// Below this, two patches only touch: a shared edge leaves slivers.
 constexpr double kPositiveArea = 1e-9;
+// What an operation's result may deviate from its bounds: a share of them,
+// plus what rounding its crossing points onto the grid moves (each moves
+// less than a grid step across the boundary; Rounding below).
+constexpr double kRelativeSlack = 1e-6;
+// A corner this close to the surface's boundary counts as on it (in grid steps).
+constexpr double kOnBoundary = 1.0;
+// visible + hidden = patch within this share of the patch, plus rounding.
+constexpr double kShadowSlack = 1e-9;
 
-bool IsFinite(const CVector& v)
+// The most that rounding the crossing points of one or two operations onto
+// the grid moves an area bounded by these parts: under 0.75 grid steps
+// across each metre of boundary, each time.
+template <typename... Parts> double Rounding(const Parts&... parts)
 {
-  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+  double boundary = (0.0 + ... + static_cast<double>(bg::perimeter(parts)));
+  return 1.5 * boundary / (kGridPerMetre * kGridPerMetre);
 }
 
-// The polygon in the frame's coordinates; none when a vertex is not finite.
-std::optional<Polygon> ToPlane(const CPlaneFrame& frame, const CVectorArray& vertices)
+bool Within(double value, double low, double high, double rounding)
 {
-  Polygon polygon;
-  for (const CVector& p : vertices) {
-    if (!IsFinite(p))
-      return std::nullopt;
-    bg::append(polygon.outer(), Point(frame.U(p), frame.V(p)));
-  }
-  bg::correct(polygon);
-  return polygon;
+  double slack = kRelativeSlack * std::max(std::fabs(low), std::fabs(high)) + rounding;
+  return value >= low - slack && value <= high + slack;
 }
 
-Polygon ConvexHull(const Polygon& polygon)
+ExactPolygon ConvexHull(const ExactPolygon& polygon)
 {
-  Polygon hull;
+  ExactPolygon hull;
   bg::convex_hull(polygon, hull);
   return hull;
 }
 
-CVectorArray ToWorld(const CPlaneFrame& frame, const Ring& ring)
-{
-  CVectorArray world;
-  // A closed ring repeats its first point at the end.
-  for (size_t i = 0; i + 1 < ring.size(); ++i)
-    world.push_back(frame.At(ring[i].x(), ring[i].y()));
-  return world;
-}
-
-CPlanarRegion ToRegion(const CPlaneFrame& frame, const Polygon& polygon)
-{
-  CPlanarRegion region;
-  region.outer = ToWorld(frame, polygon.outer());
-  for (const Ring& hole : polygon.inners())
-    region.holes.push_back(ToWorld(frame, hole));
-  region.area = bg::area(polygon);
-  return region;
-}
-
 // Drops the parts without positive area.
-MultiPolygon WithArea(MultiPolygon parts, double minArea)
+ExactParts WithArea(ExactParts parts, double minArea)
 {
-  std::erase_if(parts, [minArea](const Polygon& part) { return !(bg::area(part) >= minArea); });
+  std::erase_if(parts, [minArea](const ExactPolygon& part) { return !(AreaOf(part) >= minArea); });
   return parts;
 }
 
-struct CBox {
-  double lowX = HUGE_VAL, lowY = HUGE_VAL, highX = -HUGE_VAL, highY = -HUGE_VAL;
-};
-
-// The outer rings bound everything; holes lie within them.
-CBox BoundsOf(const MultiPolygon& parts)
+ExactParts Union(const ExactParts& a, const ExactParts& b)
 {
-  CBox box;
-  for (const Polygon& part : parts)
-    for (const Point& p : part.outer()) {
-      box.lowX = std::min(box.lowX, p.x());
-      box.lowY = std::min(box.lowY, p.y());
-      box.highX = std::max(box.highX, p.x());
-      box.highY = std::max(box.highY, p.y());
-    }
-  return box;
+  ExactParts both;
+  bg::union_(a, b, both);
+  return both;
 }
 
-bool BoxesShareArea(const MultiPolygon& a, const MultiPolygon& b)
+bool BoxesShareArea(const ExactParts& a, const ExactParts& b)
 {
-  CBox boxA = BoundsOf(a);
-  CBox boxB = BoundsOf(b);
-  return boxA.lowX < boxB.highX && boxB.lowX < boxA.highX && boxA.lowY < boxB.highY && boxB.lowY < boxA.highY;
+  if (a.empty() || b.empty())
+    return false;
+  auto boxA = bg::return_envelope<bg::model::box<ExactPoint>>(a);
+  auto boxB = bg::return_envelope<bg::model::box<ExactPoint>>(b);
+  return boxA.min_corner().x() < boxB.max_corner().x() && boxB.min_corner().x() < boxA.max_corner().x() &&
+         boxA.min_corner().y() < boxB.max_corner().y() && boxB.min_corner().y() < boxA.max_corner().y();
 }
 
-// Regions covered by at least 1, 2, 3, ... patches; the first is the union.
+// Regions covered by at least 1, 2, 3, ... parts; the first is the union.
 class CCoverLevels {
 public:
-  // Changes nothing when Boost.Geometry throws.
-  void Add(const MultiPolygon& part)
+  // Changes nothing when Boost.Geometry throws. A union smaller than its
+  // larger operand or larger than both together is computed once more the
+  // other way round and counted in `guarded`.
+  void Add(const ExactParts& part, size_t& guarded)
   {
-    std::vector<MultiPolygon> next(m_levels.size() + 1);
+    std::vector<ExactParts> next(m_levels.size() + 1);
     std::vector<bool> changed(next.size());
-    next[0] = Union(m_levels.empty() ? MultiPolygon() : m_levels[0], part);
+    next[0] = GuardedUnion(m_levels.empty() ? ExactParts() : m_levels[0], part, guarded);
     changed[0] = true;
     for (size_t k = 0; k < m_levels.size(); ++k) {
       if (!BoxesShareArea(m_levels[k], part))
         continue;
-      MultiPolygon common;
+      ExactParts common;
       bg::intersection(m_levels[k], part, common);
       common = WithArea(std::move(common), kPositiveArea);
       if (common.empty())
@@ -129,55 +103,145 @@ public:
 
   // Levels are only opened with positive area, so their count is the overlap.
   int Depth() const { return static_cast<int>(m_levels.size()); }
-  MultiPolygon Covered() const { return m_levels.empty() ? MultiPolygon() : m_levels[0]; }
+  ExactParts Covered() const { return m_levels.empty() ? ExactParts() : m_levels[0]; }
 
 private:
-  static MultiPolygon Union(const MultiPolygon& a, const MultiPolygon& b)
+  static ExactParts GuardedUnion(const ExactParts& a, const ExactParts& b, size_t& guarded)
   {
-    MultiPolygon both;
-    bg::union_(a, b, both);
-    return both;
+    double areaA = AreaOf(a), areaB = AreaOf(b);
+    auto sound = [&](const ExactParts& both) {
+      return Within(AreaOf(both), std::max(areaA, areaB), areaA + areaB, Rounding(a, b));
+    };
+    ExactParts both = Union(a, b);
+    if (sound(both))
+      return both;
+    ++guarded;
+    ExactParts again = Union(b, a);
+    return sound(again) ? again : both;
   }
 
-  std::vector<MultiPolygon> m_levels;
+  std::vector<ExactParts> m_levels;
 };
 
 struct CClippedPatch {
-  MultiPolygon inside; // empty when the patch covers no area of the surface
+  ExactParts inside; // empty when the patch covers no area of the surface
   bool bHulled = false;
 };
 
-CClippedPatch ClipPatch(const Polygon& surface, Polygon patch)
+bool CornersOnSurface(const ExactPolygon& surface, const ExactPolygon& patch)
+{
+  return std::all_of(patch.outer().begin(), patch.outer().end(),
+                     [&surface](const ExactPoint& p) { return bg::distance(p, surface) <= kOnBoundary; });
+}
+
+// A patch whose corners all lie on the surface keeps its own area; one that
+// reaches out keeps at most that and the surface's. When the intersection
+// breaks that, it is computed the other way round, or the patch is taken as
+// it is, and counted.
+CClippedPatch ClipPatch(const ExactPolygon& surface, double surfaceArea, ExactPolygon patch, size_t& guarded)
 {
   CClippedPatch clipped;
+  if (patch.outer().empty())
+    return clipped;
   if (!bg::is_valid(patch)) {
     patch = ConvexHull(patch);
     clipped.bHulled = true;
   }
-  if (bg::area(patch) > 0.0)
-    bg::intersection(surface, patch, clipped.inside);
+  double own = AreaOf(patch);
+  if (!(own > 0.0))
+    return clipped;
+  bool onSurface = CornersOnSurface(surface, patch);
+  double rounding = Rounding(patch);
+  auto sound = [&](const ExactParts& inside) {
+    double kept = AreaOf(inside);
+    return onSurface ? Within(kept, own, own, rounding) : Within(kept, 0.0, std::min(own, surfaceArea), rounding);
+  };
+  bg::intersection(surface, patch, clipped.inside);
+  if (!sound(clipped.inside)) {
+    ++guarded;
+    ExactParts again;
+    bg::intersection(patch, surface, again);
+    if (sound(again))
+      clipped.inside = std::move(again);
+    else if (onSurface)
+      clipped.inside = {patch};
+  }
   clipped.inside = WithArea(std::move(clipped.inside), kPositiveArea);
   return clipped;
 }
 
+// The patch without the shadows; the whole patch when visible and hidden do
+// not add up to it (counted).
+struct CShadedPatch {
+  ExactParts visible;
+  ExactParts hidden;
+};
+
+CShadedPatch ShadePatch(const ExactParts& patch, const ExactParts& shadows, size_t& guarded)
+{
+  CShadedPatch shaded;
+  if (!BoxesShareArea(patch, shadows)) {
+    shaded.visible = patch;
+    return shaded;
+  }
+  bg::difference(patch, shadows, shaded.visible);
+  bg::intersection(patch, shadows, shaded.hidden);
+  double whole = AreaOf(patch);
+  if (std::fabs(AreaOf(shaded.visible) + AreaOf(shaded.hidden) - whole) >
+      kShadowSlack * whole + Rounding(shaded.hidden)) {
+    ++guarded;
+    shaded.visible = patch;
+    shaded.hidden.clear();
+  }
+  shaded.visible = WithArea(std::move(shaded.visible), kPositiveArea);
+  shaded.hidden = WithArea(std::move(shaded.hidden), kPositiveArea);
+  return shaded;
+}
+
+// The surface without the covered parts; watched + blind = area, or the
+// covered parts are cut to the surface and it is computed again (counted).
+ExactParts BlindParts(const ExactPolygon& shape, double area, ExactParts& covered, size_t& guarded)
+{
+  ExactParts blind;
+  bg::difference(shape, covered, blind);
+  if (std::fabs(AreaOf(covered) + AreaOf(blind) - area) <= kRelativeSlack * area + Rounding(blind))
+    return blind;
+  ++guarded;
+  ExactParts inside;
+  bg::intersection(shape, covered, inside);
+  covered = std::move(inside);
+  blind.clear();
+  bg::difference(shape, covered, blind);
+  return blind;
+}
+
 } // namespace
 
-CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<const CVectorArray*>& patches)
+CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<const CVectorArray*>& patches,
+                                const CShadowCasters* casters)
 {
   CSurfaceCoverage result;
   result.nPatches = patches.size();
-  std::optional<CPlaneFrame> frame = MakePlaneFrame(surface);
-  std::optional<Polygon> plane = frame ? ToPlane(*frame, surface) : std::nullopt;
-  if (!plane) {
+  std::optional<CExactPlane> plane = CExactPlane::Make(surface);
+  std::optional<ExactPolygon> snapped = plane ? plane->Snap(surface) : std::nullopt;
+  if (!snapped || snapped->outer().empty()) {
     result.nSkipped = patches.size();
     return result;
   }
-  Polygon shape = bg::is_valid(*plane) ? *plane : ConvexHull(*plane);
-  result.area = bg::area(shape);
+  ExactPolygon shape = bg::is_valid(*snapped) ? *snapped : ConvexHull(*snapped);
+  result.area = AreaOf(shape);
+
+  ExactParts shadows;
+  if (casters) {
+    CShadows cast = CastShadows(*plane, *casters);
+    shadows = std::move(cast.region);
+    result.nDegenerateOccluders = cast.nDegenerate;
+  }
 
   CCoverLevels levels;
+  ExactParts reached; // the whole patches, while shadows fall on the surface
   for (const CVectorArray* patch : patches) {
-    std::optional<Polygon> patchPlane = patch->size() >= 3 ? ToPlane(*frame, *patch) : std::nullopt;
+    std::optional<ExactPolygon> patchPlane = patch->size() >= 3 ? plane->Snap(*patch) : std::nullopt;
     if (!patchPlane) {
       ++result.nSkipped;
       continue;
@@ -185,34 +249,41 @@ CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<c
     // Boost.Geometry reports input it cannot overlay by throwing; such a
     // patch is skipped like one without finite vertices.
     try {
-      CClippedPatch clipped = ClipPatch(shape, *patchPlane);
+      CClippedPatch clipped = ClipPatch(shape, result.area, *patchPlane, result.nGuarded);
       result.nHulled += clipped.bHulled ? 1 : 0;
       // A simple patch beside the surface is no fault; a hull without area is.
       if (clipped.inside.empty()) {
         result.nSkipped += clipped.bHulled ? 1 : 0;
         continue;
       }
-      levels.Add(clipped.inside);
-      for (const Polygon& part : clipped.inside)
-        result.patchParts.push_back(ToRegion(*frame, part));
+      CShadedPatch shaded = ShadePatch(clipped.inside, shadows, result.nGuarded);
+      if (!shadows.empty())
+        reached = Union(reached, clipped.inside);
+      if (!shaded.visible.empty())
+        levels.Add(shaded.visible, result.nGuarded);
+      for (const ExactPolygon& part : shaded.visible)
+        result.patchParts.push_back(plane->ToRegion(part));
+      for (const ExactPolygon& part : shaded.hidden)
+        result.hiddenParts.push_back(plane->ToRegion(part));
     } catch (const std::exception&) {
       ++result.nSkipped;
     }
   }
 
-  MultiPolygon covered = levels.Covered();
-  result.watched = std::min(bg::area(covered), result.area);
+  ExactParts covered = levels.Covered();
   result.overlap = levels.Depth();
   try {
-    MultiPolygon blind;
-    bg::difference(shape, covered, blind);
-    for (const Polygon& spot : WithArea(std::move(blind), kMinBlindSpotArea)) {
-      result.blindSpots.push_back(ToRegion(*frame, spot));
+    ExactParts blind = BlindParts(shape, result.area, covered, result.nGuarded);
+    for (const ExactPolygon& spot : WithArea(std::move(blind), kMinBlindSpotArea)) {
+      result.blindSpots.push_back(plane->ToRegion(spot));
       result.blindArea += result.blindSpots.back().area;
     }
   } catch (const std::exception&) {
     result.blindSpots.clear();
     result.blindArea = 0.0;
   }
+  result.watched = std::min(AreaOf(covered), result.area);
+  if (!shadows.empty())
+    result.hidden = std::max(0.0, std::min(AreaOf(reached), result.area) - result.watched);
   return result;
 }

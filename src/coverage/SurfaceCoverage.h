@@ -16,27 +16,42 @@ struct CPlanarRegion {
   double area = 0.0; // square metres, holes excluded
 };
 
-// How the patches on one surface watch it. Projected coverage: CAD1 casts no
-// shadows, so a patch never hides another.
+// What may hide parts of the patches on a surface: the point CAD1 casts its
+// rays from and the other target surfaces.
+struct CShadowCasters {
+  CVector centre;
+  std::vector<const CVectorArray*> occluders;
+};
+
+// How the patches on one surface watch it. Without shadow casters every
+// patch counts whole; with them only its visible parts.
 struct CSurfaceCoverage {
   double area = 0.0;                     // the surface's, in square metres
-  double watched = 0.0;                  // (union of the patches) within the surface
-  int overlap = 0;                       // most patches sharing positive area at one point
+  double watched = 0.0;                  // (union of the visible parts) within the surface
+  double hidden = 0.0;                   // reached by patches, but covered by no visible part
+  int overlap = 0;                       // most visible parts sharing positive area at one point
   std::vector<CPlanarRegion> blindSpots; // each at least kMinBlindSpotArea
   double blindArea = 0.0;                // of the blind spots listed
-  // Each usable patch within the surface; one patch may leave several parts.
+  // The visible parts of each usable patch within the surface; one patch
+  // may leave several parts.
   std::vector<CPlanarRegion> patchParts;
-  size_t nPatches = 0; // patches handed in
-  size_t nHulled = 0;  // not simple, replaced by their convex hull
-  size_t nSkipped = 0; // nothing finite left of them
+  std::vector<CPlanarRegion> hiddenParts; // what shadows take from the patches
+  size_t nPatches = 0;                    // patches handed in
+  size_t nHulled = 0;                     // not simple, replaced by their convex hull
+  size_t nSkipped = 0;                    // nothing finite left of them
+  size_t nGuarded = 0;                    // an area check failed: taken as they were, or recomputed
+  size_t nDegenerateOccluders = 0;        // without area or not finite: they hide nothing
 
   // watched / area; 0 for a surface without area.
   double Share() const { return area > 0.0 ? watched / area : 0.0; }
 };
 
 // Measures one surface against the patches on it, all in world coordinates
-// and in (or, within CAD1's tolerance, near) one plane. A surface that is not
-// a simple polygon is measured as its convex hull; one without finite area
-// has none and is watched nowhere. Never fails: what cannot be measured is
-// skipped and counted.
-CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<const CVectorArray*>& patches);
+// and in (or, within CAD1's tolerance, near) one plane; with casters, a
+// patch counts only where the segment to the centre crosses no occluder
+// lying more than 1 mm in front of the plane. A surface that is not a simple
+// polygon is measured as its convex hull; one without finite area, or
+// reaching beyond about 530 m from its first vertex, has none and is watched
+// nowhere. Never fails: what cannot be measured is skipped and counted.
+CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<const CVectorArray*>& patches,
+                                const CShadowCasters* casters = nullptr);

@@ -2,25 +2,22 @@
 
 #include <cstddef>
 
-namespace {
-
-// Twice the vector area (Newell's method), independent of the origin.
-CVector DoubleVectorArea(const CVectorArray& polygon)
+CVector TwiceVectorArea(const CVectorArray& polygon)
 {
   CVector sum;
+  if (polygon.empty())
+    return sum;
   const CVector& origin = polygon.front();
   for (size_t i = 1; i + 1 < polygon.size(); ++i)
     sum = sum + Cross(polygon[i] - origin, polygon[i + 1] - origin);
   return sum;
 }
 
-} // namespace
-
 double PolygonArea(const CVectorArray& polygon)
 {
   if (polygon.size() < 3)
     return 0.0;
-  return 0.5 * DoubleVectorArea(polygon).Length();
+  return 0.5 * TwiceVectorArea(polygon).Length();
 }
 
 CVector PolygonCentroid(const CVectorArray& polygon)
@@ -33,7 +30,7 @@ CVector PolygonCentroid(const CVectorArray& polygon)
   mean = mean * (1.0 / static_cast<double>(polygon.size()));
   if (polygon.size() < 3)
     return mean;
-  CVector normal = DoubleVectorArea(polygon);
+  CVector normal = TwiceVectorArea(polygon);
   double total = normal.Dot(normal);
   if (total == 0.0)
     return mean;

@@ -1,6 +1,7 @@
 #include "ProjectAndClip.h"
 
 #include "Intersect.h"
+#include "PolygonMeasure.h"
 
 #include <algorithm>
 
@@ -12,16 +13,6 @@ struct CTaggedPoint {
 };
 
 constexpr size_t kStackVertices = 16;
-
-// Twice the vector area of a closed polygon; its direction tells the winding.
-CVector WindingNormal(const CVectorArray& polygon)
-{
-  CVector sum;
-  const CVector& origin = polygon.front();
-  for (size_t i = 1; i + 1 < polygon.size(); ++i)
-    sum = sum + Cross(polygon[i] - origin, polygon[i + 1] - origin);
-  return sum;
-}
 
 } // namespace
 
@@ -90,7 +81,7 @@ void CFacetProjector::ProjectOnto(const CClipTarget& target)
   }
   // The walk along the surface from each crossing goes forward through its
   // vertices, which only follows the image's edges when both wind alike.
-  if (m_image.size() >= 3 && WindingNormal(m_image).Dot(target.normal) < 0.0)
+  if (m_image.size() >= 3 && TwiceVectorArea(m_image).Dot(target.normal) < 0.0)
     std::reverse(m_image.begin(), m_image.end());
   for (const CVector& v : m_image)
     m_imageBounds.Add(v);

@@ -22,12 +22,13 @@ CPlanarRegion Region(const CVectorArray& outline)
   return {outline, {}, 0.0};
 }
 
-CReportMap CollectMap(const CCoverage* coverage, const std::optional<CSensorPose>& sensor)
+CReportMap CollectMap(const CCoverage* coverage, const std::optional<CSensorPose>& sensor, bool bShadows)
 {
   CReportMap map;
   map.strHeading = "\xDC"
                    "berdeckung der Bodenfl\xE4"
-                   "chen (projiziert)";
+                   "chen" +
+                   Measure(bShadows);
   std::vector<const CTargetCoverage*> floors =
       coverage ? FloorTargets(*coverage) : std::vector<const CTargetCoverage*>();
   if (floors.empty()) {
@@ -80,14 +81,15 @@ CTargetNames NameTargets(const std::optional<CCoverage>& coverage)
   return names;
 }
 
-CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, const CTargetNames& names)
+CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, const CTargetNames& names, bool bShadows)
 {
   CReportTable table;
   table.strHeading = "Abdeckung der Zielfl\xE4"
-                     "chen (projiziert)";
+                     "chen" +
+                     Measure(bShadows);
   table.columns = {{"Zielfl\xE4"
                     "che",
-                    0.51, false},
+                    bShadows ? 0.41 : 0.51, false},
                    {"Fl\xE4"
                     "che (m\xB2)",
                     0.10, true},
@@ -100,17 +102,22 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, const CTa
                     "ckenfl\xE4"
                     "che (m\xB2)",
                     0.13, true}};
+  if (bShadows)
+    table.columns.push_back({"verdeckt (m\xB2)", 0.10, true});
   table.strEmpty = "Keine Zielfl\xE4"
                    "chen.";
   if (!coverage)
     return table;
-  double area = 0.0, watched = 0.0, blindArea = 0.0;
+  double area = 0.0, watched = 0.0, blindArea = 0.0, hidden = 0.0;
   size_t blindSpots = 0, uncounted = coverage->nUnassigned;
   for (const CTargetCoverage& entry : coverage->targets) {
     const CSurfaceCoverage& c = entry.coverage;
     table.rows.push_back({names.at(entry.target.strPath), FormatReadableArea(c.area), FormatReadableArea(c.watched),
                           FormatSharePercent(c.watched, c.area), Count(c.blindSpots.size()),
                           FormatReadableArea(c.blindArea)});
+    if (bShadows)
+      table.rows.back().push_back(FormatReadableArea(c.hidden));
+    hidden += c.hidden;
     area += c.area;
     watched += c.watched;
     blindArea += c.blindArea;
@@ -123,8 +130,14 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, const CTa
                           "chen",
                           FormatReadableArea(area), FormatReadableArea(watched), FormatSharePercent(watched, area),
                           Count(blindSpots), FormatReadableArea(blindArea)});
-  table.notes.push_back("Projiziert: CAD1 wirft keine Schatten, eine Erfassungsfl\xE4"
-                        "che verdeckt keine andere.");
+  if (table.bTotalRow && bShadows)
+    table.rows.back().push_back(FormatReadableArea(hidden));
+  if (bShadows)
+    table.notes.push_back("Sichtbare Teile: was eine andere Zielfl\xE4"
+                          "che vor dem Sensorelement verdeckt, z\xE4hlt nicht als erfasst.");
+  else
+    table.notes.push_back("Projiziert: CAD1 wirft keine Schatten, eine Erfassungsfl\xE4"
+                          "che verdeckt keine andere.");
   if (uncounted > 0)
     table.notes.push_back("Nicht gez\xE4hlt: " + Count(uncounted) +
                           " Erfassungsfl\xE4"
@@ -155,13 +168,13 @@ CReportTable CollectPatches(const std::vector<PatchInfo>& patches, const CTarget
 
 } // namespace
 
-CReportContent CollectReportContent(CProject& project)
+CReportContent CollectReportContent(CProject& project, bool bShadows)
 {
   CReportContent content;
-  std::optional<CCoverage> coverage = AnalyseCoverage(project);
-  content.map = CollectMap(coverage ? &*coverage : nullptr, FindSensorPose(project));
+  std::optional<CCoverage> coverage = AnalyseCoverage(project, bShadows);
+  content.map = CollectMap(coverage ? &*coverage : nullptr, FindSensorPose(project), bShadows);
   CTargetNames names = NameTargets(coverage);
-  content.surfaces = CollectSurfaces(coverage, names);
+  content.surfaces = CollectSurfaces(coverage, names, bShadows);
   content.patches = CollectPatches(SurveyPatches(project), names);
   return content;
 }

@@ -59,4 +59,5 @@ struct CReportContent {
   CReportTable patches;  // per patch of the results group
 };
 
-CReportContent CollectReportContent(CProject& project);
+// With shadows, only the visible parts of the patches count.
+CReportContent CollectReportContent(CProject& project, bool bShadows = true);

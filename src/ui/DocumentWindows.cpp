@@ -13,7 +13,9 @@
 #include "PagePainter.h"
 #include "PlacementCommand.h"
 #include "SaveFileDialog.h"
+#include "TextEncoding.h"
 
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,11 +27,6 @@ namespace {
 constexpr std::array<int, 3> kReadingModules = {3, 5, 4};
 constexpr int kStatusAtMinimum = 1;
 constexpr int kStatusAtMaximum = 2;
-
-QString ToQt(const std::string& text)
-{
-  return QString::fromStdString(Cp1252ToUtf8(text));
-}
 
 // The undo step of a command is named as its menu entry, without the
 // mnemonic, the shortcut and the dots of a dialog (Windows-1252).

@@ -262,8 +262,13 @@ void CMainFrame::UpdateCommandUI()
       if ((handled = target->OnUpdateCommand(id, ui)))
         break;
     action->setEnabled(handled && ui.bEnabled);
-    if (!ui.text.empty())
-      action->setText(QString::fromStdString(ui.text));
+    if (!ui.text.empty()) {
+      // A text that changes ("Rückgängig: ...") keeps the key shown after its tab.
+      QString text = QString::fromStdString(ui.text);
+      if (!text.contains('\t'))
+        text += '\t' + action->text().section('\t', 1);
+      action->setText(text);
+    }
     if (action->isCheckable())
       action->setChecked(handled && ui.bChecked);
   }

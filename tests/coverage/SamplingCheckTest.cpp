@@ -113,4 +113,40 @@ TEST(SurfaceCoverageSampling, WatchedAreaAgreesWithFineSamplingOnGeneratedScenes
   }
 }
 
+// CAD1 puts corners on a surface's edge by interpolating in space; on
+// doubles such a patch could be lost whole.
+TEST(SurfaceCoverageSampling, NoPatchAreaGoesMissingOnGeneratedScenes)
+{
+  std::mt19937 random(20261207);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int scene = 0; scene < 300; ++scene) {
+    // Triangles and parallelograms: convex, so the patch lies on the surface.
+    Polygon2 surface;
+    for (int k = 0; k < 3; ++k)
+      surface.push_back({6.0 * unit(random) - 3.0, 6.0 * unit(random) - 3.0});
+    if (scene % 2 == 1)
+      surface.insert(surface.begin() + 2,
+                     {surface[1].s + surface[2].s - surface[0].s, surface[1].t + surface[2].t - surface[0].t});
+    CVectorArray inSpace = InSpace(surface);
+    size_t edge = static_cast<size_t>(scene) % surface.size();
+    const CVector& a = inSpace[edge];
+    const CVector& b = inSpace[(edge + 1) % surface.size()];
+    CVector inside;
+    double weights = 0.0;
+    for (const CVector& corner : inSpace) {
+      double weight = unit(random);
+      inside = inside + weight * corner;
+      weights += weight;
+    }
+    inside = inside * (1.0 / weights);
+    CVectorArray patch{a + unit(random) * (b - a), a + unit(random) * (b - a), inside};
+    CSurfaceCoverage result = AnalyseSurface(inSpace, {&patch});
+    double own = 0.5 * Cross(patch[1] - patch[0], patch[2] - patch[0]).Length();
+    // Each corner moves less than 1 µm onto the grid.
+    double perimeter = (patch[1] - patch[0]).Length() + (patch[2] - patch[1]).Length() + (patch[0] - patch[2]).Length();
+    EXPECT_NEAR(result.watched, own, 1e-6 * perimeter) << scene;
+    EXPECT_EQ(result.nSkipped, 0u) << scene;
+  }
+}
+
 } // namespace

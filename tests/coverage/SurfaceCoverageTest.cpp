@@ -130,4 +130,37 @@ TEST(SurfaceCoverage, BadInputIsMeasuredOrSkippedNeverFatal)
   }
 }
 
+// Tilted plates with a triangle whose two corners CAD1 put on the plate's
+// edge: Boost.Geometry on doubles intersected each pair to nothing.
+TEST(SurfaceCoverage, TrianglesTouchingTheEdgeKeepTheirArea)
+{
+  const struct {
+    CVectorArray plate;
+    CVectorArray patch;
+    double area;
+  } cases[] = {
+      {{{-0x1.972dcbe47094dp+0, -0x1.bdee6f8ad6bb9p+0, 0x1.828e58ab2d1a2p-3},
+        {-0x1.386fe07591f49p-1, -0x1.350a739dc9d26p-1, 0x1.828e58ab2d1a2p-3},
+        {-0x1.23ab7dca79165p+1, 0x1.aa9ff1cbdb91ep-1, -0x1.849c0f2154698p-4},
+        {-0x1.a1266b9f4ce39p+1, -0x1.3864f3581025cp-2, -0x1.849c0f2154698p-4}},
+       {{-0x1.299f81ed315ddp+1, -0x1.1bf83a4ceaffcp+0, 0x1.0597206db8992p-4},
+        {-0x1.3794b4951c44p+1, -0x1.03edd1b3a3b4cp+0, 0x1.735378d708p-5},
+        {-0x1.3a88f5cfd4774p+1, -0x1.31362ce6e466p-5, -0x1.40a0efae971d4p-5}},
+       0.052676073},
+      {{{0x1.da34ad36baf6cp+0, 0x1.de7fd83e09fa8p-1, 0x1.d97b8f7ad70f4p-3},
+        {0x1.3de95e3ddb948p+1, -0x1.b71e50ed1215p-5, 0x1.d97b8f7ad70f4p-3},
+        {0x1.12bb63de890d8p+2, 0x1.1a24b0dcecdeap+0, 0x1.aba64bbc8e52p-7},
+        {0x1.d4a7c01a9401fp+1, 0x1.0b8ec7c1ad364p+1, 0x1.aba64bbc8e52p-7}},
+       {{0x1.c0b7451ee06f6p+1, 0x1.32d33e1fdc056p-1, 0x1.ba387b6038718p-4},
+        {0x1.42f8403725094p+1, -0x1.d09a689ea0146p-6, 0x1.cfb93a7b613bap-3},
+        {0x1.34c9bbe292babp+1, 0x1.cd92cb3fcd4c8p-1, 0x1.7af7a9e781081p-3}},
+       0.494047263},
+  };
+  for (const auto& c : cases) {
+    CSurfaceCoverage result = AnalyseSurface(c.plate, {&c.patch});
+    EXPECT_NEAR(result.watched, c.area, 1e-5) << c.area;
+    EXPECT_EQ(result.nGuarded + result.nSkipped, 0u) << c.area;
+  }
+}
+
 } // namespace

@@ -41,15 +41,37 @@ TEST_F(KmvtoolCoverage, OneLinePerTargetSurfaceThenTheirTotal)
 
   std::vector<std::string> csv = Lines(Read("c.csv"));
   ASSERT_EQ(csv.size(), 1u + 6u);
-  EXPECT_EQ(csv[0], "path,area,watched,percent,overlap,blind_spots,blind_area,skipped");
+  EXPECT_EQ(csv[0], "path,area,watched,percent,overlap,blind_spots,blind_area,skipped,hidden");
   for (size_t i = 1; i < csv.size(); ++i) {
     std::vector<std::string> fields = Words(csv[i], ',');
-    ASSERT_EQ(fields.size(), 8u) << csv[i];
+    ASSERT_EQ(fields.size(), 9u) << csv[i];
     std::vector<std::string> printed = Words(lines[i + 2]);
     EXPECT_EQ(fields[0], printed[0]);
     EXPECT_EQ(fields[3], printed[3]);
     EXPECT_EQ(fields[7], "0");
   }
+}
+
+// Pilot B1's table hides floor from the sensor: the floor loses watched
+// area to shadows, and without them the table's hidden floor counts again.
+TEST_F(KmvtoolCoverage, ShadowsTakeTheHiddenFloorAndNoShadowsGivesItBack)
+{
+  CCommandResult shaded = Kmvtool("coverage '*Pilot B1' --csv " + Quote(Path("s.csv")));
+  CCommandResult whole = Kmvtool("coverage '*Pilot B1' --no-shadows --csv " + Quote(Path("w.csv")));
+  ASSERT_EQ(shaded.exitStatus, 0);
+  ASSERT_EQ(whole.exitStatus, 0);
+  std::vector<std::string> shadedCsv = Lines(Read("s.csv")), wholeCsv = Lines(Read("w.csv"));
+  ASSERT_EQ(shadedCsv.size(), wholeCsv.size());
+  double hidden = 0.0;
+  for (size_t i = 1; i < shadedCsv.size(); ++i) {
+    std::vector<std::string> s = Words(shadedCsv[i], ','), w = Words(wholeCsv[i], ',');
+    ASSERT_EQ(s.size(), 9u);
+    EXPECT_EQ(w[8], "0.000000") << wholeCsv[i];
+    // What shadows take is exactly what they hide of the patches.
+    EXPECT_NEAR(std::stod(w[2]) - std::stod(s[2]), std::stod(s[8]), 2e-6) << shadedCsv[i];
+    hidden += std::stod(s[8]);
+  }
+  EXPECT_GT(hidden, 0.1);
 }
 
 TEST_F(KmvtoolCoverage, MapShowsUnwatchedAndWatchedCells)
@@ -77,6 +99,7 @@ TEST_F(KmvtoolCoverage, WrongUsageExitsWithTwo)
       "coverage '*Pilot A1' --cell nan",
       "coverage '*Pilot A1' --cell",
       "coverage '*Pilot A1' --map",
+      "coverage '*Pilot A1' --no-shadows --no-shadows",
   };
   for (const char* call : calls)
     EXPECT_EQ(Kmvtool(call).exitStatus, 2) << call;

@@ -84,10 +84,10 @@ TEST_F(KmvtoolDocument, StepSignsNameTheDirectionOfThePrintedValue)
 TEST_F(KmvtoolDocument, CsvHoldsAreaAndCentroidOfEachPatch)
 {
   ASSERT_EQ(Kmvtool("sensor " + Path("p.txt") + " --csv " + Path("f.csv")).exitStatus, 0);
-  EXPECT_EQ(Read("f.csv"), "name,target,vertices,area,x,y,z\n"
-                           "Poly1,,4,1.000000,1.500000,1.000000,0.000000\n"
-                           "Poly2,,3,0.500000,0.000000,1.000000,0.833333\n"
-                           "\"Frei,\"\"3\"\"\",,4,0.250000,1.250000,0.750000,1.000000\n");
+  EXPECT_EQ(Read("f.csv"), "name,target,vertices,area,x,y,z,visible\n"
+                           "Poly1,,4,1.000000,1.500000,1.000000,0.000000,1.000000\n"
+                           "Poly2,,3,0.500000,0.000000,1.000000,0.833333,0.500000\n"
+                           "\"Frei,\"\"3\"\"\",,4,0.250000,1.250000,0.750000,1.000000,0.250000\n");
 }
 
 TEST_F(KmvtoolDocument, RelativeOutputPathsStayInTheCallersFolder)

@@ -26,13 +26,13 @@ std::string PrintedPath(const CTargetCoverage& entry)
 
 std::string FormatCsv(const CCoverage& coverage)
 {
-  std::string csv = "path,area,watched,percent,overlap,blind_spots,blind_area,skipped\n";
+  std::string csv = "path,area,watched,percent,overlap,blind_spots,blind_area,skipped,hidden\n";
   for (const CTargetCoverage& entry : coverage.targets) {
     const CSurfaceCoverage& c = entry.coverage;
     csv += CsvField(PrintedPath(entry)) + "," + FormatSquareMetres(c.area) + "," + FormatSquareMetres(c.watched) + "," +
            FormatSharePercent(c.watched, c.area) + "," + std::to_string(c.overlap) + "," +
            std::to_string(c.blindSpots.size()) + "," + FormatSquareMetres(c.blindArea) + "," +
-           std::to_string(c.nSkipped) + "\n";
+           std::to_string(c.nSkipped) + "," + FormatSquareMetres(c.hidden) + "\n";
   }
   return csv;
 }
@@ -72,6 +72,10 @@ bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest
       if (!hasValue || !path.empty())
         return false;
       path = args[++i];
+    } else if (word == "--no-shadows") {
+      if (!request.bShadows)
+        return false;
+      request.bShadows = false;
     } else if (word == "--cell") {
       if (!hasValue || cellGiven)
         return false;
@@ -104,7 +108,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
   ApplySensorSteps(document, request.steps);
   PrintSensorStatus(document);
 
-  CCoverage coverage = AnalyseCoverage(document.GetProject()).value_or(CCoverage{});
+  CCoverage coverage = AnalyseCoverage(document.GetProject(), request.bShadows).value_or(CCoverage{});
   std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);
   std::optional<CMapGrid> grid = PlanMapGrid(floors, request.cell);
   if (!mapPath.empty() && !grid) {

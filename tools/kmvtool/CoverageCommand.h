@@ -3,13 +3,15 @@
 #include <string>
 #include <vector>
 
-// "kmvtool coverage SOURCE [STEP...] [--csv FILE] [--map OUT.png] [--cell M]".
+// "kmvtool coverage SOURCE [STEP...] [--csv FILE] [--map OUT.png] [--cell M]
+// [--no-shadows]".
 struct CCoverageRequest {
   std::string strSource;
   std::vector<std::string> steps; // as for "sensor"
   std::string strCsvPath;         // empty: no CSV file
   std::string strMapPath;         // empty: no map
   double cell = 0.05;             // metres per map cell
+  bool bShadows = true;           // FALSE: whole patches count, as CAD1 casts them
 };
 
 // Takes the arguments after "coverage"; FALSE on wrong usage (an unknown

@@ -38,6 +38,8 @@ bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest
       request.surfaces.push_back(args[++i]);
     else if (args[i] == "--save" && hasValue && request.strSavePath.empty())
       request.strSavePath = args[++i];
+    else if (args[i] == "--no-shadows" && request.bShadows)
+      request.bShadows = false;
     else
       return false;
   }
@@ -55,6 +57,7 @@ int RunOptimizeCommand(const COptimizeRequest& request)
 
   CPlacementRequest search;
   search.text = document.GetText().View();
+  search.surfaces.bShadows = request.bShadows;
   for (const std::string& path : request.surfaces)
     search.surfaces.paths.push_back(Utf8ToCp1252(path));
   CPlacementOutcome outcome = FindBestPlacement(search);

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-// "kmvtool optimize SOURCE [--surface PATH]... [--save OUT]".
+// "kmvtool optimize SOURCE [--surface PATH]... [--save OUT] [--no-shadows]".
 struct COptimizeRequest {
   std::string strSource;
   std::vector<std::string> surfaces; // as given (UTF-8); none: the floor targets
   std::string strSavePath;           // empty: not saved
+  bool bShadows = true;              // FALSE: whole patches count, as CAD1 casts them
 };
 
 // Takes the arguments after "optimize"; FALSE on wrong usage.

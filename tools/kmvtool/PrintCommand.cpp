@@ -33,11 +33,13 @@ void IgnoreQtNotes(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 } // namespace
 
-bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request)
+bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request, bool bReport)
 {
   std::vector<std::string> positional;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--size") {
+    if (bReport && args[i] == "--no-shadows" && request.bShadows) {
+      request.bShadows = false;
+    } else if (args[i] == "--size") {
       if (i + 1 == args.size() || !ParsePictureSize(args[++i], request.nWidth, request.nHeight))
         return false;
     } else if (positional.size() < 2) {
@@ -61,7 +63,7 @@ namespace {
 // Writes the PDF file of the opened and stepped document from the picture
 // of its start view; FALSE with the German reason in error.
 using CPdfWriting = bool (*)(const std::string& path, CKMVDocument& document, const QImage& picture,
-                             const CPageHeader& header, std::string& error);
+                             const CPageHeader& header, bool bShadows, std::string& error);
 
 int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
 {
@@ -92,23 +94,23 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
   QGuiApplication application(argc, argv);
   std::string error;
   CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
-  if (!write(output, document, ImageFromRendered(picture.m_image), header, error)) {
+  if (!write(output, document, ImageFromRendered(picture.m_image), header, request.bShadows, error)) {
     PrintError(error);
     return kExitUnreadable;
   }
   return status;
 }
 
-bool WritePage(const std::string& path, CKMVDocument&, const QImage& picture, const CPageHeader& header,
+bool WritePage(const std::string& path, CKMVDocument&, const QImage& picture, const CPageHeader& header, bool,
                std::string& error)
 {
   return WritePdfPage(path, picture, header, error);
 }
 
 bool WriteReport(const std::string& path, CKMVDocument& document, const QImage& picture, const CPageHeader& header,
-                 std::string& error)
+                 bool bShadows, std::string& error)
 {
-  return WritePdfReport(path, picture, header, CollectReportContent(document.GetProject()), error);
+  return WritePdfReport(path, picture, header, CollectReportContent(document.GetProject(), bShadows), error);
 }
 
 } // namespace

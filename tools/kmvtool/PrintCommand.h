@@ -4,18 +4,19 @@
 #include <vector>
 
 // "kmvtool print SOURCE OUT.pdf [--size WxH] [STEP...]", and the same for
-// "kmvtool report".
+// "kmvtool report" with [--no-shadows].
 struct CPrintRequest {
   std::string strSource;
   std::string strOutput;
   int nWidth = 1600;
   int nHeight = 1200;
   std::vector<std::string> steps; // as for "kmvtool sensor"
+  bool bShadows = true;           // report only: FALSE counts whole patches
 };
 
 // Takes the arguments after "print" or "report"; FALSE on wrong usage (an unknown step
-// is reported on stderr).
-bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request);
+// is reported on stderr; --no-shadows only with bReport).
+bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request, bool bReport);
 
 // Opens the source as the program does, applies the steps, renders the
 // start view off-screen and writes the printed page (header and picture,

@@ -13,8 +13,10 @@ int main(int argc, char** argv)
   std::vector<std::string> args(argv + 1, argv + argc);
   bool report = !args.empty() && args[0] == "report";
   CPrintRequest request;
-  if (args.empty() || (args[0] != "print" && !report) || !ParsePrintRequest({args.begin() + 1, args.end()}, request)) {
-    std::fprintf(stderr, "usage: kmvtool %s SOURCE OUT.pdf [--size WxH] [STEP...]\n", report ? "report" : "print");
+  if (args.empty() || (args[0] != "print" && !report) ||
+      !ParsePrintRequest({args.begin() + 1, args.end()}, request, report)) {
+    std::fprintf(stderr, "usage: kmvtool %s SOURCE OUT.pdf [--size WxH] [STEP...]%s\n", report ? "report" : "print",
+                 report ? " [--no-shadows]" : "");
     return kExitUsage;
   }
   return report ? RunReportCommand(request) : RunPrintCommand(request);

@@ -43,11 +43,12 @@ std::string FormatNumber(double value)
 
 std::string FormatCsv(const std::vector<PatchInfo>& patches)
 {
-  std::string csv = "name,target,vertices,area,x,y,z\n";
+  std::string csv = "name,target,vertices,area,x,y,z,visible\n";
   for (const PatchInfo& patch : patches)
     csv += CsvField(Cp1252ToUtf8(patch.strName)) + "," + CsvField(Cp1252ToUtf8(patch.strTargetPath)) + "," +
            std::to_string(patch.nVertices) + "," + FormatNumber(patch.area) + "," + FormatNumber(patch.centroid.x) +
-           "," + FormatNumber(patch.centroid.y) + "," + FormatNumber(patch.centroid.z) + "\n";
+           "," + FormatNumber(patch.centroid.y) + "," + FormatNumber(patch.centroid.z) + "," +
+           FormatNumber(patch.visible) + "\n";
   return csv;
 }
 
