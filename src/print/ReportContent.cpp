@@ -22,6 +22,12 @@ CPlanarRegion Region(const CVectorArray& outline)
   return {outline, {}, 0.0};
 }
 
+// How the figures were measured, for the headings.
+std::string Measure(bool bShadows)
+{
+  return bShadows ? " (sichtbare Teile)" : " (projiziert)";
+}
+
 CReportMap CollectMap(const CCoverage* coverage, const std::optional<CSensorPose>& sensor, bool bShadows)
 {
   CReportMap map;

@@ -55,9 +55,9 @@ TEST_F(KmvtoolPrint, ReportHoldsThePageTheMapAndTheTables)
   for (const char* heading : {"Projekt: Pilot C1\n",
                               "\xC3\x9C"
                               "berdeckung der Bodenfl\xC3\xA4"
-                              "chen (projiziert)\n",
+                              "chen (sichtbare Teile)\n",
                               "Abdeckung der Zielfl\xC3\xA4"
-                              "chen (projiziert)\n",
+                              "chen (sichtbare Teile)\n",
                               "\nErfassungsfl\xC3\xA4"
                               "chen\n"})
     EXPECT_NE(text.find(heading), std::string::npos) << heading;

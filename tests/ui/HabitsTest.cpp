@@ -62,7 +62,7 @@ TEST_F(Habits, UndoAndRedoWalkTheNamedStepsAndTheSavedState)
   ASSERT_LT(heights[2], heights[0]);
 
   Frame().UpdateCommandUI();
-  EXPECT_EQ(Text(ID_EDIT_UNDO), "&Rückgängig: Velmar nach oben kippen");
+  EXPECT_EQ(Text(ID_EDIT_UNDO), "&Rückgängig: Velmar nach oben kippen\tStrg+Z");
   for (int step = 2; step >= 0; --step) {
     Run(ID_EDIT_UNDO);
     EXPECT_DOUBLE_EQ(Height(), heights[static_cast<size_t>(step)]) << step;
@@ -70,7 +70,7 @@ TEST_F(Habits, UndoAndRedoWalkTheNamedStepsAndTheSavedState)
   }
   Frame().UpdateCommandUI();
   EXPECT_FALSE(Frame().GetAction(ID_EDIT_UNDO)->isEnabled());
-  EXPECT_EQ(Text(ID_EDIT_REDO), "&Wiederherstellen: Montagehöhe erhöhen");
+  EXPECT_EQ(Text(ID_EDIT_REDO), "&Wiederherstellen: Montagehöhe erhöhen\tStrg+Y");
   Run(ID_EDIT_REDO);
   EXPECT_DOUBLE_EQ(Height(), heights[1]);
   EXPECT_TRUE(document.IsModified());

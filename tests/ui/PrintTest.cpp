@@ -126,7 +126,7 @@ TEST_F(Printing, FileNamesKeepTheFileSystemsSpelling)
   EXPECT_EQ(m_app.GetMainFrame().windowTitle(), "Velmar CAD-Planungssoftware - Büro.kmv");
   EXPECT_EQ(FormatPageHeader(m_app.GetDocuments().at(0)->GetDocument(), QDateTime())[1], "Projekt: Büro.kmv");
   QString text;
-  CloseNextMessage(text);
+  const CDialogPoll message = CloseNextMessage(text);
   EXPECT_EQ(m_app.OpenDocumentFile(QFile::encodeName(dir.filePath("Nüx.kmv")).toStdString()), nullptr);
   EXPECT_EQ(text, "Die Datei " + dir.filePath("Nüx.kmv") + " kann nicht geöffnet werden.");
 }
