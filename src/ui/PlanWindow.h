@@ -1,0 +1,44 @@
+#pragma once
+
+#include "RoomPlan.h"
+
+#include <QMdiSubWindow>
+
+#include <optional>
+#include <vector>
+
+class CKMVDocument;
+class CMessageSink;
+class CPlanView;
+class QGraphicsScene;
+class QTableWidget;
+
+// "Grundriss": the document's plan from above beside a table of its values.
+// A value typed in the table changes the plan as one step of the document;
+// a plan that would not hold together is refused with the core's message
+// and the table shows the plan as it was.
+class CPlanWindow : public QMdiSubWindow {
+  Q_OBJECT
+
+public:
+  CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget* parent = nullptr);
+
+  // Draws the document's plan and floor patches anew (after every update).
+  void ShowPlan(const std::vector<CPlanPolygon>& floorPatches);
+
+  QGraphicsScene& GetScene() { return *m_pScene; }
+  QTableWidget& GetTable() { return *m_pTable; }
+  CPlanView& GetView() { return *m_pView; }
+
+private:
+  void FillTable();
+  void OnValueTyped(int row, const QString& text);
+
+  CKMVDocument& m_document;
+  CMessageSink& m_messages;
+  std::optional<CRoomPlan> m_plan;
+  QGraphicsScene* m_pScene = nullptr;
+  CPlanView* m_pView = nullptr;
+  QTableWidget* m_pTable = nullptr;
+  bool m_bFitted = false;
+};
