@@ -18,9 +18,11 @@ const QColor kWallColour(40, 48, 60);
 const QColor kDoorColour(90, 150, 210);
 const QColor kSensorColour(20, 40, 150);
 
-// Wide enough to see at any zoom: pens are cosmetic (pixels).
-constexpr double kWallPixels = 4.0;
-constexpr double kDoorPixels = 6.0;
+// Pens in metres, so that items' shapes (selection, fitting) stay close to
+// what they draw.
+constexpr double kWallWidth = 0.1;
+constexpr double kDoorWidth = 0.14;
+constexpr double kEdgeWidth = 0.02;
 constexpr double kSensorRadius = 0.12;
 constexpr double kSensorArrow = 0.6;
 
@@ -37,17 +39,24 @@ QPolygonF ScenePolygon(const CPlanPolygon& polygon)
   return scenePolygon;
 }
 
-QPen Cosmetic(const QColor& colour, double pixels, Qt::PenCapStyle cap = Qt::RoundCap)
+QPen Stroke(const QColor& colour, double width, Qt::PenCapStyle cap = Qt::RoundCap)
 {
-  QPen pen(colour, pixels, Qt::SolidLine, cap, Qt::RoundJoin);
-  pen.setCosmetic(true);
-  return pen;
+  return QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin);
 }
 
 template <class Item> Item* Tag(Item* item, const QString& kind, const QString& name)
 {
   item->setData(kPlanItemKind, kind);
   item->setToolTip(name);
+  return item;
+}
+
+// A door, obstacle or zone: selected, deleted, and moved unless a door.
+template <class Item> Item* Editable(Item* item, size_t index, bool movable)
+{
+  item->setData(kPlanItemIndex, QVariant::fromValue(static_cast<qulonglong>(index)));
+  item->setFlag(QGraphicsItem::ItemIsSelectable);
+  item->setFlag(QGraphicsItem::ItemIsMovable, movable);
   return item;
 }
 
@@ -65,9 +74,9 @@ void AddSensor(QGraphicsScene& scene, const CRoomPlan& plan)
   const QPointF centre = ScenePoint(place.point);
   const QPointF tip =
       ScenePoint({place.point.x + kSensorArrow * place.facing.x, place.point.y + kSensorArrow * place.facing.y});
-  Tag(scene.addLine(QLineF(centre, tip), Cosmetic(kSensorColour, 2.0)), kPlanSensor, kPlanSensor);
+  Tag(scene.addLine(QLineF(centre, tip), Stroke(kSensorColour, 0.04)), kPlanSensor, kPlanSensor);
   const QRectF disc(centre.x() - kSensorRadius, centre.y() - kSensorRadius, 2 * kSensorRadius, 2 * kSensorRadius);
-  Tag(scene.addEllipse(disc, Cosmetic(Qt::white, 1.0), QBrush(kSensorColour)), kPlanSensor, kPlanSensor);
+  Tag(scene.addEllipse(disc, Stroke(Qt::white, kEdgeWidth), QBrush(kSensorColour)), kPlanSensor, kPlanSensor);
 }
 
 } // namespace
@@ -79,18 +88,21 @@ void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vect
     return;
   Tag(scene.addPolygon(ScenePolygon(plan.outline), Qt::NoPen, QBrush(kFloorColour)), kPlanFloor, "Boden");
   for (const CPlanPolygon& patch : floorPatches)
-    Tag(scene.addPolygon(ScenePolygon(patch), Cosmetic(kPatchColour.darker(), 0.5), QBrush(kPatchColour)), kPlanPatch,
-        kPlanPatch);
-  for (const CPlanZone& zone : plan.zones)
-    Tag(scene.addPolygon(ScenePolygon(zone.corners), Cosmetic(kZoneColour, 1.5), QBrush(kZoneColour, Qt::BDiagPattern)),
-        kPlanZone, "Zone " + QString::fromStdString(Cp1252ToUtf8(zone.name)));
-  for (size_t i = 0; i < plan.obstacles.size(); ++i)
-    Tag(scene.addPolygon(ScenePolygon(Footprint(plan.obstacles[i])), Cosmetic(kFurnitureColour.darker(), 1.5),
-                         QBrush(kFurnitureColour.lighter(130))),
-        kPlanObstacle, "Hindernis " + QString::number(i + 1));
+    Tag(scene.addPolygon(ScenePolygon(patch), Stroke(kPatchColour.darker(), kEdgeWidth / 2), QBrush(kPatchColour)),
+        kPlanPatch, kPlanPatch);
+  for (size_t i = 0; i < plan.zones.size(); ++i) {
+    auto* zone = scene.addPolygon(ScenePolygon(plan.zones[i].corners), Stroke(kZoneColour, kEdgeWidth),
+                                  QBrush(kZoneColour, Qt::BDiagPattern));
+    Editable(Tag(zone, kPlanZone, "Zone " + QString::fromStdString(Cp1252ToUtf8(plan.zones[i].name))), i, true);
+  }
+  for (size_t i = 0; i < plan.obstacles.size(); ++i) {
+    auto* box = scene.addPolygon(ScenePolygon(Footprint(plan.obstacles[i])),
+                                 Stroke(kFurnitureColour.darker(), kEdgeWidth), QBrush(kFurnitureColour.lighter(130)));
+    Editable(Tag(box, kPlanObstacle, "Hindernis " + QString::number(i + 1)), i, true);
+  }
   for (size_t k = 0; k < plan.outline.size(); ++k)
     Tag(scene.addLine(QLineF(ScenePoint(plan.outline[k]), ScenePoint(plan.outline[(k + 1) % plan.outline.size()])),
-                      Cosmetic(kWallColour, kWallPixels)),
+                      Stroke(kWallColour, kWallWidth)),
         kPlanWall, "Wand " + QString::number(k + 1));
   for (size_t i = 0; i < plan.doors.size(); ++i) {
     const CPlanDoor& door = plan.doors[i];
@@ -98,8 +110,9 @@ void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vect
       continue;
     const QLineF span(ScenePoint(AlongWall(plan, door.wall, door.offset)),
                       ScenePoint(AlongWall(plan, door.wall, door.offset + door.width)));
-    Tag(scene.addLine(span, Cosmetic(kDoorColour, kDoorPixels, Qt::FlatCap)), kPlanDoor,
-        "Tür " + QString::number(i + 1));
+    Editable(Tag(scene.addLine(span, Stroke(kDoorColour, kDoorWidth, Qt::FlatCap)), kPlanDoor,
+                 "Tür " + QString::number(i + 1)),
+             i, false);
   }
   AddSensor(scene, plan);
 }

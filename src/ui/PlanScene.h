@@ -8,8 +8,11 @@
 
 class QGraphicsScene;
 
-// What each item of a plan scene shows, in its data at this key.
+// What each item of a plan scene shows, in its data at this key; doors,
+// obstacles and zones are selectable and carry their index in the plan at
+// the other key, obstacles and zones are movable.
 inline constexpr int kPlanItemKind = 0;
+inline constexpr int kPlanItemIndex = 1;
 inline const QString kPlanFloor = "Boden";
 inline const QString kPlanWall = "Wand";
 inline const QString kPlanDoor = "Tür";

@@ -1,10 +1,13 @@
 #include "PlanView.h"
 
+#include <QGraphicsItem>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,7 +48,8 @@ void CPlanView::FitPlan()
   bounds.adjust(-kFitMargin, -kFitMargin, kFitMargin, kFitMargin);
   // Room to pan beyond the plan on every side.
   setSceneRect(bounds.adjusted(-bounds.width(), -bounds.height(), bounds.width(), bounds.height()));
-  fitInView(bounds, Qt::KeepAspectRatio);
+  if (!m_bUserMoved)
+    fitInView(bounds, Qt::KeepAspectRatio);
 }
 
 void CPlanView::drawBackground(QPainter* painter, const QRectF& rect)
@@ -62,6 +66,7 @@ void CPlanView::wheelEvent(QWheelEvent* event)
 {
   const double factor = std::pow(kWheelStep, event->angleDelta().y() / 120.0);
   scale(factor, factor);
+  m_bUserMoved = true;
   event->accept();
 }
 
@@ -72,6 +77,7 @@ void CPlanView::mousePressEvent(QMouseEvent* event)
     return;
   }
   m_bPanning = true;
+  m_bUserMoved = true;
   m_panFrom = event->position().toPoint();
   setCursor(Qt::ClosedHandCursor);
   event->accept();
@@ -95,9 +101,29 @@ void CPlanView::mouseReleaseEvent(QMouseEvent* event)
 {
   if (event->button() != Qt::MiddleButton || !m_bPanning) {
     QGraphicsView::mouseReleaseEvent(event);
+    const QList<QGraphicsItem*> selected = scene()->selectedItems();
+    if (event->button() == Qt::LeftButton &&
+        std::any_of(selected.begin(), selected.end(), [](QGraphicsItem* item) { return !item->pos().isNull(); }))
+      emit ItemsMoved();
     return;
   }
   m_bPanning = false;
   unsetCursor();
   event->accept();
+}
+
+void CPlanView::keyPressEvent(QKeyEvent* event)
+{
+  if (event->key() == Qt::Key_Delete) {
+    emit DeletePressed();
+    event->accept();
+    return;
+  }
+  QGraphicsView::keyPressEvent(event);
+}
+
+void CPlanView::resizeEvent(QResizeEvent* event)
+{
+  QGraphicsView::resizeEvent(event);
+  FitPlan();
 }

@@ -9,6 +9,7 @@
 #include "PlanScene.h"
 #include "PlanView.h"
 
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -16,12 +17,33 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 enum Column { kElementColumn, kQuantityColumn, kValueColumn, kColumnCount };
 
 // The undo step of a typed value (Windows-1252).
 constexpr const char* kPlanStepName = "Grundriss \xe4ndern";
+constexpr double kSnap = 0.05;
+
+double Snap(double value)
+{
+  return std::round(value / kSnap) * kSnap;
+}
+
+size_t IndexOf(const QGraphicsItem& item)
+{
+  return static_cast<size_t>(item.data(kPlanItemIndex).toULongLong());
+}
+
+template <class T> void EraseIndices(std::vector<T>& values, std::vector<size_t> indices)
+{
+  std::sort(indices.rbegin(), indices.rend());
+  for (size_t index : indices)
+    values.erase(values.begin() + static_cast<std::ptrdiff_t>(index));
+}
 
 } // namespace
 
@@ -38,11 +60,13 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   m_pTable->setSelectionBehavior(QAbstractItemView::SelectItems);
   splitter->addWidget(m_pView);
   splitter->addWidget(m_pTable);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 1);
+  // The table's own wish would leave the plan a sliver.
+  splitter->setSizes({700, 300});
   setWidget(splitter);
   setAttribute(Qt::WA_DeleteOnClose);
   resize(900, 560);
+  connect(m_pView, &CPlanView::ItemsMoved, this, &CPlanWindow::MoveSelection);
+  connect(m_pView, &CPlanView::DeletePressed, this, &CPlanWindow::DeleteSelection);
   // Applied after the table's own signal: the change rebuilds the table.
   connect(m_pTable, &QTableWidget::cellChanged, this, [this](int row, int column) {
     if (column != kValueColumn)
@@ -55,6 +79,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
 void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
 {
   m_plan = FindRoomPlan(m_document.GetProject());
+  m_floorPatches = floorPatches;
   if (!m_plan) {
     m_pScene->clear();
     m_pScene->addText("Dieses Projekt hat keinen Grundriss.");
@@ -62,10 +87,7 @@ void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
     FillPlanScene(*m_pScene, *m_plan, floorPatches);
   }
   FillTable();
-  if (!m_bFitted && isVisible()) {
-    m_pView->FitPlan();
-    m_bFitted = true;
-  }
+  m_pView->FitPlan();
 }
 
 void CPlanWindow::FillTable()
@@ -99,6 +121,51 @@ void CPlanWindow::OnValueTyped(int row, const QString& text)
     fault = ChangeRoomPlan(m_document, plan, kPlanStepName);
   if (fault) {
     FillTable();
+    m_messages.ShowMessage(kApplicationName, fault->message);
+  }
+}
+
+void CPlanWindow::MoveSelection()
+{
+  if (!m_plan)
+    return;
+  CRoomPlan plan = *m_plan;
+  for (QGraphicsItem* item : m_pScene->selectedItems()) {
+    const CPlanPoint shift{item->pos().x(), -item->pos().y()};
+    const QString kind = item->data(kPlanItemKind).toString();
+    if (kind == kPlanObstacle) {
+      CPlanPoint& centre = plan.obstacles.at(IndexOf(*item)).centre;
+      centre = {Snap(centre.x + shift.x), Snap(centre.y + shift.y)};
+    } else if (kind == kPlanZone) {
+      for (CPlanPoint& corner : plan.zones.at(IndexOf(*item)).corners)
+        corner = {corner.x + Snap(shift.x), corner.y + Snap(shift.y)};
+    }
+  }
+  ChangePlan(plan);
+}
+
+void CPlanWindow::DeleteSelection()
+{
+  if (!m_plan)
+    return;
+  std::vector<size_t> doors, obstacles, zones;
+  for (QGraphicsItem* item : m_pScene->selectedItems()) {
+    const QString kind = item->data(kPlanItemKind).toString();
+    (kind == kPlanDoor ? doors : kind == kPlanObstacle ? obstacles : zones).push_back(IndexOf(*item));
+  }
+  if (doors.empty() && obstacles.empty() && zones.empty())
+    return;
+  CRoomPlan plan = *m_plan;
+  EraseIndices(plan.doors, doors);
+  EraseIndices(plan.obstacles, obstacles);
+  EraseIndices(plan.zones, zones);
+  ChangePlan(plan);
+}
+
+void CPlanWindow::ChangePlan(const CRoomPlan& plan)
+{
+  if (std::optional<CPlanFault> fault = ChangeRoomPlan(m_document, plan, kPlanStepName)) {
+    ShowPlan(m_floorPatches);
     m_messages.ShowMessage(kApplicationName, fault->message);
   }
 }

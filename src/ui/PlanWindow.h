@@ -33,12 +33,18 @@ public:
 private:
   void FillTable();
   void OnValueTyped(int row, const QString& text);
+  // The selected obstacles and zones where they were dragged, their
+  // centres and corners on 0.05 m.
+  void MoveSelection();
+  void DeleteSelection();
+  // One step of the document; a refused plan is drawn again as it was.
+  void ChangePlan(const CRoomPlan& plan);
 
   CKMVDocument& m_document;
   CMessageSink& m_messages;
   std::optional<CRoomPlan> m_plan;
+  std::vector<CPlanPolygon> m_floorPatches;
   QGraphicsScene* m_pScene = nullptr;
   CPlanView* m_pView = nullptr;
   QTableWidget* m_pTable = nullptr;
-  bool m_bFitted = false;
 };

@@ -7,6 +7,7 @@
 #include "PlanEntries.h"
 #include "PlanFields.h"
 #include "PlanScene.h"
+#include "PlanView.h"
 #include "RoomProject.h"
 #include "TempFolder.h"
 
@@ -120,6 +121,24 @@ TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
   EXPECT_EQ(windows.GetDocument().GetText().View(), before);
   EXPECT_DOUBLE_EQ(WallLengthShown(window.GetScene(), "Wand 3"), 3.0);
   EXPECT_EQ(stack.index(), 0);
+
+  // Obstacle 2 dragged by 0.52 m lands on 0.05 m; the zone deleted.
+  auto find = [&window](const QString& name) {
+    for (QGraphicsItem* item : window.GetScene().items())
+      if (item->toolTip() == name)
+        return item;
+    return static_cast<QGraphicsItem*>(nullptr);
+  };
+  find("Hindernis 2")->setSelected(true);
+  find("Hindernis 2")->setPos(0.0, -0.52);
+  emit window.GetView().ItemsMoved();
+  CRoomPlan moved = *FindRoomPlan(windows.GetDocument().GetProject());
+  EXPECT_DOUBLE_EQ(moved.obstacles[1].centre.y, 2.0);
+  find("Zone Heizung")->setSelected(true);
+  QTest::keyClick(window.GetView().viewport(), Qt::Key_Delete);
+  EXPECT_TRUE(FindRoomPlan(windows.GetDocument().GetProject())->zones.empty());
+  EXPECT_EQ(CountKinds(window.GetScene())[kPlanZone], 0);
+  EXPECT_EQ(stack.count(), 2);
 }
 
 TEST(PlanFields, TypedValuesMoveTheirCornersOrAreRefused)
