@@ -1,5 +1,7 @@
 #include "PlanView.h"
 
+#include "OutlineSnap.h"
+
 #include <QGraphicsItem>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,6 +20,13 @@ constexpr double kCoarseGrid = 1.0;
 constexpr double kMinGridPixels = 4.0;
 constexpr double kWheelStep = 1.2;
 constexpr double kFitMargin = 0.5;
+// A click this near the first corner, in pixels, closes the outline.
+constexpr int kCloseRadius = 8;
+
+QPointF ScenePoint(const CPlanPoint& p)
+{
+  return {p.x, -p.y};
+}
 
 void DrawGrid(QPainter& painter, const QRectF& rect, double spacing, const QColor& colour)
 {
@@ -70,8 +79,52 @@ void CPlanView::wheelEvent(QWheelEvent* event)
   event->accept();
 }
 
+void CPlanView::SetOutlineTool(bool on)
+{
+  m_bOutlineTool = on;
+  m_outline.clear();
+  setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+  viewport()->update();
+}
+
+void CPlanView::PlaceCorner(QMouseEvent& event)
+{
+  const QPoint at = event.position().toPoint();
+  if (m_outline.size() >= 3 && (mapFromScene(ScenePoint(m_outline.front())) - at).manhattanLength() <= kCloseRadius) {
+    CPlanPolygon corners;
+    corners.swap(m_outline);
+    viewport()->update();
+    emit OutlineDrawn(corners);
+    return;
+  }
+  const QPointF scene = mapToScene(at);
+  const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+  m_outline.push_back(SnapCorner({scene.x(), -scene.y()}, m_outline.empty() ? nullptr : &m_outline.back(), shift));
+  viewport()->update();
+}
+
+void CPlanView::drawForeground(QPainter* painter, const QRectF& rect)
+{
+  QGraphicsView::drawForeground(painter, rect);
+  if (m_outline.empty())
+    return;
+  QPolygonF drawn;
+  for (const CPlanPoint& corner : m_outline)
+    drawn << ScenePoint(corner);
+  drawn << m_pointer;
+  QPen pen(QColor(214, 110, 20), 2.0, Qt::DashLine);
+  pen.setCosmetic(true);
+  painter->setPen(pen);
+  painter->drawPolyline(drawn);
+}
+
 void CPlanView::mousePressEvent(QMouseEvent* event)
 {
+  if (m_bOutlineTool && event->button() == Qt::LeftButton) {
+    PlaceCorner(*event);
+    event->accept();
+    return;
+  }
   if (event->button() != Qt::MiddleButton) {
     QGraphicsView::mousePressEvent(event);
     return;
@@ -86,6 +139,9 @@ void CPlanView::mousePressEvent(QMouseEvent* event)
 void CPlanView::mouseMoveEvent(QMouseEvent* event)
 {
   if (!m_bPanning) {
+    m_pointer = mapToScene(event->position().toPoint());
+    if (!m_outline.empty())
+      viewport()->update();
     QGraphicsView::mouseMoveEvent(event);
     return;
   }
@@ -114,6 +170,12 @@ void CPlanView::mouseReleaseEvent(QMouseEvent* event)
 
 void CPlanView::keyPressEvent(QKeyEvent* event)
 {
+  if (event->key() == Qt::Key_Escape && !m_outline.empty()) {
+    m_outline.clear();
+    viewport()->update();
+    event->accept();
+    return;
+  }
   if (event->key() == Qt::Key_Delete) {
     emit DeletePressed();
     event->accept();

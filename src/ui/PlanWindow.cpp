@@ -9,6 +9,7 @@
 #include "PlanScene.h"
 #include "PlanView.h"
 
+#include <QActionGroup>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHeaderView>
@@ -16,6 +17,8 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +53,19 @@ template <class T> void EraseIndices(std::vector<T>& values, std::vector<size_t>
 CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget* parent)
     : QMdiSubWindow(parent), m_document(document), m_messages(messages)
 {
-  auto* splitter = new QSplitter(this);
+  auto* content = new QWidget(this);
+  auto* tools = new QToolBar(content);
+  auto* toolGroup = new QActionGroup(tools);
+  m_pSelectTool = tools->addAction("Auswählen");
+  m_pOutlineTool = tools->addAction("Umriss zeichnen");
+  for (QAction* tool : {m_pSelectTool, m_pOutlineTool}) {
+    tool->setCheckable(true);
+    toolGroup->addAction(tool);
+  }
+  m_pSelectTool->setChecked(true);
+  m_pOutlineTool->setStatusTip("Ecken anklicken (Raster 0,05 m, mit Umschalt in Schritten von 15°); ein Klick auf "
+                               "die erste Ecke schließt den Umriss.");
+  auto* splitter = new QSplitter(content);
   m_pScene = new QGraphicsScene(this);
   m_pView = new CPlanView(m_pScene, splitter);
   m_pTable = new QTableWidget(0, kColumnCount, splitter);
@@ -62,7 +77,13 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   splitter->addWidget(m_pTable);
   // The table's own wish would leave the plan a sliver.
   splitter->setSizes({700, 300});
-  setWidget(splitter);
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(tools);
+  layout->addWidget(splitter, 1);
+  setWidget(content);
+  connect(m_pOutlineTool, &QAction::toggled, m_pView, &CPlanView::SetOutlineTool);
+  connect(m_pView, &CPlanView::OutlineDrawn, this, &CPlanWindow::ReplaceOutline);
   setAttribute(Qt::WA_DeleteOnClose);
   resize(900, 560);
   connect(m_pView, &CPlanView::ItemsMoved, this, &CPlanWindow::MoveSelection);
@@ -159,6 +180,21 @@ void CPlanWindow::DeleteSelection()
   EraseIndices(plan.doors, doors);
   EraseIndices(plan.obstacles, obstacles);
   EraseIndices(plan.zones, zones);
+  ChangePlan(plan);
+}
+
+void CPlanWindow::ReplaceOutline(const CPlanPolygon& corners)
+{
+  if (!m_plan)
+    return;
+  CRoomPlan plan = *m_plan;
+  plan.outline = corners;
+  plan.doors.clear();
+  plan.sensorWall = 0;
+  plan.sensorOffset.reset();
+  plan.sensorAt.reset();
+  plan.sensorCorner.reset();
+  m_pSelectTool->setChecked(true);
   ChangePlan(plan);
 }
 

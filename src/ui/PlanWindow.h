@@ -11,6 +11,7 @@ class CKMVDocument;
 class CMessageSink;
 class CPlanView;
 class QGraphicsScene;
+class QAction;
 class QTableWidget;
 
 // "Grundriss": the document's plan from above beside a table of its values.
@@ -29,6 +30,9 @@ public:
   QGraphicsScene& GetScene() { return *m_pScene; }
   QTableWidget& GetTable() { return *m_pTable; }
   CPlanView& GetView() { return *m_pView; }
+  // "Auswählen" and "Umriss zeichnen", the tools of the plan's left button.
+  QAction& GetSelectTool() { return *m_pSelectTool; }
+  QAction& GetOutlineTool() { return *m_pOutlineTool; }
 
 private:
   void FillTable();
@@ -37,6 +41,9 @@ private:
   // centres and corners on 0.05 m.
   void MoveSelection();
   void DeleteSelection();
+  // The new outline keeps obstacles and zones; the doors go with the old
+  // walls and the sensor takes its default places.
+  void ReplaceOutline(const CPlanPolygon& corners);
   // One step of the document; a refused plan is drawn again as it was.
   void ChangePlan(const CRoomPlan& plan);
 
@@ -47,4 +54,6 @@ private:
   QGraphicsScene* m_pScene = nullptr;
   CPlanView* m_pView = nullptr;
   QTableWidget* m_pTable = nullptr;
+  QAction* m_pSelectTool = nullptr;
+  QAction* m_pOutlineTool = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "DocumentWindows.h"
 #include "KMVApp.h"
 #include "MainFrame.h"
+#include "OutlineSnap.h"
 #include "PlanEntries.h"
 #include "PlanFields.h"
 #include "PlanScene.h"
@@ -139,6 +140,41 @@ TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
   EXPECT_TRUE(FindRoomPlan(windows.GetDocument().GetProject())->zones.empty());
   EXPECT_EQ(CountKinds(window.GetScene())[kPlanZone], 0);
   EXPECT_EQ(stack.count(), 2);
+
+  // A new L drawn with the mouse, a click off the grid, closed on its first corner.
+  window.GetOutlineTool().trigger();
+  const CPlanPolygon drawn = {{0, 0}, {7, 0}, {7, 3.5}, {3, 3.5}, {3, 6}, {0, 6}, {0.01, 0.01}};
+  QWidget* viewport = window.GetView().viewport();
+  for (const CPlanPoint& corner : drawn)
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, window.GetView().mapFromScene(corner.x, -corner.y));
+  CRoomPlan redrawn = *FindRoomPlan(windows.GetDocument().GetProject());
+  ASSERT_EQ(redrawn.outline.size(), 6u);
+  EXPECT_DOUBLE_EQ(redrawn.outline[2].y, 3.5);
+  EXPECT_TRUE(redrawn.doors.empty());
+  EXPECT_EQ(redrawn.obstacles.size(), 2u);
+  EXPECT_TRUE(window.GetSelectTool().isChecked());
+}
+
+TEST(OutlineSnap, CornersLandOnTheGridOrOnFifteenDegreeSteps)
+{
+  const CPlanPoint origin{1, 1};
+  struct Case {
+    CPlanPoint clicked;
+    bool shift;
+    CPlanPoint snapped;
+  };
+  const Case cases[] = {
+      {{2.03, 1.02}, false, {2.05, 1.0}},
+      {{4.0, 1.1}, true, {4.0, 1.0}},      // 2 degrees off the x axis, 3.002 m
+      {{1.1, -2.0}, true, {1.0, -2.0}},    // straight down, no rounding rest
+      {{2.0, 2.1}, true, {2.0607, 2.0607}} // 47.7 degrees: 45, 1.4866 m to 1.5
+  };
+  for (const Case& c : cases) {
+    CPlanPoint snapped = SnapCorner(c.clicked, &origin, c.shift);
+    EXPECT_NEAR(snapped.x, c.snapped.x, 1e-4) << c.clicked.x;
+    EXPECT_NEAR(snapped.y, c.snapped.y, 1e-4) << c.clicked.x;
+  }
+  EXPECT_EQ(SnapCorner({1.1, -2.0}, &origin, true).x, 1.0);
 }
 
 TEST(PlanFields, TypedValuesMoveTheirCornersOrAreRefused)
