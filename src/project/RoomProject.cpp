@@ -118,18 +118,10 @@ RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text)
   return MakePlanRoomProject(request.modelCode, plan, text) ? RoomFault::None : RoomFault::Model;
 }
 
-bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text)
+bool ApplyRoomPlan(CProject& project, const CRoomPlan& plan)
 {
-  CTextBuffer modelText;
-  if (!LoadModelResource(modelCode, modelText))
-    return false;
-  std::optional<std::string> placed = InsertPlacementSystem(modelText.View());
-  CProject project;
   ModelEntries entries;
-  if (!placed)
-    return false;
-  modelText.Assign(*placed);
-  if (!project.Load(modelText).IsOk() || !FindModelEntries(project, entries))
+  if (!FindModelEntries(project, entries))
     return false;
   auto* placement = dynamic_cast<CItemSystem*>(entries.mount->m_pParent);
   if (!placement)
@@ -156,6 +148,21 @@ bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text
   FitMountingHeight(*entries.mountingHeight, *entries.mountZ, plan);
   PlaceSensor(plan, *entries.mount, *placement);
 
+  return true;
+}
+
+bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text)
+{
+  CTextBuffer modelText;
+  if (!LoadModelResource(modelCode, modelText))
+    return false;
+  std::optional<std::string> placed = InsertPlacementSystem(modelText.View());
+  CProject project;
+  if (!placed)
+    return false;
+  modelText.Assign(*placed);
+  if (!project.Load(modelText).IsOk() || !ApplyRoomPlan(project, plan))
+    return false;
   project.WriteTree(text);
   project.WriteModules(text);
   return true;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class CProject;
 class CTextBuffer;
 
 // A rectangular room around a built-in sensor model, in metres: the width
@@ -46,6 +47,13 @@ RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text);
 // the room by a system "Standort" above its mounting. FALSE, and the text
 // left as it was, when the model cannot be read.
 bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text);
+
+// Rebuilds the room of a project made from a plan for another complete
+// plan: the room group with its plan, CAD1's room paths, the ceiling and
+// the sensor's place, its mounting height fitted into the room; the
+// sensor's other settings stay. FALSE when the sensor's entries are
+// missing.
+bool ApplyRoomPlan(CProject& project, const CRoomPlan& plan);
 
 // "Raum 6.40 x 8.20 x 2.75": the extents along y and x, and the height.
 std::string RoomTitle(const RoomRequest& request);

@@ -209,6 +209,15 @@ QIcon Icon(int id)
       p.setBrush(kAccent);
       p.drawRect(QRectF(10, 14, 4, 7));
     });
+  case ID_VIEW_PLAN:
+    return Draw([](QPainter& p) {
+      p.setBrush(kPaper);
+      QPolygonF room(
+          {QPointF(3, 3), QPointF(21, 3), QPointF(21, 12), QPointF(12, 12), QPointF(12, 21), QPointF(3, 21)});
+      p.drawPolygon(room);
+      p.setBrush(kAccent);
+      p.drawRect(QRectF(6, 6, 4, 4));
+    });
   case ID_HEIGHT_UP:
   case ID_HEIGHT_DOWN:
     return Draw([id](QPainter& p) {

@@ -59,6 +59,7 @@ enum CommandId {
   ID_VIEW_BLIND_SPOTS = 32910,
   ID_VIEW_COVERAGE = 32911,
   ID_VIEW_ALL_WALLS = 32940,
+  ID_VIEW_PLAN = 32941,
   // Where the "Fenster" menu lists the open windows; Strg+Tab and
   // Strg+Umschalt+Tab go through them.
   ID_WINDOW_LIST = 32950,

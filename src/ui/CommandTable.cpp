@@ -84,6 +84,8 @@ constexpr std::array kCommands = {
                 "Zeigt auch die Wände ganz, die den Blick auf den Boden verdecken.\nAlle Wände zeigen", ""},
     CommandInfo{ID_VIEW_COVERAGE, "Ab&deckung...",
                 "Zeigt je Zielfläche den erfassten Anteil (projiziert, ohne Abschattung).\nAbdeckung", ""},
+    CommandInfo{ID_VIEW_PLAN, "&Grundriss",
+                "Zeigt den Raum des Projekts von oben mit einer Tabelle seiner Maße.\nGrundriss", ""},
     CommandInfo{ID_SAVE_SETTINGS, "&Fenstereinstellungen speichern",
                 "Fenstereinstellungen beim Schließen des Dokuments speichern.\nEinstellungen speichern", ""},
     CommandInfo{ID_MODEL_PILOT_A1, "&5 Pilot A1", "Öffnet dieses Dokument.\nÖffnen", ""},
@@ -206,6 +208,7 @@ constexpr std::array kMenu129 = {
     MenuEntry{ID_VIEW_BLIND_SPOTS, ""},
     MenuEntry{ID_VIEW_ALL_WALLS, ""},
     MenuEntry{ID_VIEW_COVERAGE, ""},
+    MenuEntry{ID_VIEW_PLAN, ""},
     MenuEntry{kSeparator, ""},
     MenuEntry{ID_SAVE_SETTINGS, ""},
     MenuEntry{kSubmenuEnd, ""},
@@ -244,9 +247,9 @@ constexpr int kToolBar129[] = {ID_FILE_NEW,         ID_FILE_OPEN,        ID_FILE
                                ID_FILE_PRINT,       kSeparator,          ID_APP_ABOUT,      ID_HELP_FINDER,
                                kSeparator,          ID_EDIT_COPY,        kSeparator,        ID_TOOL_ZOOM_IN,
                                ID_TOOL_ZOOM_OUT,    ID_TOOL_PAN,         ID_TOOL_ROTATE,    kSeparator,
-                               ID_VIEW_SHOW_SENSOR, ID_VIEW_WHOLE_SCENE, ID_VIEW_RESET_ALL, kSeparator,
-                               ID_HEIGHT_DOWN,      ID_HEIGHT_UP,        ID_TILT_UP,        ID_TILT_DOWN,
-                               ID_TURN_LEFT,        ID_TURN_RIGHT};
+                               ID_VIEW_SHOW_SENSOR, ID_VIEW_WHOLE_SCENE, ID_VIEW_RESET_ALL, ID_VIEW_PLAN,
+                               kSeparator,          ID_HEIGHT_DOWN,      ID_HEIGHT_UP,      ID_TILT_UP,
+                               ID_TILT_DOWN,        ID_TURN_LEFT,        ID_TURN_RIGHT};
 
 constexpr int kSensorRepeatCommands[] = {ID_HEIGHT_DOWN, ID_HEIGHT_UP, ID_TILT_DOWN,
                                          ID_TILT_UP,     ID_TURN_LEFT, ID_TURN_RIGHT};

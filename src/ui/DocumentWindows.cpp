@@ -12,10 +12,13 @@
 #include "ModuleCommands.h"
 #include "PagePainter.h"
 #include "PlacementCommand.h"
+#include "PlanEntries.h"
+#include "PlanWindow.h"
 #include "SaveFileDialog.h"
 #include "TextEncoding.h"
 
 #include <QFile>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -103,6 +106,7 @@ void CDocumentWindows::UpdateAllViews(int hint)
   RefreshCoverage();
   if (m_pCoverageDlg && m_pCoverageDlg->isVisible())
     m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+  ShowPlanInWindow();
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(hint);
   m_app.GetMainFrame().UpdateCommandUI();
@@ -131,6 +135,8 @@ void CDocumentWindows::UpdateFrameTitles()
     m_frames[i]->setWindowTitle(m_frames.size() == 1 ? title : title + ":" + QString::number(i + 1));
   if (m_pCoverageDlg)
     m_pCoverageDlg->SetDocumentTitle(title);
+  if (m_pPlanWindow)
+    m_pPlanWindow->setWindowTitle("Grundriss - " + title);
   m_app.GetMainFrame().UpdateCaption();
 }
 
@@ -211,6 +217,7 @@ void CDocumentWindows::CloseWindows()
 void CDocumentWindows::CloseWindowsWithoutSettings()
 {
   delete m_pCoverageDlg.data();
+  delete m_pPlanWindow.data();
   std::vector<CKMVChildFrame*> frames;
   frames.swap(m_frames);
   for (CKMVChildFrame* frame : frames) {
@@ -242,6 +249,39 @@ void CDocumentWindows::ShowCoverageDialog()
   m_pCoverageDlg->show();
   m_pCoverageDlg->raise();
   m_pCoverageDlg->activateWindow();
+}
+
+CPlanWindow* CDocumentWindows::GetPlanWindow() const
+{
+  return m_pPlanWindow;
+}
+
+void CDocumentWindows::ShowPlanWindow()
+{
+  if (!m_pPlanWindow) {
+    m_pPlanWindow = new CPlanWindow(m_document, m_app.GetMessages());
+    m_pPlanWindow->setWindowTitle("Grundriss - " + GetTitle());
+    m_app.GetMainFrame().GetMdiArea().addSubWindow(m_pPlanWindow);
+  }
+  m_pPlanWindow->show();
+  ShowPlanInWindow();
+  m_app.GetMainFrame().GetMdiArea().setActiveSubWindow(m_pPlanWindow);
+}
+
+void CDocumentWindows::ShowPlanInWindow()
+{
+  if (!m_pPlanWindow)
+    return;
+  std::vector<CPlanPolygon> floorPatches;
+  if (m_coverage)
+    for (const CTargetCoverage& target : m_coverage->targets)
+      if (IsFloorTarget(target.target.vertices))
+        for (const CPlanarRegion& part : target.coverage.patchParts) {
+          CPlanPolygon& patch = floorPatches.emplace_back();
+          for (const CVector& corner : part.outer)
+            patch.push_back({corner.x, corner.y});
+        }
+  m_pPlanWindow->ShowPlan(floorPatches);
 }
 
 bool CDocumentWindows::IsStepEnabled(int id) const
@@ -280,6 +320,9 @@ bool CDocumentWindows::OnCommand(int id)
     return true;
   case ID_VIEW_COVERAGE:
     ShowCoverageDialog();
+    return true;
+  case ID_VIEW_PLAN:
+    ShowPlanWindow();
     return true;
   case ID_EDIT_UNDO:
     m_undo.GetStack().undo();
@@ -332,6 +375,9 @@ bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
   case ID_EDIT_PROPERTIES:
   case ID_OPTIMIZE_PLACEMENT:
   case ID_VIEW_COVERAGE:
+    return true;
+  case ID_VIEW_PLAN:
+    ui.bEnabled = FindRoomPlan(m_document.GetProject()).has_value();
     return true;
   case ID_SAVE_SETTINGS:
     ui.bChecked = m_document.m_bSaveSettings != 0;

@@ -19,6 +19,7 @@
 class CKMVApp;
 class CKMVChildFrame;
 class CCoverageDlg;
+class CPlanWindow;
 
 // One open project with its windows: the document, its child frames in the
 // order they were made, and what the document's commands need of them. It
@@ -50,6 +51,8 @@ public:
   void ShowSensorStatus();
   // The projected coverage at the last update; none without CAD1's entries.
   const std::optional<CCoverage>& GetCoverage() const { return m_coverage; }
+  // The open "Grundriss" window; null when there is none.
+  CPlanWindow* GetPlanWindow() const;
   // The document's name as the user sees it.
   QString GetTitle() const;
   // Frame captions: the title, numbered when there are several frames.
@@ -80,6 +83,9 @@ private:
   bool PatchesCurrent() { return m_document.GetProject().ArePatchesCurrent(); }
   // "Abdeckung...": the document's one table, made on first use.
   void ShowCoverageDialog();
+  // "Grundriss": the document's one plan window, made on first use.
+  void ShowPlanWindow();
+  void ShowPlanInWindow();
   // Runs a command that may change the document as one named undo step.
   void RunDocumentChange(int id);
 
@@ -94,5 +100,7 @@ private:
   std::optional<CCoverage> m_coverage;
   // Parented to the main window, so it may go first at the program's end.
   QPointer<CCoverageDlg> m_pCoverageDlg;
+  // Closes with its own button, so it may go first.
+  QPointer<CPlanWindow> m_pPlanWindow;
   QString m_recoveryFile;
 };

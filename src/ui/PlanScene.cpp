@@ -1,0 +1,118 @@
+#include "PlanScene.h"
+
+#include "PlanGeometry.h"
+#include "TextEncoding.h"
+
+#include <QBrush>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QPen>
+
+namespace {
+
+const QColor kFloorColour(225, 220, 200, 150); // the grid shows through
+const QColor kPatchColour(230, 120, 30, 110);
+const QColor kZoneColour(200, 40, 40);
+const QColor kFurnitureColour(150, 110, 70);
+const QColor kWallColour(40, 48, 60);
+const QColor kDoorColour(90, 150, 210);
+const QColor kSensorColour(20, 40, 150);
+
+// Pens in metres, so that items' shapes (selection, fitting) stay close to
+// what they draw.
+constexpr double kWallWidth = 0.1;
+constexpr double kDoorWidth = 0.14;
+constexpr double kEdgeWidth = 0.02;
+constexpr double kSensorRadius = 0.12;
+constexpr double kSensorArrow = 0.6;
+
+QPointF ScenePoint(const CPlanPoint& p)
+{
+  return {p.x, -p.y};
+}
+
+QPolygonF ScenePolygon(const CPlanPolygon& polygon)
+{
+  QPolygonF scenePolygon;
+  for (const CPlanPoint& p : polygon)
+    scenePolygon << ScenePoint(p);
+  return scenePolygon;
+}
+
+QPen Stroke(const QColor& colour, double width, Qt::PenCapStyle cap = Qt::RoundCap)
+{
+  return QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin);
+}
+
+template <class Item> Item* Tag(Item* item, const QString& kind, const QString& name)
+{
+  item->setData(kPlanItemKind, kind);
+  item->setToolTip(name);
+  return item;
+}
+
+// A door, obstacle or zone: selected, deleted, and moved unless a door.
+template <class Item> Item* Editable(Item* item, size_t index, bool movable)
+{
+  item->setData(kPlanItemIndex, QVariant::fromValue(static_cast<qulonglong>(index)));
+  item->setFlag(QGraphicsItem::ItemIsSelectable);
+  item->setFlag(QGraphicsItem::ItemIsMovable, movable);
+  return item;
+}
+
+CPlanPoint AlongWall(const CRoomPlan& plan, size_t wall, double distance)
+{
+  const CPlanPoint& a = plan.outline[wall];
+  const CPlanPoint& b = plan.outline[(wall + 1) % plan.outline.size()];
+  const double t = distance / WallLength(plan, wall);
+  return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+}
+
+void AddSensor(QGraphicsScene& scene, const CRoomPlan& plan)
+{
+  const CSensorPlace place = SensorPlace(plan);
+  const QPointF centre = ScenePoint(place.point);
+  const QPointF tip =
+      ScenePoint({place.point.x + kSensorArrow * place.facing.x, place.point.y + kSensorArrow * place.facing.y});
+  Tag(scene.addLine(QLineF(centre, tip), Stroke(kSensorColour, 0.04)), kPlanSensor, kPlanSensor);
+  const QRectF disc(centre.x() - kSensorRadius, centre.y() - kSensorRadius, 2 * kSensorRadius, 2 * kSensorRadius);
+  Tag(scene.addEllipse(disc, Stroke(Qt::white, kEdgeWidth), QBrush(kSensorColour)), kPlanSensor, kPlanSensor);
+}
+
+} // namespace
+
+void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CPlanPolygon>& floorPatches)
+{
+  scene.clear();
+  if (plan.outline.size() < 3)
+    return;
+  Tag(scene.addPolygon(ScenePolygon(plan.outline), Qt::NoPen, QBrush(kFloorColour)), kPlanFloor, "Boden");
+  for (const CPlanPolygon& patch : floorPatches)
+    Tag(scene.addPolygon(ScenePolygon(patch), Stroke(kPatchColour.darker(), kEdgeWidth / 2), QBrush(kPatchColour)),
+        kPlanPatch, kPlanPatch);
+  for (size_t i = 0; i < plan.zones.size(); ++i) {
+    auto* zone = scene.addPolygon(ScenePolygon(plan.zones[i].corners), Stroke(kZoneColour, kEdgeWidth),
+                                  QBrush(kZoneColour, Qt::BDiagPattern));
+    Editable(Tag(zone, kPlanZone, "Zone " + QString::fromStdString(Cp1252ToUtf8(plan.zones[i].name))), i, true);
+  }
+  for (size_t i = 0; i < plan.obstacles.size(); ++i) {
+    auto* box = scene.addPolygon(ScenePolygon(Footprint(plan.obstacles[i])),
+                                 Stroke(kFurnitureColour.darker(), kEdgeWidth), QBrush(kFurnitureColour.lighter(130)));
+    Editable(Tag(box, kPlanObstacle, "Hindernis " + QString::number(i + 1)), i, true);
+  }
+  for (size_t k = 0; k < plan.outline.size(); ++k)
+    Tag(scene.addLine(QLineF(ScenePoint(plan.outline[k]), ScenePoint(plan.outline[(k + 1) % plan.outline.size()])),
+                      Stroke(kWallColour, kWallWidth)),
+        kPlanWall, "Wand " + QString::number(k + 1));
+  for (size_t i = 0; i < plan.doors.size(); ++i) {
+    const CPlanDoor& door = plan.doors[i];
+    if (door.wall >= plan.outline.size())
+      continue;
+    const QLineF span(ScenePoint(AlongWall(plan, door.wall, door.offset)),
+                      ScenePoint(AlongWall(plan, door.wall, door.offset + door.width)));
+    Editable(Tag(scene.addLine(span, Stroke(kDoorColour, kDoorWidth, Qt::FlatCap)), kPlanDoor,
+                 "Tür " + QString::number(i + 1)),
+             i, false);
+  }
+  AddSensor(scene, plan);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "RoomPlan.h"
+
+#include <QString>
+
+#include <vector>
+
+class QGraphicsScene;
+
+// What each item of a plan scene shows, in its data at this key; doors,
+// obstacles and zones are selectable and carry their index in the plan at
+// the other key, obstacles and zones are movable.
+inline constexpr int kPlanItemKind = 0;
+inline constexpr int kPlanItemIndex = 1;
+inline const QString kPlanFloor = "Boden";
+inline const QString kPlanWall = "Wand";
+inline const QString kPlanDoor = "Tür";
+inline const QString kPlanObstacle = "Hindernis";
+inline const QString kPlanZone = "Zone";
+inline const QString kPlanPatch = "Feld";
+inline const QString kPlanSensor = "Velmar";
+
+// The room from above, in scene units of metres with y turned downwards
+// (scene y = -plan y): the floor, the floor patches, the zones, the
+// obstacles, the walls with their doors and the sensor facing into the
+// room. The scene is emptied first.
+void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CPlanPolygon>& floorPatches);

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "RoomPlan.h"
+
+#include <QMdiSubWindow>
+
+#include <optional>
+#include <vector>
+
+class CKMVDocument;
+class CMessageSink;
+class CPlanView;
+class QGraphicsScene;
+class QAction;
+class QTableWidget;
+
+// "Grundriss": the document's plan from above beside a table of its values.
+// A value typed in the table changes the plan as one step of the document;
+// a plan that would not hold together is refused with the core's message
+// and the table shows the plan as it was.
+class CPlanWindow : public QMdiSubWindow {
+  Q_OBJECT
+
+public:
+  CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget* parent = nullptr);
+
+  // Draws the document's plan and floor patches anew (after every update).
+  void ShowPlan(const std::vector<CPlanPolygon>& floorPatches);
+
+  QGraphicsScene& GetScene() { return *m_pScene; }
+  QTableWidget& GetTable() { return *m_pTable; }
+  CPlanView& GetView() { return *m_pView; }
+  // "Auswählen" and "Umriss zeichnen", the tools of the plan's left button.
+  QAction& GetSelectTool() { return *m_pSelectTool; }
+  QAction& GetOutlineTool() { return *m_pOutlineTool; }
+
+private:
+  void FillTable();
+  void OnValueTyped(int row, const QString& text);
+  // The selected obstacles and zones where they were dragged, their
+  // centres and corners on 0.05 m.
+  void MoveSelection();
+  void DeleteSelection();
+  // The new outline keeps obstacles and zones; the doors go with the old
+  // walls and the sensor takes its default places.
+  void ReplaceOutline(const CPlanPolygon& corners);
+  // One step of the document; a refused plan is drawn again as it was.
+  void ChangePlan(const CRoomPlan& plan);
+
+  CKMVDocument& m_document;
+  CMessageSink& m_messages;
+  std::optional<CRoomPlan> m_plan;
+  std::vector<CPlanPolygon> m_floorPatches;
+  QGraphicsScene* m_pScene = nullptr;
+  CPlanView* m_pView = nullptr;
+  QTableWidget* m_pTable = nullptr;
+  QAction* m_pSelectTool = nullptr;
+  QAction* m_pOutlineTool = nullptr;
+};

@@ -1,0 +1,202 @@
+#include "PlanWindow.h"
+#include "CommandIds.h"
+#include "DialogDriver.h"
+#include "DocumentWindows.h"
+#include "KMVApp.h"
+#include "MainFrame.h"
+#include "OutlineSnap.h"
+#include "PlanEntries.h"
+#include "PlanFields.h"
+#include "PlanScene.h"
+#include "PlanView.h"
+#include "RoomProject.h"
+#include "TempFolder.h"
+
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// An L-shaped room with a door, two obstacles and a zone.
+CRoomPlan LShapedPlan()
+{
+  CRoomPlan plan;
+  plan.outline = {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}};
+  plan.height = 2.5;
+  plan.doors = {{4, 1.0, 0.9, 2.0}};
+  plan.obstacles = {{{1.5, 1.5}, 1.0, 0.6, 0.8, 30.0}, {{4.5, 1.5}, 0.8, 0.8, 1.0, 0.0}};
+  plan.zones = {{"Heizung", {{0.2, 3}, {1, 3}, {1, 4}, {0.2, 4}}}};
+  return plan;
+}
+
+std::map<QString, int> CountKinds(QGraphicsScene& scene)
+{
+  std::map<QString, int> counts;
+  for (QGraphicsItem* item : scene.items())
+    ++counts[item->data(kPlanItemKind).toString()];
+  return counts;
+}
+
+double WallLengthShown(QGraphicsScene& scene, const QString& wall)
+{
+  for (QGraphicsItem* item : scene.items())
+    if (item->toolTip() == wall)
+      if (auto* line = qgraphicsitem_cast<QGraphicsLineItem*>(item))
+        return line->line().length();
+  return -1.0;
+}
+
+class PlanWindowTest : public TempFolderTest {
+protected:
+  CDocumentWindows& OpenPlanProject()
+  {
+    CRoomPlan plan = LShapedPlan();
+    EXPECT_FALSE(CompleteRoomPlan(plan));
+    CTextBuffer text;
+    EXPECT_TRUE(MakePlanRoomProject(1, plan, text));
+    CKMVDocument made;
+    EXPECT_TRUE(made.OnNewDocumentFromText("L", text.View()));
+    const std::string path = Path("l-raum.kmv");
+    EXPECT_TRUE(made.SaveAs(path));
+    CKMVApp::Options options;
+    options.bSplash = false;
+    EXPECT_TRUE(m_app.InitInstance({}, options));
+    return *m_app.OpenDocumentFile(path);
+  }
+  // Types the text into the value of the element's quantity and lets the
+  // change run; the message shown, if any.
+  QString Type(CPlanWindow& window, const QString& element, const QString& quantity, const QString& text)
+  {
+    QTableWidget& table = window.GetTable();
+    QString message;
+    QPointer<QTimer> poll = OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
+      message = box.text();
+      box.accept();
+    });
+    for (int row = 0; row < table.rowCount(); ++row)
+      if (table.item(row, 0)->text() == element && table.item(row, 1)->text() == quantity)
+        table.item(row, 2)->setText(text);
+    QTest::qWait(50);
+    delete poll.data();
+    return message;
+  }
+
+  CKMVApp m_app;
+};
+
+TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
+{
+  CDocumentWindows& windows = OpenPlanProject();
+  m_app.GetMainFrame().UpdateCommandUI();
+  ASSERT_TRUE(m_app.GetMainFrame().GetAction(ID_VIEW_PLAN)->isEnabled());
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
+  ASSERT_NE(windows.GetPlanWindow(), nullptr);
+  CPlanWindow& window = *windows.GetPlanWindow();
+  std::map<QString, int> kinds = CountKinds(window.GetScene());
+  EXPECT_EQ(kinds[kPlanWall], 6);
+  EXPECT_EQ(kinds[kPlanDoor], 1);
+  EXPECT_EQ(kinds[kPlanObstacle], 2);
+  EXPECT_EQ(kinds[kPlanZone], 1);
+  EXPECT_EQ(kinds[kPlanSensor], 2);
+  EXPECT_GT(kinds[kPlanPatch], 0);
+
+  QUndoStack& stack = windows.GetUndo().GetStack();
+  EXPECT_EQ(Type(window, "Wand 1", "Länge m", "7"), "");
+  EXPECT_DOUBLE_EQ(WallLengthShown(window.GetScene(), "Wand 1"), 7.0);
+  EXPECT_DOUBLE_EQ(FindRoomPlan(windows.GetDocument().GetProject())->outline[1].x, 7.0);
+  ASSERT_EQ(stack.count(), 1);
+  stack.undo();
+  EXPECT_DOUBLE_EQ(WallLengthShown(window.GetScene(), "Wand 1"), 6.0);
+
+  // Wall 3 pulled through the wall at x = 0: the outline would cross itself.
+  const std::string before = std::string(windows.GetDocument().GetText().View());
+  EXPECT_EQ(Type(window, "Wand 3", "Länge m", "9"), "Die Wände des Grundrisses kreuzen oder berühren sich.");
+  EXPECT_EQ(Type(window, "Hindernis 1", "X m", "kurz"), "Geben Sie bitte eine Zahl ein.");
+  EXPECT_EQ(windows.GetDocument().GetText().View(), before);
+  EXPECT_DOUBLE_EQ(WallLengthShown(window.GetScene(), "Wand 3"), 3.0);
+  EXPECT_EQ(stack.index(), 0);
+
+  // Obstacle 2 dragged by 0.52 m lands on 0.05 m; the zone deleted.
+  auto find = [&window](const QString& name) {
+    for (QGraphicsItem* item : window.GetScene().items())
+      if (item->toolTip() == name)
+        return item;
+    return static_cast<QGraphicsItem*>(nullptr);
+  };
+  find("Hindernis 2")->setSelected(true);
+  find("Hindernis 2")->setPos(0.0, -0.52);
+  emit window.GetView().ItemsMoved();
+  CRoomPlan moved = *FindRoomPlan(windows.GetDocument().GetProject());
+  EXPECT_DOUBLE_EQ(moved.obstacles[1].centre.y, 2.0);
+  find("Zone Heizung")->setSelected(true);
+  QTest::keyClick(window.GetView().viewport(), Qt::Key_Delete);
+  EXPECT_TRUE(FindRoomPlan(windows.GetDocument().GetProject())->zones.empty());
+  EXPECT_EQ(CountKinds(window.GetScene())[kPlanZone], 0);
+  EXPECT_EQ(stack.count(), 2);
+
+  // A new L drawn with the mouse, a click off the grid, closed on its first corner.
+  window.GetOutlineTool().trigger();
+  const CPlanPolygon drawn = {{0, 0}, {7, 0}, {7, 3.5}, {3, 3.5}, {3, 6}, {0, 6}, {0.01, 0.01}};
+  QWidget* viewport = window.GetView().viewport();
+  for (const CPlanPoint& corner : drawn)
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, window.GetView().mapFromScene(corner.x, -corner.y));
+  CRoomPlan redrawn = *FindRoomPlan(windows.GetDocument().GetProject());
+  ASSERT_EQ(redrawn.outline.size(), 6u);
+  EXPECT_DOUBLE_EQ(redrawn.outline[2].y, 3.5);
+  EXPECT_TRUE(redrawn.doors.empty());
+  EXPECT_EQ(redrawn.obstacles.size(), 2u);
+  EXPECT_TRUE(window.GetSelectTool().isChecked());
+}
+
+TEST(OutlineSnap, CornersLandOnTheGridOrOnFifteenDegreeSteps)
+{
+  const CPlanPoint origin{1, 1};
+  struct Case {
+    CPlanPoint clicked;
+    bool shift;
+    CPlanPoint snapped;
+  };
+  const Case cases[] = {
+      {{2.03, 1.02}, false, {2.05, 1.0}},
+      {{4.0, 1.1}, true, {4.0, 1.0}},      // 2 degrees off the x axis, 3.002 m
+      {{1.1, -2.0}, true, {1.0, -2.0}},    // straight down, no rounding rest
+      {{2.0, 2.1}, true, {2.0607, 2.0607}} // 47.7 degrees: 45, 1.4866 m to 1.5
+  };
+  for (const Case& c : cases) {
+    CPlanPoint snapped = SnapCorner(c.clicked, &origin, c.shift);
+    EXPECT_NEAR(snapped.x, c.snapped.x, 1e-4) << c.clicked.x;
+    EXPECT_NEAR(snapped.y, c.snapped.y, 1e-4) << c.clicked.x;
+  }
+  EXPECT_EQ(SnapCorner({1.1, -2.0}, &origin, true).x, 1.0);
+}
+
+TEST(PlanFields, TypedValuesMoveTheirCornersOrAreRefused)
+{
+  struct Case {
+    size_t field;
+    QString text;
+    bool accepted;
+    CPlanPoint corner2;
+  };
+  // Fields 1 and 2: wall 1's length and angle, which move corner 2.
+  const Case cases[] = {
+      {1, "4.5", true, {4.5, 0}}, {2, "90", true, {0, 6}}, {2, "-90", true, {0, -6}},
+      {1, "4,5", false, {6, 0}},  {1, "", false, {6, 0}},  {1, "inf", false, {6, 0}},
+  };
+  for (const Case& c : cases) {
+    CRoomPlan plan = LShapedPlan();
+    EXPECT_EQ(SetPlanField(plan, c.field, c.text), c.accepted) << c.text.toStdString();
+    EXPECT_NEAR(plan.outline[1].x, c.corner2.x, 1e-12) << c.text.toStdString();
+    EXPECT_NEAR(plan.outline[1].y, c.corner2.y, 1e-12) << c.text.toStdString();
+  }
+  EXPECT_EQ(PlanFields(LShapedPlan())[2].value, "0.00");
+}
+
+} // namespace
