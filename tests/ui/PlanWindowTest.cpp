@@ -187,8 +187,8 @@ TEST(PlanFields, TypedValuesMoveTheirCornersOrAreRefused)
   };
   // Fields 1 and 2: wall 1's length and angle, which move corner 2.
   const Case cases[] = {
-      {1, "4.5", true, {4.5, 0}}, {2, "90", true, {0, 6}}, {2, "-90", true, {0, -6}},
-      {1, "4,5", false, {6, 0}},  {1, "", false, {6, 0}},  {1, "inf", false, {6, 0}},
+      {1, "4.5", true, {4.5, 0}},  {2, "90", true, {0, 6}}, {2, "-90", true, {0, -6}}, {1, "4,5", true, {4.5, 0}},
+      {1, "1,5,0", false, {6, 0}}, {1, "", false, {6, 0}},  {1, "inf", false, {6, 0}},
   };
   for (const Case& c : cases) {
     CRoomPlan plan = LShapedPlan();

@@ -123,7 +123,7 @@ TEST_F(Printing, FileNamesKeepTheFileSystemsSpelling)
   ASSERT_TRUE(model.OnNewDocument());
   ASSERT_TRUE(model.SaveAs(QFile::encodeName(office).toStdString()));
   ASSERT_TRUE(Start({office}));
-  EXPECT_EQ(m_app.GetMainFrame().windowTitle(), "Velmar CAD-Planungssoftware - Büro.kmv");
+  EXPECT_EQ(m_app.GetMainFrame().windowTitle(), "Velmar CAD-Planungssoftware - [Büro.kmv]");
   EXPECT_EQ(FormatPageHeader(m_app.GetDocuments().at(0)->GetDocument(), QDateTime())[1], "Projekt: Büro.kmv");
   QString text;
   const CDialogPoll message = CloseNextMessage(text);
