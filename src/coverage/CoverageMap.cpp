@@ -121,16 +121,6 @@ private:
   std::vector<unsigned char> m_rgb;
 };
 
-// The longest of 1, 2 or 5 times a power of ten that fits in the length.
-double NiceLength(double limit)
-{
-  double power = std::pow(10.0, std::floor(std::log10(limit)));
-  for (double factor : {5.0, 2.0, 1.0})
-    if (factor * power <= limit)
-      return factor * power;
-  return power;
-}
-
 std::string MetreText(double metres)
 {
   char text[64];
@@ -139,6 +129,15 @@ std::string MetreText(double metres)
 }
 
 } // namespace
+
+double NiceLength(double limit)
+{
+  double power = std::pow(10.0, std::floor(std::log10(limit)));
+  for (double factor : {5.0, 2.0, 1.0})
+    if (factor * power <= limit)
+      return factor * power;
+  return power;
+}
 
 std::vector<const CTargetCoverage*> FloorTargets(const CCoverage& coverage)
 {

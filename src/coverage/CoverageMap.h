@@ -23,6 +23,10 @@ struct CMapGrid {
 // The floor targets (IsFloorTarget) of the coverage, in its order.
 std::vector<const CTargetCoverage*> FloorTargets(const CCoverage& coverage);
 
+// The longest of 1, 2 or 5 times a power of ten that fits in the length: a
+// scale bar's length.
+double NiceLength(double limit);
+
 // The grid over the floors' extent; none when the cell is not above 0 or
 // more than kMaxMapCells would lie along a side.
 std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell);

@@ -1,5 +1,6 @@
 #include "MapPainter.h"
 
+#include "CoverageMap.h"
 #include "PagePainter.h"
 
 #include <QPainter>
@@ -121,16 +122,6 @@ void PaintSensor(QPainter& painter, const QPointF& at, const CVector& axis, doub
   }
   painter.setPen(QPen(Qt::white, radius * 0.35));
   painter.drawEllipse(at, radius, radius);
-}
-
-// The longest of 1, 2 or 5 times a power of ten that fits in the length.
-double NiceLength(double limit)
-{
-  double power = std::pow(10.0, std::floor(std::log10(limit)));
-  for (double factor : {5.0, 2.0, 1.0})
-    if (factor * power <= limit)
-      return factor * power;
-  return power;
 }
 
 void PaintScaleBar(QPainter& painter, const CPlanFrame& frame, double y, double line)
