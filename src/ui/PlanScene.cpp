@@ -26,11 +26,6 @@ constexpr double kEdgeWidth = 0.02;
 constexpr double kSensorRadius = 0.12;
 constexpr double kSensorArrow = 0.6;
 
-QPointF ScenePoint(const CPlanPoint& p)
-{
-  return {p.x, -p.y};
-}
-
 QPolygonF ScenePolygon(const CPlanPolygon& polygon)
 {
   QPolygonF scenePolygon;
@@ -80,6 +75,11 @@ void AddSensor(QGraphicsScene& scene, const CRoomPlan& plan)
 }
 
 } // namespace
+
+QPointF ScenePoint(const CPlanPoint& p)
+{
+  return {p.x, -p.y};
+}
 
 void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CPlanPolygon>& floorPatches)
 {

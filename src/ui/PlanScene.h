@@ -2,6 +2,7 @@
 
 #include "RoomPlan.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <vector>
@@ -20,6 +21,9 @@ inline const QString kPlanObstacle = "Hindernis";
 inline const QString kPlanZone = "Zone";
 inline const QString kPlanPatch = "Feld";
 inline const QString kPlanSensor = "Velmar";
+
+// A plan point in the scene: metres, y turned downwards.
+QPointF ScenePoint(const CPlanPoint& p);
 
 // The room from above, in scene units of metres with y turned downwards
 // (scene y = -plan y): the floor, the floor patches, the zones, the

@@ -1,6 +1,7 @@
 #include "PlanView.h"
 
 #include "OutlineSnap.h"
+#include "PlanScene.h"
 
 #include <QGraphicsItem>
 #include <QKeyEvent>
@@ -22,11 +23,6 @@ constexpr double kWheelStep = 1.2;
 constexpr double kFitMargin = 0.5;
 // A click this near the first corner, in pixels, closes the outline.
 constexpr int kCloseRadius = 8;
-
-QPointF ScenePoint(const CPlanPoint& p)
-{
-  return {p.x, -p.y};
-}
 
 void DrawGrid(QPainter& painter, const QRectF& rect, double spacing, const QColor& colour)
 {
