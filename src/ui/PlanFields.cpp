@@ -73,6 +73,54 @@ std::function<bool(CRoomPlan&, const QString&)> SetNumber(std::function<void(CRo
   };
 }
 
+// A typed wall or corner number, counted from 1.
+std::optional<size_t> ParseNumber(const QString& text)
+{
+  std::optional<unsigned long> number = ParseUnsigned(text);
+  if (!number || *number == 0)
+    return std::nullopt;
+  return static_cast<size_t>(*number - 1);
+}
+
+// The place of the plan variant's sensor: a new wall takes the sensor to
+// its middle.
+template <class Add> void AddSensorFields(const CRoomPlan& plan, Add& add)
+{
+  const QString sensor = "Velmar";
+  switch (plan.variant) {
+  case RoomVariant::Wall:
+    add(sensor, "Wand", QString::number(plan.sensorWall + 1), [](CRoomPlan& p, const QString& text) {
+      std::optional<size_t> wall = ParseNumber(text);
+      if (wall) {
+        p.sensorWall = *wall;
+        p.sensorOffset.reset();
+      }
+      return wall.has_value();
+    });
+    add(sensor, "Abstand m", Metres(plan.sensorOffset.value_or(0.0)),
+        SetNumber([](CRoomPlan& p, double v) { p.sensorOffset = v; }));
+    break;
+  case RoomVariant::Ceiling: {
+    const CPlanPoint at = plan.sensorAt.value_or(CPlanPoint{});
+    add(sensor, "X m", Metres(at.x), SetNumber([at](CRoomPlan& p, double v) {
+          p.sensorAt = CPlanPoint{v, p.sensorAt.value_or(at).y};
+        }));
+    add(sensor, "Y m", Metres(at.y), SetNumber([at](CRoomPlan& p, double v) {
+          p.sensorAt = CPlanPoint{p.sensorAt.value_or(at).x, v};
+        }));
+    break;
+  }
+  case RoomVariant::Corner:
+    add(sensor, "Ecke", QString::number(plan.sensorCorner.value_or(0) + 1), [](CRoomPlan& p, const QString& text) {
+      std::optional<size_t> corner = ParseNumber(text);
+      if (corner)
+        p.sensorCorner = corner;
+      return corner.has_value();
+    });
+    break;
+  }
+}
+
 std::vector<FieldAccess> Fields(const CRoomPlan& plan)
 {
   std::vector<FieldAccess> fields;
@@ -124,6 +172,7 @@ std::vector<FieldAccess> Fields(const CRoomPlan& plan)
       return corners.has_value();
     });
   }
+  AddSensorFields(plan, add);
   return fields;
 }
 

@@ -17,7 +17,8 @@ struct CPlanField {
 
 // The plan's values in table order: the room's height, each wall's length
 // and angle, each door's wall, offset, width and height, each obstacle's
-// centre, size and angle, each zone's name and corners.
+// centre, size and angle, each zone's name and corners, then the place of
+// the variant's sensor ("Velmar": wall and offset, X and Y, or corner).
 std::vector<CPlanField> PlanFields(const CRoomPlan& plan);
 
 // The plan with the value of field `index` (as PlanFields counts) typed as

@@ -7,6 +7,7 @@
 #include "PlanEntries.h"
 #include "PlanFields.h"
 #include "PlanScene.h"
+#include "PlanTools.h"
 #include "PlanView.h"
 
 #include <QActionGroup>
@@ -68,6 +69,8 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   auto* splitter = new QSplitter(content);
   m_pScene = new QGraphicsScene(this);
   m_pView = new CPlanView(m_pScene, splitter);
+  m_pTools = new CPlanTools(*m_pView, *tools, *toolGroup, m_plan, m_messages, this);
+  connect(m_pTools, &CPlanTools::PlanEdited, this, &CPlanWindow::ChangePlan);
   m_pTable = new QTableWidget(0, kColumnCount, splitter);
   m_pTable->setHorizontalHeaderLabels({"Element", "Größe", "Wert"});
   m_pTable->verticalHeader()->hide();
@@ -185,7 +188,7 @@ void CPlanWindow::DeleteSelection()
 
 void CPlanWindow::ReplaceOutline(const CPlanPolygon& corners)
 {
-  if (!m_plan)
+  if (!m_plan || !m_pOutlineTool->isChecked())
     return;
   CRoomPlan plan = *m_plan;
   plan.outline = corners;

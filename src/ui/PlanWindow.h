@@ -9,6 +9,7 @@
 
 class CKMVDocument;
 class CMessageSink;
+class CPlanTools;
 class CPlanView;
 class QGraphicsScene;
 class QAction;
@@ -33,6 +34,7 @@ public:
   // "Auswählen" and "Umriss zeichnen", the tools of the plan's left button.
   QAction& GetSelectTool() { return *m_pSelectTool; }
   QAction& GetOutlineTool() { return *m_pOutlineTool; }
+  CPlanTools& GetTools() { return *m_pTools; }
 
 private:
   void FillTable();
@@ -56,4 +58,5 @@ private:
   QTableWidget* m_pTable = nullptr;
   QAction* m_pSelectTool = nullptr;
   QAction* m_pOutlineTool = nullptr;
+  CPlanTools* m_pTools = nullptr;
 };

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "RoomPlan.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <optional>
+
+class CMessageSink;
+class CPlanView;
+class QAction;
+class QActionGroup;
+class QRubberBand;
+class QToolBar;
+
+// The plan window's tools that add to the plan: "Tür einsetzen" (a click on
+// a wall), "Hindernis zeichnen" (a dragged rectangle), "Zone zeichnen"
+// (corners clicked as the outline's are) and "Velmar setzen" (a wall, point
+// or corner clicked, by the plan's variant); and the turning handle of a
+// selected obstacle. Each edit is offered as a whole new plan; a click that
+// hits nothing the tool needs is answered with a message.
+class CPlanTools : public QObject {
+  Q_OBJECT
+
+public:
+  // The tools join the bar and the group of the window's tools; `plan` is
+  // the window's plan as last shown.
+  CPlanTools(CPlanView& view, QToolBar& bar, QActionGroup& group, const std::optional<CRoomPlan>& plan,
+             CMessageSink& messages, QObject* parent);
+
+  QAction& GetDoorTool() { return *m_pDoorTool; }
+  QAction& GetObstacleTool() { return *m_pObstacleTool; }
+  QAction& GetZoneTool() { return *m_pZoneTool; }
+  QAction& GetSensorTool() { return *m_pSensorTool; }
+
+signals:
+  // The plan as a tool changed it, unchecked.
+  void PlanEdited(const CRoomPlan& plan);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  QAction* AddTool(QToolBar& bar, QActionGroup& group, const char* text, const char* tip);
+  CPlanPoint PlanPointAt(const QPoint& pixel) const;
+  // How far from a wall or corner a click still hits it, in metres.
+  double Reach() const;
+  void Click(const QPoint& pixel);
+  void FinishRectangle(const QPoint& pixel);
+  void AddZone(const CPlanPolygon& corners);
+  // The turning handle of the one selected obstacle; none otherwise.
+  void ShowTurnHandle();
+  void Turn(size_t obstacle, double angle);
+
+  CPlanView& m_view;
+  const std::optional<CRoomPlan>& m_plan;
+  CMessageSink& m_messages;
+  QAction* m_pDoorTool = nullptr;
+  QAction* m_pObstacleTool = nullptr;
+  QAction* m_pZoneTool = nullptr;
+  QAction* m_pSensorTool = nullptr;
+  QRubberBand* m_pRubberBand = nullptr;
+  std::optional<QPoint> m_dragFrom; // pixels
+};
