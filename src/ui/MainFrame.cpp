@@ -9,6 +9,7 @@
 #include "KMVChildFrame.h"
 #include "Messages.h"
 #include "ModuleCommands.h"
+#include "PlanWindow.h"
 #include "TextEncoding.h"
 
 #include <QAction>
@@ -339,9 +340,24 @@ void CMainFrame::RemoveChildFrame(CKMVChildFrame& frame)
   UpdateCaption();
 }
 
+CKMVChildFrame* CMainFrame::DocumentFrameOf(QMdiSubWindow& window) const
+{
+  // The active frame when it is of the window's document, else its first.
+  std::vector<CKMVChildFrame*> frames = m_frames;
+  if (m_pActiveFrame)
+    frames.insert(frames.begin(), m_pActiveFrame);
+  for (CKMVChildFrame* frame : frames)
+    if (frame->GetDocumentWindows().GetPlanWindow() == &window)
+      return frame;
+  return nullptr;
+}
+
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window)
 {
   auto* activated = dynamic_cast<CKMVChildFrame*>(window);
+  // A document's other windows ("Grundriss") hand its commands to its frame.
+  if (!activated && window)
+    activated = DocumentFrameOf(*window);
   // A null activation only means the main window lost the focus.
   if (!activated || activated == m_pActiveFrame)
     return;

@@ -70,6 +70,8 @@ private:
   QAction* MakeAction(const CommandInfo& info);
   void BuildMenuBar(int resourceId);
   void OnSubWindowActivated(QMdiSubWindow* window);
+  // The frame whose document owns the window; null for none.
+  CKMVChildFrame* DocumentFrameOf(QMdiSubWindow& window) const;
   void ArrangeIcons();
   // "Überlappend": windows of two thirds of the area, each one title bar
   // further down and right, the active one on top.

@@ -3,23 +3,30 @@
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
+#include "KMVChildFrame.h"
 #include "MainFrame.h"
+#include "ModuleCommands.h"
 #include "OutlineSnap.h"
 #include "PlanEntries.h"
 #include "PlanFields.h"
 #include "PlanScene.h"
+#include "PlanToolEdits.h"
+#include "PlanTools.h"
+#include "PlanTurnHandle.h"
 #include "PlanView.h"
 #include "RoomProject.h"
 #include "TempFolder.h"
 
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -153,6 +160,129 @@ TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
   EXPECT_TRUE(redrawn.doors.empty());
   EXPECT_EQ(redrawn.obstacles.size(), 2u);
   EXPECT_TRUE(window.GetSelectTool().isChecked());
+}
+
+// The message the action brings up, if any.
+QString MessageOf(const std::function<void()>& action)
+{
+  QString message;
+  QPointer<QTimer> poll = OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
+    message = box.text();
+    box.accept();
+  });
+  action();
+  QTest::qWait(20);
+  delete poll.data();
+  return message;
+}
+
+TEST_F(PlanWindowTest, ToolsAddDoorsObstaclesZonesAndPlaceTheSensorEachAsOneStep)
+{
+  CDocumentWindows& windows = OpenPlanProject();
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
+  CPlanWindow& window = *windows.GetPlanWindow();
+  CPlanTools& tools = window.GetTools();
+  CPlanView& view = window.GetView();
+  auto at = [&view](double x, double y) { return view.mapFromScene(x, -y); };
+  auto click = [&](double x, double y) { QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(x, y)); };
+  auto plan = [&windows] { return *FindRoomPlan(windows.GetDocument().GetProject()); };
+
+  tools.GetDoorTool().trigger();
+  EXPECT_EQ(MessageOf([&] { click(6.0, 1.52); }), "");
+  EXPECT_EQ(plan().doors.back().wall, 1u);
+  EXPECT_DOUBLE_EQ(plan().doors.back().offset, 1.05);
+  const std::string before = std::string(windows.GetDocument().GetText().View());
+  EXPECT_EQ(MessageOf([&] { click(6.0, 1.9); }), "Tür 3 überlappt Tür 2.");
+  EXPECT_EQ(MessageOf([&] { click(1.5, 4.5); }), "Klicken Sie bitte auf eine Wand.");
+  EXPECT_EQ(windows.GetDocument().GetText().View(), before);
+
+  tools.GetObstacleTool().trigger();
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, at(1.0, 4.5));
+  QTest::mouseMove(view.viewport(), at(2.0, 5.2));
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at(2.0, 5.2));
+  const CPlanObstacle added = plan().obstacles.back();
+  EXPECT_NEAR(added.centre.y, 4.85, 1e-9);
+  EXPECT_NEAR(added.depth, 0.7, 1e-9);
+  EXPECT_EQ(added.height, kNewObstacleHeight);
+
+  tools.GetZoneTool().trigger();
+  for (auto [x, y] : {std::pair{4.0, 2.2}, {5.5, 2.2}, {5.5, 2.8}, {4.0, 2.8}, {4.0, 2.2}})
+    click(x, y);
+  EXPECT_EQ(plan().zones.back().name, "Zone2");
+
+  tools.GetSensorTool().trigger();
+  click(3.0, 4.6);
+  EXPECT_EQ(plan().sensorWall, 3u);
+  EXPECT_DOUBLE_EQ(*plan().sensorOffset, 1.6);
+  EXPECT_EQ(Type(window, "Velmar", "Abstand m", "1.25"), "");
+  EXPECT_EQ(*plan().sensorOffset, 1.25);
+
+  // Obstacle 2's handle, 0.8 m above its centre, dragged to its left: a quarter turn.
+  window.GetSelectTool().trigger();
+  for (QGraphicsItem* item : window.GetScene().items())
+    item->setSelected(item->toolTip() == "Hindernis 2");
+  QTest::qWait(1);
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, at(4.5, 2.3));
+  QTest::mouseMove(view.viewport(), at(3.5, 1.5));
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at(3.5, 1.5));
+  QTest::qWait(1);
+  EXPECT_EQ(plan().obstacles[1].angle, 90.0);
+  EXPECT_EQ(windows.GetUndo().GetStack().count(), 6);
+}
+
+TEST_F(PlanWindowTest, CommandsOfThePlanWindowGoToItsDocument)
+{
+  CDocumentWindows& first = OpenPlanProject();
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
+  CPlanWindow& plan = *first.GetPlanWindow();
+  std::filesystem::copy_file(Path("l-raum.kmv"), Path("zweit.kmv"));
+  CDocumentWindows& second = *m_app.OpenDocumentFile(Path("zweit.kmv"));
+  QMdiArea& area = m_app.GetMainFrame().GetMdiArea();
+  area.setActiveSubWindow(&plan);
+  EXPECT_EQ(&m_app.GetMainFrame().GetActiveFrame()->GetDocumentWindows(), &first);
+  m_app.GetMainFrame().DispatchCommand(ID_TILT_UP);
+  EXPECT_EQ(first.GetUndo().GetStack().count(), 1);
+  EXPECT_EQ(second.GetUndo().GetStack().count(), 0);
+}
+
+TEST(PlanToolEdits, NewDoorsObstaclesZonesAndSensorPlaces)
+{
+  CRoomPlan plan = LShapedPlan();
+  // Wall 2 runs 3 m from (6,0) to (6,3); a click near its end pushes the door back.
+  AddDoor(plan, *WallAt(plan, {5.96, 2.9}, 0.1));
+  EXPECT_EQ(plan.doors.back().wall, 1u);
+  EXPECT_DOUBLE_EQ(plan.doors.back().offset, 2.1);
+  EXPECT_FALSE(WallAt(plan, {5.8, 1.0}, 0.1));
+  EXPECT_EQ(CornerAt(plan, {2.95, 3.05}, 0.1), 3u);
+
+  EXPECT_FALSE(AddObstacle(plan, {1.0, 1.0}, {1.02, 2.0}));
+  EXPECT_TRUE(AddObstacle(plan, {2.0, 5.0}, {1.0, 4.52}));
+  EXPECT_DOUBLE_EQ(plan.obstacles.back().width, 1.0);
+  EXPECT_DOUBLE_EQ(plan.obstacles.back().centre.y, 4.75);
+
+  plan.zones[0].name = "Zone3";
+  AddZone(plan, {});
+  AddZone(plan, {});
+  EXPECT_EQ(plan.zones[1].name, "Zone2");
+  EXPECT_EQ(plan.zones[2].name, "Zone4");
+
+  struct Case {
+    RoomVariant variant;
+    CPlanPoint click;
+    bool hit;
+  };
+  for (const Case& c : {Case{RoomVariant::Wall, {2.0, 5.0}, false}, Case{RoomVariant::Ceiling, {2.02, 5.0}, true},
+                        Case{RoomVariant::Corner, {5.9, 2.9}, true}, Case{RoomVariant::Corner, {5.0, 2.0}, false}}) {
+    plan.variant = c.variant;
+    EXPECT_EQ(MoveSensorTo(plan, c.click, 0.2), c.hit) << c.click.x;
+  }
+  EXPECT_DOUBLE_EQ(plan.sensorAt->x, 2.0);
+  EXPECT_EQ(plan.sensorCorner, 2u);
+
+  const CPlanObstacle box{{1, 1}, 1.0, 1.0, 0.5, 0.0};
+  EXPECT_EQ(HandleAngle(box, {0.0, 0.98}, false), 91.0);
+  EXPECT_EQ(HandleAngle(box, {1.0, 0.0}, true), 180.0);
+  EXPECT_EQ(HandleAngle(box, {1.5, 0.2}, true), -150.0);
 }
 
 TEST(OutlineSnap, CornersLandOnTheGridOrOnFifteenDegreeSteps)
