@@ -128,58 +128,48 @@ constexpr std::array kCommands = {
                 ""},
 };
 
-constexpr std::array kMenu128 = {
-    MenuEntry{kSubmenuStart, "&Datei"},
-    MenuEntry{ID_FILE_NEW, ""},
-    MenuEntry{ID_FILE_NEW_ROOM, ""},
-    MenuEntry{ID_FILE_OPEN, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_FILE_PRINT_SETUP, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_FILE_MRU_FILE1, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_MODEL_PILOT_A1, ""},
-    MenuEntry{ID_MODEL_PILOT_B1, ""},
-    MenuEntry{ID_MODEL_PILOT_B2, ""},
-    MenuEntry{ID_MODEL_PILOT_C1, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_APP_EXIT, ""},
+// One "Datei" menu for both resources: without a document it lacks the
+// commands that act on one.
+constexpr std::array kFileMenu = {
+    MenuEntry{kSubmenuStart, "&Datei"}, MenuEntry{ID_FILE_NEW, ""},         MenuEntry{ID_FILE_NEW_ROOM, ""},
+    MenuEntry{ID_FILE_OPEN, ""},        MenuEntry{ID_FILE_CLOSE, ""},       MenuEntry{ID_FILE_SAVE, ""},
+    MenuEntry{ID_FILE_SAVE_AS, ""},     MenuEntry{kSeparator, ""},          MenuEntry{ID_FILE_PRINT_PREVIEW, ""},
+    MenuEntry{ID_FILE_PRINT, ""},       MenuEntry{ID_FILE_PRINT_SETUP, ""}, MenuEntry{ID_FILE_REPORT, ""},
+    MenuEntry{kSeparator, ""},          MenuEntry{ID_FILE_MRU_FILE1, ""},   MenuEntry{kSeparator, ""},
+    MenuEntry{ID_MODEL_PILOT_A1, ""},   MenuEntry{ID_MODEL_PILOT_B1, ""},   MenuEntry{ID_MODEL_PILOT_B2, ""},
+    MenuEntry{ID_MODEL_PILOT_C1, ""},   MenuEntry{kSeparator, ""},          MenuEntry{ID_APP_EXIT, ""},
     MenuEntry{kSubmenuEnd, ""},
-    MenuEntry{kSubmenuStart, "&Ansicht"},
-    MenuEntry{ID_VIEW_TOOLBAR, ""},
-    MenuEntry{ID_VIEW_STATUS_BAR, ""},
-    MenuEntry{kSubmenuEnd, ""},
-    MenuEntry{kSubmenuStart, "&Hilfe"},
-    MenuEntry{ID_HELP_FINDER, ""},
-    MenuEntry{ID_APP_ABOUT, ""},
-    MenuEntry{kSubmenuEnd, ""},
+};
+
+constexpr std::array kDocumentFileCommands = {ID_FILE_CLOSE,         ID_FILE_SAVE,  ID_FILE_SAVE_AS,
+                                              ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT, ID_FILE_REPORT};
+
+constexpr auto kFileMenuWithoutDocument = [] {
+  std::array<MenuEntry, kFileMenu.size() - kDocumentFileCommands.size()> menu{};
+  std::ranges::copy_if(kFileMenu, menu.begin(), [](const MenuEntry& entry) {
+    return std::ranges::find(kDocumentFileCommands, entry.id) == kDocumentFileCommands.end();
+  });
+  return menu;
+}();
+
+template <size_t First, size_t Second>
+constexpr std::array<MenuEntry, First + Second> Join(const std::array<MenuEntry, First>& first,
+                                                     const std::array<MenuEntry, Second>& second)
+{
+  std::array<MenuEntry, First + Second> joined{};
+  std::ranges::copy(second, std::ranges::copy(first, joined.begin()).out);
+  return joined;
+}
+
+constexpr std::array kMenusAfterFileWithoutDocument = {
+    MenuEntry{kSubmenuStart, "&Ansicht"}, MenuEntry{ID_VIEW_TOOLBAR, ""},     MenuEntry{ID_VIEW_STATUS_BAR, ""},
+    MenuEntry{kSubmenuEnd, ""},           MenuEntry{kSubmenuStart, "&Hilfe"}, MenuEntry{ID_HELP_FINDER, ""},
+    MenuEntry{ID_APP_ABOUT, ""},          MenuEntry{kSubmenuEnd, ""},
 };
 
 // The views and tools the toolbar does not offer, and the two dialogs of
 // the 3D view, sit in a submenu of "Ansicht".
-constexpr std::array kMenu129 = {
-    MenuEntry{kSubmenuStart, "&Datei"},
-    MenuEntry{ID_FILE_NEW, ""},
-    MenuEntry{ID_FILE_NEW_ROOM, ""},
-    MenuEntry{ID_FILE_OPEN, ""},
-    MenuEntry{ID_FILE_CLOSE, ""},
-    MenuEntry{ID_FILE_SAVE, ""},
-    MenuEntry{ID_FILE_SAVE_AS, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_FILE_PRINT_PREVIEW, ""},
-    MenuEntry{ID_FILE_PRINT, ""},
-    MenuEntry{ID_FILE_PRINT_SETUP, ""},
-    MenuEntry{ID_FILE_REPORT, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_FILE_MRU_FILE1, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_MODEL_PILOT_A1, ""},
-    MenuEntry{ID_MODEL_PILOT_B1, ""},
-    MenuEntry{ID_MODEL_PILOT_B2, ""},
-    MenuEntry{ID_MODEL_PILOT_C1, ""},
-    MenuEntry{kSeparator, ""},
-    MenuEntry{ID_APP_EXIT, ""},
-    MenuEntry{kSubmenuEnd, ""},
+constexpr std::array kMenusAfterFile = {
     MenuEntry{kSubmenuStart, "&Bearbeiten"},
     MenuEntry{ID_EDIT_UNDO, ""},
     MenuEntry{ID_EDIT_REDO, ""},
@@ -240,6 +230,9 @@ constexpr std::array kMenu129 = {
     MenuEntry{ID_APP_ABOUT, ""},
     MenuEntry{kSubmenuEnd, ""},
 };
+
+constexpr std::array kMenu128 = Join(kFileMenuWithoutDocument, kMenusAfterFileWithoutDocument);
+constexpr std::array kMenu129 = Join(kFileMenu, kMenusAfterFile);
 
 constexpr int kToolBar128[] = {ID_FILE_NEW, ID_FILE_OPEN, kSeparator, ID_APP_ABOUT, ID_HELP_FINDER};
 

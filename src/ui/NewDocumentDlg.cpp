@@ -1,10 +1,10 @@
 #include "NewDocumentDlg.h"
 
+#include "DialogButtons.h"
+
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -19,11 +19,7 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent) : QDialog(parent), m_pGroup(ne
     m_pGroup->addButton(button, index++);
     choices->addWidget(button);
   }
-  auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-  buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
-  buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancelButtons(*this, Qt::Vertical);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(box, 1);
   layout->addWidget(buttons);

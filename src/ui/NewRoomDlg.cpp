@@ -2,16 +2,15 @@
 
 #include "BuiltinModels.h"
 #include "DataExchange.h"
+#include "DialogButtons.h"
 #include "Messages.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -57,11 +56,7 @@ CNewRoomDlg::CNewRoomDlg(CMessageSink& messages, QWidget* parent)
   form->addRow("&Versatz an der Wand (m):", m_pOffset);
   connect(m_pVariant, &QComboBox::currentIndexChanged, this, &CNewRoomDlg::EnableOffset);
 
-  auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-  buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
-  buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancelButtons(*this, Qt::Vertical);
   auto* fields = new QVBoxLayout;
   fields->addWidget(models);
   fields->addWidget(room);

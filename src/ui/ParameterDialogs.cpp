@@ -1,6 +1,7 @@
 #include "ParameterDialogs.h"
 
 #include "DataExchange.h"
+#include "DialogButtons.h"
 #include "ItemDouble.h"
 #include "ItemEnable.h"
 #include "ItemPropertyPage.h"
@@ -10,11 +11,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -34,11 +33,7 @@ public:
   CParameterDialog(QWidget* parent, CMessageSink& messages, const QString& boxTitle)
       : QDialog(parent), m_binder(messages), m_pBox(new QGroupBox(boxTitle, this))
   {
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
-    buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this, Qt::Vertical);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pBox, 1);
     layout->addWidget(buttons);

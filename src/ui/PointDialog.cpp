@@ -1,9 +1,9 @@
 #include "PointDialog.h"
 
-#include <QDialogButtonBox>
+#include "DialogButtons.h"
+
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 CPointDialog::CPointDialog(const QString& title, const CVector& point, CMessageSink& messages, QWidget* parent)
     : QDialog(parent), m_point(point), m_binder(messages)
@@ -16,11 +16,7 @@ CPointDialog::CPointDialog(const QString& title, const CVector& point, CMessageS
     form->addRow(label, edit);
     m_binder.BindDouble(edit, *value);
   }
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
-  buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = OkCancelButtons(*this);
   form->addRow(buttons);
 }
 

@@ -1,5 +1,6 @@
 #include "PropertySheet.h"
 
+#include "DialogButtons.h"
 #include "Messages.h"
 #include "TextEncoding.h"
 
@@ -90,16 +91,15 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent, EntryAcc
 {
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
-  auto* buttons = new QDialogButtonBox(this);
+  QDialogButtonBox* buttons = nullptr;
   if (access == EntryAccess::ReadOnly) {
     layout->addWidget(new QLabel(kReadOnlyNote, this));
+    buttons = new QDialogButtonBox(this);
     buttons->addButton(QDialogButtonBox::Close)->setText("Schließen");
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   } else {
-    buttons->addButton(QDialogButtonBox::Ok)->setText("OK");
-    buttons->addButton(QDialogButtonBox::Cancel)->setText("Abbrechen");
+    buttons = OkCancelButtons(*this);
   }
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(m_pTabs);
   layout->addWidget(buttons);
 }

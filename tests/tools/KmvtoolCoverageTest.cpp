@@ -1,19 +1,9 @@
 #include "KmvtoolOutput.h"
 #include "KmvtoolProcess.h"
 
-#include <sstream>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Words(const std::string& line, char separator = ' ')
-{
-  std::vector<std::string> words;
-  std::istringstream in(line);
-  for (std::string word; std::getline(in, word, separator);)
-    words.push_back(word);
-  return words;
-}
 
 using KmvtoolCoverage = KmvtoolTest;
 
@@ -27,13 +17,13 @@ TEST_F(KmvtoolCoverage, OneLinePerTargetSurfaceThenTheirTotal)
   EXPECT_EQ(lines[3].rfind("Pilot_C1.Szene_(Raum_C1).Wandmontage.Boden ", 0), 0u);
   double area = 0.0, watched = 0.0;
   for (size_t i = 3; i < 9; ++i) {
-    std::vector<std::string> words = Words(lines[i]);
+    std::vector<std::string> words = Split(lines[i], ' ');
     ASSERT_EQ(words.size(), 5u) << lines[i];
     EXPECT_LE(std::stod(words[2]), std::stod(words[1])) << lines[i];
     area += std::stod(words[1]);
     watched += std::stod(words[2]);
   }
-  std::vector<std::string> total = Words(lines[9]);
+  std::vector<std::string> total = Split(lines[9], ' ');
   ASSERT_EQ(total.size(), 4u);
   EXPECT_EQ(total[0], "TOTAL");
   EXPECT_NEAR(std::stod(total[1]), area, 1e-5);
@@ -43,9 +33,9 @@ TEST_F(KmvtoolCoverage, OneLinePerTargetSurfaceThenTheirTotal)
   ASSERT_EQ(csv.size(), 1u + 6u);
   EXPECT_EQ(csv[0], "path,area,watched,percent,overlap,blind_spots,blind_area,skipped,hidden");
   for (size_t i = 1; i < csv.size(); ++i) {
-    std::vector<std::string> fields = Words(csv[i], ',');
+    std::vector<std::string> fields = Split(csv[i], ',');
     ASSERT_EQ(fields.size(), 9u) << csv[i];
-    std::vector<std::string> printed = Words(lines[i + 2]);
+    std::vector<std::string> printed = Split(lines[i + 2], ' ');
     EXPECT_EQ(fields[0], printed[0]);
     EXPECT_EQ(fields[3], printed[3]);
     EXPECT_EQ(fields[7], "0");
@@ -64,7 +54,7 @@ TEST_F(KmvtoolCoverage, ShadowsTakeTheHiddenFloorAndNoShadowsGivesItBack)
   ASSERT_EQ(shadedCsv.size(), wholeCsv.size());
   double hidden = 0.0;
   for (size_t i = 1; i < shadedCsv.size(); ++i) {
-    std::vector<std::string> s = Words(shadedCsv[i], ','), w = Words(wholeCsv[i], ',');
+    std::vector<std::string> s = Split(shadedCsv[i], ','), w = Split(wholeCsv[i], ',');
     ASSERT_EQ(s.size(), 9u);
     EXPECT_EQ(w[8], "0.000000") << wholeCsv[i];
     // What shadows take is exactly what they hide of the patches.
@@ -114,7 +104,7 @@ TEST_F(KmvtoolCoverage, SensorCsvNamesTheTargetOfEveryPatch)
   std::vector<std::string> csv = Lines(Read("s.csv"));
   ASSERT_GT(csv.size(), 1u);
   for (size_t i = 1; i < csv.size(); ++i)
-    EXPECT_EQ(Words(csv[i], ',')[1].rfind("Pilot A1.Szene (Raum A1).Wandmontage.", 0), 0u) << csv[i];
+    EXPECT_EQ(Split(csv[i], ',')[1].rfind("Pilot A1.Szene (Raum A1).Wandmontage.", 0), 0u) << csv[i];
 }
 
 } // namespace

@@ -6,14 +6,20 @@
 #include <string>
 #include <vector>
 
+// The parts of a text between the separators; a last empty part is dropped.
+inline std::vector<std::string> Split(const std::string& text, char separator)
+{
+  std::vector<std::string> parts;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, separator);)
+    parts.push_back(part);
+  return parts;
+}
+
 // Lines of a text, without their line ends.
 inline std::vector<std::string> Lines(const std::string& text)
 {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
+  return Split(text, '\n');
 }
 
 // Rows of RGB pixels; empty when the file is no readable PNG.

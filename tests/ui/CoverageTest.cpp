@@ -71,18 +71,25 @@ int PatchPixels(CKMV3DView& view)
   });
 }
 
+// A target surface with its measured areas.
+CTargetCoverage Target(const char* path, const CVectorArray& vertices, double area, double watched)
+{
+  CTargetCoverage entry{{path, vertices}, {}};
+  entry.coverage.area = area;
+  entry.coverage.watched = watched;
+  return entry;
+}
+
 // Runs the command; a module sheet that comes up gets the text in the field
 // (none: cancelled), a message box that follows is closed.
 void RunCommand(CMainFrame& frame, int command, const char* field, const char* text)
 {
-  QPointer<QTimer> sheet = OnNextDialog([field, text](QWidget& dialog) {
+  const CDialogPoll sheet(OnNextDialog([field, text](QWidget& dialog) {
     SetField(dialog, field, text);
     Click(dialog, text ? "OK" : "Abbrechen");
-  });
-  QPointer<QTimer> message = OnNextDialog<QMessageBox>([](QMessageBox& box) { box.accept(); });
+  }));
+  const CDialogPoll message(OnNextDialog<QMessageBox>([](QMessageBox& box) { box.accept(); }));
   frame.DispatchCommand(command);
-  delete sheet.data();
-  delete message.data();
 }
 
 TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
@@ -90,12 +97,6 @@ TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
   const CVectorArray floor = {{0, 0, 0}, {4, 0, 0}, {4, 5, 0}, {0, 5, 0}};
   const CVectorArray table = {{0, 0, 0.75}, {1, 0, 0.75}, {1, 1, 0.75}, {0, 1, 0.75}};
   const CVectorArray wall = {{0, 0, 0}, {4, 0, 0}, {4, 0, 3}, {0, 0, 3}};
-  auto target = [](const CVectorArray& vertices, double area, double watched) {
-    CTargetCoverage entry{{"Boden", vertices}, {}};
-    entry.coverage.area = area;
-    entry.coverage.watched = watched;
-    return entry;
-  };
   struct Case {
     const char* name;
     std::optional<CCoverage> coverage;
@@ -104,11 +105,12 @@ TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
   };
   const Case cases[] = {
       {"no analysis", std::nullopt, true, ""},
-      {"walls and a table only", CCoverage{{target(wall, 12, 6), target(table, 1, 1)}, 0}, true, ""},
-      {"two floors, a wall beside", CCoverage{{target(floor, 20, 5), target(wall, 12, 12), target(floor, 20, 0.4)}, 0},
+      {"walls and a table only", CCoverage{{Target("Boden", wall, 12, 6), Target("Boden", table, 1, 1)}, 0}, true, ""},
+      {"two floors, a wall beside",
+       CCoverage{{Target("Boden", floor, 20, 5), Target("Boden", wall, 12, 12), Target("Boden", floor, 20, 0.4)}, 0},
        true, "Abdeckung Boden: 13.5 %"},
-      {"patches without a known target", CCoverage{{target(floor, 20, 0)}, 3}, true, ""},
-      {"stale patches", CCoverage{{target(floor, 20, 5)}, 0}, false, "Abdeckung Boden: -"},
+      {"patches without a known target", CCoverage{{Target("Boden", floor, 20, 0)}, 3}, true, ""},
+      {"stale patches", CCoverage{{Target("Boden", floor, 20, 5)}, 0}, false, "Abdeckung Boden: -"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(FormatCoverageStatus(c.coverage, c.current), c.text) << c.name;
@@ -133,14 +135,8 @@ TEST(BlindSpots, ShowInTheirColourOnlyWhileTheCommandIsChecked)
 
 TEST(CoverageTable, NamesSurfacesAsTheTreeAndAreasToTheHundredth)
 {
-  auto target = [](const char* path, double area, double watched) {
-    CTargetCoverage entry{{path, {}}, {}};
-    entry.coverage.area = area;
-    entry.coverage.watched = watched;
-    return entry;
-  };
-  CCoverage coverage{{target("Projekt.Raum A.Boden", 20.004, 5.0), target("Projekt.Raum B.Boden", 12.5, 0.126),
-                      target("Projekt.Raum B.Wand vorn", 7.0, 0.0), target("Tisch", 1.0, 1.0)},
+  CCoverage coverage{{Target("Projekt.Raum A.Boden", {}, 20.004, 5.0), Target("Projekt.Raum B.Boden", {}, 12.5, 0.126),
+                      Target("Projekt.Raum B.Wand vorn", {}, 7.0, 0.0), Target("Tisch", {}, 1.0, 1.0)},
                      0};
   const std::vector<CCoverageRow> expected = {
       {"Boden (Raum A)", "20.00", "5.00", "25.0", "0", "0"}, {"Boden (Raum B)", "12.50", "0.13", "1.0", "0", "0"},

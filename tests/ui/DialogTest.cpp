@@ -1,25 +1,28 @@
+#include "AppDriver.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "EntryDialogs.h"
+#include "GridListCtrl.h"
 #include "ItemEnable.h"
 #include "ItemGroup.h"
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
 #include "KMVTreeView.h"
-#include "Messages.h"
+#include "MessageRecorder.h"
 #include "Project.h"
 #include "TextBuffer.h"
+#include "Vector.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
@@ -47,31 +50,44 @@ const std::string kProject = "begin-sim-data Projekt  _ 1 1 0 "
                              "\npoint Lang Raum " +
                              std::string(255, 'x') +
                              " 1 1 0 0 0 0 0 0 0.5 0.5 0.5 0 0 0 1 1 0.1 1 "
+                             "\ngrid Netz Raum _ 1 1 0 0 0 0 0 0 0.5 0.5 0.5 0 0 0 1 1 "
+                             "0 4 -5 -5 0 5 -5 0 5 5 0 -5 5 0 0.3 0.3 0.3 0.7 0.7 0.7 5 0.2 0 0 1 1 1 1 "
+                             "\npolygon Flaeche Raum _ 1 1 0 0 0 0 0 0 0.5 0.5 0.5 0 0 0 1 1 "
+                             "0 3 0 0 0 1 0 0 0 1 0 "
+                             "\nellipsoid Kugel Raum _ 1 1 0 0 0 0 0 0 0.5 0.5 0.5 0 0 0 1 1 1 1 1 1 0 360 0 30 "
+                             "\narc2 Bogen Raum _ 1 1 0 0 0 0 0 0 0.5 0.5 0.5 0 0 0 1 1 1 1 1 0 0 0 0 90 "
                              "\nend-group"
                              "\nend-sim-data\n";
 
-class CRecorder : public CMessageSink {
-public:
-  void ShowMessage(const std::string& caption, const std::string& text) override
-  {
-    texts.push_back(caption == kApplicationName ? text : "wrong caption");
-  }
-  std::vector<std::string> texts;
-};
-
-// The field a form row labels, or the dialog's only line edit.
-QLineEdit* Field(QWidget& dialog, const QString& label)
+// The line edit a form row labels, or the dialog's only line edit.
+QLineEdit* Field(QWidget& dialog, const char* label)
 {
-  if (label.isEmpty())
+  if (!*label)
     return dialog.findChild<QLineEdit*>();
-  for (QFormLayout* form : dialog.findChildren<QFormLayout*>())
-    for (int row = 0; row < form->rowCount(); ++row)
-      if (auto* text = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)
-                                                 ? form->itemAt(row, QFormLayout::LabelRole)->widget()
-                                                 : nullptr);
-          text && text->text() == label)
-        return qobject_cast<QLineEdit*>(form->itemAt(row, QFormLayout::FieldRole)->widget());
+  for (QLabel* text : dialog.findChildren<QLabel*>())
+    if (text->text() == QString::fromUtf8(label))
+      return qobject_cast<QLineEdit*>(text->buddy());
   return nullptr;
+}
+
+// Types as the user does, so the page sees every intermediate text.
+void Type(QLineEdit* edit, const char* text)
+{
+  edit->clear();
+  QTest::keyClicks(edit, QString::fromUtf8(text));
+}
+
+// Works the next modal dialog other than the one given with the script; a
+// dialog still open afterwards is cancelled.
+CDialogPoll WorkNextDialog(std::function<void(QDialog&)> script, const QWidget* over = nullptr)
+{
+  return CDialogPoll(OnNextDialog<QDialog>(
+      [script](QDialog& dialog) {
+        script(dialog);
+        if (dialog.isVisible())
+          Click(dialog, "Abbrechen");
+      },
+      over, 1));
 }
 
 class EntryDialog : public testing::Test {
@@ -85,26 +101,25 @@ protected:
     m_before = std::string(m_text.View());
   }
 
-  // Opens the entry's dialog; once it shows, the script works it.
-  bool Edit(const char* name, std::function<void(QDialog&)> script)
+  // Opens the entry's dialog, on the sheet's page of that tab when one is
+  // given; once it shows, the script works it.
+  bool Edit(const char* name, int tab, std::function<void(QDialog&)> script)
   {
+    m_messages.texts.clear();
     m_bShown = false;
-    QPointer<QTimer> poll = OnNextDialog<QDialog>(
-        [this, script](QDialog& dialog) {
-          m_bShown = true;
-          script(dialog);
-          if (dialog.isVisible())
-            Click(dialog, "Abbrechen");
-        },
-        nullptr, 1);
-    bool result = m_project.EditEntry(*m_project.GetRoot().FindByPath(std::string("Projekt.Raum.") + name));
-    delete poll;
-    return result;
+    CDialogPoll poll = WorkNextDialog([this, tab, script](QDialog& dialog) {
+      m_bShown = true;
+      if (tab >= 0)
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(tab);
+      script(dialog);
+    });
+    return m_project.EditEntry(*m_project.GetRoot().FindByPath(std::string("Projekt.Raum.") + name));
   }
+  bool Edit(const char* name, std::function<void(QDialog&)> script) { return Edit(name, -1, std::move(script)); }
 
   bool TextHas(const std::string& fragment) const { return m_text.View().find(fragment) != std::string::npos; }
 
-  CRecorder m_messages;
+  CMessageRecorder m_messages;
   CEntryDialogs m_dialogs{nullptr, m_messages};
   CTextBuffer m_text;
   CProject m_project;
@@ -118,9 +133,10 @@ struct NumberCase {
   const char* input;
   const char* message; // empty: accepted
   const char* record;  // in the text after OK
+  int tab = -1;        // the sheet's page shown
 };
 
-TEST_F(EntryDialog, NumbersAreCheckedBeforeAnythingIsTakenBack)
+TEST_F(EntryDialog, FieldsAreCheckedBeforeAnythingIsTakenBack)
 {
   const NumberCase cases[] = {
       {"Zahl", "", "10", "", "double Zahl Raum Abstand 1 1 1.000000000000000e+001 "},
@@ -141,15 +157,30 @@ TEST_F(EntryDialog, NumbersAreCheckedBeforeAnythingIsTakenBack)
       {"Stufe", "Wert", "-1", "Geben Sie bitte eine positive ganze Zahl ein.", ""},
       {"Stufe", "Wert", "65536", "Geben Sie bitte eine ganze Zahl zwischen 0 und 65535 ein.", ""},
       {"Stufe", "Wert", "4", "", "word Stufe Raum _ 1 1 4 0 5 "},
+      {"Kugel", "Polarwinkel Start", "120", "", "3.000000000000000e+001 1.200000000000000e+002 "},
+      {"Bogen", "Radius", "-1", "Geben Sie bitte eine Zahl zwischen 0 und 1e+300 ein.", ""},
+      {"Netz", "Unterteilungen", "4", "",
+       "4 2.000000000000000e-001 0.000000000000000e+000 0.000000000000000e+000 1 1 1 1 ", 1},
+      {"Netz", "Unterteilungen", "1", "", "1 2.000000000000000e-001 0.000000000000000e+000 0.000000000000000e+000 1 0 ",
+       1},
+      {"Netz", "Unterteilungen", "0", "", "0 2.000000000000000e-001 0.000000000000000e+000 0.000000000000000e+000 0 1 ",
+       1},
+      {"Netz", "Hilfslinienabstand", "0.001", "",
+       "5 1.000000000000000e-003 0.000000000000000e+000 0.000000000000000e+000 0 0 ", 1},
+      {"Netz", "Unterteilungen", "21", "Geben Sie bitte eine ganze Zahl zwischen 0 und 20 ein.", "", 1},
+      {"Netz", "Hilfslinienabstand", "0,25", "",
+       "5 2.500000000000000e-001 0.000000000000000e+000 0.000000000000000e+000 1 1 1 1 ", 1},
+      {"Netz", "Hilfslinien blau", "1.5", "Geben Sie bitte eine Zahl zwischen 0 und 1 ein.", "", 1},
+      {"Netz", "Hauptlinienbreite", "-1", "Geben Sie bitte eine Zahl zwischen 0 und 10 ein.", "", 1},
+      {"Netz", "x1", "abc", "Geben Sie bitte eine Zahl ein.", "", 1},
   };
   for (const NumberCase& test : cases) {
     SCOPED_TRACE(std::string(test.entry) + " " + test.field + " " + (test.input ? test.input : ""));
     SetUp();
-    m_messages.texts.clear();
     QWidget* focused = nullptr;
     QLineEdit* field = nullptr;
-    bool result = Edit(test.entry, [&](QDialog& dialog) {
-      field = Field(dialog, QString::fromUtf8(test.field));
+    bool result = Edit(test.entry, test.tab, [&](QDialog& dialog) {
+      field = Field(dialog, test.field);
       ASSERT_NE(field, nullptr);
       if (test.input)
         field->setText(test.input);
@@ -245,13 +276,192 @@ TEST_F(EntryDialog, ChoiceShowsItsOptionsAndStoresTheSelection)
   }
 }
 
+struct TypingCase {
+  std::vector<std::pair<const char*, const char*>> typed; // label, text
+  const char* majorStep;
+  bool centred; // both boxes
+};
+
+TEST_F(EntryDialog, GridShowsTheMajorStepAndKeepsCentringWhileTyping)
+{
+  const TypingCase cases[] = {
+      {{}, "1", true},
+      {{{"Unterteilungen", "5"}, {"Hilfslinienabstand", "0.2"}}, "1", true},
+      {{{"Hilfslinienabstand", "0.5"}}, "2.5", true},
+      // 5 x 1e308 is infinite: the step of "1e30", typed before, stays.
+      {{{"Hilfslinienabstand", "1e308"}}, "5e+30", true},
+      {{{"x1", "-1"}, {"x2", "1"}, {"y1", "-1"}, {"y2", "1"}}, "1", true},
+      {{{"x1", "-1"}, {"x2", "1"}, {"y1", "-1"}, {"y2", "1"}, {"x1", "0.5"}}, "1", false},
+      {{{"y2", "0"}}, "1", false},
+  };
+  for (const TypingCase& test : cases) {
+    SCOPED_TRACE(test.majorStep);
+    SetUp();
+    QString majorStep;
+    std::vector<bool> ticked;
+    EXPECT_FALSE(Edit("Netz", 1, [&](QDialog& dialog) {
+      for (auto [label, text] : test.typed)
+        Type(Field(dialog, label), text);
+      majorStep = Field(dialog, "Hauptlinienabstand")->text();
+      for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        if (box->text().contains("zentriert"))
+          ticked.push_back(box->isChecked());
+      Click(dialog, "Abbrechen");
+    }));
+    EXPECT_EQ(majorStep, test.majorStep);
+    EXPECT_EQ(ticked, std::vector<bool>(2, test.centred));
+    EXPECT_EQ(m_text.View(), m_before);
+  }
+}
+
+// The polygon's fields in its record: front flag, count, vertices.
+std::string PolygonFields(int front, const CVectorArray& vertices)
+{
+  CTextBuffer text;
+  text.Append(std::to_string(front) + " " + std::to_string(vertices.size()) + " ");
+  for (const CVector& v : vertices)
+    v.Write(text);
+  return std::string(text.View());
+}
+
+const CVectorArray kTriangle = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+
+void SelectRow(QDialog& sheet, int row)
+{
+  auto* list = sheet.findChild<CGridListCtrl*>();
+  list->clearSelection();
+  if (row >= 0)
+    list->topLevelItem(row)->setSelected(true);
+}
+
+struct PolygonListCase {
+  const char* name;
+  int select; // -1: no row
+  const char* button;
+  bool tickFront;
+  const char* close;
+  int front;
+  CVectorArray vertices; // in the text after OK
+  const char* normalZ;
+};
+
+TEST_F(EntryDialog, PolygonListChangesOnItsCopyAndIsTakenOnOk)
+{
+  const PolygonListCase cases[] = {
+      {"loads", -1, "", false, "OK", 0, kTriangle, "1"},
+      {"reverse", -1, "Umkehren", false, "OK", 0, {{0, 1, 0}, {1, 0, 0}, {0, 0, 0}}, "-1"},
+      {"delete selected", 2, "Löschen", false, "OK", 0, {{0, 0, 0}, {1, 0, 0}}, "0"},
+      {"delete without selection", -1, "Löschen", false, "OK", 0, kTriangle, "1"},
+      {"front", -1, "", true, "OK", 1, kTriangle, "1"},
+      {"cancel", -1, "Umkehren", true, "Abbrechen", 0, kTriangle, "-1"},
+  };
+  for (const PolygonListCase& test : cases) {
+    SCOPED_TRACE(test.name);
+    SetUp();
+    int rows = -1;
+    QString firstRow;
+    QString normalZ;
+    bool columnsInSight = false;
+    const bool result = Edit("Flaeche", 1, [&](QDialog& dialog) {
+      SelectRow(dialog, test.select);
+      if (*test.button)
+        Click(dialog, test.button);
+      if (test.tickFront)
+        Click(dialog, "Im Vordergrund");
+      auto* list = dialog.findChild<CGridListCtrl*>();
+      rows = list->topLevelItemCount();
+      firstRow = QStringList{list->topLevelItem(0)->text(0), list->topLevelItem(0)->text(1)}.join(' ');
+      columnsInSight = list->columnViewportPosition(3) + list->columnWidth(3) <= list->viewport()->width();
+      normalZ = Field(dialog, "Normale z")->text();
+      Click(dialog, test.close);
+    });
+    EXPECT_EQ(rows, static_cast<int>(test.vertices.size()));
+    EXPECT_EQ(firstRow, QString::asprintf("0 %.4f", test.vertices[0].x));
+    EXPECT_TRUE(columnsInSight);
+    EXPECT_EQ(normalZ, test.normalZ);
+    EXPECT_EQ(result, *test.close == 'O');
+    if (result)
+      EXPECT_TRUE(TextHas(PolygonFields(test.front, test.vertices))) << m_text.View();
+    else
+      EXPECT_EQ(m_text.View(), m_before);
+  }
+}
+
+struct PointCase {
+  const char* name;
+  int select;         // -1: no row
+  const char* open;   // a button, or "" for a double click on the selected row
+  const char* title;  // nullptr: no point dialog opens
+  const char* shownX; // as the point dialog opens
+  std::pair<const char*, const char*> typed;
+  std::vector<std::string> messages;
+  CVectorArray vertices; // in the text after OK of both
+};
+
+TEST_F(EntryDialog, PolygonPointDialogInsertsAndChangesVertices)
+{
+  const PointCase cases[] = {
+      {"append", -1, "Einfügen", "Punkt einfügen", "0", {"x", "2"}, {}, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 0, 0}}},
+      {"insert before",
+       1,
+       "Einfügen",
+       "Punkt einfügen",
+       "0",
+       {"x", "2"},
+       {},
+       {{0, 0, 0}, {2, 0, 0}, {1, 0, 0}, {0, 1, 0}}},
+      {"change", 1, "Ändern", "Punkt ändern", "1", {"z", "5"}, {}, {{0, 0, 0}, {1, 0, 5}, {0, 1, 0}}},
+      {"double click", 2, "", "Punkt ändern", "0", {"y", "3"}, {}, {{0, 0, 0}, {1, 0, 0}, {0, 3, 0}}},
+      {"change without selection", -1, "Ändern", nullptr, "", {"x", "2"}, {}, kTriangle},
+      {"malformed",
+       -1,
+       "Einfügen",
+       "Punkt einfügen",
+       "0",
+       {"x", "1,5,0"},
+       {"Geben Sie bitte eine Zahl ein."},
+       kTriangle},
+  };
+  for (const PointCase& test : cases) {
+    SCOPED_TRACE(test.name);
+    SetUp();
+    QString title;
+    QString shownX;
+    EXPECT_TRUE(Edit("Flaeche", 1, [&](QDialog& sheet) {
+      SelectRow(sheet, test.select);
+      {
+        CDialogPoll poll = WorkNextDialog(
+            [&](QDialog& point) {
+              title = point.windowTitle();
+              shownX = Field(point, "x")->text();
+              Field(point, test.typed.first)->setText(test.typed.second);
+              Click(point, "OK");
+            },
+            &sheet);
+        if (*test.open) {
+          Click(sheet, test.open);
+        } else {
+          // A double click as the platform sends it: a click, then the double click.
+          auto* list = sheet.findChild<CGridListCtrl*>();
+          const QPoint row = list->visualItemRect(list->topLevelItem(test.select)).center();
+          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+          QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+        }
+      }
+      Click(sheet, "OK");
+    }));
+    EXPECT_EQ(title, test.title ? QString::fromUtf8(test.title) : QString());
+    EXPECT_EQ(shownX, test.shownX);
+    EXPECT_EQ(m_messages.texts, test.messages);
+    EXPECT_TRUE(TextHas(PolygonFields(0, test.vertices))) << m_text.View();
+  }
+}
+
 class TreeEdit : public EntryDialog {
 protected:
   void SetUp() override
   {
-    CKMVApp::Options options;
-    options.bSplash = false;
-    ASSERT_TRUE(m_app.InitInstance({"*Pilot B1"}, options));
+    ASSERT_TRUE(StartApp(m_app, {"*Pilot B1"}));
     m_pTree = m_app.GetDocuments().at(0)->GetFrames().at(0)->GetTreeView();
     QList<QTreeWidgetItem*> found = m_pTree->findItems("Montagehöhe", Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(found.size(), 1);
@@ -263,7 +473,7 @@ protected:
   // Double clicks the selected entry; the script works its dialog.
   void OpenSelected(std::function<void(QDialog&)> script)
   {
-    OnNextDialog<QDialog>(script, nullptr, 1);
+    CDialogPoll poll(OnNextDialog<QDialog>(script, nullptr, 1));
     const QRect row = m_pTree->visualItemRect(m_pTree->currentItem());
     QTest::mouseDClick(m_pTree->viewport(), Qt::LeftButton, {}, row.center());
   }

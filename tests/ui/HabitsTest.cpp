@@ -157,10 +157,10 @@ TEST_F(Habits, RecoveryFileOutlivesAKillAndIsOfferedAtTheNextStart)
   ASSERT_EQ(QDir(folder.path()).entryList({"*.kmvr"}).size(), 1);
 
   QString offer;
-  OnNextDialog([&offer](QWidget& box) {
+  const CDialogPoll answer(OnNextDialog([&offer](QWidget& box) {
     offer = box.findChild<QLabel*>("qt_msgbox_label")->text();
     Click(box, "Wiederherstellen");
-  });
+  }));
   CKMVApp app;
   Start({}, app, folder.path());
   EXPECT_TRUE(offer.contains("Pilot B1") && offer.contains(QDate::currentDate().toString("dd.MM.yyyy")));

@@ -142,16 +142,16 @@ TEST_F(Printing, SaveAsAsksBeforeReplacingAFileNamedWithoutItsSuffix)
   old.close();
   QString question;
   QString save;
-  OnNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+  const CDialogPoll naming(OnNextDialog<QFileDialog>([&](QFileDialog& dialog) {
     save = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text();
     dialog.selectFile(dir.filePath("Haus"));
-    OnNextDialog<QMessageBox>([&question](QMessageBox& box) {
-      question = box.text();
-      box.button(QMessageBox::No)->click();
-    });
     static_cast<QDialog&>(dialog).accept();
     dialog.reject();
-  });
+  }));
+  const CDialogPoll replacing(OnNextDialog<QMessageBox>([&question](QMessageBox& box) {
+    question = box.text();
+    box.button(QMessageBox::No)->click();
+  }));
   m_app.GetMainFrame().DispatchCommand(ID_FILE_SAVE_AS);
   EXPECT_TRUE(question.contains("Haus.kmv")) << question.toStdString();
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));

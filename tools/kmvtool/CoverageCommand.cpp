@@ -101,12 +101,10 @@ int RunCoverageCommand(const CCoverageRequest& request)
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
   std::string mapPath = request.strMapPath.empty() ? std::string() : MakeAbsolute(request.strMapPath);
   CLoadedDocument loaded;
-  int status = loaded.Open(request.strSource);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
-  ApplySensorSteps(document, request.steps);
-  PrintSensorStatus(document);
 
   CCoverage coverage = AnalyseCoverage(document.GetProject(), request.bShadows).value_or(CCoverage{});
   std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);

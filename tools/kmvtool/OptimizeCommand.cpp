@@ -74,8 +74,7 @@ int RunOptimizeCommand(const COptimizeRequest& request)
   }
 
   std::vector<std::string> words = StepWords(outcome.steps);
-  ApplySensorSteps(document, words);
-  PrintSensorStatus(document);
+  StepSensor(document, words, StatusLines::Printed);
   CWatchedSum watched = SumWatched(document.GetProject(), search.surfaces);
   std::printf("WATCHED %.6f %.1f\n", watched.watched,
               watched.area > 0.0 ? 100.0 * watched.watched / watched.area : 0.0);

@@ -69,11 +69,10 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
 {
   std::string output = MakeAbsolute(request.strOutput);
   CLoadedDocument loaded;
-  int status = loaded.Open(request.strSource);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Omitted);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
-  ApplySensorSteps(document, request.steps);
 
   CGLCamera camera;
   if (int setUp = SetUpStartView(camera, document.GetProject(), request.nWidth, request.nHeight, false);

@@ -59,11 +59,23 @@ bool IsSensorStep(const std::string& word)
   return StepCommand(word) != 0;
 }
 
-void ApplySensorSteps(CKMVDocument& document, const std::vector<std::string>& steps)
+void StepSensor(CKMVDocument& document, const std::vector<std::string>& steps, StatusLines lines)
 {
   for (const std::string& step : steps)
     if (std::optional<ModuleCommand> command = MapCommand(StepCommand(step)))
       document.RunModuleCommand(command->index, command->configure);
+  if (lines == StatusLines::Printed)
+    for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
+      std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+}
+
+int OpenAndStep(CLoadedDocument& loaded, const std::string& source, const std::vector<std::string>& steps,
+                StatusLines lines)
+{
+  int status = loaded.Open(source);
+  if (loaded.IsOpen())
+    StepSensor(loaded.m_document, steps, lines);
+  return status;
 }
 
 bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request)
@@ -86,23 +98,14 @@ bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& re
   return true;
 }
 
-void PrintSensorStatus(const CKMVDocument& document)
-{
-  for (const std::string& line : FormatSensorStatus(document.GetSensorValues()))
-    std::printf("%s\n", Cp1252ToUtf8(line).c_str());
-}
-
 int RunSensorCommand(const CSensorRequest& request)
 {
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
   CLoadedDocument loaded;
-  int status = loaded.Open(request.strSource);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed);
   if (!loaded.IsOpen())
     return status;
-  CKMVDocument& document = loaded.m_document;
-  ApplySensorSteps(document, request.steps);
-  PrintSensorStatus(document);
-  std::vector<PatchInfo> patches = SurveyPatches(document.GetProject());
+  std::vector<PatchInfo> patches = SurveyPatches(loaded.m_document.GetProject());
   double total = 0.0;
   for (const PatchInfo& patch : patches) {
     std::printf("%s %zu %s\n", Cp1252ToUtf8(patch.strName).c_str(), patch.nVertices, FormatNumber(patch.area).c_str());

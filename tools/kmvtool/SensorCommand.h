@@ -18,11 +18,17 @@ bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& re
 bool IsSensorStep(const std::string& word);
 
 class CKMVDocument;
+class CLoadedDocument;
+enum class StatusLines { Printed, Omitted };
 // Runs each step's module as the toolbar command does (without its enable
-// check).
-void ApplySensorSteps(CKMVDocument& document, const std::vector<std::string>& steps);
-// The three status-bar texts of the document's sensor, one per line.
-void PrintSensorStatus(const CKMVDocument& document);
+// check), then prints the three status-bar texts of the sensor, one per
+// line, when asked.
+void StepSensor(CKMVDocument& document, const std::vector<std::string>& steps, StatusLines lines);
+// The prologue of the commands that take steps: opens the source into loaded
+// as the program does and steps its sensor. Returns the exit status of the
+// opening; the command goes on only while loaded.IsOpen().
+int OpenAndStep(CLoadedDocument& loaded, const std::string& source, const std::vector<std::string>& steps,
+                StatusLines lines);
 
 // Opens the source as the program does, applies each step as the toolbar
 // command does (without its enable check), prints the three status texts,
