@@ -37,14 +37,6 @@ std::string Int32s(std::initializer_list<std::int32_t> values)
   return archive.GetBytes();
 }
 
-void ExpectDefaultLayout(const CFrameSettings& record)
-{
-  EXPECT_TRUE(record.m_columnWidths.empty());
-  EXPECT_TRUE(record.m_rowHeights.empty());
-  EXPECT_FALSE(record.HasPlacement());
-  EXPECT_EQ(record.m_nShowCommand, kShowNone);
-}
-
 } // namespace
 
 TEST(FrameSettings, VersionDecidesWhatTravels)
@@ -104,29 +96,28 @@ TEST(FrameSettings, SurplusSizesAreReadAndDropped)
   }
 }
 
-TEST(FrameSettings, DamagedCountsGiveDefaults)
+TEST(FrameSettings, DamagedOrTruncatedRecordGivesDefaults)
 {
-  for (const std::string& bytes : {Int32s({-1, 1, 5, 5, 5, 5, 1}), Int32s({2, -1, 5, 5, 5, 5, 1}),
-                                   Int32s({65, 1, 5, 5, 5, 5, 1}), Int32s({1, INT_MAX, 5, 5, 5, 5, 1})}) {
-    CSettingsArchive archive(bytes);
-    CFrameSettings read = SampleRecord();
-    EXPECT_FALSE(read.Exchange(archive, 2));
-    ExpectDefaultLayout(read);
-  }
-}
-
-TEST(FrameSettings, TruncatedRecordGivesDefaults)
-{
+  std::vector<std::pair<std::string, int>> records = {
+      {Int32s({-1, 1, 5, 5, 5, 5, 1}), 2},
+      {Int32s({2, -1, 5, 5, 5, 5, 1}), 2},
+      {Int32s({65, 1, 5, 5, 5, 5, 1}), 2},
+      {Int32s({1, INT_MAX, 5, 5, 5, 5, 1}), 2},
+  };
   for (int version : {1, 2}) {
     const std::string bytes = Written(SampleRecord(), version);
-    for (size_t length = 0; length < bytes.size(); ++length) {
-      SCOPED_TRACE(length);
-      CSettingsArchive archive(bytes.substr(0, length));
-      CFrameSettings read;
-      EXPECT_FALSE(read.Exchange(archive, version));
-      ExpectDefaultLayout(read);
-      EXPECT_EQ(read.m_nToolBar, kToolBarNone);
-    }
+    for (size_t length = 0; length < bytes.size(); ++length)
+      records.emplace_back(bytes.substr(0, length), version);
+  }
+  for (const auto& [bytes, version] : records) {
+    SCOPED_TRACE(bytes.size());
+    CSettingsArchive archive(bytes);
+    CFrameSettings read = SampleRecord();
+    EXPECT_FALSE(read.Exchange(archive, version));
+    EXPECT_TRUE(read.m_columnWidths.empty());
+    EXPECT_TRUE(read.m_rowHeights.empty());
+    EXPECT_FALSE(read.HasPlacement());
+    EXPECT_EQ(read.m_nShowCommand, kShowNone);
   }
 }
 

@@ -181,54 +181,47 @@ void DoubleClick(QWidget* viewport, QPoint point)
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, point);
 }
 
-TEST_F(TreeView, DoubleAndRightClicksOpenPropertiesOfTheRowAndNeverToggle)
+TEST_F(TreeView, DoubleAndRightClicksAndEnterOpenPropertiesOfTheRowAndNeverToggle)
 {
+  enum class Input { DoubleClick, RightClick, Return, Enter };
   struct Case {
-    bool doubleClick;
+    Input input;
     const char* item;
-    Spot spot;
+    Spot spot; // of a click
     std::vector<std::string> edited;
   };
   const Case cases[] = {
-      {true, "Raum", Spot::Button, {"Raum"}},
-      {true, "Raum", Spot::Label, {"Raum"}},
-      {true, "Flur", Spot::Indentation, {"Flur"}},
-      {true, "Flur", Spot::RightOfLabel, {"Flur"}},
-      {true, "Raum", Spot::Below, {}},
-      {false, "Licht", Spot::Label, {"Licht"}},
-      {false, "Raum", Spot::Button, {"Raum"}},
-      {false, "Raum", Spot::Below, {}},
+      {Input::DoubleClick, "Raum", Spot::Button, {"Raum"}},
+      {Input::DoubleClick, "Raum", Spot::Label, {"Raum"}},
+      {Input::DoubleClick, "Flur", Spot::Indentation, {"Flur"}},
+      {Input::DoubleClick, "Flur", Spot::RightOfLabel, {"Flur"}},
+      {Input::DoubleClick, "Raum", Spot::Below, {}},
+      {Input::RightClick, "Licht", Spot::Label, {"Licht"}},
+      {Input::RightClick, "Raum", Spot::Button, {"Raum"}},
+      {Input::RightClick, "Raum", Spot::Below, {}},
+      {Input::Return, "Licht", Spot::Label, {"Licht"}},
+      {Input::Enter, "Raum", Spot::Label, {"Raum"}},
+      {Input::Return, "Flur", Spot::Label, {"Flur"}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.doubleClick ? "double " : "right ") + c.item + " " + std::to_string(int(c.spot)));
+    SCOPED_TRACE(std::to_string(int(c.input)) + " " + c.item + " " + std::to_string(int(c.spot)));
     m_editor.edited.clear();
     Open(ProjectText(kLibraryLine));
     Named(m_view, "Raum")->setExpanded(true);
     QPoint point = PointAt(m_view, c.item, c.spot);
-    if (c.doubleClick)
+    if (c.input == Input::DoubleClick) {
       DoubleClick(m_view.viewport(), point);
-    else
+    } else if (c.input == Input::RightClick) {
       QTest::mouseClick(m_view.viewport(), Qt::RightButton, {}, point);
+    } else {
+      m_view.setCurrentItem(Named(m_view, c.item));
+      QTest::keyClick(&m_view, c.input == Input::Return ? Qt::Key_Return : Qt::Key_Enter);
+    }
     EXPECT_EQ(m_editor.edited, c.edited);
     EXPECT_TRUE(Named(m_view, "Raum")->isExpanded());
     EXPECT_FALSE(Named(m_view, "Flur")->isExpanded());
     EXPECT_EQ(m_view.GetSelectedItem() != 0, !c.edited.empty());
     EXPECT_TRUE(m_messages.texts.empty());
-  }
-}
-
-TEST_F(TreeView, EnterOpensPropertiesOfTheCurrentRowAndNeverToggles)
-{
-  for (auto [item, key] : {std::pair{"Licht", Qt::Key_Return}, {"Raum", Qt::Key_Enter}, {"Flur", Qt::Key_Return}}) {
-    SCOPED_TRACE(item);
-    m_editor.edited.clear();
-    Open(ProjectText(kLibraryLine));
-    Named(m_view, "Raum")->setExpanded(true);
-    m_view.setCurrentItem(Named(m_view, item));
-    QTest::keyClick(&m_view, key);
-    EXPECT_EQ(m_editor.edited, std::vector<std::string>{item});
-    EXPECT_TRUE(Named(m_view, "Raum")->isExpanded());
-    EXPECT_FALSE(Named(m_view, "Flur")->isExpanded());
   }
 }
 
