@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class CHeightField;
 class CKMVDocument;
 class CMessageSink;
 class CPlanView;
@@ -56,4 +57,5 @@ private:
   QTableWidget* m_pTable = nullptr;
   QAction* m_pSelectTool = nullptr;
   QAction* m_pOutlineTool = nullptr;
+  CHeightField* m_pHeightField = nullptr;
 };

@@ -107,6 +107,7 @@ TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
       {"walls and a table only", CCoverage{{target(wall, 12, 6), target(table, 1, 1)}, 0}, true, ""},
       {"two floors, a wall beside", CCoverage{{target(floor, 20, 5), target(wall, 12, 12), target(floor, 20, 0.4)}, 0},
        true, "Abdeckung Boden: 13.5 %"},
+      {"at a detection height", CCoverage{{target(floor, 20, 8.26)}, 0, 1.0}, true, "Abdeckung Boden 1.00 m: 41.3 %"},
       {"patches without a known target", CCoverage{{target(floor, 20, 0)}, 3}, true, ""},
       {"stale patches", CCoverage{{target(floor, 20, 5)}, 0}, false, "Abdeckung Boden: -"},
   };
