@@ -1,6 +1,7 @@
 #include "Coverage.h"
 
 #include "Project.h"
+#include "RaisedFloor.h"
 
 CShadowCasters ShadowCastersOf(const CCoverageScene& scene, size_t t)
 {
@@ -11,28 +12,42 @@ CShadowCasters ShadowCastersOf(const CCoverageScene& scene, size_t t)
   return casters;
 }
 
-CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows)
+CSurfaceCoverage AnalyseTarget(const CCoverageScene& scene, size_t t, const std::vector<const CVectorArray*>& patches,
+                               bool bShadows, double height)
+{
+  // The original targets cast the shadows at any height: the raised copies
+  // would hide the walls' lower parts.
+  CShadowCasters casters = ShadowCastersOf(scene, t);
+  const CShadowCasters* shadows = bShadows ? &casters : nullptr;
+  if (!(height > 0.0) || !IsFloorTarget(scene.targets[t].vertices))
+    return AnalyseSurface(scene.targets[t].vertices, patches, shadows);
+  CRaisedFloor raised = RaiseFloor(scene, scene.targets[t].vertices, height);
+  std::vector<const CVectorArray*> raisedPatches;
+  for (const CVectorArray& patch : raised.patches)
+    raisedPatches.push_back(&patch);
+  return AnalyseSurface(raised.vertices, raisedPatches, shadows);
+}
+
+CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows, double height)
 {
   std::vector<std::vector<const CVectorArray*>> onTarget(scene.targets.size());
   CCoverage coverage;
+  coverage.height = height > 0.0 ? height : 0.0;
   for (const CScenePatch& patch : scene.patches) {
     if (patch.target < onTarget.size())
       onTarget[patch.target].push_back(&patch.vertices);
     else
       ++coverage.nUnassigned;
   }
-  for (size_t t = 0; t < scene.targets.size(); ++t) {
-    CShadowCasters casters = ShadowCastersOf(scene, t);
-    coverage.targets.push_back(
-        {scene.targets[t], AnalyseSurface(scene.targets[t].vertices, onTarget[t], bShadows ? &casters : nullptr)});
-  }
+  for (size_t t = 0; t < scene.targets.size(); ++t)
+    coverage.targets.push_back({scene.targets[t], AnalyseTarget(scene, t, onTarget[t], bShadows, coverage.height)});
   return coverage;
 }
 
-std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows)
+std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows, double height)
 {
   std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
   if (!scene)
     return std::nullopt;
-  return AnalyseCoverage(*scene, bShadows);
+  return AnalyseCoverage(*scene, bShadows, height);
 }

@@ -8,7 +8,7 @@
 class CProject;
 
 struct CTargetCoverage {
-  CSceneTarget target;
+  CSceneTarget target; // as CAD1 uses it, also when measured raised
   CSurfaceCoverage coverage;
 };
 
@@ -19,14 +19,23 @@ struct CCoverage {
   // Patches whose target is not known (the results were edited or loaded
   // after CAD1 ran); they count for no surface.
   size_t nUnassigned = 0;
+  // The detection height: the floor targets are measured on their copies
+  // raised by it (their parts and blind spots lie at that height).
+  double height = 0.0;
 };
 
 // Measures every target of the scene against the patches clipped to it;
 // with shadows, against their parts that the centre sees past the other
-// targets.
-CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows = true);
+// targets. At a height above 0 each floor target is measured on its raised
+// copy (RaisedFloor.h).
+CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows = true, double height = 0.0);
 // None when CAD1's entries do not resolve.
-std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows = true);
+std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows = true, double height = 0.0);
+
+// Target t of the scene measured as AnalyseCoverage measures it, against the
+// patches CAD1 clipped to it.
+CSurfaceCoverage AnalyseTarget(const CCoverageScene& scene, size_t t, const std::vector<const CVectorArray*>& patches,
+                               bool bShadows, double height);
 
 // What may hide parts of the patches on target t: the other targets.
 CShadowCasters ShadowCastersOf(const CCoverageScene& scene, size_t t);

@@ -1,6 +1,7 @@
 #include "CoverageScene.h"
 
 #include "DetectionEntries.h"
+#include "DetectionRun.h"
 #include "ItemGroup.h"
 #include "ItemPoint.h"
 #include "ItemPolygon.h"
@@ -50,6 +51,7 @@ std::optional<CCoverageScene> CollectCoverageScene(CItemGroup& root, const CModu
   CCoverageScene scene;
   const CMatrix& element = entries.pElement->m_matrix;
   scene.centre = {element[12], element[13], element[14]};
+  scene.facets = WatchingFacets(entries);
   scene.bTargetsKnown = TargetsFit(cad1.PatchTargets(), variant, targets, patches);
   for (const CItemPolygon* target : targets)
     scene.targets.push_back({EntryPath(*target), target->m_vertices});

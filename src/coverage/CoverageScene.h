@@ -36,6 +36,8 @@ struct CCoverageScene {
   // targets (a load, an edit); the patches then have no target.
   bool bTargetsKnown = false;
   CVector centre; // where CAD1 casts its rays from: the element F10
+  // The switched-on lens facets as CAD1 last placed them, world coordinates.
+  std::vector<CVectorArray> facets;
 };
 
 // None when CAD1's entries do not resolve (no variant group or results group).

@@ -1,7 +1,9 @@
 #include "PlacementSearch.h"
 
 #include "LatticeWalker.h"
+#include "PlanEntries.h"
 #include "ProjectCopy.h"
+#include "ZoneCoverage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,8 +59,8 @@ std::array<size_t, kStepAxes> WalkOrder(const CStepLattice& lattice)
 
 class CSearch {
 public:
-  CSearch(const CPlacementRequest& request, const CStepLattice& lattice)
-      : m_request(request), m_lattice(lattice), m_order(WalkOrder(lattice)),
+  CSearch(const CPlacementRequest& request, CSurfaceChoice choice, const CStepLattice& lattice)
+      : m_request(request), m_choice(std::move(choice)), m_lattice(lattice), m_order(WalkOrder(lattice)),
         m_slabs(lattice.axes[m_order[0]].Lowest(), lattice.axes[m_order[0]].Highest()), m_sums(lattice.Size())
   {
   }
@@ -88,18 +90,22 @@ public:
   bool Cancelled() const { return m_request.pCancel && m_request.pCancel->load(); }
   size_t Reloads() const { return m_nReloads; }
 
-  // The index of the best setting.
-  size_t Best() const
+  // The index of the best setting; none when no setting keeps the zones free.
+  std::optional<size_t> Best() const
   {
+    auto counts = [this](const CWatchedSum& sum) {
+      return !m_request.bKeepZonesFree || sum.zoneWatched < kZoneFreeArea;
+    };
     double most = -std::numeric_limits<double>::infinity();
     for (const CWatchedSum& sum : m_sums)
-      most = std::max(most, sum.watched);
+      if (counts(sum))
+        most = std::max(most, sum.watched);
     double least = most - kWatchedTieTolerance * std::max(1.0, most);
-    size_t best = 0;
+    std::optional<size_t> best;
     int fewest = std::numeric_limits<int>::max();
     for (size_t i = 0; i < m_sums.size(); ++i) {
       int steps = TotalSteps(m_lattice.At(i));
-      if (m_sums[i].watched >= least && steps < fewest) {
+      if (counts(m_sums[i]) && m_sums[i].watched >= least && steps < fewest) {
         best = i;
         fewest = steps;
       }
@@ -123,7 +129,7 @@ private:
           return false;
         walker.MoveTo(setting);
         copy.Detect();
-        Record(setting, SumWatched(copy.Project(), m_request.surfaces));
+        Record(setting, SumWatched(copy.Project(), m_choice));
         if (setting[inner] == innerEnd)
           break;
       }
@@ -149,6 +155,7 @@ private:
   }
 
   const CPlacementRequest& m_request;
+  const CSurfaceChoice m_choice; // with the zones to keep free
   const CStepLattice& m_lattice;
   const std::array<size_t, kStepAxes> m_order;
   CSlabQueue m_slabs;
@@ -178,7 +185,11 @@ CPlacementOutcome FindBestPlacement(const CPlacementRequest& request)
   }
   outcome.nSettings = lattice->Size();
 
-  CSearch search(request, *lattice);
+  CSurfaceChoice choice = request.surfaces;
+  if (request.bKeepZonesFree)
+    if (std::optional<CRoomPlan> plan = FindRoomPlan(copy.Project()))
+      choice.zones = ZoneOutlines(*plan, choice.height);
+  CSearch search(request, std::move(choice), *lattice);
   size_t threads = std::clamp<size_t>(request.nThreads, 1, search.SlabCount());
   std::vector<std::thread> helpers;
   for (size_t t = 1; t < threads; ++t) {
@@ -201,7 +212,12 @@ CPlacementOutcome FindBestPlacement(const CPlacementRequest& request)
     outcome.status = PlacementStatus::Cancelled;
     return outcome;
   }
-  size_t best = search.Best();
+  std::optional<size_t> free = search.Best();
+  if (!free) {
+    outcome.status = PlacementStatus::NoFreeSetting;
+    return outcome;
+  }
+  size_t best = *free;
   outcome.steps = lattice->At(best);
   for (size_t axis = 0; axis < kStepAxes; ++axis)
     outcome.values[axis] = lattice->axes[axis].Value(outcome.steps[axis]);

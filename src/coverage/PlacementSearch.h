@@ -19,6 +19,9 @@ struct CPlacementRequest {
   // where the steps start.
   std::string_view text;
   CSurfaceChoice surfaces;
+  // Only settings that watch less than kZoneFreeArea of every no-watch zone
+  // of the room's plan count; without zones, every setting does.
+  bool bKeepZonesFree = false;
   unsigned nThreads = 2;
   // Set from any thread to stop the search.
   const std::atomic<bool>* pCancel = nullptr;
@@ -32,6 +35,7 @@ enum class PlacementStatus {
   Cancelled,
   UnknownSurface, // a path of the choice names no target surface
   TooLarge,       // more than kMaxLatticeSize settings or kMaxAxisSteps on an axis
+  NoFreeSetting,  // bKeepZonesFree, and every setting watches some zone
 };
 
 struct CPlacementOutcome {
@@ -50,4 +54,5 @@ struct CPlacementOutcome {
 // setting, within the limits) and finds the one whose chosen surfaces are
 // watched most; among those within kWatchedTieTolerance of it, the one with
 // the fewest steps, then the first in the order mh, dw, kw ascending.
+// Zones are measured at the choice's height.
 CPlacementOutcome FindBestPlacement(const CPlacementRequest& request);

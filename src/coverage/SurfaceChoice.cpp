@@ -3,7 +3,9 @@
 #include "Coverage.h"
 #include "CoverageScene.h"
 #include "Project.h"
+#include "RaisedFloor.h"
 #include "SurfaceCoverage.h"
+#include "ZoneCoverage.h"
 
 #include <algorithm>
 
@@ -20,19 +22,30 @@ CWatchedSum SumWatched(CProject& project, const CSurfaceChoice& choice)
   std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
   if (!scene)
     return sum;
+  std::vector<double> zoneWatched(choice.zones.size(), 0.0);
   for (size_t t = 0; t < scene->targets.size(); ++t) {
-    if (!choice.Includes(scene->targets[t]))
+    const CVectorArray& vertices = scene->targets[t].vertices;
+    bool chosen = choice.Includes(scene->targets[t]);
+    bool zoned = !choice.zones.empty() && IsFloorTarget(vertices);
+    if (!chosen && !zoned)
       continue;
     std::vector<const CVectorArray*> patches;
     for (const CScenePatch& patch : scene->patches)
       if (patch.target == t)
         patches.push_back(&patch.vertices);
-    CShadowCasters casters = ShadowCastersOf(*scene, t);
-    CSurfaceCoverage coverage =
-        AnalyseSurface(scene->targets[t].vertices, patches, choice.bShadows ? &casters : nullptr);
-    sum.area += coverage.area;
-    sum.watched += coverage.watched;
+    CSurfaceCoverage coverage = AnalyseTarget(*scene, t, patches, choice.bShadows, choice.height);
+    if (chosen) {
+      sum.area += coverage.area;
+      sum.watched += coverage.watched;
+    }
+    if (zoned) {
+      std::vector<double> watched = WatchedInZones(RaisedCopy(vertices, choice.height), coverage, choice.zones);
+      for (size_t z = 0; z < watched.size(); ++z)
+        zoneWatched[z] += watched[z];
+    }
   }
+  for (double watched : zoneWatched)
+    sum.zoneWatched = std::max(sum.zoneWatched, watched);
   return sum;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Vector.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,10 @@ struct CSceneTarget;
 struct CSurfaceChoice {
   std::vector<std::string> paths;
   bool bShadows = true; // only the visible parts of the patches count
+  double height = 0.0;  // the detection height (Coverage.h)
+  // No-watch zones (world corners at the height) whose watched area is
+  // measured as well.
+  std::vector<CVectorArray> zones;
 
   bool Includes(const CSceneTarget& target) const;
 };
@@ -21,6 +27,7 @@ struct CSurfaceChoice {
 struct CWatchedSum {
   double area = 0.0;
   double watched = 0.0;
+  double zoneWatched = 0.0; // the most watched in any one zone of the choice
 };
 
 // Measures only the chosen targets against CAD1's last run.

@@ -112,24 +112,29 @@ bool ComputeDetection(const CDetectionEntries& entries, CPatchTargets& patchTarg
     if (const auto* surface = dynamic_cast<const CItemPolygon*>(child.get()))
       targets.emplace_back(surface->m_vertices);
   patchTargets = {variant, targets.size(), {}};
-  for (size_t k = 0; k < entries.lensSystems.size(); ++k) {
-    const CItemEnable* lensSwitch = entries.lensSwitches[k];
-    if (lensSwitch && !lensSwitch->m_bValue)
-      continue;
-    for (const auto& lensChild : entries.lensSystems[k]->Children()) {
-      const auto* facet = dynamic_cast<const CItemPolygon*>(lensChild.get());
-      if (!facet)
-        continue;
-      CVectorArray facetWorld = WorldVertices(*facet);
-      CFacetProjector projector(centre, facetWorld);
-      for (size_t t = 0; t < targets.size(); ++t) {
-        CVectorArray patch = projector.Clip(targets[t]);
-        if (patch.size() > 2) {
-          writer.AddPatch(std::move(patch));
-          patchTargets.indices.push_back(t);
-        }
+  for (const CVectorArray& facetWorld : WatchingFacets(entries)) {
+    CFacetProjector projector(centre, facetWorld);
+    for (size_t t = 0; t < targets.size(); ++t) {
+      CVectorArray patch = projector.Clip(targets[t]);
+      if (patch.size() > 2) {
+        writer.AddPatch(std::move(patch));
+        patchTargets.indices.push_back(t);
       }
     }
   }
   return true;
+}
+
+std::vector<CVectorArray> WatchingFacets(const CDetectionEntries& entries)
+{
+  std::vector<CVectorArray> facets;
+  for (size_t k = 0; k < entries.lensSystems.size(); ++k) {
+    const CItemEnable* lensSwitch = entries.lensSwitches[k];
+    if (lensSwitch && !lensSwitch->m_bValue)
+      continue;
+    for (const auto& lensChild : entries.lensSystems[k]->Children())
+      if (const auto* facet = dynamic_cast<const CItemPolygon*>(lensChild.get()))
+        facets.push_back(WorldVertices(*facet));
+  }
+  return facets;
 }

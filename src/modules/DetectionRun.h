@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DetectionEntries.h"
+#include "Vector.h"
 
 #include <cstddef>
 #include <vector>
@@ -20,3 +21,7 @@ struct CPatchTargets {
 // patch's target. Returns FALSE, with the tree and targets unchanged, for a
 // variant other than 0, 1 or 2.
 bool ComputeDetection(const CDetectionEntries& entries, CPatchTargets& patchTargets);
+
+// The facets of the switched-on lens systems in world coordinates, as the
+// last run placed them, in the order the run projects them.
+std::vector<CVectorArray> WatchingFacets(const CDetectionEntries& entries);

@@ -28,6 +28,8 @@ bool WritePdfReport(const std::string& path, const QImage& picture, const CPageH
         flow.NewPage();
         flow.Table(content.surfaces);
         flow.Table(content.patches);
+        if (!content.zones.rows.empty())
+          flow.Table(content.zones);
         return flow.IsGood();
       },
       error);

@@ -4,6 +4,7 @@
 #include "CoverageFormat.h"
 #include "CoverageMap.h"
 #include "PatchSurvey.h"
+#include "ReportZones.h"
 #include "TableFigures.h"
 
 #include <algorithm>
@@ -174,13 +175,14 @@ CReportTable CollectPatches(const std::vector<PatchInfo>& patches, const CTarget
 
 } // namespace
 
-CReportContent CollectReportContent(CProject& project, bool bShadows)
+CReportContent CollectReportContent(CProject& project, bool bShadows, double height)
 {
   CReportContent content;
-  std::optional<CCoverage> coverage = AnalyseCoverage(project, bShadows);
+  std::optional<CCoverage> coverage = AnalyseCoverage(project, bShadows, height);
   content.map = CollectMap(coverage ? &*coverage : nullptr, FindSensorPose(project), bShadows);
   CTargetNames names = NameTargets(coverage);
   content.surfaces = CollectSurfaces(coverage, names, bShadows);
   content.patches = CollectPatches(SurveyPatches(project), names);
+  content.zones = CollectZoneTable(project, coverage);
   return content;
 }

@@ -57,7 +57,9 @@ struct CReportContent {
   CReportMap map;
   CReportTable surfaces; // per target surface, with a total row
   CReportTable patches;  // per patch of the results group
+  CReportTable zones;    // per no-watch zone of the room's plan; no rows without one
 };
 
-// With shadows, only the visible parts of the patches count.
-CReportContent CollectReportContent(CProject& project, bool bShadows = true);
+// With shadows, only the visible parts of the patches count; the floors are
+// measured at the detection height.
+CReportContent CollectReportContent(CProject& project, bool bShadows = true, double height = 0.0);

@@ -262,18 +262,3 @@ std::vector<CPlanPolygon> ConvexPieces(const CPlanPolygon& polygon)
     result.push_back(PieceCorners(ccw, piece));
   return result;
 }
-
-double CoveredArea(const std::vector<CPlanPolygon>& pieces, const CPlanPolygon& polygon)
-{
-  BMulti covered;
-  for (const CPlanPolygon& piece : pieces) {
-    if (piece.size() < 3 || std::abs(SignedArea(piece)) <= 0.0)
-      continue;
-    BMulti joined;
-    bg::union_(covered, ToBoost(piece), joined);
-    covered = std::move(joined);
-  }
-  BMulti within;
-  bg::intersection(covered, ToBoost(polygon), within);
-  return bg::area(within);
-}

@@ -25,5 +25,3 @@ CPlanPolygon Footprint(const CPlanObstacle& obstacle);
 // Convex pieces that tile the simple polygon, each counter-clockwise; the
 // polygon itself when it is convex.
 std::vector<CPlanPolygon> ConvexPieces(const CPlanPolygon& polygon);
-// The area of the union of the pieces that lies within the polygon.
-double CoveredArea(const std::vector<CPlanPolygon>& pieces, const CPlanPolygon& polygon);

@@ -1,6 +1,8 @@
 #include "CoverageDlg.h"
 
 #include "CoverageTable.h"
+#include "HeightField.h"
+#include "ZoneTable.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -14,40 +16,67 @@ namespace {
 constexpr const char* kStaleNote = "Die Ergebnisse sind veraltet: der letzte Lauf von CAD1 ist fehlgeschlagen. Sie "
                                    "erscheinen wieder, sobald CAD1 erfolgreich rechnet.";
 
+// Read-only, as large as its contents, each column as wide as its texts.
+void SetUpTable(QTableWidget& table, const QStringList& headers)
+{
+  table.setColumnCount(static_cast<int>(headers.size()));
+  table.setHorizontalHeaderLabels(headers);
+  table.verticalHeader()->hide();
+  table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
+  table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table.setSelectionMode(QAbstractItemView::NoSelection);
+  table.setFocusPolicy(Qt::NoFocus);
+  table.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table.horizontalHeader()->setStretchLastSection(true);
+}
+
+QTableWidgetItem* Cell(const std::string& text, bool first)
+{
+  auto* item = new QTableWidgetItem(QString::fromStdString(text));
+  item->setTextAlignment(first ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
 } // namespace
 
 CCoverageDlg::CCoverageDlg(QWidget* parent)
-    : QDialog(parent), m_pTable(new QTableWidget(this)), m_pNote(new QLabel(this))
+    : QDialog(parent), m_pTable(new QTableWidget(this)), m_pNote(new QLabel(this)),
+      m_pZonesCaption(new QLabel("Sperrzonen: rot, wo ein Erfassungsfeld hineinreicht.", this)),
+      m_pZones(new QTableWidget(this))
 {
   auto* caption = new QLabel("Projizierte Abdeckung je Zielfläche: CAD1 wirft keine Schatten, ein Erfassungsfeld "
                              "auf dem Tisch verdeckt den Boden dahinter nicht.",
                              this);
   caption->setWordWrap(true);
   m_pTable->setObjectName("coverage");
-  m_pTable->setColumnCount(static_cast<int>(kCoverageColumns.size()));
   QStringList headers;
   for (const char* header : kCoverageColumns)
     headers << QString::fromUtf8(header);
-  m_pTable->setHorizontalHeaderLabels(headers);
-  m_pTable->verticalHeader()->hide();
-  m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
-  m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_pTable->setSelectionMode(QAbstractItemView::NoSelection);
-  m_pTable->setFocusPolicy(Qt::NoFocus);
   // The dialog opens as large as the whole table.
-  m_pTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  m_pTable->horizontalHeader()->setStretchLastSection(true);
+  SetUpTable(*m_pTable, headers);
+  m_pZones->setObjectName("zones");
+  QStringList zoneHeaders;
+  for (const char* header : kZoneColumns)
+    zoneHeaders << QString::fromUtf8(header);
+  SetUpTable(*m_pZones, zoneHeaders);
+  m_pZonesCaption->hide();
+  m_pZones->hide();
   m_pNote->setObjectName("note");
   m_pNote->setWordWrap(true);
   m_pNote->hide();
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QDialogButtonBox::Close)->setText("Schließen");
+  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+  close->setText("Schließen");
+  // Return confirms a typed height, it does not close the table.
+  close->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(caption);
   layout->addWidget(m_pTable, 1);
+  layout->addWidget(m_pZonesCaption);
+  layout->addWidget(m_pZones);
   layout->addWidget(m_pNote);
   layout->addWidget(buttons);
 }
@@ -64,8 +93,7 @@ void CCoverageDlg::ShowCoverage(const std::optional<CCoverage>& coverage, bool p
   for (size_t r = 0; r < rows.size(); ++r) {
     bool total = r + 1 == rows.size();
     for (size_t c = 0; c < rows[r].size(); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
-      item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+      QTableWidgetItem* item = Cell(rows[r][c], c == 0);
       if (total) {
         QFont font = item->font();
         font.setBold(true);
@@ -84,6 +112,31 @@ void CCoverageDlg::ShowCoverage(const std::optional<CCoverage>& coverage, bool p
                              "CAD1 neu berechnen.")
                          .arg(coverage->nUnassigned));
   m_pNote->setVisible(!coverage || coverage->nUnassigned != 0);
+  if (m_pHeightField)
+    m_pHeightField->Refresh();
   if (!isVisible())
     adjustSize();
+}
+
+void CCoverageDlg::ShowZones(const std::vector<CZoneCoverage>& zones)
+{
+  std::vector<CZoneRow> rows = ZoneTableRows(zones);
+  m_pZones->setRowCount(static_cast<int>(rows.size()));
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      QTableWidgetItem* item = Cell(rows[r][c], c == 0);
+      if (zones[r].IsWatched())
+        item->setForeground(Qt::red);
+      m_pZones->setItem(static_cast<int>(r), static_cast<int>(c), item);
+    }
+  m_pZonesCaption->setVisible(!rows.empty());
+  m_pZones->setVisible(!rows.empty());
+}
+
+void CCoverageDlg::SetHeightField(CHeightField* field)
+{
+  m_pHeightField = field;
+  field->setParent(this);
+  static_cast<QVBoxLayout*>(layout())->insertWidget(1, field);
+  field->Refresh();
 }

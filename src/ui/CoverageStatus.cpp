@@ -2,6 +2,8 @@
 
 #include "CoverageFormat.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr const char* kPrefix = "Abdeckung Boden: ";
@@ -24,5 +26,10 @@ std::string FormatCoverageStatus(const std::optional<CCoverage>& coverage, bool 
   }
   if (!(area > 0.0))
     return {};
+  if (coverage->height > 0.0) {
+    char prefix[48];
+    std::snprintf(prefix, sizeof prefix, "Abdeckung Boden %.2f m: ", coverage->height);
+    return prefix + FormatSharePercent(watched, area) + " %";
+  }
   return kPrefix + FormatSharePercent(watched, area) + " %";
 }

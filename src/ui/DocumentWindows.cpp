@@ -4,6 +4,8 @@
 #include "CommandTable.h"
 #include "CoverageDlg.h"
 #include "CoverageStatus.h"
+#include "DetectionHeight.h"
+#include "HeightField.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
@@ -16,6 +18,7 @@
 #include "PlanWindow.h"
 #include "SaveFileDialog.h"
 #include "TextEncoding.h"
+#include "ZoneMarks.h"
 
 #include <QFile>
 #include <QMdiArea>
@@ -104,8 +107,10 @@ void CDocumentWindows::UpdateAllViews(int hint)
 {
   RefreshLimitStates();
   RefreshCoverage();
-  if (m_pCoverageDlg && m_pCoverageDlg->isVisible())
+  if (m_pCoverageDlg && m_pCoverageDlg->isVisible()) {
     m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+    m_pCoverageDlg->ShowZones(m_zones);
+  }
   ShowPlanInWindow();
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(hint);
@@ -236,7 +241,10 @@ void CDocumentWindows::RefreshLimitStates()
 void CDocumentWindows::RefreshCoverage()
 {
   // Stale patches have no coverage to show, only that they are stale.
-  m_coverage = PatchesCurrent() ? AnalyseCoverage(m_document.GetProject()) : std::nullopt;
+  CProject& project = m_document.GetProject();
+  m_coverage = PatchesCurrent() ? AnalyseCoverage(project, true, ReadDetectionHeight(project)) : std::nullopt;
+  std::optional<CRoomPlan> plan = m_coverage ? FindRoomPlan(project) : std::nullopt;
+  m_zones = plan ? MeasureZones(*plan, *m_coverage) : std::vector<CZoneCoverage>();
 }
 
 void CDocumentWindows::ShowCoverageDialog()
@@ -244,8 +252,10 @@ void CDocumentWindows::ShowCoverageDialog()
   if (!m_pCoverageDlg) {
     m_pCoverageDlg = new CCoverageDlg(&m_app.GetMainFrame());
     m_pCoverageDlg->SetDocumentTitle(GetTitle());
+    m_pCoverageDlg->SetHeightField(new CHeightField(m_document, m_app.GetMessages(), m_pCoverageDlg));
   }
   m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+  m_pCoverageDlg->ShowZones(m_zones);
   m_pCoverageDlg->show();
   m_pCoverageDlg->raise();
   m_pCoverageDlg->activateWindow();
@@ -282,6 +292,7 @@ void CDocumentWindows::ShowPlanInWindow()
             patch.push_back({corner.x, corner.y});
         }
   m_pPlanWindow->ShowPlan(floorPatches);
+  MarkZones(m_pPlanWindow->GetScene(), m_zones);
 }
 
 bool CDocumentWindows::IsStepEnabled(int id) const

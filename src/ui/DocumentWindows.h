@@ -7,6 +7,7 @@
 #include "EntryDialogs.h"
 #include "KMVDocument.h"
 #include "ModuleSheet.h"
+#include "ZoneCoverage.h"
 
 #include <QPointer>
 #include <QString>
@@ -51,6 +52,8 @@ public:
   void ShowSensorStatus();
   // The projected coverage at the last update; none without CAD1's entries.
   const std::optional<CCoverage>& GetCoverage() const { return m_coverage; }
+  // The room plan's no-watch zones measured with that coverage, in plan order.
+  const std::vector<CZoneCoverage>& GetZones() const { return m_zones; }
   // The open "Grundriss" window; null when there is none.
   CPlanWindow* GetPlanWindow() const;
   // The document's name as the user sees it.
@@ -98,6 +101,7 @@ private:
   // Status of MH1, KW1 and DW1 at the last refresh.
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
   std::optional<CCoverage> m_coverage;
+  std::vector<CZoneCoverage> m_zones;
   // Parented to the main window, so it may go first at the program's end.
   QPointer<CCoverageDlg> m_pCoverageDlg;
   // Closes with its own button, so it may go first.

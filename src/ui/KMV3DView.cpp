@@ -2,6 +2,7 @@
 
 #include "BlindSpotLayer.h"
 #include "CommandIds.h"
+#include "DetectionLayer.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
 #include "KMVDocument.h"
@@ -107,6 +108,10 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
     project.DrawTree();
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage());
+    if (m_windows.GetCoverage())
+      DrawDetectionLayer(*m_windows.GetCoverage());
+    if (m_roomPlan)
+      DrawZoneOutlines(*m_roomPlan, m_windows.GetZones());
   });
   // Until the first scene build sizes them to the scene.
   m_camera.SetClipPlanes(0.01, 500.0);

@@ -3,6 +3,7 @@
 #include "KMV3DView.h"
 
 #include "ClipboardPicture.h"
+#include "DetectionHeight.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
 #include "KMVDocument.h"
@@ -80,7 +81,9 @@ bool CKMV3DView::WriteReport(const std::string& path, std::string& error)
   CKMVDocument& document = m_windows.GetDocument();
   CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  bool written = WritePdfReport(path, picture, header, CollectReportContent(document.GetProject()), error);
+  CProject& project = document.GetProject();
+  bool written =
+      WritePdfReport(path, picture, header, CollectReportContent(project, true, ReadDetectionHeight(project)), error);
   QGuiApplication::restoreOverrideCursor();
   return written;
 }

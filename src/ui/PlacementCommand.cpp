@@ -1,11 +1,14 @@
 #include "PlacementCommand.h"
 
+#include "DetectionHeight.h"
 #include "KMVDocument.h"
 #include "Messages.h"
 #include "PlacementSearch.h"
+#include "PlanEntries.h"
 #include "StepLattice.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -26,7 +29,8 @@ QString Caption()
 
 // Runs the search on a thread of its own while the dialog follows it; none
 // when the user cancelled or no thread could be started.
-std::optional<CPlacementOutcome> SearchWithProgress(QWidget& parent, const std::string& text)
+std::optional<CPlacementOutcome> SearchWithProgress(QWidget& parent, const std::string& text,
+                                                    const CSurfaceChoice& surfaces, bool keepZonesFree)
 {
   std::atomic<bool> cancel = false;
   std::atomic<bool> finished = false;
@@ -34,6 +38,8 @@ std::optional<CPlacementOutcome> SearchWithProgress(QWidget& parent, const std::
   std::atomic<size_t> total = 0;
   CPlacementRequest request;
   request.text = text;
+  request.surfaces = surfaces;
+  request.bKeepZonesFree = keepZonesFree;
   request.pCancel = &cancel;
   request.progress = [&done, &total](size_t measured, size_t settings) {
     done = measured;
@@ -110,6 +116,28 @@ bool AskToMove(QWidget& parent, const CPlacementOutcome& outcome, const CWatched
   return box.clickedButton() == yes;
 }
 
+// Asks, for a plan with no-watch zones, whether they must stay free: none
+// when the user cancels, FALSE without zones.
+std::optional<bool> AskKeepZonesFree(QWidget& parent, CProject& project)
+{
+  std::optional<CRoomPlan> plan = FindRoomPlan(project);
+  if (!plan || plan->zones.empty())
+    return false;
+  QMessageBox box(QMessageBox::Question, Caption(),
+                  "Die Einstellungen des Sensors werden durchgerechnet. Sollen die Sperrzonen dabei frei bleiben?",
+                  QMessageBox::NoButton, &parent);
+  auto* keep = new QCheckBox("Sperrzonen freihalten", &box);
+  keep->setChecked(true);
+  box.setCheckBox(keep);
+  QAbstractButton* start = box.addButton("&Suchen", QMessageBox::AcceptRole);
+  box.setEscapeButton(box.addButton("Abbrechen", QMessageBox::RejectRole));
+  box.setDefaultButton(qobject_cast<QPushButton*>(start));
+  box.exec();
+  if (box.clickedButton() != start)
+    return std::nullopt;
+  return keep->isChecked();
+}
+
 } // namespace
 
 void RunOptimalPlacement(QWidget& parent, CKMVDocument& document)
@@ -119,9 +147,20 @@ void RunOptimalPlacement(QWidget& parent, CKMVDocument& document)
     std::error_code ignored;
     std::filesystem::current_path(std::filesystem::path(document.GetPathName()).parent_path(), ignored);
   }
-  std::optional<CPlacementOutcome> outcome = SearchWithProgress(parent, std::string(document.GetText().View()));
+  CSurfaceChoice floors;
+  floors.height = ReadDetectionHeight(document.GetProject());
+  std::optional<bool> keepZonesFree = AskKeepZonesFree(parent, document.GetProject());
+  if (!keepZonesFree)
+    return;
+  std::optional<CPlacementOutcome> outcome =
+      SearchWithProgress(parent, std::string(document.GetText().View()), floors, *keepZonesFree);
   if (!outcome)
     return;
+  if (outcome->status == PlacementStatus::NoFreeSetting) {
+    QMessageBox::information(&parent, Caption(),
+                             "Keine Einstellung des Sensors hält alle Sperrzonen frei; er bleibt, wie er ist.");
+    return;
+  }
   if (outcome->status == PlacementStatus::TooLarge) {
     QMessageBox::warning(&parent, Caption(),
                          QString("Die Schritte des Sensors erreichen mehr als %1 Einstellungen oder mehr als %2 "
@@ -140,7 +179,7 @@ void RunOptimalPlacement(QWidget& parent, CKMVDocument& document)
         "Die jetzige Ausrichtung erfasst schon die meiste Bodenfläche: " + DescribeWatched(outcome->best) + ".");
     return;
   }
-  if (!AskToMove(parent, *outcome, SumWatched(document.GetProject(), {})))
+  if (!AskToMove(parent, *outcome, SumWatched(document.GetProject(), floors)))
     return;
   for (int command : StepCommandIds(outcome->steps))
     document.OnCommand(command);

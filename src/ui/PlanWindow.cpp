@@ -1,6 +1,7 @@
 #include "PlanWindow.h"
 
 #include "DataExchange.h"
+#include "HeightField.h"
 #include "KMVDocument.h"
 #include "Messages.h"
 #include "PlanChange.h"
@@ -84,6 +85,8 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tools);
   layout->addWidget(splitter, 1);
+  m_pHeightField = new CHeightField(m_document, m_messages, content);
+  layout->addWidget(m_pHeightField);
   setWidget(content);
   connect(m_pOutlineTool, &QAction::toggled, m_pView, &CPlanView::SetOutlineTool);
   connect(m_pView, &CPlanView::OutlineDrawn, this, &CPlanWindow::ReplaceOutline);
@@ -111,6 +114,7 @@ void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
     FillPlanScene(*m_pScene, *m_plan, floorPatches);
   }
   FillTable();
+  m_pHeightField->Refresh();
   m_pView->FitPlan();
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class CHeightField;
 class CKMVDocument;
 class CMessageSink;
 class CPlanTools;
@@ -59,4 +60,5 @@ private:
   QAction* m_pSelectTool = nullptr;
   QAction* m_pOutlineTool = nullptr;
   CPlanTools* m_pTools = nullptr;
+  CHeightField* m_pHeightField = nullptr;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 // A sensor with one facet that looks down and back: at height h and turn 0
 // its patch is the square of side h/2 centred at (-h, 0, 0). Two floor
@@ -10,8 +12,10 @@
 // steps +-10) turns a bracket that holds nothing. Turned by 180 the patch
 // lies on the front floor as it lay on the back one. With steps of 0.5 the
 // most watched is 1.40625 m² at h = 2.5; with steps of 0.1 it is 1.44 m² at
-// h = 2.4 (four steps), where the patch first reaches x = -3.
-inline std::string PlacementProject(double heightStep)
+// h = 2.4 (four steps), where the patch first reaches x = -3. With zone
+// corners ("X,Y X,Y ..."), the room's plan "Grundriss" (outline x -3 to 3,
+// y -1 to 1) holds that no-watch zone.
+inline std::string PlacementProject(double heightStep, const std::string& zone = {})
 {
   auto vec = [](double x, double y, double z) {
     return std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z) + " ";
@@ -42,7 +46,28 @@ inline std::string PlacementProject(double heightStep)
   text += system("Lens2", "Inner", 0, 0) + "end-system\n" + system("Lens3", "Inner", 0, 0) + "end-system\n";
   text += "end-system\nend-system\nend-system\nend-system\n";
   text += system("Bracket", "Holder", 0, 0) + "end-system\nend-system\n";
-  text += "begin-group Results P _ 1 1 0 \nend-group\nenable Rays P _ 1 1 0 \nend-sim-data\n";
+  text += "begin-group Results P _ 1 1 0 \nend-group\nenable Rays P _ 1 1 0 \n";
+  if (!zone.empty()) {
+    auto point = [&](const std::string& name, const std::string& parent, const std::string& xy) {
+      std::string position = xy.substr(0, xy.find(',')) + " " + xy.substr(xy.find(',') + 1) + " 0 ";
+      return "point " + name + " " + parent + " _ 1 1 " + position + vec(0, 0, 0) + vec(1, 0, 0) + vec(0, 0, 0) +
+             "1 1 0.01 2 \n";
+    };
+    text += "begin-group Grundriss P _ 0 1 0 \ndouble H\xf6he Grundriss _ 1 1 3 0 5 \n";
+    text += "word Montagewand Grundriss _ 1 1 0 0 999 \ndouble Montageabstand Grundriss _ 1 1 3 0 5 \n";
+    text += point("Deckenplatz", "Grundriss", "0,0") + "word Montageecke Grundriss _ 1 1 0 0 999 \n";
+    text += point("Ecke1", "Grundriss", "-3,-1") + point("Ecke2", "Grundriss", "3,-1") +
+            point("Ecke3", "Grundriss", "3,1") + point("Ecke4", "Grundriss", "-3,1");
+    text += "begin-group Zone1 Grundriss Bett 1 1 0 \n";
+    size_t k = 1;
+    for (size_t start = 0; start < zone.size(); ++k) {
+      size_t end = std::min(zone.find(' ', start), zone.size());
+      text += point("Ecke" + std::to_string(k), "Zone1", zone.substr(start, end - start));
+      start = end + 1;
+    }
+    text += "end-group\nend-group\n";
+  }
+  text += "end-sim-data\n";
   const std::string sensor = "P.Holder.Turn.Mount.Attitude";
   text += "begin-sim-module\nCAD1 P.V0 P.V1 P.V2 P.Var P.Ceil P.Plate P.Holder.Turn.Mount " + sensor +
           " P.Holder.Bracket " + sensor + ".Inner.Element " + sensor + ".Inner.Lens1 " + sensor + ".Inner.Lens2 " +
@@ -51,4 +76,17 @@ inline std::string PlacementProject(double heightStep)
   text += "MH2 P.Height " + std::to_string(heightStep) + " \nDW2 P.Turn 90 \nKW2 P.Tilt 10 \n";
   text += "MH3 P.Height " + std::to_string(-heightStep) + " \nDW3 P.Turn -90 \nKW3 P.Tilt -10 \n";
   return text + "end-sim-module\n";
+}
+
+// Steps of 0.5 from 1.5 to 3.5 m, where every height reaches a floor, and
+// turns of 180 between 0 and 180 only.
+inline std::string NarrowedPlacementProject(const std::string& zone = {})
+{
+  std::string text = PlacementProject(0.5, zone);
+  for (auto [from, to] : {std::pair<std::string, std::string>{"P _ 1 1 2 1.5 4 ", "P _ 1 1 2 1.5 3.5 "},
+                          {"P _ 1 1 0 -90 180 ", "P _ 1 1 0 0 180 "},
+                          {"DW2 P.Turn 90 ", "DW2 P.Turn 180 "},
+                          {"DW3 P.Turn -90 ", "DW3 P.Turn -180 "}})
+    text.replace(text.find(from), from.size(), to);
+  return text;
 }

@@ -56,6 +56,34 @@ TEST(PlacementSearch, FindsTheOptimumKnownByHand)
   EXPECT_EQ(Search(PlacementProject(0.5)).nSettings, 6u * 4u * 3u);
 }
 
+// The zone on the back floor sends the patch to the front one; one over both
+// floors, with the turn kept to 0 and 180 and the heights to those that
+// reach a floor, leaves no setting free.
+TEST(PlacementSearch, KeepsTheZonesFree)
+{
+  const std::string narrowed = NarrowedPlacementProject();
+  struct Case {
+    std::string text;
+    PlacementStatus status;
+    CStepCounts steps;
+  } cases[] = {
+      {PlacementProject(0.5), PlacementStatus::Found, {1, 0, 0}},
+      {PlacementProject(0.5, "-3,-1 -1,-1 -1,1 -3,1"), PlacementStatus::Found, {1, 2, 0}},
+      {narrowed, PlacementStatus::Found, {1, 0, 0}},
+      {NarrowedPlacementProject("-3,-1 3,-1 3,1 -3,1"), PlacementStatus::NoFreeSetting, {}},
+  };
+  for (const Case& c : cases) {
+    CPlacementRequest request;
+    request.text = c.text;
+    request.bKeepZonesFree = true;
+    CPlacementOutcome outcome = FindBestPlacement(request);
+    EXPECT_EQ(outcome.status, c.status);
+    if (c.status == PlacementStatus::Found) {
+      EXPECT_EQ(outcome.steps, c.steps);
+    }
+  }
+}
+
 TEST(PlacementSearch, AxesSharingANumberAreSteppedInTheOrderMhDwKw)
 {
   // "dw+" raises the height too: 2.5 m is one step of "mh+" or of "dw+";

@@ -108,3 +108,24 @@ TEST_F(KmvtoolCoverage, SensorCsvNamesTheTargetOfEveryPatch)
 }
 
 } // namespace
+
+// Pilot B1's room: 0 prints what no option prints; a height that is no
+// finite number of at least 0, or not below the limits, is refused in one
+// line; a valid one keeps the floor lines' paths and their total.
+TEST_F(KmvtoolCoverage, AtHeightZeroIsTheDefaultAndBadHeightsAreRefused)
+{
+  const std::string plain = Kmvtool("coverage '*Pilot B1'").output;
+  EXPECT_EQ(Kmvtool("coverage '*Pilot B1' --at-height 0").output, plain);
+  for (const char* height : {"-0.5", "nan", "inf", "1m", "40"}) {
+    CCommandResult refused = Kmvtool(std::string("coverage '*Pilot B1' --at-height ") + height, true);
+    EXPECT_EQ(refused.exitStatus, 2) << height;
+    EXPECT_EQ(Lines(refused.output).size(), 1u) << height;
+  }
+  EXPECT_EQ(Kmvtool("coverage '*Pilot B1' --at-height").exitStatus, 2);
+  EXPECT_EQ(Kmvtool("coverage '*Pilot B1' --at-height 1 --at-height 1").exitStatus, 2);
+  std::vector<std::string> raised = Lines(Kmvtool("coverage '*Pilot B1' --at-height 1").output);
+  std::vector<std::string> floor = Lines(plain);
+  ASSERT_EQ(raised.size(), floor.size());
+  for (size_t i = 3; i < floor.size(); ++i)
+    EXPECT_EQ(Words(raised[i])[0], Words(floor[i])[0]);
+}

@@ -67,4 +67,21 @@ TEST_F(KmvtoolOptimize, WrongUsageAndUnreadableSources)
   EXPECT_FALSE(std::filesystem::exists(Path("a.txt")));
 }
 
+// A zone on the back floor turns the sensor to the front one; a zone over
+// both floors leaves no setting of the narrowed project free.
+TEST_F(KmvtoolOptimize, KeepsTheZonesFreeOrSaysThatNoSettingDoes)
+{
+  Write("back.txt", PlacementProject(0.5, "-3,-1 -1,-1 -1,1 -3,1"));
+  Write("both.txt", NarrowedPlacementProject("-3,-1 3,-1 3,1 -3,1"));
+  Write("out.txt", "old");
+  std::vector<std::string> lines = Lines(Kmvtool("optimize " + Quote(Path("back.txt")) + " --keep-zones-free").output);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(), "STEPS mh+ dw+ dw+");
+  CCommandResult none =
+      Kmvtool("optimize " + Quote(Path("both.txt")) + " --keep-zones-free --save " + Quote(Path("out.txt")), true);
+  EXPECT_EQ(none.exitStatus, 3);
+  EXPECT_EQ(Lines(none.output).size(), 1u) << none.output;
+  EXPECT_EQ(Read("out.txt"), "old");
+}
+
 } // namespace

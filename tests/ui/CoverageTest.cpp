@@ -109,6 +109,8 @@ TEST(CoveragePane, SharesTheFloorTargetsAloneAndStaysEmptyWithoutThem)
       {"two floors, a wall beside",
        CCoverage{{Target("Boden", floor, 20, 5), Target("Boden", wall, 12, 12), Target("Boden", floor, 20, 0.4)}, 0},
        true, "Abdeckung Boden: 13.5 %"},
+      {"at a detection height", CCoverage{{Target("Boden", floor, 20, 8.26)}, 0, 1.0}, true,
+       "Abdeckung Boden 1.00 m: 41.3 %"},
       {"patches without a known target", CCoverage{{Target("Boden", floor, 20, 0)}, 3}, true, ""},
       {"stale patches", CCoverage{{Target("Boden", floor, 20, 5)}, 0}, false, "Abdeckung Boden: -"},
   };

@@ -19,6 +19,7 @@
 
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QTableWidget>
@@ -327,6 +328,41 @@ TEST(PlanFields, TypedValuesMoveTheirCornersOrAreRefused)
     EXPECT_NEAR(plan.outline[1].y, c.corner2.y, 1e-12) << c.text.toStdString();
   }
   EXPECT_EQ(PlanFields(LShapedPlan())[2].value, "0.00");
+}
+
+// The height typed below the plan is one step; one not below the room's
+// height less 0.1 m is refused. "Abdeckung..." lists the zone.
+TEST_F(PlanWindowTest, DetectionHeightIsOneStepWithinItsLimitAndTheZoneIsListed)
+{
+  CDocumentWindows& windows = OpenPlanProject();
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
+  ASSERT_NE(windows.GetPlanWindow(), nullptr);
+  auto* field = windows.GetPlanWindow()->findChild<QLineEdit*>("height");
+  ASSERT_NE(field, nullptr);
+  auto type = [field](const QString& text) {
+    QString message;
+    QPointer<QTimer> poll = OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
+      message = box.text();
+      box.accept();
+    });
+    field->setText(text);
+    emit field->editingFinished();
+    QTest::qWait(50);
+    delete poll.data();
+    return message;
+  };
+  EXPECT_EQ(type("1,2"), "");
+  EXPECT_EQ(windows.GetUndo().GetStack().count(), 1);
+  EXPECT_DOUBLE_EQ(windows.GetCoverage()->height, 1.2);
+  EXPECT_EQ(type("2.4"), "Die Erfassungshöhe muss unter 2.40 m liegen.");
+  EXPECT_EQ(field->text(), "1.20");
+  EXPECT_EQ(windows.GetUndo().GetStack().count(), 1);
+
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_COVERAGE);
+  auto* zones = m_app.GetMainFrame().findChild<QTableWidget*>("zones");
+  ASSERT_NE(zones, nullptr);
+  ASSERT_EQ(zones->rowCount(), 1);
+  EXPECT_EQ(zones->item(0, 0)->text(), "Heizung");
 }
 
 } // namespace

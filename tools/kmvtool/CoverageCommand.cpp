@@ -4,6 +4,7 @@
 #include "CoverageFormat.h"
 #include "CoverageMap.h"
 #include "CsvField.h"
+#include "HeightOption.h"
 #include "LoadedDocument.h"
 #include "MapFont.h"
 #include "PlanEntries.h"
@@ -45,13 +46,12 @@ bool ParseCell(const std::string& text, double& cell)
 }
 
 // One line per no-watch zone of the room's plan.
-void PrintZoneLines(CProject& project)
+void PrintZoneLines(CProject& project, const std::optional<CCoverage>& coverage)
 {
   std::optional<CRoomPlan> plan = FindRoomPlan(project);
-  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
-  if (!plan || !scene)
+  if (!plan || !coverage)
     return;
-  for (const CZoneCoverage& zone : MeasureZones(*plan, *scene))
+  for (const CZoneCoverage& zone : MeasureZones(*plan, *coverage))
     std::printf("ZONE %s %.6f %.6f %.1f\n", Cp1252ToUtf8(zone.name).c_str(), zone.area, zone.watched,
                 zone.area > 0.0 ? 100.0 * zone.watched / zone.area : 0.0);
 }
@@ -64,6 +64,7 @@ bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest
     return false;
   request.strSource = args[0];
   bool cellGiven = false;
+  bool heightGiven = false;
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
@@ -76,6 +77,11 @@ bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest
       if (!request.bShadows)
         return false;
       request.bShadows = false;
+    } else if (word == "--at-height") {
+      if (!hasValue || heightGiven)
+        return false;
+      heightGiven = true;
+      request.height = ParseDetectionHeight(args[++i]);
     } else if (word == "--cell") {
       if (!hasValue || cellGiven)
         return false;
@@ -101,12 +107,17 @@ int RunCoverageCommand(const CCoverageRequest& request)
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
   std::string mapPath = request.strMapPath.empty() ? std::string() : MakeAbsolute(request.strMapPath);
   CLoadedDocument loaded;
-  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Omitted);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
+  // The height is checked against the stepped sensor, before any line is printed.
+  if (!CheckDetectionHeight(document.GetProject(), request.height))
+    return kExitUsage;
+  StepSensor(document, {}, StatusLines::Printed);
 
-  CCoverage coverage = AnalyseCoverage(document.GetProject(), request.bShadows).value_or(CCoverage{});
+  std::optional<CCoverage> analysed = AnalyseCoverage(document.GetProject(), request.bShadows, request.height);
+  CCoverage coverage = analysed.value_or(CCoverage{});
   std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);
   std::optional<CMapGrid> grid = PlanMapGrid(floors, request.cell);
   if (!mapPath.empty() && !grid) {
@@ -125,7 +136,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
   }
   std::printf("TOTAL %s %s %s\n", FormatSquareMetres(area).c_str(), FormatSquareMetres(watched).c_str(),
               FormatSharePercent(watched, area).c_str());
-  PrintZoneLines(document.GetProject());
+  PrintZoneLines(document.GetProject(), analysed);
 
   std::string error;
   if (!csvPath.empty() && !WriteFileSafely(csvPath, FormatCsv(coverage), error)) {

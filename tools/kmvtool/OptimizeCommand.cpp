@@ -1,6 +1,7 @@
 #include "OptimizeCommand.h"
 
 #include "DocumentCommands.h"
+#include "HeightOption.h"
 #include "LoadedDocument.h"
 #include "PlacementSearch.h"
 #include "SensorCommand.h"
@@ -32,6 +33,7 @@ bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest
   if (args.empty() || args[0].empty())
     return false;
   request.strSource = args[0];
+  bool heightGiven = false;
   for (size_t i = 1; i < args.size(); ++i) {
     bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
     if (args[i] == "--surface" && hasValue)
@@ -40,7 +42,12 @@ bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest
       request.strSavePath = args[++i];
     else if (args[i] == "--no-shadows" && request.bShadows)
       request.bShadows = false;
-    else
+    else if (args[i] == "--keep-zones-free" && !request.bKeepZonesFree)
+      request.bKeepZonesFree = true;
+    else if (args[i] == "--at-height" && hasValue && !heightGiven) {
+      heightGiven = true;
+      request.height = ParseDetectionHeight(args[++i]);
+    } else
       return false;
   }
   return true;
@@ -54,10 +61,14 @@ int RunOptimizeCommand(const COptimizeRequest& request)
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
+  if (!CheckDetectionHeight(document.GetProject(), request.height))
+    return kExitUsage;
 
   CPlacementRequest search;
   search.text = document.GetText().View();
   search.surfaces.bShadows = request.bShadows;
+  search.surfaces.height = request.height;
+  search.bKeepZonesFree = request.bKeepZonesFree;
   for (const std::string& path : request.surfaces)
     search.surfaces.paths.push_back(Utf8ToCp1252(path));
   CPlacementOutcome outcome = FindBestPlacement(search);
@@ -66,6 +77,10 @@ int RunOptimizeCommand(const COptimizeRequest& request)
                "che " +
                outcome.strUnknownSurface);
     return kExitUsage;
+  }
+  if (outcome.status == PlacementStatus::NoFreeSetting) {
+    PrintError("Keine Einstellung h\xE4lt alle Sperrzonen frei.");
+    return kExitNoFreeSetting;
   }
   if (outcome.status != PlacementStatus::Found) {
     PrintError("Der Suchraum ist zu gro\xDF: mehr als " + std::to_string(kMaxLatticeSize) + " Einstellungen oder " +

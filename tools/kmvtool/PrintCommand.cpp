@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include "GLCamera.h"
+#include "HeightOption.h"
 #include "LoadedDocument.h"
 #include "PdfPage.h"
 #include "PdfReport.h"
@@ -36,9 +37,15 @@ void IgnoreQtNotes(QtMsgType, const QMessageLogContext&, const QString&) {}
 bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request, bool bReport)
 {
   std::vector<std::string> positional;
+  bool heightGiven = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (bReport && args[i] == "--no-shadows" && request.bShadows) {
       request.bShadows = false;
+    } else if (bReport && args[i] == "--at-height" && !heightGiven) {
+      heightGiven = true;
+      if (i + 1 == args.size())
+        return false;
+      request.height = ParseDetectionHeight(args[++i]);
     } else if (args[i] == "--size") {
       if (i + 1 == args.size() || !ParsePictureSize(args[++i], request.nWidth, request.nHeight))
         return false;
@@ -63,7 +70,7 @@ namespace {
 // Writes the PDF file of the opened and stepped document from the picture
 // of its start view; FALSE with the German reason in error.
 using CPdfWriting = bool (*)(const std::string& path, CKMVDocument& document, const QImage& picture,
-                             const CPageHeader& header, bool bShadows, std::string& error);
+                             const CPageHeader& header, const CPrintRequest& request, std::string& error);
 
 int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
 {
@@ -73,6 +80,8 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
+  if (!CheckDetectionHeight(document.GetProject(), request.height))
+    return kExitUsage;
 
   CGLCamera camera;
   if (int setUp = SetUpStartView(camera, document.GetProject(), request.nWidth, request.nHeight, false);
@@ -93,23 +102,24 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
   QGuiApplication application(argc, argv);
   std::string error;
   CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
-  if (!write(output, document, ImageFromRendered(picture.m_image), header, request.bShadows, error)) {
+  if (!write(output, document, ImageFromRendered(picture.m_image), header, request, error)) {
     PrintError(error);
     return kExitUnreadable;
   }
   return status;
 }
 
-bool WritePage(const std::string& path, CKMVDocument&, const QImage& picture, const CPageHeader& header, bool,
-               std::string& error)
+bool WritePage(const std::string& path, CKMVDocument&, const QImage& picture, const CPageHeader& header,
+               const CPrintRequest&, std::string& error)
 {
   return WritePdfPage(path, picture, header, error);
 }
 
 bool WriteReport(const std::string& path, CKMVDocument& document, const QImage& picture, const CPageHeader& header,
-                 bool bShadows, std::string& error)
+                 const CPrintRequest& request, std::string& error)
 {
-  return WritePdfReport(path, picture, header, CollectReportContent(document.GetProject(), bShadows), error);
+  return WritePdfReport(path, picture, header,
+                        CollectReportContent(document.GetProject(), request.bShadows, request.height), error);
 }
 
 } // namespace

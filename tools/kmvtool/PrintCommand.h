@@ -4,7 +4,7 @@
 #include <vector>
 
 // "kmvtool print SOURCE OUT.pdf [--size WxH] [STEP...]", and the same for
-// "kmvtool report" with [--no-shadows].
+// "kmvtool report" with [--no-shadows] [--at-height Z].
 struct CPrintRequest {
   std::string strSource;
   std::string strOutput;
@@ -12,10 +12,11 @@ struct CPrintRequest {
   int nHeight = 1200;
   std::vector<std::string> steps; // as for "kmvtool sensor"
   bool bShadows = true;           // report only: FALSE counts whole patches
+  double height = 0.0;            // report only: the detection height
 };
 
 // Takes the arguments after "print" or "report"; FALSE on wrong usage (an unknown step
-// is reported on stderr; --no-shadows only with bReport).
+// is reported on stderr; --no-shadows and --at-height only with bReport).
 bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& request, bool bReport);
 
 // Opens the source as the program does, applies the steps, renders the

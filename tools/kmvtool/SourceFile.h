@@ -7,7 +7,8 @@
 #include <string>
 
 // Exit statuses of kmvtool.
-enum ExitStatus { kExitOk = 0, kExitUnreadable = 1, kExitUsage = 2 };
+// kExitNoFreeSetting: "optimize --keep-zones-free" found no setting that keeps the zones free.
+enum ExitStatus { kExitOk = 0, kExitUnreadable = 1, kExitUsage = 2, kExitNoFreeSetting = 3 };
 
 // Reads a SOURCE: a path ending in ".kmv" is scrambled, any other path is
 // plain project text. On failure the German reason is in error.

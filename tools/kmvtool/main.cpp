@@ -36,6 +36,7 @@ constexpr const char* kUsage =
     "                           kw+ raises the tilt angle (KW2, tilt down), kw- lowers it (KW3),\n"
     "                           dw+ raises the turn angle (DW2, turn right), dw- lowers it (DW3)\n"
     "  coverage SOURCE [STEP...] [--csv FILE] [--map OUT.png] [--cell M] [--no-shadows]\n"
+    "       [--at-height Z]\n"
     "                     open SOURCE and apply the steps as sensor does, print the status\n"
     "                     texts, one line PATH AREA WATCHED PERCENT OVERLAP per target surface\n"
     "                     (visible parts of the patches, whole ones with --no-shadows; m2,\n"
@@ -43,15 +44,18 @@ constexpr const char* kUsage =
     "                     PERCENT; --csv writes the\n"
     "                     surfaces with their blind spots; --map writes a top view of the\n"
     "                     floors, each cell of M metres (0.05) coloured by its patch count\n"
-    "                     then ZONE NAME AREA WATCHED PERCENT per no-watch zone of the room's plan\n"
-    "  optimize SOURCE [--surface PATH]... [--save OUT] [--no-shadows]\n"
+    "                     then ZONE NAME AREA WATCHED PERCENT per no-watch zone of the room's plan;\n"
+    "                     --at-height measures the floors and zones on their copies raised by Z m\n"
+    "  optimize SOURCE [--surface PATH]... [--save OUT] [--no-shadows] [--at-height Z]\n"
+    "       [--keep-zones-free]\n"
     "                     open SOURCE as sensor does and find the setting that watches the\n"
     "                     surfaces most (as coverage measures): every setting the\n"
     "                     steps reach within the limits, ties to the fewest steps; the\n"
     "                     surfaces are the PATHs given, else the floors; print the status\n"
     "                     texts there, WATCHED AREA PERCENT of the surfaces and STEPS with\n"
     "                     the step words that reach it (mh, then dw, then kw); --save writes\n"
-    "                     what save writes after those steps\n"
+    "                     what save writes after those steps; --keep-zones-free counts only\n"
+    "                     settings that watch below 0.001 m2 of every no-watch zone (none: status 3)\n"
     "  models             list the built-in sensor models\n"
     "  render SOURCE OUT.png [--size WxH] [--wire]\n"
     "                     open SOURCE as a document and write a picture of its 3D view\n"
@@ -60,7 +64,7 @@ constexpr const char* kUsage =
     "                     open SOURCE as a document, apply the steps (as for sensor) and write\n"
     "                     the printed page as a one-page A4 PDF: the three header lines and the\n"
     "                     3D view rendered at WxH (1600x1200 unless --size)\n"
-    "  report SOURCE OUT.pdf [--size WxH] [STEP...] [--no-shadows]\n"
+    "  report SOURCE OUT.pdf [--size WxH] [STEP...] [--no-shadows] [--at-height Z]\n"
     "                     as print, then pages of coverage as coverage measures: the map of the\n"
     "                     floors, a table of the target surfaces (area, watched, share as\n"
     "                     coverage prints it, blind spots) and one of the patches (name,\n"
@@ -78,7 +82,8 @@ constexpr const char* kUsage =
     "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
     "save and sensor also take a built-in model as SOURCE: \"*Pilot B1\"; they open a\n"
     "document as the program does, which runs MH1, DW1, KW1 and CAD1.\n"
-    "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n";
+    "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage,\n"
+    "3 optimize --keep-zones-free found no setting that keeps the zones free.\n";
 
 int Usage()
 {
