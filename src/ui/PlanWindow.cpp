@@ -8,6 +8,7 @@
 #include "PlanFields.h"
 #include "PlanScene.h"
 #include "PlanView.h"
+#include "UnderlayControls.h"
 
 #include <QActionGroup>
 #include <QGraphicsItem>
@@ -82,6 +83,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   layout->addWidget(tools);
   layout->addWidget(splitter, 1);
   setWidget(content);
+  m_pUnderlay = new CUnderlayControls(*tools, *toolGroup, *m_pSelectTool, *m_pView, document, messages);
   connect(m_pOutlineTool, &QAction::toggled, m_pView, &CPlanView::SetOutlineTool);
   connect(m_pView, &CPlanView::OutlineDrawn, this, &CPlanWindow::ReplaceOutline);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -99,7 +101,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
 
 void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
 {
-  m_plan = FindRoomPlan(m_document.GetProject());
+  m_plan = FindEditablePlan(m_document.GetProject());
   m_floorPatches = floorPatches;
   if (!m_plan) {
     m_pScene->clear();
@@ -107,6 +109,10 @@ void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
   } else {
     FillPlanScene(*m_pScene, *m_plan, floorPatches);
   }
+  m_pUnderlay->Show(*m_pScene, m_plan);
+  // An empty plan waits for its outline.
+  if (m_plan && m_plan->outline.empty())
+    m_pOutlineTool->setChecked(true);
   FillTable();
   m_pView->FitPlan();
 }

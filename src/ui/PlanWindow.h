@@ -10,6 +10,7 @@
 class CKMVDocument;
 class CMessageSink;
 class CPlanView;
+class CUnderlayControls;
 class QGraphicsScene;
 class QAction;
 class QTableWidget;
@@ -33,6 +34,7 @@ public:
   // "Auswählen" and "Umriss zeichnen", the tools of the plan's left button.
   QAction& GetSelectTool() { return *m_pSelectTool; }
   QAction& GetOutlineTool() { return *m_pOutlineTool; }
+  CUnderlayControls& GetUnderlay() { return *m_pUnderlay; }
 
 private:
   void FillTable();
@@ -56,4 +58,5 @@ private:
   QTableWidget* m_pTable = nullptr;
   QAction* m_pSelectTool = nullptr;
   QAction* m_pOutlineTool = nullptr;
+  CUnderlayControls* m_pUnderlay = nullptr;
 };
