@@ -208,7 +208,7 @@ void CUnderlayControls::Measure(const QPointF& scenePoint)
 
 void CUnderlayControls::CommitOpacity()
 {
-  if (!m_plan || !m_plan->underlay)
+  if (!m_plan || !m_plan->underlay || !m_layer.GetItem())
     return;
   const double opacity = m_pOpacity->value() / double(kOpacitySteps);
   if (opacity == m_plan->underlay->opacity)
