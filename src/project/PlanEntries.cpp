@@ -188,7 +188,7 @@ std::optional<CRoomPlan> ReadPlanGroup(const CItemGroup& group, RoomVariant vari
 
 namespace {
 
-const CItemGroup* FindPlanGroup(CProject& project, RoomVariant& variant)
+CItemGroup* FindPlanGroup(CProject& project, RoomVariant& variant)
 {
   CItemGroup& root = project.GetRoot();
   const auto& paths = project.GetModules().m_cad1.m_paths;
@@ -197,7 +197,7 @@ const CItemGroup* FindPlanGroup(CProject& project, RoomVariant& variant)
   if (!wallGroup || !wallGroup->m_pParent || !choice || choice->m_nValue > 2)
     return nullptr;
   variant = static_cast<RoomVariant>(choice->m_nValue);
-  return dynamic_cast<const CItemGroup*>(wallGroup->m_pParent->FindChild(kPlanGroupName));
+  return dynamic_cast<CItemGroup*>(wallGroup->m_pParent->FindChild(kPlanGroupName));
 }
 
 } // namespace
@@ -227,4 +227,11 @@ std::optional<CRoomPlan> FindEditablePlan(CProject& project)
   if (!reader.IsComplete() || !reader.Corners().empty())
     return std::nullopt;
   return empty;
+}
+
+void RebaseUnderlay(CProject& project, const std::string& fromPath, const std::string& toPath)
+{
+  RoomVariant variant = RoomVariant::Wall;
+  if (CItemGroup* planGroup = FindPlanGroup(project, variant))
+    RebaseUnderlayGroup(*planGroup, fromPath, toPath);
 }

@@ -25,3 +25,6 @@ std::optional<CRoomPlan> FindRoomPlan(CProject& project);
 // height and the underlay) that "Grundriss zeichnen" stores until the
 // outline is drawn; none for a project without a plan group.
 std::optional<CRoomPlan> FindEditablePlan(CProject& project);
+// Keeps the underlay's file found when the project file moves from
+// `fromPath` to `toPath`: its name stays relative to the project's folder.
+void RebaseUnderlay(CProject& project, const std::string& fromPath, const std::string& toPath);

@@ -137,6 +137,16 @@ std::string UnderlayFilePath(const std::string& projectPath, const std::string& 
   return (fs::path(projectPath).parent_path() / path).native();
 }
 
+void RebaseUnderlayGroup(CItemGroup& planGroup, const std::string& fromPath, const std::string& toPath)
+{
+  std::optional<CPlanUnderlay> underlay = ReadUnderlayGroup(planGroup);
+  auto* group = dynamic_cast<CItemGroup*>(planGroup.FindChild(kUnderlayGroupName));
+  if (!underlay || !group)
+    return;
+  if (std::optional<std::string> stored = StoredUnderlayName(toPath, UnderlayFilePath(fromPath, underlay->file)))
+    group->m_strDescription = Encode(*stored);
+}
+
 CPlanUnderlay FittedUnderlay(const CRoomPlan& plan, std::string file, size_t page, double width, double height)
 {
   CPlanPoint centre;

@@ -24,6 +24,10 @@ std::optional<std::string> StoredUnderlayName(const std::string& projectPath, co
 // The file an underlay names, for the project at `projectPath`.
 std::string UnderlayFilePath(const std::string& projectPath, const std::string& stored);
 
+// Names the plan group's underlay file anew for the project moving from
+// `fromPath` to `toPath` (either may be empty: no file yet).
+void RebaseUnderlayGroup(CItemGroup& planGroup, const std::string& fromPath, const std::string& toPath);
+
 // A new underlay of `width` x `height` units: its width as wide as the
 // plan's outline (20 m without one), centred on it, opaque.
 CPlanUnderlay FittedUnderlay(const CRoomPlan& plan, std::string file, size_t page, double width, double height);

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -73,7 +74,7 @@ CUnderlayControls::CUnderlayControls(QToolBar& tools, QActionGroup& toolGroup, Q
 void CUnderlayControls::Show(QGraphicsScene& scene, const std::optional<CRoomPlan>& plan)
 {
   m_plan = plan;
-  m_pFirstMark = nullptr;
+  m_pMarks = nullptr;
   m_firstPoint.reset();
   m_dragFrom.reset();
   if (plan)
@@ -132,9 +133,8 @@ void CUnderlayControls::LoadFile(const std::string& file)
 
 void CUnderlayControls::ToolChanged()
 {
-  if (m_pFirstMark)
-    delete m_pFirstMark;
-  m_pFirstMark = nullptr;
+  delete m_pMarks;
+  m_pMarks = nullptr;
   m_firstPoint.reset();
   m_dragFrom.reset();
   const bool measuring = m_pMeasure->isChecked();
@@ -169,25 +169,29 @@ void CUnderlayControls::Measure(const QPointF& scenePoint)
 {
   if (!m_firstPoint) {
     m_firstPoint = scenePoint;
-    const double r = kMarkRadius;
-    m_pFirstMark = m_view.scene()->addEllipse(-r, -r, 2 * r, 2 * r, QPen(Qt::red, 2.0));
-    m_pFirstMark->setFlag(QGraphicsItem::ItemIgnoresTransformations);
-    m_pFirstMark->setPos(scenePoint);
+    QPen pen(Qt::red, 2.0);
+    pen.setCosmetic(true);
+    m_pMarks = m_view.scene()->addLine(QLineF(scenePoint, scenePoint), pen);
+    AddMarkDot(scenePoint);
     return;
   }
   const CPlanPoint from = PlanPoint(*m_firstPoint);
   const CPlanPoint to = PlanPoint(scenePoint);
-  ToolChanged();
-  if (m_view.mapFromScene(ScenePoint(from)) == m_view.mapFromScene(ScenePoint(to))) {
+  if (m_view.mapFromScene(*m_firstPoint) == m_view.mapFromScene(scenePoint)) {
+    ToolChanged();
     m_messages.ShowMessage(kApplicationName, "Klicken Sie bitte zwei verschiedene Punkte an.");
     return;
   }
+  m_pMarks->setLine(QLineF(*m_firstPoint, scenePoint));
+  AddMarkDot(scenePoint);
   QInputDialog dialog(m_view.window());
   dialog.setWindowTitle("Maßstab setzen");
   dialog.setLabelText("Abstand der beiden Punkte (m):");
   dialog.setOkButtonText("OK");
   dialog.setCancelButtonText("Abbrechen");
-  if (dialog.exec() != QDialog::Accepted)
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  ToolChanged();
+  if (!accepted)
     return;
   const std::optional<double> distance = ParseDouble(dialog.textValue());
   std::optional<CPlanUnderlay> scaled;
@@ -204,6 +208,15 @@ void CUnderlayControls::Measure(const QPointF& scenePoint)
   m_selectTool.setChecked(true);
   ToolChanged();
   Change(plan, "Ma\xdfstab setzen");
+}
+
+void CUnderlayControls::AddMarkDot(const QPointF& scenePoint)
+{
+  const double r = kMarkRadius;
+  auto* dot = new QGraphicsEllipseItem(-r, -r, 2 * r, 2 * r, m_pMarks);
+  dot->setPen(m_pMarks->pen());
+  dot->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+  dot->setPos(scenePoint);
 }
 
 void CUnderlayControls::CommitOpacity()

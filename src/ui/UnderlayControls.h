@@ -13,7 +13,7 @@ class CKMVDocument;
 class CMessageSink;
 class QAction;
 class QActionGroup;
-class QGraphicsEllipseItem;
+class QGraphicsLineItem;
 class QGraphicsScene;
 class QGraphicsView;
 class QSlider;
@@ -50,6 +50,7 @@ private:
   void ChooseFile();
   void ToolChanged();
   void Measure(const QPointF& scenePoint);
+  void AddMarkDot(const QPointF& scenePoint);
   void CommitOpacity();
   void CommitMove(const QPointF& sceneTo);
   // One step of the document; a refused change shows the underlay as it was.
@@ -66,7 +67,7 @@ private:
   QAction* m_pMeasure = nullptr;
   QAction* m_pMove = nullptr;
   QSlider* m_pOpacity = nullptr;
-  QGraphicsEllipseItem* m_pFirstMark = nullptr; // the measurement's first point
+  QGraphicsLineItem* m_pMarks = nullptr; // the measurement's points, with dots on them
   std::optional<QPointF> m_firstPoint;
   std::optional<QPointF> m_dragFrom;
 };

@@ -30,8 +30,10 @@ TEST_F(PlanUnderlayTest, TheUnderlayIsKeptThroughAFileWithEveryByteOfItsName)
   ASSERT_TRUE(MakePlanRoomProject(1, plan, bare));
   EXPECT_EQ(std::string(bare.View()).find(kUnderlayGroupName), std::string::npos);
 
-  // A blank, '_', '%', a Windows-1252 umlaut and UTF-8 bytes.
-  plan.underlay = CPlanUnderlay{"Pl\xe4ne/EG grund_riss%1 \xc3\xa4.pdf", 2, 0.0125, {-1.5, 7.25}, 0.4};
+  // A blank, '_', '%', a Windows-1252 umlaut and UTF-8 bytes; absolute
+  // while the project has no file, relative once it has.
+  const std::string name = "Pl\xe4ne/EG grund_riss%1 \xc3\xa4.pdf";
+  plan.underlay = CPlanUnderlay{Path(name), 2, 0.0125, {-1.5, 7.25}, 0.4};
   CTextBuffer text;
   ASSERT_FALSE(CompleteRoomPlan(plan));
   ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
@@ -42,11 +44,15 @@ TEST_F(PlanUnderlayTest, TheUnderlayIsKeptThroughAFileWithEveryByteOfItsName)
   ASSERT_TRUE(read.OnOpenDocument(Path("u.kmv")));
   std::optional<CRoomPlan> kept = FindRoomPlan(read.GetProject());
   ASSERT_TRUE(kept && kept->underlay);
-  EXPECT_EQ(kept->underlay->file, plan.underlay->file);
+  EXPECT_EQ(kept->underlay->file, name);
   EXPECT_EQ(kept->underlay->page, 2u);
   EXPECT_EQ(kept->underlay->scale, 0.0125);
   EXPECT_EQ(kept->underlay->place.y, 7.25);
   EXPECT_EQ(kept->underlay->opacity, 0.4);
+  // Saved elsewhere, the name still finds the file.
+  std::filesystem::create_directories(Path("neu"));
+  ASSERT_TRUE(read.SaveAs(Path("neu/u.kmv")));
+  EXPECT_EQ(FindRoomPlan(read.GetProject())->underlay->file, "../" + name);
 
   // A damaged underlay is dropped, never the plan.
   std::string damaged(text.View());
