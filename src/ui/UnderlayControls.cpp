@@ -117,7 +117,7 @@ void CUnderlayControls::LoadFile(const std::string& file)
       return;
     page = static_cast<size_t>(number - 1);
   }
-  const std::optional<CUnderlayPicture> picture = LoadUnderlayPicture(path, page);
+  std::optional<CUnderlayPicture> picture = LoadUnderlayPicture(path, page);
   if (!picture) {
     m_messages.ShowMessage(kApplicationName,
                            "Die Datei " + Utf8ToCp1252(path.toStdString()) +
@@ -128,6 +128,7 @@ void CUnderlayControls::LoadFile(const std::string& file)
   const double opacity = plan.underlay ? plan.underlay->opacity : 1.0;
   plan.underlay = FittedUnderlay(plan, *stored, page, picture->width, picture->height);
   plan.underlay->opacity = opacity;
+  m_layer.Remember(UnderlayFilePath(m_document.GetPathName(), *stored), page, std::move(*picture));
   Change(plan, "Grundriss laden");
 }
 

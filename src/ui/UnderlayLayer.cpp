@@ -17,18 +17,30 @@ constexpr double kUnderlayDepth = -1.0;
 
 } // namespace
 
-const std::optional<CUnderlayPicture>& CUnderlayLayer::Picture(const std::string& file, size_t page)
+const CUnderlayPicture* CUnderlayLayer::Picture(const std::string& file, size_t page)
 {
-  const auto key = std::make_pair(file, page);
-  auto found = m_pictures.find(key);
-  if (found != m_pictures.end())
-    return found->second;
+  const Key key(file, page);
+  if (m_picture && m_picture->first == key)
+    return &m_picture->second;
+  if (m_unreadable.count(key))
+    return nullptr;
   const QString path = QFile::decodeName(QByteArray::fromStdString(file));
-  const auto& picture = m_pictures[key] = LoadUnderlayPicture(path, page);
-  if (!picture)
+  std::optional<CUnderlayPicture> picture = LoadUnderlayPicture(path, page);
+  if (!picture) {
+    m_unreadable.insert(key);
     m_messages.ShowMessage(kApplicationName, "Die Unterlage " + Utf8ToCp1252(path.toStdString()) +
                                                  " kann nicht gelesen werden. Der Grundriss wird ohne sie gezeigt.");
-  return picture;
+    return nullptr;
+  }
+  Remember(file, page, std::move(*picture));
+  return &m_picture->second;
+}
+
+void CUnderlayLayer::Remember(const std::string& file, size_t page, CUnderlayPicture picture)
+{
+  Key key(file, page);
+  m_unreadable.erase(key);
+  m_picture.emplace(std::move(key), std::move(picture));
 }
 
 void CUnderlayLayer::Show(QGraphicsScene& scene, const CRoomPlan& plan, const std::string& projectPath)
@@ -37,7 +49,7 @@ void CUnderlayLayer::Show(QGraphicsScene& scene, const CRoomPlan& plan, const st
   if (!plan.underlay)
     return;
   const CPlanUnderlay& underlay = *plan.underlay;
-  const std::optional<CUnderlayPicture>& picture = Picture(UnderlayFilePath(projectPath, underlay.file), underlay.page);
+  const CUnderlayPicture* picture = Picture(UnderlayFilePath(projectPath, underlay.file), underlay.page);
   if (!picture)
     return;
   m_pItem = scene.addPixmap(QPixmap::fromImage(picture->image));

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -14,9 +14,9 @@ class CMessageSink;
 class QGraphicsPixmapItem;
 class QGraphicsScene;
 
-// Draws a plan's underlay under everything else of its scene. Files are
-// read once; a file that cannot be read is said once, and the plan is
-// shown without it (the underlay stays in the plan).
+// Draws a plan's underlay under everything else of its scene. The picture
+// shown is kept until another one is; a file that cannot be read is said
+// once, and the plan is shown without it (the underlay stays in the plan).
 class CUnderlayLayer {
 public:
   explicit CUnderlayLayer(CMessageSink& messages) : m_messages(messages) {}
@@ -25,11 +25,16 @@ public:
   void Show(QGraphicsScene& scene, const CRoomPlan& plan, const std::string& projectPath);
   // The item drawn at the last Show; null when none is.
   QGraphicsPixmapItem* GetItem() const { return m_pItem; }
-  // The picture of a file, read at most once.
-  const std::optional<CUnderlayPicture>& Picture(const std::string& file, size_t page);
+  // The picture just read from the file (its path as Show resolves it).
+  void Remember(const std::string& file, size_t page, CUnderlayPicture picture);
 
 private:
+  using Key = std::pair<std::string, size_t>;
+  // Null when the file cannot be read.
+  const CUnderlayPicture* Picture(const std::string& file, size_t page);
+
   CMessageSink& m_messages;
-  std::map<std::pair<std::string, size_t>, std::optional<CUnderlayPicture>> m_pictures;
+  std::optional<std::pair<Key, CUnderlayPicture>> m_picture;
+  std::set<Key> m_unreadable;
   QGraphicsPixmapItem* m_pItem = nullptr;
 };

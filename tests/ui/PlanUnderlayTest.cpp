@@ -122,4 +122,11 @@ TEST_F(PlanUnderlayWindowTest, AMissingUnderlayIsSaidOnceAndKeptInThePlan)
   EXPECT_EQ(messages, 1);
   EXPECT_EQ(Plan().underlay->file, "eg.pdf");
   EXPECT_FALSE(reopened.GetUnderlay().GetMeasureTool().isEnabled());
+
+  // Loaded again once it is back.
+  WritePdf(Path("eg.pdf"));
+  CDialogPoll again(OnNextDialog<QInputDialog>([](QInputDialog& dialog) { dialog.accept(); }));
+  reopened.GetUnderlay().LoadFile(Path("eg.pdf"));
+  EXPECT_TRUE(reopened.GetUnderlay().GetMeasureTool().isEnabled());
+  EXPECT_EQ(messages, 1);
 }
