@@ -84,8 +84,10 @@ void CUnderlayControls::Show(QGraphicsScene& scene, const std::optional<CRoomPla
   m_pMeasure->setEnabled(shown);
   m_pMove->setEnabled(shown);
   m_pOpacity->setEnabled(shown);
-  if (!shown && (m_pMeasure->isChecked() || m_pMove->isChecked()))
+  if (!shown && (m_pMeasure->isChecked() || m_pMove->isChecked())) {
     m_selectTool.setChecked(true);
+    ToolChanged();
+  }
   QSignalBlocker blocker(m_pOpacity);
   m_pOpacity->setValue(shown ? static_cast<int>(std::lround(plan->underlay->opacity * kOpacitySteps)) : kOpacitySteps);
 }
