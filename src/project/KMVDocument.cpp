@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "ModelResources.h"
 #include "ModuleCommands.h"
+#include "PlanEntries.h"
 #include "ProjectTree.h"
 #include "SafeFileWriter.h"
 
@@ -140,8 +141,11 @@ SaveStatus CKMVDocument::Save()
 bool CKMVDocument::SaveAs(const std::string& path, FileForm form)
 {
   std::string fullPath = AbsolutePath(path);
-  if (!WriteProjectFile(fullPath, form))
+  RebaseUnderlay(m_project, GetPathName(), fullPath);
+  if (!WriteProjectFile(fullPath, form)) {
+    RebaseUnderlay(m_project, fullPath, GetPathName());
     return false;
+  }
   SetPathName(fullPath);
   m_fileForm = form;
   m_nFormatErrorLine = 0;

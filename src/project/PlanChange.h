@@ -12,5 +12,6 @@ class CKMVDocument;
 // the detection rerun and the views updated. A plan that does not hold
 // together is refused with its fault and the document stays as it was; a
 // document whose sensor entries are missing gives the fault of the option
-// "--model".
+// "--model". An empty plan, still without its outline, is checked for its
+// height and underlay only.
 std::optional<CPlanFault> ChangeRoomPlan(CKMVDocument& document, CRoomPlan plan, const std::string& stepName);

@@ -4,6 +4,7 @@
 #include "ItemGroup.h"
 #include "ItemPoint.h"
 #include "ItemWord.h"
+#include "PlanUnderlay.h"
 #include "Project.h"
 
 namespace {
@@ -151,6 +152,8 @@ std::unique_ptr<CItemGroup> MakePlanGroup(const CRoomPlan& plan)
     AddCorners(*entry, plan.zones[i].corners);
     group->AddChild(std::move(entry));
   }
+  if (plan.underlay)
+    group->AddChild(MakeUnderlayGroup(*plan.underlay));
   return group;
 }
 
@@ -177,21 +180,58 @@ std::optional<CRoomPlan> ReadPlanGroup(const CItemGroup& group, RoomVariant vari
   complete = complete && ReadNumbered(group, "Zone", [&plan](CEntryReader& entry, const CItemGroup& zone) {
                plan.zones.push_back({zone.m_strDescription, entry.Corners()});
              });
+  plan.underlay = ReadUnderlayGroup(group);
   if (!complete || CompleteRoomPlan(plan))
     return std::nullopt;
   return plan;
 }
 
-std::optional<CRoomPlan> FindRoomPlan(CProject& project)
+namespace {
+
+CItemGroup* FindPlanGroup(CProject& project, RoomVariant& variant)
 {
   CItemGroup& root = project.GetRoot();
   const auto& paths = project.GetModules().m_cad1.m_paths;
   const CItemBase* wallGroup = root.FindByPath(paths[kWallGroupField]);
   const auto* choice = dynamic_cast<const CItemChoice*>(root.FindByPath(paths[kChoiceField]));
   if (!wallGroup || !wallGroup->m_pParent || !choice || choice->m_nValue > 2)
-    return std::nullopt;
-  const auto* planGroup = dynamic_cast<const CItemGroup*>(wallGroup->m_pParent->FindChild(kPlanGroupName));
+    return nullptr;
+  variant = static_cast<RoomVariant>(choice->m_nValue);
+  return dynamic_cast<CItemGroup*>(wallGroup->m_pParent->FindChild(kPlanGroupName));
+}
+
+} // namespace
+
+std::optional<CRoomPlan> FindRoomPlan(CProject& project)
+{
+  RoomVariant variant = RoomVariant::Wall;
+  const CItemGroup* planGroup = FindPlanGroup(project, variant);
   if (!planGroup)
     return std::nullopt;
-  return ReadPlanGroup(*planGroup, static_cast<RoomVariant>(choice->m_nValue));
+  return ReadPlanGroup(*planGroup, variant);
+}
+
+std::optional<CRoomPlan> FindEditablePlan(CProject& project)
+{
+  RoomVariant variant = RoomVariant::Wall;
+  const CItemGroup* planGroup = FindPlanGroup(project, variant);
+  if (!planGroup)
+    return std::nullopt;
+  if (std::optional<CRoomPlan> plan = ReadPlanGroup(*planGroup, variant))
+    return plan;
+  CEntryReader reader(*planGroup);
+  CRoomPlan empty;
+  empty.variant = variant;
+  empty.height = reader.Number(kHeight);
+  empty.underlay = ReadUnderlayGroup(*planGroup);
+  if (!reader.IsComplete() || !reader.Corners().empty())
+    return std::nullopt;
+  return empty;
+}
+
+void RebaseUnderlay(CProject& project, const std::string& fromPath, const std::string& toPath)
+{
+  RoomVariant variant = RoomVariant::Wall;
+  if (CItemGroup* planGroup = FindPlanGroup(project, variant))
+    RebaseUnderlayGroup(*planGroup, fromPath, toPath);
 }

@@ -21,3 +21,10 @@ std::optional<CRoomPlan> ReadPlanGroup(const CItemGroup& group, RoomVariant vari
 // The plan of the project's room (beside CAD1's wall variant group); none
 // for a project without one.
 std::optional<CRoomPlan> FindRoomPlan(CProject& project);
+// The plan to edit: the room plan, or the empty plan (no corners, but the
+// height and the underlay) that "Grundriss zeichnen" stores until the
+// outline is drawn; none for a project without a plan group.
+std::optional<CRoomPlan> FindEditablePlan(CProject& project);
+// Keeps the underlay's file found when the project file moves from
+// `fromPath` to `toPath`: its name stays relative to the project's folder.
+void RebaseUnderlay(CProject& project, const std::string& fromPath, const std::string& toPath);

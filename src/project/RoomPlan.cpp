@@ -237,6 +237,11 @@ void RoundNumbers(CRoomPlan& plan)
   }
   for (CPlanZone& zone : plan.zones)
     std::for_each(zone.corners.begin(), zone.corners.end(), roundPoint);
+  if (plan.underlay) {
+    round(plan.underlay->scale);
+    roundPoint(plan.underlay->place);
+    round(plan.underlay->opacity);
+  }
 }
 
 // Offsets along wall K that the sensor's place spans; a door there leaves
@@ -271,6 +276,18 @@ Fault CheckChosenPlace(const CRoomPlan& plan)
 }
 
 } // namespace
+
+std::optional<CPlanFault> CheckUnderlay(const CRoomPlan& plan)
+{
+  if (!plan.underlay)
+    return std::nullopt;
+  const CPlanUnderlay& underlay = *plan.underlay;
+  if (underlay.file.empty() || !(std::isfinite(underlay.scale) && underlay.scale > 0.0) ||
+      !std::isfinite(underlay.place.x) || !std::isfinite(underlay.place.y) ||
+      !(underlay.opacity >= 0.0 && underlay.opacity <= 1.0))
+    return Refuse("", "Die Unterlage des Grundrisses hat ung\xfcltige Werte.");
+  return std::nullopt;
+}
 
 double RoundToStored(double value)
 {
@@ -314,7 +331,8 @@ CSensorPlace SensorPlace(const CRoomPlan& plan)
 
 std::optional<CPlanFault> CompleteRoomPlan(CRoomPlan& plan)
 {
-  for (Fault (*check)(const CRoomPlan&) : {CheckOutline, CheckDoors, CheckObstacles, CheckZones, CheckSensorPlaces})
+  for (Fault (*check)(const CRoomPlan&) :
+       {CheckOutline, CheckDoors, CheckObstacles, CheckZones, CheckSensorPlaces, CheckUnderlay})
     if (Fault fault = check(plan))
       return fault;
   CRoomPlan complete = plan;
@@ -323,7 +341,7 @@ std::optional<CPlanFault> CompleteRoomPlan(CRoomPlan& plan)
   // Rounding may move a number across a limit: the rounded plan is what is
   // stored, so it is the one that must pass.
   for (Fault (*check)(const CRoomPlan&) :
-       {CheckOutline, CheckDoors, CheckObstacles, CheckZones, CheckSensorPlaces, CheckChosenPlace})
+       {CheckOutline, CheckDoors, CheckObstacles, CheckZones, CheckSensorPlaces, CheckUnderlay, CheckChosenPlace})
     if (Fault fault = check(complete))
       return fault;
   plan = std::move(complete);

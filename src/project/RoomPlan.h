@@ -40,6 +40,17 @@ struct CPlanZone {
   CPlanPolygon corners;
 };
 
+// A picture or a PDF page drawn under the plan to trace it. Its units are
+// pixels of a picture or points of a page; `scale` gives metres per unit,
+// `place` where its top left corner lies in the plan.
+struct CPlanUnderlay {
+  std::string file; // the file system's bytes, relative to the project file's folder
+  size_t page = 0;  // of a PDF, from 0
+  double scale = 0.0;
+  CPlanPoint place;
+  double opacity = 1.0;
+};
+
 // The room of a project: wall K runs from corner K to corner K+1, the last
 // back to corner 0. The sensor has one place per mounting variant; a
 // complete plan (CompleteRoomPlan) has all three.
@@ -54,6 +65,7 @@ struct CRoomPlan {
   std::vector<CPlanDoor> doors;
   std::vector<CPlanObstacle> obstacles;
   std::vector<CPlanZone> zones;
+  std::optional<CPlanUnderlay> underlay;
 };
 
 // What is wrong with a plan: the kmvtool option that names it and the
@@ -74,6 +86,9 @@ constexpr size_t kMaxZoneNameLength = 63;
 // degrees), rounds every number to what a project file stores and checks the
 // chosen variant's place. The plan is changed only when no fault is found.
 std::optional<CPlanFault> CompleteRoomPlan(CRoomPlan& plan);
+
+// What is wrong with the plan's underlay, if it has one.
+std::optional<CPlanFault> CheckUnderlay(const CRoomPlan& plan);
 
 // The number as "%.15e" stores it: 16 significant digits.
 double RoundToStored(double value);

@@ -18,6 +18,7 @@ namespace {
 // On a wall the housing reaches 0.08 m above the mounting point: the
 // highest mounting keeps it below the ceiling.
 constexpr double kCeilingClearance = 0.1;
+constexpr const char* kEmptyRoomTitle = "Neuer Raum";
 
 // CAD1 fields, counted from 0.
 constexpr size_t kWallGroupField = 0;
@@ -110,6 +111,14 @@ CRoomPlan RectanglePlan(const RoomRequest& request)
 
 RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text)
 {
+  if (request.drawOutline) {
+    if (!IsWithin(request.height, kMinRoomHeight, kMaxRoomHeight))
+      return RoomFault::Height;
+    CRoomPlan empty;
+    empty.height = RoundToStored(request.height);
+    empty.variant = request.variant;
+    return MakePlanRoomProject(request.modelCode, empty, text) ? RoomFault::None : RoomFault::Model;
+  }
   if (RoomFault fault = CheckRoomRequest(request); fault != RoomFault::None)
     return fault;
   CRoomPlan plan = RectanglePlan(request);
@@ -146,7 +155,8 @@ bool ApplyRoomPlan(CProject& project, const CRoomPlan& plan)
   ceiling.m_max = std::max(ceiling.m_max, plan.height);
   ceiling.m_strLinkPath = paths[kCeilingPlateField] + ".@3";
   FitMountingHeight(*entries.mountingHeight, *entries.mountZ, plan);
-  PlaceSensor(plan, *entries.mount, *placement);
+  if (!plan.outline.empty())
+    PlaceSensor(plan, *entries.mount, *placement);
 
   return true;
 }
@@ -170,11 +180,13 @@ bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text
 
 std::string RoomTitle(const RoomRequest& request)
 {
-  return RoomTitle(RectanglePlan(request));
+  return request.drawOutline ? kEmptyRoomTitle : RoomTitle(RectanglePlan(request));
 }
 
 std::string RoomTitle(const CRoomPlan& plan)
 {
+  if (plan.outline.empty())
+    return kEmptyRoomTitle;
   const auto [low, high] = PolygonBounds(plan.outline);
   char title[96];
   std::snprintf(title, sizeof title, "Raum %.2f x %.2f x %.2f", high.y - low.y, high.x - low.x, plan.height);

@@ -19,6 +19,10 @@ struct RoomRequest {
   // The wall sensor's place along its wall, from the wall's end at -y; the
   // middle of the wall when absent.
   std::optional<double> offset;
+  // "Grundriss zeichnen": the room starts with an empty plan of the height
+  // and variant, no walls and no floor, until its outline is drawn; width,
+  // depth and offset are not used.
+  bool drawOutline = false;
 };
 
 constexpr double kMinRoomSide = 1.0;
@@ -43,8 +47,9 @@ CRoomPlan RectanglePlan(const RoomRequest& request);
 // text is left as it was.
 RoomFault MakeRoomProject(const RoomRequest& request, CTextBuffer& text);
 
-// The same for a complete plan (CompleteRoomPlan): the sensor placed into
-// the room by a system "Standort" above its mounting. FALSE, and the text
+// The same for a complete plan (CompleteRoomPlan), or an empty one (no
+// corners, a valid height): the sensor placed into the room by a system
+// "Standort" above its mounting, at the origin while the plan is empty. FALSE, and the text
 // left as it was, when the model cannot be read.
 bool MakePlanRoomProject(int modelCode, const CRoomPlan& plan, CTextBuffer& text);
 

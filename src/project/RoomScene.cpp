@@ -73,7 +73,7 @@ std::unique_ptr<CItemGroup> BuildRoomGroup(const CRoomPlan& plan, const std::str
 {
   static constexpr std::array<const char*, 3> kDescriptions{"Raum f\xfcr Wandmontage", "Raum f\xfcr Deckenmontage",
                                                             "Raum f\xfcr Eckmontage"};
-  const std::vector<CPlanTarget> targets = PlanTargets(plan);
+  const std::vector<CPlanTarget> targets = plan.outline.empty() ? std::vector<CPlanTarget>() : PlanTargets(plan);
   auto room = MakeGroup(kRoomGroupName, description, true);
   for (size_t variant = 0; variant < kRoomVariantGroupNames.size(); ++variant) {
     auto group = MakeGroup(kRoomVariantGroupNames[variant], kDescriptions[variant], true);
@@ -89,7 +89,8 @@ std::unique_ptr<CItemGroup> BuildRoomGroup(const CRoomPlan& plan, const std::str
     // a subgroup it is drawn but never a target.
     if (variant == static_cast<size_t>(RoomVariant::Ceiling)) {
       auto decoration = MakeGroup(kRoomDecorationName, std::string(), false);
-      decoration->AddChild(MakeCeilingPlate({plan.sensorAt->x, plan.sensorAt->y, plan.height}));
+      decoration->AddChild(MakeCeilingPlate(
+          {plan.sensorAt.value_or(CPlanPoint{}).x, plan.sensorAt.value_or(CPlanPoint{}).y, plan.height}));
       group->AddChild(std::move(decoration));
     }
     room->AddChild(std::move(group));

@@ -14,7 +14,8 @@ constexpr std::array<const char*, 3> kRoomVariantGroupNames{"Wandmontage", "Deck
 constexpr const char* kRoomDecorationName = "Ausstattung";
 constexpr const char* kRoomCeilingPlateName = "Deckenplatte";
 
-// The room group of a complete plan: one group per mounting variant, the
+// The room group of a complete plan (or of an empty one: no targets yet):
+// one group per mounting variant, the
 // plan's variant visible, each with the plan's target surfaces as direct
 // children (the targets of the detection); the ceiling plate above the
 // ceiling place in a subgroup of the ceiling variant's; then the plan

@@ -388,7 +388,7 @@ bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
   case ID_VIEW_COVERAGE:
     return true;
   case ID_VIEW_PLAN:
-    ui.bEnabled = FindRoomPlan(m_document.GetProject()).has_value();
+    ui.bEnabled = FindEditablePlan(m_document.GetProject()).has_value();
     return true;
   case ID_SAVE_SETTINGS:
     ui.bChecked = m_document.m_bSaveSettings != 0;

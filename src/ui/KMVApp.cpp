@@ -224,7 +224,10 @@ CDocumentWindows* CKMVApp::OpenRoomDocument(const RoomRequest& request)
   bool loaded = windows->GetDocument().OnNewDocumentFromText(RoomTitle(request), text.View());
   QGuiApplication::restoreOverrideCursor();
   // No file, so no settings file either: the default frame.
-  return loaded ? ShowDocument(std::move(windows), std::string()) : nullptr;
+  CDocumentWindows* shown = loaded ? ShowDocument(std::move(windows), std::string()) : nullptr;
+  if (shown && request.drawOutline)
+    shown->OnCommand(ID_VIEW_PLAN);
+  return shown;
 }
 
 CDocumentWindows* CKMVApp::ShowDocument(std::unique_ptr<CDocumentWindows> windows, const std::string& settingsName)

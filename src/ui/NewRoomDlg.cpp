@@ -29,8 +29,9 @@ QLineEdit* AddNumberRow(QFormLayout& form, const char* label, const char* name, 
 } // namespace
 
 CNewRoomDlg::CNewRoomDlg(CMessageSink& messages, QWidget* parent)
-    : QDialog(parent), m_messages(messages), m_pModels(new QButtonGroup(this)), m_pVariant(new QComboBox(this)),
-      m_pOffset(new QLineEdit(this)), m_pBinder(std::make_unique<CFieldBinder>(messages))
+    : QDialog(parent), m_messages(messages), m_pModels(new QButtonGroup(this)), m_pShapes(new QButtonGroup(this)),
+      m_pVariant(new QComboBox(this)), m_pOffset(new QLineEdit(this)),
+      m_pBinder(std::make_unique<CFieldBinder>(messages))
 {
   setWindowTitle("Neuer Raum");
   auto* models = new QGroupBox("Typ des Velmars", this);
@@ -45,8 +46,20 @@ CNewRoomDlg::CNewRoomDlg(CMessageSink& messages, QWidget* parent)
 
   auto* room = new QGroupBox("Raum", this);
   auto* form = new QFormLayout(room);
-  m_pBinder->BindDouble(AddNumberRow(*form, "&Breite (m):", "width", room), m_width, kMinRoomSide, kMaxRoomSide);
-  m_pBinder->BindDouble(AddNumberRow(*form, "&Tiefe (m):", "depth", room), m_depth, kMinRoomSide, kMaxRoomSide);
+  auto* shapes = new QHBoxLayout;
+  int shapeId = 0;
+  for (const char* shape : {"&Rechteck", "&Grundriss zeichnen"}) {
+    auto* button = new QRadioButton(shape, room);
+    m_pShapes->addButton(button, shapeId++);
+    shapes->addWidget(button);
+  }
+  m_pShapes->button(0)->setChecked(true);
+  m_pShapes->button(1)->setObjectName("draw");
+  form->addRow("Form:", shapes);
+  m_pWidth = AddNumberRow(*form, "&Breite (m):", "width", room);
+  m_pDepth = AddNumberRow(*form, "&Tiefe (m):", "depth", room);
+  m_pBinder->BindDouble(m_pWidth, m_width, kMinRoomSide, kMaxRoomSide);
+  m_pBinder->BindDouble(m_pDepth, m_depth, kMinRoomSide, kMaxRoomSide);
   m_pBinder->BindDouble(AddNumberRow(*form, "&Höhe (m):", "height", room), m_height, kMinRoomHeight, kMaxRoomHeight);
   m_pVariant->setObjectName("variant");
   m_pVariant->addItems({"Wand", "Decke", "Ecke"});
@@ -55,6 +68,7 @@ CNewRoomDlg::CNewRoomDlg(CMessageSink& messages, QWidget* parent)
   m_pOffset->setPlaceholderText("Mitte der Wand");
   form->addRow("&Versatz an der Wand (m):", m_pOffset);
   connect(m_pVariant, &QComboBox::currentIndexChanged, this, &CNewRoomDlg::EnableOffset);
+  connect(m_pShapes, &QButtonGroup::idToggled, this, &CNewRoomDlg::EnableOffset);
 
   auto* buttons = OkCancelButtons(*this, Qt::Vertical);
   auto* fields = new QVBoxLayout;
@@ -67,9 +81,16 @@ CNewRoomDlg::CNewRoomDlg(CMessageSink& messages, QWidget* parent)
 
 CNewRoomDlg::~CNewRoomDlg() = default;
 
+bool CNewRoomDlg::IsDrawing() const
+{
+  return m_pShapes->checkedId() == 1;
+}
+
 void CNewRoomDlg::EnableOffset()
 {
-  m_pOffset->setEnabled(m_pVariant->currentIndex() == static_cast<int>(RoomVariant::Wall));
+  m_pWidth->setEnabled(!IsDrawing());
+  m_pDepth->setEnabled(!IsDrawing());
+  m_pOffset->setEnabled(!IsDrawing() && m_pVariant->currentIndex() == static_cast<int>(RoomVariant::Wall));
 }
 
 void CNewRoomDlg::accept()
@@ -81,13 +102,15 @@ void CNewRoomDlg::accept()
   m_request.depth = m_depth;
   m_request.height = m_height;
   m_request.variant = static_cast<RoomVariant>(m_pVariant->currentIndex());
+  m_request.drawOutline = IsDrawing();
   QDialog::accept();
 }
 
 bool CNewRoomDlg::StoreOffset()
 {
   m_request.offset.reset();
-  if (m_pVariant->currentIndex() != static_cast<int>(RoomVariant::Wall) || m_pOffset->text().trimmed().isEmpty())
+  if (IsDrawing() || m_pVariant->currentIndex() != static_cast<int>(RoomVariant::Wall) ||
+      m_pOffset->text().trimmed().isEmpty())
     return true;
   std::optional<double> offset = ParseDouble(m_pOffset->text());
   if (offset && *offset > 0.0 && *offset < m_width) {

@@ -12,8 +12,10 @@ class QButtonGroup;
 class QComboBox;
 class QLineEdit;
 
-// "Neuer Raum": the sensor model, the room's width, depth and height, the
-// mounting variant and, on a wall, the sensor's offset along it. OK checks
+// "Neuer Raum": the sensor model, the room's shape (a rectangle of width
+// and depth, or "Grundriss zeichnen": an outline drawn in the plan window),
+// its height, the mounting variant and, on a wall of a rectangle, the
+// sensor's offset along it. OK checks
 // every field with the dialogs' German messages and stays open on a refusal.
 class CNewRoomDlg : public QDialog {
   Q_OBJECT
@@ -31,6 +33,7 @@ private:
   // holds a number strictly inside the wall; shows the message otherwise.
   bool StoreOffset();
   void EnableOffset();
+  bool IsDrawing() const;
 
   CMessageSink& m_messages;
   RoomRequest m_request;
@@ -38,6 +41,9 @@ private:
   double m_depth = 8.2;
   double m_height = 2.75;
   QButtonGroup* m_pModels;
+  QButtonGroup* m_pShapes;
+  QLineEdit* m_pWidth = nullptr;
+  QLineEdit* m_pDepth = nullptr;
   QComboBox* m_pVariant;
   QLineEdit* m_pOffset;
   std::unique_ptr<CFieldBinder> m_pBinder;

@@ -21,6 +21,7 @@ constexpr double kCoarseGrid = 1.0;
 constexpr double kMinGridPixels = 4.0;
 constexpr double kWheelStep = 1.2;
 constexpr double kFitMargin = 0.5;
+constexpr double kEmptyExtent = 10.0;
 // A click this near the first corner, in pixels, closes the outline.
 constexpr int kCloseRadius = 8;
 
@@ -48,8 +49,9 @@ CPlanView::CPlanView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(sce
 void CPlanView::FitPlan()
 {
   QRectF bounds = scene()->itemsBoundingRect();
+  // An empty plan, its outline still to be drawn, shows a room's worth of grid.
   if (bounds.isEmpty())
-    return;
+    bounds = QRectF(-kEmptyExtent, -kEmptyExtent, 2 * kEmptyExtent, 2 * kEmptyExtent);
   bounds.adjust(-kFitMargin, -kFitMargin, kFitMargin, kFitMargin);
   // Room to pan beyond the plan on every side.
   setSceneRect(bounds.adjusted(-bounds.width(), -bounds.height(), bounds.width(), bounds.height()));

@@ -10,6 +10,7 @@
 #include "PlanScene.h"
 #include "PlanTools.h"
 #include "PlanView.h"
+#include "UnderlayControls.h"
 
 #include <QActionGroup>
 #include <QGraphicsItem>
@@ -88,6 +89,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   m_pHeightField = new CHeightField(m_document, m_messages, content);
   layout->addWidget(m_pHeightField);
   setWidget(content);
+  m_pUnderlay = new CUnderlayControls(*tools, *toolGroup, *m_pSelectTool, *m_pView, document, messages);
   connect(m_pOutlineTool, &QAction::toggled, m_pView, &CPlanView::SetOutlineTool);
   connect(m_pView, &CPlanView::OutlineDrawn, this, &CPlanWindow::ReplaceOutline);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -105,7 +107,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
 
 void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
 {
-  m_plan = FindRoomPlan(m_document.GetProject());
+  m_plan = FindEditablePlan(m_document.GetProject());
   m_floorPatches = floorPatches;
   if (!m_plan) {
     m_pScene->clear();
@@ -113,6 +115,10 @@ void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
   } else {
     FillPlanScene(*m_pScene, *m_plan, floorPatches);
   }
+  m_pUnderlay->Show(*m_pScene, m_plan);
+  // An empty plan waits for its outline.
+  if (m_plan && m_plan->outline.empty())
+    m_pOutlineTool->setChecked(true);
   FillTable();
   m_pHeightField->Refresh();
   m_pView->FitPlan();

@@ -12,6 +12,7 @@ class CKMVDocument;
 class CMessageSink;
 class CPlanTools;
 class CPlanView;
+class CUnderlayControls;
 class QGraphicsScene;
 class QAction;
 class QTableWidget;
@@ -36,6 +37,7 @@ public:
   QAction& GetSelectTool() { return *m_pSelectTool; }
   QAction& GetOutlineTool() { return *m_pOutlineTool; }
   CPlanTools& GetTools() { return *m_pTools; }
+  CUnderlayControls& GetUnderlay() { return *m_pUnderlay; }
 
 private:
   void FillTable();
@@ -61,4 +63,5 @@ private:
   QAction* m_pOutlineTool = nullptr;
   CPlanTools* m_pTools = nullptr;
   CHeightField* m_pHeightField = nullptr;
+  CUnderlayControls* m_pUnderlay = nullptr;
 };
