@@ -75,6 +75,14 @@ std::optional<CSensorMarker> SensorMarkerOf(CProject& project)
   return pose ? std::optional<CSensorMarker>({pose->centre, pose->axis}) : std::nullopt;
 }
 
+// The patches show while CAD1's results group is shown.
+bool PatchesShown(CProject& project)
+{
+  constexpr size_t kResultsField = 13;
+  const CItemBase* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[kResultsField]);
+  return results && results->IsVisible();
+}
+
 // The room of the document's plan is what the start view and the whole
 // scene frame; without a plan they keep the fixed start view.
 void FrameRoom(CGLCamera& camera, CProject& project)
@@ -104,7 +112,11 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
     std::optional<CWallCutaway> cutaway;
     if (m_roomPlan)
       cutaway.emplace(project, *m_roomPlan, m_cutWalls);
-    project.DrawTree();
+    project.DrawTree(!m_shadowLayer);
+    if (m_shadowLayer && PatchesShown(project))
+      m_shadowLayer->AddToScene(m_bHiddenParts, [this](const CVectorArray& target) {
+        return m_roomPlan && LiesOnCutWall(*m_roomPlan, m_cutWalls, target);
+      });
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage());
   });
@@ -130,6 +142,12 @@ void CKMV3DView::OnInitialUpdate()
 
 void CKMV3DView::OnUpdate(int hint)
 {
+  // Follows every analysis, so that any later scene build draws the patches
+  // as the coverage counts them.
+  const std::optional<CCoverage>& coverage = m_windows.GetCoverage();
+  m_shadowLayer.reset();
+  if (coverage && coverage->nUnassigned == 0)
+    m_shadowLayer.emplace(*coverage);
   if (hint & kHintNot3D)
     return;
   m_windows.ShowSensorStatus();
@@ -367,6 +385,12 @@ bool CKMV3DView::OnCommand(int id)
     update();
     return true;
   }
+  if (id == ID_VIEW_HIDDEN_PARTS) {
+    m_bHiddenParts = !m_bHiddenParts;
+    m_camera.Rebuild();
+    update();
+    return true;
+  }
   return false;
 }
 
@@ -410,6 +434,10 @@ bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
   }
   if (id == ID_VIEW_ALL_WALLS) {
     ui.bChecked = m_bAllWalls;
+    return true;
+  }
+  if (id == ID_VIEW_HIDDEN_PARTS) {
+    ui.bChecked = m_bHiddenParts;
     return true;
   }
   return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR ||

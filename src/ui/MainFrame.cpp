@@ -41,9 +41,9 @@ constexpr const char* kCoverageWidthText = "Abdeckung Boden: 100.0 %";
 constexpr int kIdleUpdateInterval = 250;
 constexpr int kRecentFileCount = 4;
 
-const std::set<int> kCheckableCommands = {ID_TOOL_ZOOM_IN,     ID_TOOL_ZOOM_OUT, ID_TOOL_PAN,        ID_TOOL_ROTATE,
-                                          ID_TOOL_TRACKBALL,   ID_VIEW_TOOLBAR,  ID_VIEW_STATUS_BAR, ID_SAVE_SETTINGS,
-                                          ID_VIEW_BLIND_SPOTS, ID_VIEW_ALL_WALLS};
+const std::set<int> kCheckableCommands = {ID_TOOL_ZOOM_IN,     ID_TOOL_ZOOM_OUT,  ID_TOOL_PAN,         ID_TOOL_ROTATE,
+                                          ID_TOOL_TRACKBALL,   ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR,  ID_SAVE_SETTINGS,
+                                          ID_VIEW_BLIND_SPOTS, ID_VIEW_ALL_WALLS, ID_VIEW_HIDDEN_PARTS};
 
 QString FromView(std::string_view text)
 {

@@ -97,7 +97,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   });
 }
 
-void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
+void CPlanWindow::ShowPlan(const CFloorPatches& floorPatches)
 {
   m_plan = FindRoomPlan(m_document.GetProject());
   m_floorPatches = floorPatches;
