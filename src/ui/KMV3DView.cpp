@@ -75,14 +75,6 @@ std::optional<CSensorMarker> SensorMarkerOf(CProject& project)
   return pose ? std::optional<CSensorMarker>({pose->centre, pose->axis}) : std::nullopt;
 }
 
-// The patches show while CAD1's results group is shown.
-bool PatchesShown(CProject& project)
-{
-  constexpr size_t kResultsField = 13;
-  const CItemBase* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[kResultsField]);
-  return results && results->IsVisible();
-}
-
 // The room of the document's plan is what the start view and the whole
 // scene frame; without a plan they keep the fixed start view.
 void FrameRoom(CGLCamera& camera, CProject& project)
@@ -112,11 +104,9 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
     std::optional<CWallCutaway> cutaway;
     if (m_roomPlan)
       cutaway.emplace(project, *m_roomPlan, m_cutWalls);
-    project.DrawTree(!m_shadowLayer);
-    if (m_shadowLayer && PatchesShown(project))
-      m_shadowLayer->AddToScene(m_bHiddenParts, [this](const CVectorArray& target) {
-        return m_roomPlan && LiesOnCutWall(*m_roomPlan, m_cutWalls, target);
-      });
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, [this](const CVectorArray& target) {
+      return m_roomPlan && LiesOnCutWall(*m_roomPlan, m_cutWalls, target);
+    });
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage());
   });

@@ -4,9 +4,13 @@
 #include "DetectionRun.h"
 #include "FaceBatch.h"
 #include "GLRegion.h"
+#include "Project.h"
 #include "WallCutaway.h"
 
 namespace {
+
+// CAD1's field that names its results group, counted from 0.
+constexpr size_t kResultsField = 13;
 
 // The patches' colour mixed this far towards white.
 constexpr double kPaleness = 0.7;
@@ -18,8 +22,7 @@ CVector Pale(const CVector& colour)
   return colour + (CVector{1.0, 1.0, 1.0} - colour) * kPaleness;
 }
 
-template <class Regions>
-void Tessellate(const Regions& regions, CVectorArray& triangles, std::vector<CVectorArray>& rings)
+void Tessellate(const std::vector<CPlanarRegion>& regions, CVectorArray& triangles, std::vector<CVectorArray>& rings)
 {
   for (const CPlanarRegion& region : regions) {
     CVectorArray part = TriangulateRegion(region.outer, region.holes);
@@ -64,4 +67,21 @@ void CShadowLayer::AddParts(const CParts& parts, bool cut, const CVector& fill, 
   }
   for (const CVectorArray& ring : parts.rings)
     DeferOutline(kWorld, cut ? BelowSkirting(ring) : ring, line, kFront);
+}
+
+std::optional<CShadowLayer> MakeShadowLayer(CProject& project)
+{
+  std::optional<CCoverage> coverage = project.ArePatchesCurrent() ? AnalyseCoverage(project) : std::nullopt;
+  if (!coverage || coverage->nUnassigned != 0)
+    return std::nullopt;
+  return CShadowLayer(*coverage);
+}
+
+void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
+                      const CShadowLayer::CCutTest& isCut)
+{
+  project.DrawTree(!layer);
+  const CItemBase* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[kResultsField]);
+  if (layer && results && results->IsVisible())
+    layer->AddToScene(bShadowed, isCut);
 }

@@ -3,9 +3,11 @@
 #include "Vector.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct CCoverage;
+class CProject;
 
 // The patches as the coverage counts them, for the 3D view in place of CAD1's
 // patch entries: the visible parts in the patches' colour and outline, and
@@ -39,3 +41,13 @@ private:
 
   std::vector<CTargetParts> m_targets;
 };
+
+// The layer of the project's current patches; none when it has no coverage
+// that accounts for every patch (stale or changed results), and CAD1's
+// patch entries are drawn as they are.
+std::optional<CShadowLayer> MakeShadowLayer(CProject& project);
+
+// Draws the project's entries, its patches through the layer when there is
+// one (while CAD1's results group is shown); a step of a scene source.
+void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
+                      const CShadowLayer::CCutTest& isCut);
