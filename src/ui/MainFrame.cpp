@@ -100,9 +100,9 @@ bool CMainFrame::Create()
   m_pCoveragePane = new QLabel(bar);
   m_pCoveragePane->setMinimumWidth(bar->fontMetrics().horizontalAdvance(kCoverageWidthText) + 8);
   m_pCoveragePane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  m_pCoveragePane->setToolTip("Erfasster Anteil der Bodenflächen, projiziert");
-  m_pCoveragePane->setStatusTip(
-      "Anteil der Bodenflächen, den die Erfassungsfelder abdecken; projiziert, ohne Abschattung durch Gegenstände.");
+  m_pCoveragePane->setToolTip("Erfasster Anteil der Bodenflächen, sichtbare Teile");
+  m_pCoveragePane->setStatusTip("Anteil der Bodenflächen, den der Sensor in den Erfassungsfeldern sieht; Gegenstände "
+                                "verdecken, was dahinter liegt.");
   bar->addPermanentWidget(m_pCoveragePane);
 
   BuildMenuBar(IDR_MAINFRAME);
