@@ -15,6 +15,9 @@ using CColour = std::array<unsigned char, 3>;
 constexpr CColour kBackground{255, 255, 255};
 constexpr CColour kInk{0, 0, 0};
 constexpr CColour kUnwatched{160, 160, 160};
+// Apart from the grey of floor no patch reaches and from the warm counts.
+constexpr CColour kShadowed{110, 150, 210};
+constexpr const char* kShadowedLabel = "verdeckt";
 // One, two, three ... patches; the last colour also stands for more.
 constexpr CColour kByCount[] = {
     {255, 220, 60}, {255, 150, 0}, {230, 60, 20}, {170, 0, 80}, {90, 0, 130},
@@ -26,6 +29,8 @@ constexpr int kSwatch = 14;
 
 CColour CountColour(int count)
 {
+  if (count == kShadowedCell)
+    return kShadowed;
   if (count <= 0)
     return count == 0 ? kUnwatched : kBackground;
   return kByCount[std::min(count, kCountColours) - 1];
@@ -189,6 +194,11 @@ std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors,
         if (RegionHolds(part, x, y))
           counts[index] = std::max(counts[index], 0) + 1;
       });
+    for (const CPlanarRegion& part : floor->coverage.shadowed)
+      ForCellsNear(grid, part.outer, [&](size_t index, double x, double y) {
+        if (counts[index] == 0 && RegionHolds(part, x, y))
+          counts[index] = kShadowedCell;
+      });
   }
   return counts;
 }
@@ -202,9 +212,13 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
   int most = 0;
   for (int count : counts)
     most = std::max(most, std::min(count, kCountColours));
+  bool shadowed = std::find(counts.begin(), counts.end(), kShadowedCell) != counts.end();
   int lineHeight = kSwatch + 6;
-  int legendWidth = kSwatch + 6 + font.Width(std::to_string(kCountColours) + "+");
-  int legendHeight = (most + 1) * lineHeight;
+  int labelWidth = font.Width(std::to_string(kCountColours) + "+");
+  if (shadowed)
+    labelWidth = std::max(labelWidth, font.Width(kShadowedLabel));
+  int legendWidth = kSwatch + 6 + labelWidth;
+  int legendHeight = (most + 1 + (shadowed ? 1 : 0)) * lineHeight;
   int scaleHeight = 8 + font.LineHeight() + 6;
   int width = kMargin + planWidth + kMargin + legendWidth + kMargin;
   int height = kMargin + std::max(planHeight, legendHeight) + kMargin + scaleHeight + kMargin;
@@ -217,13 +231,16 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
           CountColour(counts[static_cast<size_t>(row) * static_cast<size_t>(grid.cols) + static_cast<size_t>(col)]));
 
   int legendX = kMargin + planWidth + kMargin;
-  for (int count = 0; count <= most; ++count) {
-    int y = kMargin + count * lineHeight;
+  auto legendLine = [&](int line, const CColour& colour, const std::string& label) {
+    int y = kMargin + line * lineHeight;
     canvas.Fill(legendX - 1, y - 1, kSwatch + 2, kSwatch + 2, kInk);
-    canvas.Fill(legendX, y, kSwatch, kSwatch, CountColour(count));
-    std::string label = std::to_string(count) + (count == kCountColours ? "+" : "");
+    canvas.Fill(legendX, y, kSwatch, kSwatch, colour);
     canvas.Text(font, legendX + kSwatch + 6, y + (kSwatch - font.LineHeight()) / 2, label);
-  }
+  };
+  for (int count = 0; count <= most; ++count)
+    legendLine(count, CountColour(count), std::to_string(count) + (count == kCountColours ? "+" : ""));
+  if (shadowed)
+    legendLine(most + 1, kShadowed, kShadowedLabel);
 
   // The scale bar: at most a third of the plan, at least one cell long.
   double metres = NiceLength(std::max(grid.cols * grid.cell / 3.0, grid.cell));

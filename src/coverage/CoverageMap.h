@@ -31,10 +31,15 @@ double NiceLength(double limit);
 // more than kMaxMapCells would lie along a side.
 std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell);
 
-// Per cell, the number of patches holding its centre; -1 off the floors.
+// A cell of floor that patches reach but shadows hide from all of them.
+constexpr int kShadowedCell = -2;
+
+// Per cell, the number of visible parts holding its centre; kShadowedCell
+// where only hidden parts do; -1 off the floors.
 std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors, const CMapGrid& grid);
 
 class CMapFont;
 
-// The top view with its legend and a metre scale, their text in the font.
+// The top view with its legend and a metre scale, their text in the font;
+// shadowed cells have a colour and a legend line of their own.
 CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font);

@@ -283,7 +283,16 @@ CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<c
     result.blindArea = 0.0;
   }
   result.watched = std::min(AreaOf(covered), result.area);
-  if (!shadows.empty())
+  if (!shadows.empty()) {
     result.hidden = std::max(0.0, std::min(AreaOf(reached), result.area) - result.watched);
+    try {
+      ExactParts shadowed;
+      bg::difference(reached, covered, shadowed);
+      for (const ExactPolygon& part : WithArea(std::move(shadowed), kPositiveArea))
+        result.shadowed.push_back(plane->ToRegion(part));
+    } catch (const std::exception&) {
+      result.shadowed.clear();
+    }
+  }
   return result;
 }

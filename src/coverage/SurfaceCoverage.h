@@ -35,6 +35,9 @@ struct CSurfaceCoverage {
   // The visible parts of each usable patch within the surface; one patch
   // may leave several parts.
   std::vector<CPlanarRegion> patchParts;
+  // Reached by patches, seen by none of their visible parts: what shadows
+  // take from the surface (of area `hidden`), apart from what no patch reaches.
+  std::vector<CPlanarRegion> shadowed;
   std::vector<CPlanarRegion> hiddenParts; // what shadows take from the patches
   size_t nPatches = 0;                    // patches handed in
   size_t nHulled = 0;                     // not simple, replaced by their convex hull

@@ -67,8 +67,8 @@ public:
     auto patch = std::make_unique<CItemPolygon>();
     patch->m_strName = "Poly" + number;
     patch->m_strDescription = "generiert CModuleInfot CAD1";
-    patch->m_fillColor = {1.0, 0.5, 0.0};
-    patch->m_lineColor = {0.0, 0.0, 0.0};
+    patch->m_fillColor = kPatchFillColour;
+    patch->m_lineColor = kPatchLineColour;
     patch->m_bFront = 1;
     patch->m_vertices = std::move(vertices);
     CItemPolygon& added = *patch;

@@ -16,6 +16,10 @@ struct CPatchTargets {
   std::vector<size_t> indices;
 };
 
+// The colours CAD1 gives every patch it writes.
+inline const CVector kPatchFillColour{1.0, 0.5, 0.0};
+inline const CVector kPatchLineColour{0.0, 0.0, 0.0};
+
 // Applies the mounting variant and fills the results group with the patches
 // every lens facet watches, and their rays when switched on; records each
 // patch's target. Returns FALSE, with the tree and targets unchanged, for a

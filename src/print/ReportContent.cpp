@@ -46,8 +46,12 @@ CReportMap CollectMap(const CCoverage* coverage, const std::optional<CSensorPose
   }
   map.strCaption = "Draufsicht: jede Erfassungsfl\xE4"
                    "che ist halb durchsichtig gezeichnet, wo sich mehrere \xFC"
-                   "berdecken, wird es dunkler; grau ist nicht erfasst.";
+                   "berdecken, wird es dunkler; grau ist nicht erfasst";
+  map.strCaption += bShadows ? ", blau ist verdeckt (im Schatten anderer Zielfl\xE4"
+                               "chen)."
+                             : ".";
   CMapLayer ground{"nicht erfasst", MapStyle::Ground, {222, 222, 222}, {}};
+  CMapLayer shadowed{"verdeckt (im Schatten)", MapStyle::Ground, {170, 195, 230}, {}};
   CMapLayer patches{"Erfassungsfl\xE4"
                     "che",
                     MapStyle::Translucent,
@@ -61,12 +65,18 @@ CReportMap CollectMap(const CCoverage* coverage, const std::optional<CSensorPose
                    {}};
   for (const CTargetCoverage* floor : floors) {
     ground.regions.push_back(Region(floor->target.vertices));
+    shadowed.regions.insert(shadowed.regions.end(), floor->coverage.shadowed.begin(), floor->coverage.shadowed.end());
     patches.regions.insert(patches.regions.end(), floor->coverage.patchParts.begin(), floor->coverage.patchParts.end());
   }
   for (const CTargetCoverage& entry : coverage->targets)
     if (std::find(floors.begin(), floors.end(), &entry) == floors.end())
       others.regions.push_back(Region(entry.target.vertices));
-  map.layers = {std::move(ground), std::move(patches), std::move(others)};
+  map.layers.push_back(std::move(ground));
+  // Without shadows nothing is hidden: no such colour in the legend.
+  if (bShadows)
+    map.layers.push_back(std::move(shadowed));
+  map.layers.push_back(std::move(patches));
+  map.layers.push_back(std::move(others));
   map.sensor = sensor;
   return map;
 }

@@ -1,6 +1,7 @@
 #include "Project.h"
 
 #include "EntryEditor.h"
+#include "ItemPolygon.h"
 #include "ItemWord.h"
 #include "Messages.h"
 #include "ModuleSection.h"
@@ -24,15 +25,16 @@ bool HoldsEntry(const CItemGroup& group, const CItemBase* entry)
 }
 
 // Draws the group's entries as CItemGroup::DrawChildren does, leaving the
-// skipped entry out with everything inside it.
-void DrawChildrenExcept(CItemGroup& group, const CItemBase* skipped)
+// skipped entry out with everything inside it, and the polygons directly in
+// the group without polygons.
+void DrawChildrenExcept(CItemGroup& group, const CItemBase* skipped, const CItemBase* withoutPolygons)
 {
   for (const auto& child : group.Children()) {
-    if (child.get() == skipped)
+    if (child.get() == skipped || (&group == withoutPolygons && dynamic_cast<const CItemPolygon*>(child.get())))
       continue;
     child->Draw(0);
     if (CItemGroup* inner = child->AsGroup()) {
-      DrawChildrenExcept(*inner, skipped);
+      DrawChildrenExcept(*inner, skipped, withoutPolygons);
       child->Draw(1);
     }
   }
@@ -130,10 +132,11 @@ void CProject::NotePatchState(const std::array<std::string, CModuleCAD1::kFieldC
     m_strPatchGroup = m_modules.m_cad1.m_paths[13];
 }
 
-void CProject::DrawTree()
+void CProject::DrawTree(bool bPatches)
 {
   const CItemBase* stale = m_bPatchesCurrent || m_strPatchGroup.empty() ? nullptr : m_root.FindByPath(m_strPatchGroup);
-  DrawChildrenExcept(m_root, stale);
+  const CItemBase* results = bPatches ? nullptr : m_root.FindByPath(m_modules.m_cad1.m_paths[13]);
+  DrawChildrenExcept(m_root, stale, results == &m_root ? nullptr : results);
 }
 
 bool CProject::IsResultEntry(const CItemBase& entry)

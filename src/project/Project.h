@@ -71,8 +71,9 @@ public:
   bool EditEntry(CItemBase& entry);
   // Fills the tree view anew, keeping the expanded states of the groups.
   void RebuildTree(CProjectTree& tree);
-  // Draws the entries; stale patches are left out.
-  void DrawTree();
+  // Draws the entries; stale patches are left out, and so are current ones
+  // (not their rays) without bPatches, when the caller draws them its way.
+  void DrawTree(bool bPatches = true);
 
   void SetEditLevel(int level) { m_nEditLevel = level; }
   int GetEditLevel() const { return m_nEditLevel; }

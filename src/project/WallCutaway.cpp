@@ -81,14 +81,22 @@ CWallCutaway::CWallCutaway(CProject& project, const CRoomPlan& plan, const std::
   }
   if (!results)
     return;
-  for (const auto& child : results->Children()) {
-    auto* patch = dynamic_cast<CItemPolygon*>(child.get());
-    for (size_t wall = 0; patch && wall < cut.size(); ++wall)
-      if (cut[wall] && LiesOnWall(patch->m_vertices, plan.outline[wall], plan.outline[(wall + 1) % cut.size()])) {
-        cutDown(*patch);
-        break;
-      }
-  }
+  for (const auto& child : results->Children())
+    if (auto* patch = dynamic_cast<CItemPolygon*>(child.get()); patch && LiesOnCutWall(plan, cut, patch->m_vertices))
+      cutDown(*patch);
+}
+
+bool LiesOnCutWall(const CRoomPlan& plan, const std::vector<bool>& cut, const CVectorArray& polygon)
+{
+  for (size_t wall = 0; wall < cut.size() && wall < plan.outline.size(); ++wall)
+    if (cut[wall] && LiesOnWall(polygon, plan.outline[wall], plan.outline[(wall + 1) % plan.outline.size()]))
+      return true;
+  return false;
+}
+
+CVectorArray BelowSkirting(const CVectorArray& polygon)
+{
+  return Below(polygon, kSkirtingHeight);
 }
 
 CWallCutaway::~CWallCutaway()

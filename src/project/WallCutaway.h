@@ -17,6 +17,12 @@ constexpr double kSkirtingHeight = 0.3;
 // stands between the eye and the floor.
 std::vector<bool> WallsToCut(const CRoomPlan& plan, const CVector& eye);
 
+// Whether every vertex of the polygon lies on one of the walls marked in cut.
+bool LiesOnCutWall(const CRoomPlan& plan, const std::vector<bool>& cut, const CVectorArray& polygon);
+// The part of the polygon at or below the skirting (a convex polygon stays
+// convex; the rings of others may run along the cut).
+CVectorArray BelowSkirting(const CVectorArray& polygon);
+
 // While it lives, the walls marked in `cut` of the visible room (of the
 // project whose plan it is) and the patches on them reach only up to the
 // skirting; they are put back when it ends. For drawing only: nothing may

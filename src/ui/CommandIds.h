@@ -65,6 +65,7 @@ enum CommandId {
   ID_WINDOW_LIST = 32950,
   ID_WINDOW_NEXT = 32951,
   ID_WINDOW_PREVIOUS = 32952,
+  ID_VIEW_HIDDEN_PARTS = 32980,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a

@@ -282,16 +282,7 @@ void CDocumentWindows::ShowPlanInWindow()
 {
   if (!m_pPlanWindow)
     return;
-  std::vector<CPlanPolygon> floorPatches;
-  if (m_coverage)
-    for (const CTargetCoverage& target : m_coverage->targets)
-      if (IsFloorTarget(target.target.vertices))
-        for (const CPlanarRegion& part : target.coverage.patchParts) {
-          CPlanPolygon& patch = floorPatches.emplace_back();
-          for (const CVector& corner : part.outer)
-            patch.push_back({corner.x, corner.y});
-        }
-  m_pPlanWindow->ShowPlan(floorPatches);
+  m_pPlanWindow->ShowPlan(m_coverage ? FloorPatchesOf(*m_coverage) : CFloorPatches());
   MarkZones(m_pPlanWindow->GetScene(), m_zones);
 }
 

@@ -105,7 +105,9 @@ CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(par
     std::optional<CWallCutaway> cutaway;
     if (m_roomPlan)
       cutaway.emplace(project, *m_roomPlan, m_cutWalls);
-    project.DrawTree();
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, [this](const CVectorArray& target) {
+      return m_roomPlan && LiesOnCutWall(*m_roomPlan, m_cutWalls, target);
+    });
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage());
     if (m_windows.GetCoverage())
@@ -135,6 +137,12 @@ void CKMV3DView::OnInitialUpdate()
 
 void CKMV3DView::OnUpdate(int hint)
 {
+  // Follows every analysis, so that any later scene build draws the patches
+  // as the coverage counts them.
+  const std::optional<CCoverage>& coverage = m_windows.GetCoverage();
+  m_shadowLayer.reset();
+  if (coverage && coverage->nUnassigned == 0)
+    m_shadowLayer.emplace(*coverage);
   if (hint & kHintNot3D)
     return;
   m_windows.ShowSensorStatus();
@@ -372,6 +380,12 @@ bool CKMV3DView::OnCommand(int id)
     update();
     return true;
   }
+  if (id == ID_VIEW_HIDDEN_PARTS) {
+    m_bHiddenParts = !m_bHiddenParts;
+    m_camera.Rebuild();
+    update();
+    return true;
+  }
   return false;
 }
 
@@ -415,6 +429,10 @@ bool CKMV3DView::OnUpdateCommand(int id, CCmdUI& ui)
   }
   if (id == ID_VIEW_ALL_WALLS) {
     ui.bChecked = m_bAllWalls;
+    return true;
+  }
+  if (id == ID_VIEW_HIDDEN_PARTS) {
+    ui.bChecked = m_bHiddenParts;
     return true;
   }
   return StandardViewOfCommand(id) >= 0 || id == ID_VIEW_WHOLE_SCENE || id == ID_VIEW_SHOW_SENSOR ||

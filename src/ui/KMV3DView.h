@@ -4,6 +4,7 @@
 #include "FrameSettings.h"
 #include "GLCamera.h"
 #include "RoomPlan.h"
+#include "ShadowLayer.h"
 #include "WidgetImage.h"
 
 #include <QTimer>
@@ -95,6 +96,11 @@ private:
   bool m_bBlindSpots = false;
   // "Alle Wände zeigen": no wall is cut away.
   bool m_bAllWalls = false;
+  // "Verdeckte Teile zeigen": the shadowed parts of the surfaces are drawn.
+  bool m_bHiddenParts = true;
+  // The patches as the document's coverage counts them; none while it has
+  // none for every patch, and the patch entries are drawn.
+  std::optional<CShadowLayer> m_shadowLayer;
   // The plan of the last scene build and the walls it cut away.
   std::optional<CRoomPlan> m_roomPlan;
   std::vector<bool> m_cutWalls;

@@ -42,9 +42,9 @@ constexpr const char* kCoverageWidthText = "Abdeckung Boden: 100.0 %";
 constexpr int kIdleUpdateInterval = 250;
 constexpr int kRecentFileCount = 4;
 
-const std::set<int> kCheckableCommands = {ID_TOOL_ZOOM_IN,     ID_TOOL_ZOOM_OUT, ID_TOOL_PAN,        ID_TOOL_ROTATE,
-                                          ID_TOOL_TRACKBALL,   ID_VIEW_TOOLBAR,  ID_VIEW_STATUS_BAR, ID_SAVE_SETTINGS,
-                                          ID_VIEW_BLIND_SPOTS, ID_VIEW_ALL_WALLS};
+const std::set<int> kCheckableCommands = {ID_TOOL_ZOOM_IN,     ID_TOOL_ZOOM_OUT,  ID_TOOL_PAN,         ID_TOOL_ROTATE,
+                                          ID_TOOL_TRACKBALL,   ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR,  ID_SAVE_SETTINGS,
+                                          ID_VIEW_BLIND_SPOTS, ID_VIEW_ALL_WALLS, ID_VIEW_HIDDEN_PARTS};
 
 QString FromView(std::string_view text)
 {
@@ -101,9 +101,9 @@ bool CMainFrame::Create()
   m_pCoveragePane = new QLabel(bar);
   m_pCoveragePane->setMinimumWidth(bar->fontMetrics().horizontalAdvance(kCoverageWidthText) + 8);
   m_pCoveragePane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  m_pCoveragePane->setToolTip("Erfasster Anteil der Bodenflächen, projiziert");
-  m_pCoveragePane->setStatusTip(
-      "Anteil der Bodenflächen, den die Erfassungsfelder abdecken; projiziert, ohne Abschattung durch Gegenstände.");
+  m_pCoveragePane->setToolTip("Erfasster Anteil der Bodenflächen, sichtbare Teile");
+  m_pCoveragePane->setStatusTip("Anteil der Bodenflächen, den der Sensor in den Erfassungsfeldern sieht; Gegenstände "
+                                "verdecken, was dahinter liegt.");
   bar->addPermanentWidget(m_pCoveragePane);
 
   BuildMenuBar(IDR_MAINFRAME);

@@ -1,17 +1,21 @@
 #include "PlanScene.h"
 
+#include "Coverage.h"
+#include "CoverageScene.h"
 #include "PlanGeometry.h"
 #include "TextEncoding.h"
 
 #include <QBrush>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QPainterPath>
 #include <QPen>
 
 namespace {
 
 const QColor kFloorColour(225, 220, 200, 150); // the grid shows through
 const QColor kPatchColour(230, 120, 30, 110);
+const QColor kShadowColour(230, 120, 30, 55);
 const QColor kZoneColour(200, 40, 40);
 const QColor kFurnitureColour(150, 110, 70);
 const QColor kWallColour(40, 48, 60);
@@ -37,6 +41,34 @@ QPolygonF ScenePolygon(const CPlanPolygon& polygon)
 QPen Stroke(const QColor& colour, double width, Qt::PenCapStyle cap = Qt::RoundCap)
 {
   return QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin);
+}
+
+QPainterPath ScenePath(const CPlanRegion& region)
+{
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  auto addRing = [&path](const CPlanPolygon& ring) {
+    path.addPolygon(ScenePolygon(ring));
+    path.closeSubpath();
+  };
+  addRing(region.outer);
+  for (const CPlanPolygon& hole : region.holes)
+    addRing(hole);
+  return path;
+}
+
+CPlanRegion PlanRegion(const CPlanarRegion& region)
+{
+  auto ring = [](const CVectorArray& points) {
+    CPlanPolygon polygon;
+    for (const CVector& p : points)
+      polygon.push_back({p.x, p.y});
+    return polygon;
+  };
+  CPlanRegion planRegion{ring(region.outer), {}};
+  for (const CVectorArray& hole : region.holes)
+    planRegion.holes.push_back(ring(hole));
+  return planRegion;
 }
 
 template <class Item> Item* Tag(Item* item, const QString& kind, const QString& name)
@@ -81,14 +113,31 @@ QPointF ScenePoint(const CPlanPoint& p)
   return {p.x, -p.y};
 }
 
-void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CPlanPolygon>& floorPatches)
+CFloorPatches FloorPatchesOf(const CCoverage& coverage)
+{
+  CFloorPatches patches;
+  for (const CTargetCoverage& target : coverage.targets)
+    if (IsFloorTarget(target.target.vertices)) {
+      for (const CPlanarRegion& part : target.coverage.patchParts)
+        patches.visible.push_back(PlanRegion(part));
+      for (const CPlanarRegion& part : target.coverage.shadowed)
+        patches.shadowed.push_back(PlanRegion(part));
+    }
+  return patches;
+}
+
+void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const CFloorPatches& floorPatches)
 {
   scene.clear();
   if (plan.outline.size() < 3)
     return;
   Tag(scene.addPolygon(ScenePolygon(plan.outline), Qt::NoPen, QBrush(kFloorColour)), kPlanFloor, "Boden");
-  for (const CPlanPolygon& patch : floorPatches)
-    Tag(scene.addPolygon(ScenePolygon(patch), Stroke(kPatchColour.darker(), kEdgeWidth / 2), QBrush(kPatchColour)),
+  QPen shadowEdge = Stroke(kPatchColour.darker(), kEdgeWidth / 2);
+  shadowEdge.setStyle(Qt::DashLine);
+  for (const CPlanRegion& shadow : floorPatches.shadowed)
+    Tag(scene.addPath(ScenePath(shadow), shadowEdge, QBrush(kShadowColour)), kPlanShadow, "verdeckt");
+  for (const CPlanRegion& patch : floorPatches.visible)
+    Tag(scene.addPath(ScenePath(patch), Stroke(kPatchColour.darker(), kEdgeWidth / 2), QBrush(kPatchColour)),
         kPlanPatch, kPlanPatch);
   for (size_t i = 0; i < plan.zones.size(); ++i) {
     auto* zone = scene.addPolygon(ScenePolygon(plan.zones[i].corners), Stroke(kZoneColour, kEdgeWidth),

@@ -21,12 +21,30 @@ inline const QString kPlanObstacle = "Hindernis";
 inline const QString kPlanZone = "Zone";
 inline const QString kPlanPatch = "Feld";
 inline const QString kPlanSensor = "Velmar";
+inline const QString kPlanShadow = "Schatten";
+
+struct CCoverage;
+
+// A region of the floor in plan coordinates: its outer ring and its holes.
+struct CPlanRegion {
+  CPlanPolygon outer;
+  std::vector<CPlanPolygon> holes;
+};
+
+// The floor patches as the coverage counts them.
+struct CFloorPatches {
+  std::vector<CPlanRegion> visible;  // what the sensor sees of each patch
+  std::vector<CPlanRegion> shadowed; // reached by patches, seen by none of them
+};
+
+// The parts on the coverage's floor targets.
+CFloorPatches FloorPatchesOf(const CCoverage& coverage);
 
 // A plan point in the scene: metres, y turned downwards.
 QPointF ScenePoint(const CPlanPoint& p);
 
 // The room from above, in scene units of metres with y turned downwards
-// (scene y = -plan y): the floor, the floor patches, the zones, the
-// obstacles, the walls with their doors and the sensor facing into the
-// room. The scene is emptied first.
-void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CPlanPolygon>& floorPatches);
+// (scene y = -plan y): the floor, the shadowed floor pale, the visible parts
+// of the patches, the zones, the obstacles, the walls with their doors and
+// the sensor facing into the room. The scene is emptied first.
+void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const CFloorPatches& floorPatches);

@@ -105,7 +105,7 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   });
 }
 
-void CPlanWindow::ShowPlan(const std::vector<CPlanPolygon>& floorPatches)
+void CPlanWindow::ShowPlan(const CFloorPatches& floorPatches)
 {
   m_plan = FindEditablePlan(m_document.GetProject());
   m_floorPatches = floorPatches;

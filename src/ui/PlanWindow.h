@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlanScene.h"
 #include "RoomPlan.h"
 
 #include <QMdiSubWindow>
@@ -28,7 +29,7 @@ public:
   CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget* parent = nullptr);
 
   // Draws the document's plan and floor patches anew (after every update).
-  void ShowPlan(const std::vector<CPlanPolygon>& floorPatches);
+  void ShowPlan(const CFloorPatches& floorPatches);
 
   QGraphicsScene& GetScene() { return *m_pScene; }
   QTableWidget& GetTable() { return *m_pTable; }
@@ -55,7 +56,7 @@ private:
   CKMVDocument& m_document;
   CMessageSink& m_messages;
   std::optional<CRoomPlan> m_plan;
-  std::vector<CPlanPolygon> m_floorPatches;
+  CFloorPatches m_floorPatches;
   QGraphicsScene* m_pScene = nullptr;
   CPlanView* m_pView = nullptr;
   QTableWidget* m_pTable = nullptr;

@@ -72,6 +72,10 @@ TEST(Shadows, HandComputedShadowsOnAPatch)
     EXPECT_NEAR(result.hidden, c.hidden, 1e-5) << c.name;
     EXPECT_NEAR(result.watched, result.area - c.hidden, 1e-5) << c.name;
     EXPECT_NEAR(result.blindArea, c.hidden, 1e-5) << c.name;
+    double shadowed = 0.0;
+    for (const CPlanarRegion& part : result.shadowed)
+      shadowed += part.area;
+    EXPECT_NEAR(shadowed, c.hidden, 1e-5) << c.name;
     EXPECT_EQ(result.nDegenerateOccluders, c.degenerate) << c.name;
     EXPECT_EQ(result.nGuarded, 0u) << c.name;
   }

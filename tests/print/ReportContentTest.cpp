@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -25,6 +26,24 @@ TEST(ReportContent, TotalRowSumsEverySurface)
       sum += std::stod(table.rows[row][column]);
     EXPECT_NEAR(std::stod(table.rows.back()[column]), sum, 0.005 * static_cast<double>(table.rows.size()))
         << table.columns[column].strTitle;
+  }
+}
+
+// Pilot B1's table hides floor that patches reach: the map shows it apart
+// from unreached floor, and only when shadows count.
+TEST(ReportContent, MapShowsShadowedFloorOnlyWithShadows)
+{
+  CKMVDocument document;
+  document.SetTitle("*Pilot B1");
+  ASSERT_TRUE(document.OnNewDocument());
+  for (bool shadows : {true, false}) {
+    const std::vector<CMapLayer> layers = CollectReportContent(document.GetProject(), shadows).map.layers;
+    auto shadowed = std::find_if(layers.begin(), layers.end(),
+                                 [](const CMapLayer& layer) { return layer.strLegend == "verdeckt (im Schatten)"; });
+    ASSERT_EQ(shadowed != layers.end(), shadows);
+    if (shadows) {
+      EXPECT_FALSE(shadowed->regions.empty());
+    }
   }
 }
 

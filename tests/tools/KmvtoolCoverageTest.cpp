@@ -79,6 +79,19 @@ TEST_F(KmvtoolCoverage, MapShowsUnwatchedAndWatchedCells)
   EXPECT_GT(single, 0u);
 }
 
+TEST_F(KmvtoolCoverage, MapShowsShadowedFloorInAColourOfItsOwn)
+{
+  // Pilot B1's table hides floor that patches reach; without shadows none is.
+  for (const std::string option : {"", " --no-shadows"}) {
+    ASSERT_EQ(Kmvtool("coverage '*Pilot B1' --cell 0.1 --map " + Quote(Path("b.png")) + option).exitStatus, 0);
+    const std::vector<png_byte> pixels = ReadPng(Path("b.png")).pixels;
+    size_t shadowed = 0;
+    for (size_t i = 0; i + 2 < pixels.size(); i += 3)
+      shadowed += pixels[i] == 110 && pixels[i + 1] == 150 && pixels[i + 2] == 210 ? 1 : 0;
+    EXPECT_EQ(shadowed > 0, option.empty()) << option;
+  }
+}
+
 TEST_F(KmvtoolCoverage, WrongUsageExitsWithTwo)
 {
   const char* calls[] = {

@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <array>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -32,8 +33,8 @@ TEST_F(KmvtoolRender, WritesThePictureOfABuiltInModel)
   EXPECT_EQ(PngSize(Path("c1.png")), std::make_pair(320, 200));
 }
 
-// Pixels of the sensor marker's deep blue in the PNG.
-int MarkerPixels(const std::string& path)
+// Pixels of the PNG within the tolerance of the colour on each channel.
+int PixelsNear(const std::string& path, const std::array<int, 3>& colour, int tolerance)
 {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
@@ -45,8 +46,22 @@ int MarkerPixels(const std::string& path)
     return -1;
   int count = 0;
   for (size_t i = 0; i + 2 < pixels.size(); i += 3)
-    count += std::abs(pixels[i] - 13) < 12 && std::abs(pixels[i + 1] - 51) < 12 && std::abs(pixels[i + 2] - 179) < 12;
+    count += std::abs(pixels[i] - colour[0]) < tolerance && std::abs(pixels[i + 1] - colour[1]) < tolerance &&
+             std::abs(pixels[i + 2] - colour[2]) < tolerance;
   return count;
+}
+
+// Pixels of the sensor marker's deep blue in the PNG.
+int MarkerPixels(const std::string& path)
+{
+  return PixelsNear(path, {13, 51, 179}, 12);
+}
+
+// Pilot B1's table hides the end of a floor patch: pale, as the program draws it.
+TEST_F(KmvtoolRender, DrawsTheShadowedFloorPale)
+{
+  ASSERT_EQ(Kmvtool("render '*Pilot B1' " + Quote(Path("b1.png"))).exitStatus, 0);
+  EXPECT_GT(PixelsNear(Path("b1.png"), {255, 220, 181}, 8), 10);
 }
 
 TEST_F(KmvtoolRender, StartViewsMarkTheSensorInSmallAndLargeRooms)

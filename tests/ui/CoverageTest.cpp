@@ -80,6 +80,15 @@ CTargetCoverage Target(const char* path, const CVectorArray& vertices, double ar
   return entry;
 }
 
+// The pale of what shadows hide, lit on the floor: warm, far lighter than
+// the orange patches, unlike the grey floor and white.
+int ShadowedPixels(CKMV3DView& view)
+{
+  return CountPixels(view, [](const QColor& c) {
+    return c.red() > 230 && c.green() > 190 && c.green() < 240 && c.blue() > 150 && c.blue() < 210;
+  });
+}
+
 // Runs the command; a module sheet that comes up gets the text in the field
 // (none: cancelled), a message box that follows is closed.
 void RunCommand(CMainFrame& frame, int command, const char* field, const char* text)
@@ -133,6 +142,21 @@ TEST(BlindSpots, ShowInTheirColourOnlyWhileTheCommandIsChecked)
     EXPECT_FALSE(frame.GetAction(ID_VIEW_BLIND_SPOTS)->isChecked()) << model;
     EXPECT_EQ(BlindSpotPixels(view), 0) << model;
   }
+}
+
+// Pilot B1's table hides the end of a floor patch from the sensor.
+TEST(HiddenParts, ShowPaleOnlyWhileTheCommandIsChecked)
+{
+  CKMVApp app;
+  ASSERT_TRUE(Start(app, "*Pilot B1"));
+  CMainFrame& frame = app.GetMainFrame();
+  CKMV3DView& view = View(app);
+  EXPECT_TRUE(frame.GetAction(ID_VIEW_HIDDEN_PARTS)->isChecked());
+  EXPECT_GT(ShadowedPixels(view), 10);
+  frame.DispatchCommand(ID_VIEW_HIDDEN_PARTS);
+  EXPECT_FALSE(frame.GetAction(ID_VIEW_HIDDEN_PARTS)->isChecked());
+  EXPECT_EQ(ShadowedPixels(view), 0);
+  EXPECT_GT(PatchPixels(view), 0);
 }
 
 TEST(CoverageTable, NamesSurfacesAsTheTreeAndAreasToTheHundredth)

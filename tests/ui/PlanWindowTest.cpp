@@ -114,6 +114,7 @@ TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
   EXPECT_EQ(kinds[kPlanZone], 1);
   EXPECT_EQ(kinds[kPlanSensor], 2);
   EXPECT_GT(kinds[kPlanPatch], 0);
+  EXPECT_GT(kinds[kPlanShadow], 0);
 
   QUndoStack& stack = windows.GetUndo().GetStack();
   EXPECT_EQ(Type(window, "Wand 1", "Länge m", "7"), "");

@@ -7,6 +7,7 @@
 #include "PlanEntries.h"
 #include "PngFileDestination.h"
 #include "SensorPose.h"
+#include "ShadowLayer.h"
 #include "WallCutaway.h"
 
 #include <algorithm>
@@ -74,11 +75,15 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
   // the eye and the floor cut away; any other scene keeps the start view's
   // distance, aimed at the middle of what is shown.
   std::optional<CRoomPlan> plan = FindRoomPlan(project);
-  camera.SetSceneSource([&project, &camera, plan] {
+  // The patches as the program's view draws them: visible parts and the
+  // shadowed parts pale.
+  camera.SetSceneSource([&project, &camera, plan, layer = MakeShadowLayer(project)] {
+    std::vector<bool> cut = plan ? WallsToCut(*plan, camera.GetEyePosition()) : std::vector<bool>();
     std::optional<CWallCutaway> cutaway;
     if (plan)
-      cutaway.emplace(project, *plan, WallsToCut(*plan, camera.GetEyePosition()));
-    project.DrawTree();
+      cutaway.emplace(project, *plan, cut);
+    DrawProjectScene(project, layer, true,
+                     [&plan, &cut](const CVectorArray& target) { return plan && LiesOnCutWall(*plan, cut, target); });
   });
   if (std::optional<CSensorPose> pose = FindSensorPose(project))
     camera.SetSensorMarker(CSensorMarker{pose->centre, pose->axis});
