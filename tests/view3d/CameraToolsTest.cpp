@@ -16,19 +16,6 @@
 
 namespace {
 
-// Where a world point lands, right and up from the middle of the picture,
-// in units of its depth.
-struct CScreen {
-  double x, y;
-};
-
-CScreen Project(const CGLCamera& camera, const CVector& world)
-{
-  CVector eye = TransformPoint(camera.GetModelView(), world);
-  double depth = camera.GetDistance() - eye.z;
-  return {eye.x / depth, eye.y / depth};
-}
-
 // Coordinates 0 and 10: the zoom keeps the distance in [0.15, 30].
 void BuildTenMetreScene(CGLCamera& camera)
 {
@@ -63,8 +50,8 @@ TEST(CameraTools, VerticalPoleThroughTheCentreStaysUpright)
     CGLCamera camera;
     moves[i](camera);
     CVector half{0.0, 0.0, 0.1 * camera.GetDistance()};
-    CScreen bottom = Project(camera, camera.GetTarget() - half);
-    CScreen top = Project(camera, camera.GetTarget() + half);
+    CScreen bottom = ProjectToScreen(camera, camera.GetTarget() - half);
+    CScreen top = ProjectToScreen(camera, camera.GetTarget() + half);
     EXPECT_NEAR(0.0, bottom.x, 1e-12) << i;
     EXPECT_NEAR(0.0, top.x, 1e-12) << i;
     EXPECT_GT(top.y, bottom.y) << i;
@@ -81,8 +68,8 @@ TEST(CameraTools, PlaneViewsShowTheirAxesRightAndUp)
        {Case{3, {0, 1, 0}, {1, 0, 0}}, Case{4, {1, 0, 0}, {0, 0, 1}}, Case{5, {0, 1, 0}, {0, 0, 1}}}) {
     CGLCamera camera;
     ASSERT_TRUE(camera.SetStandardView(test.view));
-    CScreen right = Project(camera, camera.GetTarget() + test.right);
-    CScreen up = Project(camera, camera.GetTarget() + test.up);
+    CScreen right = ProjectToScreen(camera, camera.GetTarget() + test.right);
+    CScreen up = ProjectToScreen(camera, camera.GetTarget() + test.up);
     EXPECT_TRUE(right.x > 0.0 && std::abs(right.y) < 1e-12) << test.view;
     EXPECT_TRUE(up.y > 0.0 && std::abs(up.x) < 1e-12) << test.view;
   }
@@ -100,7 +87,7 @@ TEST(CameraTools, PanDragMovesTheCentreWithTheMouse)
     camera.SetTool(3);
     CVector centre = camera.GetTarget();
     Drag(camera, 200, 200, 200 + test.dx, 200 + test.dy);
-    CScreen moved = Project(camera, centre);
+    CScreen moved = ProjectToScreen(camera, centre);
     // Window rows grow downwards.
     EXPECT_NEAR(0.0, test.dx == 0 ? moved.x : moved.y, 1e-12) << test.azimuth;
     EXPECT_GT(test.dx == 0 ? -moved.y * test.dy : moved.x * test.dx, 0.0) << test.azimuth;
@@ -174,10 +161,10 @@ TEST(CameraTools, WheelZoomKeepsThePointUnderThePointer)
     double h = camera.GetHeight();
     CVector offset{(2.0 * x - w) / w * half * camera.GetAspect(), (h - 2.0 * y) / h * half, 0.0};
     CVector shown = camera.GetTarget() + TransformDirection(toWorld, offset);
-    CScreen before = Project(camera, shown);
+    CScreen before = ProjectToScreen(camera, shown);
     camera.ZoomTowards(factor, x, y);
     EXPECT_NEAR(expected, camera.GetDistance(), 1e-12) << x;
-    CScreen after = Project(camera, shown);
+    CScreen after = ProjectToScreen(camera, shown);
     EXPECT_NEAR(before.x, after.x, 1e-12) << x;
     EXPECT_NEAR(before.y, after.y, 1e-12) << x;
   }
@@ -338,7 +325,7 @@ TEST(CameraTools, StartViewAndWholeSceneFrameTheRoomFromItsDirection)
       for (double x : {room.low.x, room.high.x})
         for (double y : {room.low.y, room.high.y})
           for (double z : {room.low.z, room.high.z}) {
-            const CScreen at = Project(camera, {x, y, z});
+            const CScreen at = ProjectToScreen(camera, {x, y, z});
             EXPECT_LE(std::abs(at.y), halfView);
             EXPECT_LE(std::abs(at.x), halfView * 800.0 / 600.0);
           }

@@ -104,3 +104,10 @@ void FrontSquare(double depth, double y, double z, double half, double r, double
   GLVertex3(depth, y - half, z + half);
   glEnd();
 }
+
+CScreen ProjectToScreen(const CGLCamera& camera, const CVector& world)
+{
+  CVector eye = TransformPoint(camera.GetModelView(), world);
+  double depth = camera.GetDistance() - eye.z;
+  return {eye.x / depth, eye.y / depth, depth};
+}

@@ -50,6 +50,13 @@ bool MakeScene(CGLCamera& camera, int width, int height, const std::function<voi
 // Where a world point lands in the picture of a camera placed by MakeScene.
 CPixel ProjectWorld(const CGLCamera& camera, ViewSide side, double x, double y, double z);
 
+// Where a world point lands, right and up from the middle of the picture,
+// in units of its depth.
+struct CScreen {
+  double x, y, depth;
+};
+CScreen ProjectToScreen(const CGLCamera& camera, const CVector& world);
+
 // The full picture of one paint, without the wireframe preview.
 CRenderedImage PaintFinal(CGLCamera& camera);
 

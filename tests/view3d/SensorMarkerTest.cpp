@@ -1,23 +1,12 @@
 #include "GLCamera.h"
 #include "GLPrimitives.h"
+#include "RenderTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-// Right and up from the middle of the picture, in units of the depth.
-struct CScreen {
-  double x, y, depth;
-};
-
-CScreen Project(const CGLCamera& camera, const CVector& world)
-{
-  CVector eye = TransformPoint(camera.GetModelView(), world);
-  double depth = camera.GetDistance() - eye.z;
-  return {eye.x / depth, eye.y / depth, depth};
-}
 
 TEST(SensorMarker, SensorViewShowsTheSensorAndTheFirstMetresOfItsFanInAnyScene)
 {
@@ -32,15 +21,15 @@ TEST(SensorMarker, SensorViewShowsTheSensorAndTheFirstMetresOfItsFanInAnyScene)
       camera.Rebuild();
       camera.ShowSensor(sensor);
       double halfHeight = std::tan(camera.GetFieldOfView() / 2.0 * kDegToRad);
-      CScreen start = Project(camera, sensor.centre);
+      CScreen start = ProjectToScreen(camera, sensor.centre);
       for (double along : {0.0, 1.0, 3.0}) {
-        CScreen p = Project(camera, sensor.centre + sensor.axis * along);
+        CScreen p = ProjectToScreen(camera, sensor.centre + sensor.axis * along);
         EXPECT_GT(p.depth, camera.GetNear()) << extent << " " << along;
         EXPECT_LT(std::fabs(p.y), halfHeight * 0.95) << extent << " " << along;
         EXPECT_LT(std::fabs(p.x), halfHeight * camera.GetAspect() * 0.95) << extent << " " << along;
       }
       // The first three metres take a good part of the picture, not a dot.
-      CScreen far = Project(camera, sensor.centre + sensor.axis * 3.0);
+      CScreen far = ProjectToScreen(camera, sensor.centre + sensor.axis * 3.0);
       EXPECT_GT(std::hypot(far.x - start.x, far.y - start.y), halfHeight * 0.4) << extent;
     }
 }
