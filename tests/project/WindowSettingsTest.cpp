@@ -5,11 +5,12 @@
 
 namespace {
 
-std::string Head(std::int32_t mode, std::int32_t count)
+// A head is mode and window count; each frame's record after it one int32.
+std::string Int32s(std::initializer_list<std::int32_t> values)
 {
   CSettingsArchive archive;
-  archive.WriteInt32(mode);
-  archive.WriteInt32(count);
+  for (std::int32_t value : values)
+    archive.WriteInt32(value);
   return archive.GetBytes();
 }
 
@@ -20,14 +21,6 @@ std::string Redirect(const std::string& name)
   for (char c : name)
     archive.WriteUInt16(static_cast<unsigned char>(c));
   archive.WriteUInt16(0);
-  return archive.GetBytes();
-}
-
-// A frame record after the head: one int32.
-std::string Record(std::int32_t value)
-{
-  CSettingsArchive archive;
-  archive.WriteInt32(value);
   return archive.GetBytes();
 }
 
@@ -63,13 +56,13 @@ TEST(SettingsPath, FolderAndBaseNameWithTheExtension)
 
 TEST_F(WindowSettings, EachModeGivesItsWindowsOrTheDefaultFrameSilently)
 {
-  WriteBytes("p.sty", Head(2, 2) + Record(77));
+  WriteBytes("p.sty", Int32s({2, 2, 77}));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 2);
   EXPECT_EQ(NextRecord(), 77);
-  WriteBytes("p.sty", Head(1, 1));
+  WriteBytes("p.sty", Int32s({1, 1}));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 1);
   for (std::int32_t mode : {0, -5, 7, 2}) {
-    WriteBytes("p.sty", Head(mode, 0));
+    WriteBytes("p.sty", Int32s({mode, 0}));
     EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0) << mode;
     EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
     // A file keeps its version when it is written again.
@@ -77,7 +70,7 @@ TEST_F(WindowSettings, EachModeGivesItsWindowsOrTheDefaultFrameSilently)
   }
   // No file, no name, or a built-in model's title, which names no file.
   std::filesystem::current_path(m_dir);
-  WriteBytes("*Pilot B1.sty", Head(2, 3));
+  WriteBytes("*Pilot B1.sty", Int32s({2, 3}));
   for (const std::string& path : {Path("missing.kmv"), std::string(), std::string("*Pilot B1")}) {
     EXPECT_EQ(m_document.ReadWindowSettings(path), 0) << path;
     EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
@@ -88,11 +81,11 @@ TEST_F(WindowSettings, EachModeGivesItsWindowsOrTheDefaultFrameSilently)
 TEST_F(WindowSettings, DamagedFilesReadWithoutHarm)
 {
   const std::string damaged[] = {
-      std::string("\x02\x00", 2),       // truncated mode
-      Head(2, 0).substr(0, 6),          // truncated count
-      Head(2, kMaxSettingsWindows + 1), // more windows than any program opens
-      Head(2, -1),                      // negative count
-      Redirect("b.sty").substr(0, 8),   // name without its zero unit
+      std::string("\x02\x00", 2),           // truncated mode
+      Int32s({2, 0}).substr(0, 6),          // truncated count
+      Int32s({2, kMaxSettingsWindows + 1}), // more windows than any program opens
+      Int32s({2, -1}),                      // negative count
+      Redirect("b.sty").substr(0, 8),       // name without its zero unit
       Redirect(std::string(kMaxRedirectLength + 1, 'x')),
   };
   for (const std::string& bytes : damaged) {
@@ -110,7 +103,7 @@ TEST_F(WindowSettings, DamagedFilesReadWithoutHarm)
 TEST_F(WindowSettings, RedirectionLeadsToTheWindowsOfTheNextFileUpToTheFifth)
 {
   WriteBytes("p.sty", Redirect(Path("b.sty")));
-  WriteBytes("b.sty", Head(2, 2) + Record(5));
+  WriteBytes("b.sty", Int32s({2, 2, 5}));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 2);
   EXPECT_EQ(NextRecord(), 5);
   EXPECT_EQ(m_document.m_bSettingsRedirect, 1);
@@ -119,7 +112,7 @@ TEST_F(WindowSettings, RedirectionLeadsToTheWindowsOfTheNextFileUpToTheFifth)
   // A chain is followed to its fifth file and no further.
   for (int i = 1; i <= 5; ++i)
     WriteBytes("f" + std::to_string(i) + ".sty", Redirect(Path("f" + std::to_string(i + 1) + ".sty")));
-  WriteBytes("f6.sty", Head(2, 1));
+  WriteBytes("f6.sty", Int32s({2, 1}));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("f1.kmv")), 0);
   EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
   EXPECT_EQ(m_document.ReadWindowSettings(Path("f2.kmv")), 1);
@@ -131,7 +124,7 @@ TEST_F(WindowSettings, RedirectionThatCannotBeFollowedOrFileOverTheCapShowsMessa
   WriteBytes("p.sty", Redirect(Path("missing.sty")));
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 0);
   EXPECT_EQ(m_messages.texts, std::vector<std::string>{kSettingsLoadError});
-  WriteBytes("q.sty", Head(2, 1));
+  WriteBytes("q.sty", Int32s({2, 1}));
   std::filesystem::resize_file(Path("q.sty"), static_cast<std::uintmax_t>(kMaxFileSize) + 1);
   EXPECT_EQ(m_document.ReadWindowSettings(Path("q.kmv")), 0);
   ASSERT_EQ(m_messages.texts.size(), 2u);
@@ -147,7 +140,7 @@ TEST_F(WindowSettings, ClosingWritesTheHeadThenTheRecordsOfTheFrames)
   m_document.GetSettingsArchive()->WriteInt32(9);
   EXPECT_TRUE(m_document.EndStoreSettings());
   EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
-  EXPECT_EQ(ReadBytes("p.sty"), Head(2, 3) + Record(9));
+  EXPECT_EQ(ReadBytes("p.sty"), Int32s({2, 3, 9}));
   // Read back: the frames find their records.
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 3);
   EXPECT_EQ(NextRecord(), 9);
