@@ -48,9 +48,21 @@ protected:
     m_document.SetViews(&m_views);
     m_document.SetModuleDialog(&m_dialog);
     m_document.SetEntryEditor(&m_editor);
+    // The editor, when confirmed, sets the height to 3.
+    m_editor.apply = [](CItemBase& entry) {
+      auto& link = static_cast<CItemDoubleLink&>(entry);
+      link.m_value = 3.0;
+      *link.GetTarget() = 3.0;
+    };
     ASSERT_TRUE(m_document.OnOpenDocument(Path("p.txt"), FileForm::Plain));
   }
   double Height() const { return m_document.GetSensorValues().height; }
+  void SelectHeightInTree()
+  {
+    m_document.GetProject().RebuildTree(m_tree);
+    m_document.SetTreeView(&m_tree);
+    m_tree.selected = m_tree.Find("Hoehe");
+  }
 
   CMessageRecorder m_messages;
   CViewsRecorder m_views;
@@ -115,14 +127,7 @@ TEST_F(DocumentCommand, PropertiesChangeRereadsAndUpdatesWithHintZero)
 {
   EXPECT_FALSE(m_document.EditProperties());
   EXPECT_EQ(m_messages.texts.size(), 1u); // nothing marked without a tree view
-  m_document.GetProject().RebuildTree(m_tree);
-  m_document.SetTreeView(&m_tree);
-  m_tree.selected = m_tree.Find("Hoehe");
-  m_editor.apply = [](CItemBase& entry) {
-    auto& link = static_cast<CItemDoubleLink&>(entry);
-    link.m_value = 3.0;
-    *link.GetTarget() = 3.0;
-  };
+  SelectHeightInTree();
   m_editor.confirm = false;
   EXPECT_TRUE(m_document.OnCommand(ID_EDIT_PROPERTIES));
   EXPECT_FALSE(m_document.IsModified());
@@ -175,18 +180,12 @@ TEST_F(DocumentCommand, ChangesAreRecordedOnceWithTextsThatRestoreBothStates)
       {[](CKMVDocument& d) { d.OnCommand(ID_TURN_RIGHT); }, "", 0.0},
   };
   m_dialog.answer = {"", {"Projekt.Hoehe"}, true, 0.5};
-  m_editor.apply = [](CItemBase& entry) {
-    static_cast<CItemDoubleLink&>(entry).m_value = 3.0;
-    *static_cast<CItemDoubleLink&>(entry).GetTarget() = 3.0;
-  };
   for (const Case& test : cases) {
     SCOPED_TRACE(&test - cases);
     ASSERT_TRUE(m_document.OnOpenDocument(Path("p.txt"), FileForm::Plain));
     CChangeRecorder log;
     m_document.SetChangeLog(&log);
-    m_document.GetProject().RebuildTree(m_tree);
-    m_document.SetTreeView(&m_tree);
-    m_tree.selected = m_tree.Find("Hoehe");
+    SelectHeightInTree();
     test.change(m_document);
     ASSERT_EQ(log.changes.size(), test.height == 0.0 ? 0u : 1u);
     if (log.changes.empty())
