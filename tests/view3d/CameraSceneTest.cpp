@@ -15,9 +15,7 @@ TEST(CameraScene, EmptyOrFlatSceneGetsTheDefaultExtentAndDistanceIsClamped)
                                                 GLTranslate({2.0, 2.0, 2.0});
                                               })}) {
     CGLCamera camera;
-    ASSERT_TRUE(camera.CreateContext());
-    camera.SetSceneSource(source);
-    camera.Rebuild();
+    ASSERT_TRUE(BuildScene(camera, source));
     EXPECT_EQ(0.0, camera.GetSceneBounds().min);
     EXPECT_EQ(15.0, camera.GetSceneBounds().max);
     EXPECT_EQ(35.0, camera.GetDistance());
@@ -35,12 +33,10 @@ TEST(CameraScene, EmptyOrFlatSceneGetsTheDefaultExtentAndDistanceIsClamped)
 TEST(CameraScene, BoundsTakeEveryCoordinateAndSizeTheProjection)
 {
   CGLCamera camera;
-  ASSERT_TRUE(camera.CreateContext());
-  camera.SetSceneSource([] {
+  ASSERT_TRUE(BuildScene(camera, [] {
     GLVertex3(1.0, -2.0, 7.0);
     GLTranslate({0.0, 0.0, 9.0});
-  });
-  camera.Rebuild();
+  }));
   EXPECT_EQ(-2.0, camera.GetSceneBounds().min);
   EXPECT_EQ(9.0, camera.GetSceneBounds().max);
   EXPECT_DOUBLE_EQ(33.0, camera.GetDistance());
@@ -54,12 +50,8 @@ TEST(CameraScene, BoundsBelongToEachRenderer)
 {
   CGLCamera large;
   CGLCamera small;
-  ASSERT_TRUE(large.CreateContext());
-  ASSERT_TRUE(small.CreateContext());
-  large.SetSceneSource([] { GLVertex3(0.0, 0.0, 100.0); });
-  small.SetSceneSource([] { GLVertex3(0.0, 0.0, 2.0); });
-  large.Rebuild();
-  small.Rebuild();
+  ASSERT_TRUE(BuildScene(large, [] { GLVertex3(0.0, 0.0, 100.0); }));
+  ASSERT_TRUE(BuildScene(small, [] { GLVertex3(0.0, 0.0, 2.0); }));
   EXPECT_EQ(100.0, large.GetSceneBounds().max);
   EXPECT_EQ(2.0, small.GetSceneBounds().max);
   EXPECT_GT(large.GetFar(), 100.0);

@@ -19,9 +19,7 @@ namespace {
 // Coordinates 0 and 10: the zoom keeps the distance in [0.15, 30].
 void BuildTenMetreScene(CGLCamera& camera)
 {
-  ASSERT_TRUE(camera.CreateContext());
-  camera.SetSceneSource([] { GLVertex3(0.0, 0.0, 10.0); });
-  camera.Rebuild();
+  ASSERT_TRUE(BuildScene(camera, [] { GLVertex3(0.0, 0.0, 10.0); }));
 }
 
 void Drag(CGLCamera& camera, int fromX, int fromY, int toX, int toY)

@@ -57,14 +57,21 @@ bool HasColourNear(const CRenderedImage& image, CPixel pixel, int radius, int r,
   return false;
 }
 
-bool MakeScene(CGLCamera& camera, int width, int height, const std::function<void()>& source, ViewSide side,
-               double distance)
+bool BuildScene(CGLCamera& camera, const std::function<void()>& source)
 {
-  camera.Resize(width, height);
   if (!camera.CreateContext())
     return false;
   camera.SetSceneSource(source);
   camera.Rebuild();
+  return true;
+}
+
+bool MakeScene(CGLCamera& camera, int width, int height, const std::function<void()>& source, ViewSide side,
+               double distance)
+{
+  camera.Resize(width, height);
+  if (!BuildScene(camera, source))
+    return false;
   camera.SetAngles(side == ViewSide::Top ? 90.0 : 0.0, 0.0);
   camera.SetPan({0.0, 0.0, 0.0});
   camera.SetDistance(distance);

@@ -40,6 +40,9 @@ public:
   std::vector<CRenderedImage> images;
 };
 
+// A context for the camera, whose scene the source draws, compiled.
+bool BuildScene(CGLCamera& camera, const std::function<void()>& source);
+
 // A camera with a context of the given size whose scene the source draws,
 // compiled, then placed at the distance looking along -x (front: world y to
 // the right, z up) or along -z (top: world y to the right, x down).

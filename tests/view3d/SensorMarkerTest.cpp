@@ -15,10 +15,8 @@ TEST(SensorMarker, SensorViewShowsTheSensorAndTheFirstMetresOfItsFanInAnyScene)
   for (double extent : {2.0, 20.0, 200.0})
     for (const CSensorMarker& sensor : {wall, ceiling}) {
       CGLCamera camera;
-      ASSERT_TRUE(camera.CreateContext());
       camera.Resize(400, 300);
-      camera.SetSceneSource([extent] { GLVertex3(extent, extent, extent); });
-      camera.Rebuild();
+      ASSERT_TRUE(BuildScene(camera, [extent] { GLVertex3(extent, extent, extent); }));
       camera.ShowSensor(sensor);
       double halfHeight = std::tan(camera.GetFieldOfView() / 2.0 * kDegToRad);
       CScreen start = ProjectToScreen(camera, sensor.centre);
