@@ -31,6 +31,17 @@ void ExpectOnCircleAt(const std::vector<double>& degrees, const std::vector<CVec
     ExpectNearVector(EllipsePoint(1.0, 1.0, degrees[i] * kDegToRad), points[i]);
 }
 
+// The line from a to b meets the surface at the expected points, in order.
+void ExpectHits(const CItem3DSurface& surface, const CVector& a, const CVector& b, const CVectorArray& expected,
+                int mode = 0)
+{
+  CVectorArray hits;
+  ASSERT_EQ(surface.Intersect(a, b, hits, mode), static_cast<int>(expected.size()));
+  ASSERT_EQ(hits.size(), expected.size());
+  for (size_t i = 0; i < hits.size(); ++i)
+    ExpectNearVector(expected[i], hits[i]);
+}
+
 } // namespace
 
 TEST(GeneratedPoints, LatticeRowByRowAccumulated)
@@ -87,14 +98,11 @@ TEST(EntryIntersect, PolygonInItsFrame)
   square.m_vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
   square.m_position = {0, 0, 2};
   square.UpdateTransform();
-  CVectorArray hits;
-  EXPECT_EQ(square.Intersect({0.5, 0.5, 5}, {0.5, 0.5, 0}, hits, 2), 1);
-  EXPECT_EQ(square.Intersect({1.5, 0.5, 5}, {1.5, 0.5, 0}, hits, 2), 0);
-  ASSERT_EQ(hits.size(), 1u);
-  ExpectNearVector({0.5, 0.5, 2}, hits[0]);
+  ExpectHits(square, {0.5, 0.5, 5}, {0.5, 0.5, 0}, {{0.5, 0.5, 2}}, 2);
+  ExpectHits(square, {1.5, 0.5, 5}, {1.5, 0.5, 0}, {}, 2);
   square.m_vertices.pop_back();
   square.m_vertices.pop_back();
-  EXPECT_EQ(square.Intersect({0.5, 0, 5}, {0.5, 0, 0}, hits, 0), 0);
+  ExpectHits(square, {0.5, 0, 5}, {0.5, 0, 0}, {});
 }
 
 TEST(EntryIntersect, EllipsoidWindows)
@@ -102,17 +110,12 @@ TEST(EntryIntersect, EllipsoidWindows)
   CItemEllipsoid sphere;
   sphere.m_position = {0, 0, 5};
   sphere.UpdateTransform();
-  CVectorArray hits;
-  ASSERT_EQ(sphere.Intersect({0, 0, 0}, {0, 0, 10}, hits, 0), 2);
-  ExpectNearVector({0, 0, 6}, hits[0]);
-  ExpectNearVector({0, 0, 4}, hits[1]);
+  ExpectHits(sphere, {0, 0, 0}, {0, 0, 10}, {{0, 0, 6}, {0, 0, 4}});
   sphere.m_thetaEnd = 90.0;
-  hits.clear();
-  ASSERT_EQ(sphere.Intersect({0, 0, 0}, {0, 0, 10}, hits, 0), 1);
-  ExpectNearVector({0, 0, 6}, hits[0]);
+  ExpectHits(sphere, {0, 0, 0}, {0, 0, 10}, {{0, 0, 6}});
   // The pole is inside only for a polar window that starts at exactly 0.
   sphere.m_thetaStart = 1.0;
-  EXPECT_EQ(sphere.Intersect({0, 0, 0}, {0, 0, 10}, hits, 0), 0);
+  ExpectHits(sphere, {0, 0, 0}, {0, 0, 10}, {});
 
   sphere.m_phiStart = 270.0;
   sphere.m_phiEnd = 90.0;
@@ -128,30 +131,23 @@ TEST(EntryIntersect, EllipsoidWindows)
   sphere.m_position = {};
   sphere.m_rotation = {0, 0, 90};
   sphere.UpdateTransform();
-  hits.clear();
-  ASSERT_EQ(sphere.Intersect({0, -5, 0}, {0, 5, 0}, hits, 0), 1);
-  ExpectNearVector({0, 2, 0}, hits[0]);
+  ExpectHits(sphere, {0, -5, 0}, {0, 5, 0}, {{0, 2, 0}});
 }
 
 TEST(EntryIntersect, ConeLevelsPlanesAndWindow)
 {
   CItemCone cone;
   cone.UpdateTransform();
-  CVectorArray hits;
   // Levels 1 and -1 in this order leave no z between the planes.
-  EXPECT_EQ(cone.Intersect({-5, 0, 0}, {5, 0, 0}, hits, 0), 0);
+  ExpectHits(cone, {-5, 0, 0}, {5, 0, 0}, {});
   cone.m_z1 = -1.0;
   cone.m_z2 = 1.0;
-  ASSERT_EQ(cone.Intersect({-5, 0, 0}, {5, 0, 0}, hits, 0), 2);
-  ExpectNearVector({1, 0, 0}, hits[0]);
-  ExpectNearVector({-1, 0, 0}, hits[1]);
+  ExpectHits(cone, {-5, 0, 0}, {5, 0, 0}, {{1, 0, 0}, {-1, 0, 0}});
   cone.m_startAngle = 270.0;
   cone.m_endAngle = 90.0;
   cone.m_position = {0, 0, 10};
   cone.UpdateTransform();
-  hits.clear();
-  ASSERT_EQ(cone.Intersect({-5, 0, 10}, {5, 0, 10}, hits, 0), 1);
-  ExpectNearVector({1, 0, 10}, hits[0]);
+  ExpectHits(cone, {-5, 0, 10}, {5, 0, 10}, {{1, 0, 10}});
   cone.m_slopeX1 = 1.0;
   EXPECT_FALSE(cone.IsWithinLimits({1, 0, -0.5}));
   EXPECT_TRUE(cone.IsWithinLimits({1, 0, 0.5}));
@@ -160,11 +156,7 @@ TEST(EntryIntersect, ConeLevelsPlanesAndWindow)
   // falls back to the circular one.
   cone.m_slopeX1 = 0.0;
   cone.m_factorX = 2.0;
-  hits.clear();
-  ASSERT_EQ(cone.Intersect({-5, 0, 10}, {5, 0, 10}, hits, 0), 1);
-  ExpectNearVector({2, 0, 10}, hits[0]);
+  ExpectHits(cone, {-5, 0, 10}, {5, 0, 10}, {{2, 0, 10}});
   cone.m_factorX = 0.0;
-  hits.clear();
-  ASSERT_EQ(cone.Intersect({-5, 0, 10}, {5, 0, 10}, hits, 0), 1);
-  ExpectNearVector({1, 0, 10}, hits[0]);
+  ExpectHits(cone, {-5, 0, 10}, {5, 0, 10}, {{1, 0, 10}});
 }
