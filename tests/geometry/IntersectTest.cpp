@@ -70,8 +70,7 @@ TEST(IntersectLinePolygon, HitsOnlyInsideTheConvexPolygon)
 
   const CVectorArray tilted = {{0, 0, 0}, {2, 0, 2}, {0, 2, 2}};
   EXPECT_EQ(1, IntersectLinePolygon({0.5, 0.5, 5}, {0.5, 0.5, 4}, tilted, list, kLineRay));
-  ASSERT_EQ(1u, list.size());
-  ExpectNearVector({0.5, 0.5, 1}, list[0]);
+  ExpectNearVectors({{0.5, 0.5, 1}}, list);
 
   // The plane form does no inside test.
   CVector hit;
@@ -152,9 +151,7 @@ TEST(IntersectLineEllipsoid, FarRootFirstWithinTheLineMode)
 {
   CVectorArray list;
   EXPECT_EQ(2, IntersectLineEllipsoid({-5, 0, 0}, {5, 0, 0}, kOrigin, 2, 1, 1, 1, list, kLineSegment));
-  ASSERT_EQ(2u, list.size());
-  ExpectNearVector({2, 0, 0}, list[0]);
-  ExpectNearVector({-2, 0, 0}, list[1]);
+  ExpectNearVectors({{2, 0, 0}, {-2, 0, 0}}, list);
 
   list.clear();
   EXPECT_EQ(1, IntersectLineEllipsoid({-5, 2, 0}, {5, 2, 0}, kOrigin, 2, 1, 1, 1, list, kLineSegment));
@@ -168,18 +165,13 @@ TEST(IntersectLineEllipsoid, FarRootFirstWithinTheLineMode)
   EXPECT_EQ(1, IntersectLineEllipsoid(kOrigin, {1, 0, 0}, kOrigin, 2, 1, 1, 1, list, kLineRay));
   EXPECT_EQ(0, IntersectLineEllipsoid({-5, 3, 0}, {5, 3, 0}, kOrigin, 2, 1, 1, 1, list, kLineInfinite));
   EXPECT_EQ(0, IntersectLineEllipsoid({1, 1, 1}, {1, 1, 1}, kOrigin, 2, 1, 1, 1, list, kLineInfinite));
-  ASSERT_EQ(1u, list.size());
-  ExpectNearVector({2, 0, 0}, list[0]);
+  ExpectNearVectors({{2, 0, 0}}, list);
 
   // Axis factors stretch the sphere; the centre moves it.
   list.clear();
   EXPECT_EQ(2, IntersectLineEllipsoid({10, 1, 1}, {-10, 1, 1}, {0, 1, 1}, 1, 3, 1, 0.5, list, kLineInfinite));
   EXPECT_EQ(2, IntersectLineEllipsoid({0, 1, -9}, {0, 1, 9}, {0, 1, 1}, 1, 3, 1, 0.5, list, kLineSegment));
-  ASSERT_EQ(4u, list.size());
-  ExpectNearVector({-3, 1, 1}, list[0]);
-  ExpectNearVector({3, 1, 1}, list[1]);
-  ExpectNearVector({0, 1, 1.5}, list[2]);
-  ExpectNearVector({0, 1, 0.5}, list[3]);
+  ExpectNearVectors({{-3, 1, 1}, {3, 1, 1}, {0, 1, 1.5}, {0, 1, 0.5}}, list);
 }
 
 TEST(IntersectLineCone, CrossesBothNappesFarRootFirst)
@@ -192,11 +184,9 @@ TEST(IntersectLineCone, CrossesBothNappesFarRootFirst)
   EXPECT_EQ(1, IntersectLineCone({-1, 0, 0}, {1, 0, 0}, 0, 1, 0, 1, list, kLineSegment));
   // Only the near wall of the cylinder lies on this segment.
   EXPECT_EQ(1, IntersectLineCone({-5, 0, 0}, {0, 0, 0}, 1, 1, 0, 2, list, kLineSegment));
-  const CVectorArray expected = {{1, 0, 0},       {-1, 0, 0},     {0.5, 0, 0.5}, {-0.5, 0, 0.5},
-                                 {0, -0.5, -0.5}, {0, 0.5, -0.5}, {0, 0, 0},     {-1, 0, 0}};
-  ASSERT_EQ(expected.size(), list.size());
-  for (size_t i = 0; i < expected.size(); ++i)
-    ExpectNearVector(expected[i], list[i]);
+  ExpectNearVectors(
+      {{1, 0, 0}, {-1, 0, 0}, {0.5, 0, 0.5}, {-0.5, 0, 0.5}, {0, -0.5, -0.5}, {0, 0.5, -0.5}, {0, 0, 0}, {-1, 0, 0}},
+      list);
 
   list.clear();
   EXPECT_EQ(0, IntersectLineCone({-5, 3, 0}, {5, 3, 0}, 1, 1, 0, 2, list, kLineInfinite));

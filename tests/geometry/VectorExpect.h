@@ -11,3 +11,10 @@ inline void ExpectNearVector(const CVector& expected, const CVector& actual, dou
   EXPECT_NEAR(expected.y, actual.y, tolerance);
   EXPECT_NEAR(expected.z, actual.z, tolerance);
 }
+
+inline void ExpectNearVectors(const CVectorArray& expected, const CVectorArray& actual, double tolerance = 1e-12)
+{
+  ASSERT_EQ(expected.size(), actual.size());
+  for (size_t i = 0; i < expected.size(); ++i)
+    ExpectNearVector(expected[i], actual[i], tolerance);
+}

@@ -37,9 +37,7 @@ void ExpectHits(const CItem3DSurface& surface, const CVector& a, const CVector& 
 {
   CVectorArray hits;
   ASSERT_EQ(surface.Intersect(a, b, hits, mode), static_cast<int>(expected.size()));
-  ASSERT_EQ(hits.size(), expected.size());
-  for (size_t i = 0; i < hits.size(); ++i)
-    ExpectNearVector(expected[i], hits[i]);
+  ExpectNearVectors(expected, hits);
 }
 
 } // namespace
