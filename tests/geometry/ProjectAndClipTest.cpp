@@ -24,9 +24,7 @@ CVectorArray Facet(double x0, double y0, double x1, double y1, double z = 1.0)
 TEST(ProjectAndClip, FacetInsideTheSurfaceGivesItsProjection)
 {
   CVectorArray patch = ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25), kFloor);
-  ASSERT_EQ(patch.size(), 4u);
-  ExpectNearVector(CVector{-0.5, -0.5, 0}, patch[0]);
-  ExpectNearVector(CVector{0.5, 0.5, 0}, patch[2]);
+  ExpectNearVectors({{-0.5, -0.5, 0}, {0.5, -0.5, 0}, {0.5, 0.5, 0}, {-0.5, 0.5, 0}}, patch);
   EXPECT_NEAR(PolygonArea(patch), 1.0, 1e-12);
   ExpectNearVector(CVector{0, 0, 0}, PolygonCentroid(patch));
 }
@@ -34,11 +32,7 @@ TEST(ProjectAndClip, FacetInsideTheSurfaceGivesItsProjection)
 TEST(ProjectAndClip, FacetOverAnEdgeIsCutAtTheEdge)
 {
   CVectorArray patch = ProjectAndClip(kCentre, Facet(0.25, -0.25, 0.75, 0.25), kFloor);
-  ASSERT_EQ(patch.size(), 4u);
-  ExpectNearVector(CVector{0.5, -0.5, 0}, patch[0]);
-  ExpectNearVector(CVector{1, -0.5, 0}, patch[1]);
-  ExpectNearVector(CVector{1, 0.5, 0}, patch[2]);
-  ExpectNearVector(CVector{0.5, 0.5, 0}, patch[3]);
+  ExpectNearVectors({{0.5, -0.5, 0}, {1, -0.5, 0}, {1, 0.5, 0}, {0.5, 0.5, 0}}, patch);
   EXPECT_NEAR(PolygonArea(patch), 0.5, 1e-12);
   ExpectNearVector(CVector{0.75, 0, 0}, PolygonCentroid(patch));
 
