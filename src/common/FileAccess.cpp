@@ -53,7 +53,10 @@ ReadStatus ReadWholeFile(const std::string& path, CTextBuffer& text)
   long long size = info.st_size;
   if (g_afterSizeQuery)
     g_afterSizeQuery(path);
-  char* data = text.Reserve(static_cast<int>(size + 1));
+  // Room for half as much again: a project text read is usually written
+  // anew into the same buffer (numbers in the writer's form, the module
+  // section), and room that is never touched costs no memory.
+  char* data = text.Reserve(static_cast<int>(size + 1 + size / 2));
   if (!data)
     return ReadStatus::TooLarge;
   long long done = 0;

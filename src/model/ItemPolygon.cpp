@@ -10,6 +10,7 @@
 #include "RecordText.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +37,7 @@ bool CItemPolygon::ReadPolygonFields(CRecordCursor& line, std::string& parentNam
     return false;
   m_bFront = front == 1 ? 1 : 0;
   m_vertices.clear();
+  m_vertices.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) {
     CVector v;
     // A vertex that cannot be read stays (0, 0, 0), and so do all after it.

@@ -3,9 +3,9 @@
 #include "ItemGroup.h"
 #include "RecordCursor.h"
 #include "RecordText.h"
+#include "TextLines.h"
 
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -26,19 +26,6 @@ bool IsBlankLine(std::string_view line)
     if (c != ' ' && c != '\t' && c != '\v' && c != '\f')
       return false;
   return true;
-}
-
-// Position of the first line feed or carriage return at or after pos.
-size_t LineEnd(std::string_view text, size_t pos)
-{
-  const char* begin = text.data() + pos;
-  size_t length = text.size() - pos;
-  const void* feed = std::memchr(begin, '\n', length);
-  size_t end = feed ? static_cast<size_t>(static_cast<const char*>(feed) - begin) : length;
-  const void* ret = std::memchr(begin, '\r', end);
-  if (ret)
-    end = static_cast<size_t>(static_cast<const char*>(ret) - begin);
-  return pos + end;
 }
 
 int NestingDepth(const CItemGroup* container)
@@ -78,7 +65,7 @@ bool CTextReader::Run()
   size_t pos = 0;
   m_nLine = 1;
   while (pos < m_text.size()) {
-    size_t end = LineEnd(m_text, pos);
+    size_t end = FindLineEnd(m_text, pos);
     if (end - pos > kMaxLineLength || !ReadLine(m_text.substr(pos, end - pos)))
       return Fail();
     // "\r\n", "\n" and a lone "\r" each end one line; empty lines count too,
@@ -99,8 +86,7 @@ bool CTextReader::Fail()
 
 bool CTextReader::ReadLine(std::string_view line)
 {
-  // The text of a line ends at a NUL byte, as it would for the C library.
-  std::string_view readable = line.substr(0, line.find('\0'));
+  std::string_view readable = ReadablePart(line);
   CRecordCursor cursor(readable);
   std::string word;
   if (!cursor.ReadWord(word, kMaxKeywordLength))

@@ -3,6 +3,7 @@
 #include "ModuleTable.h"
 #include "RecordCursor.h"
 #include "TextBuffer.h"
+#include "TextLines.h"
 
 #include <string>
 
@@ -32,16 +33,12 @@ void ReadModuleSection(std::string_view text, CModuleTable& modules)
   size_t pos = 0;
   while (pos < text.size()) {
     // Each turn ends past its line, whatever the line holds.
-    size_t end = text.find_first_of("\n\r", pos);
-    if (end == std::string_view::npos)
-      end = text.size();
+    size_t end = FindLineEnd(text, pos);
     std::string_view line = text.substr(pos, end - pos);
-    pos = text.find_first_not_of("\n\r", end);
-    if (pos == std::string_view::npos)
-      pos = text.size();
+    for (pos = end; pos < text.size() && (text[pos] == '\n' || text[pos] == '\r');)
+      ++pos;
 
-    // The text of a line ends at a NUL byte, as it would for the C library.
-    CRecordCursor cursor(line.substr(0, line.find('\0')));
+    CRecordCursor cursor(ReadablePart(line));
     std::string word;
     if (!cursor.ReadWord(word, kMaxKeywordLength))
       continue;
