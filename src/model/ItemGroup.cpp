@@ -45,6 +45,10 @@ bool CItemGroup::ReplaceChild(const CItemBase& child, std::unique_ptr<CItemBase>
 
 CItemBase* CItemGroup::FindChild(std::string_view name) const
 {
+  if (const CNameIndex* index = NameIndex()) {
+    auto found = index->find(name);
+    return found == index->end() ? nullptr : found->second;
+  }
   for (const auto& child : m_children)
     if (child->m_strName == name)
       return child.get();
@@ -133,11 +137,48 @@ void CItemGroup::DrawChildren()
   }
 }
 
+const CItemGroup::CNameIndex* CItemGroup::NameIndex() const
+{
+  const CItemGroup* root = this;
+  while (root->m_pParent)
+    root = root->m_pParent;
+  if (!root->m_bLinkPass || m_children.size() < kIndexedChildCount)
+    return nullptr;
+  if (!m_pNameIndex) {
+    m_pNameIndex = std::make_unique<CNameIndex>(m_children.size());
+    // emplace keeps the first child of a name, as the search in order does.
+    for (const auto& child : m_children)
+      m_pNameIndex->emplace(child->m_strName, child.get());
+  }
+  return m_pNameIndex.get();
+}
+
+void CItemGroup::DropNameIndexes()
+{
+  m_pNameIndex.reset();
+  for (const auto& child : m_children)
+    if (CItemGroup* group = child->AsGroup())
+      group->DropNameIndexes();
+}
+
 void CItemGroup::ResolveLinksOfTree()
+{
+  auto* root = static_cast<CItemGroup*>(GetRoot());
+  if (root->m_bLinkPass) {
+    ResolveLinksOfChildren();
+    return;
+  }
+  root->m_bLinkPass = true;
+  ResolveLinksOfChildren();
+  root->m_bLinkPass = false;
+  root->DropNameIndexes();
+}
+
+void CItemGroup::ResolveLinksOfChildren()
 {
   for (const auto& child : m_children) {
     if (CItemGroup* group = child->AsGroup())
-      group->ResolveLinksOfTree();
+      group->ResolveLinksOfChildren();
     else
       child->ResolveLinks();
   }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CParseContext;
@@ -38,6 +39,8 @@ public:
   const std::vector<std::unique_ptr<CItemBase>>& Children() const { return m_children; }
 
   void DrawChildren();
+  // Resolves the links of every entry below; while it runs, lookups by name
+  // anywhere in the tree go through an index per large group.
   void ResolveLinksOfTree();
   void UpdateTransformsOfTree();
 
@@ -51,5 +54,17 @@ protected:
   virtual const char* EndKeyword() const { return "end-group"; }
 
 private:
+  // First child of each name, for groups this large.
+  static constexpr size_t kIndexedChildCount = 16;
+  using CNameIndex = std::unordered_map<std::string_view, CItemBase*>;
+
+  void ResolveLinksOfChildren();
+  const CNameIndex* NameIndex() const;
+  void DropNameIndexes();
+
   std::vector<std::unique_ptr<CItemBase>> m_children;
+  // Names change only outside the link pass, where the entries are edited,
+  // so the index lives only as long as the pass; the root marks it.
+  mutable std::unique_ptr<CNameIndex> m_pNameIndex;
+  bool m_bLinkPass = false;
 };

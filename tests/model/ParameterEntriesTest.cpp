@@ -86,3 +86,27 @@ TEST(LinkEntries, PushOnceThenFollowTheTarget)
                       "2.000000000000000e+000 _ "),
             std::string::npos);
 }
+
+TEST(LinkEntries, LargeGroupsResolveToTheFirstNamesakeAndFollowRenames)
+{
+  // Enough entries for the link pass to look names up through an index.
+  std::string records;
+  for (int i = 0; i < 20; ++i)
+    records += "enable L" + std::to_string(i) + " P _ 1 1 1 \n";
+  CParsedTree tree(InProject(records + "enable L5 P _ 1 1 1 \nenablelink Hide P _ 1 1 0 P.L5.@7 "));
+  const auto& children = tree.root.Children();
+  ASSERT_EQ(children.size(), 22u);
+  CItemBase& first = *children[5];
+  CItemBase& namesake = *children[20];
+  auto* hide = EntryAt<CItemEnableLink>(tree.root, "P.Hide");
+  ASSERT_TRUE(hide);
+  tree.root.ResolveLinksOfTree();
+  EXPECT_EQ(hide->GetTarget(), &first.m_bVisible);
+  EXPECT_EQ(first.m_bVisible, 0);
+  EXPECT_EQ(namesake.m_bVisible, 1);
+  // A rename between passes is seen by the next one.
+  first.m_strName = "Other";
+  tree.root.ResolveLinksOfTree();
+  EXPECT_EQ(hide->GetTarget(), &namesake.m_bVisible);
+  EXPECT_EQ(tree.root.FindChild("L5"), &namesake);
+}
