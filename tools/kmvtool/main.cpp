@@ -1,3 +1,4 @@
+#include "AddSensorCommand.h"
 #include "CoverageCommand.h"
 #include "DocumentCommands.h"
 #include "OptimizeCommand.h"
@@ -139,6 +140,8 @@ int main(int argc, char** argv)
     return LaunchPrintCommand(argc, argv);
   if (!args.empty() && args[0] == "room")
     return RunRoomCommand({args.begin() + 1, args.end()});
+  if (!args.empty() && args[0] == "add-sensor")
+    return RunAddSensorCommand({args.begin() + 1, args.end()});
   if (args.size() == 2 && args[0] == "plan")
     return RunPlanCommand(args[1]);
   if (args.size() == 1 && args[0] == "models")
