@@ -10,6 +10,7 @@
 #include "PngFileDestination.h"
 #include "SafeFileWriter.h"
 #include "SensorCommand.h"
+#include "SensorUnion.h"
 #include "TextEncoding.h"
 #include "ZoneCoverage.h"
 
@@ -72,6 +73,9 @@ bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest
       if (!hasValue || !path.empty())
         return false;
       path = args[++i];
+    } else if (word == "--sensor") {
+      if (!hasValue || !ParseSensorNumber(args[++i], request.sensor))
+        return false;
     } else if (word == "--no-shadows") {
       if (!request.bShadows)
         return false;
@@ -101,12 +105,13 @@ int RunCoverageCommand(const CCoverageRequest& request)
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
   std::string mapPath = request.strMapPath.empty() ? std::string() : MakeAbsolute(request.strMapPath);
   CLoadedDocument loaded;
-  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed, request.sensor);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
 
-  CCoverage coverage = AnalyseCoverage(document.GetProject(), request.bShadows).value_or(CCoverage{});
+  CCoverage coverage =
+      AnalyseSensorsCoverage(document.GetProject(), *loaded.m_pSensors, request.bShadows).value_or(CCoverage{});
   std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);
   std::optional<CMapGrid> grid = PlanMapGrid(floors, request.cell);
   if (!mapPath.empty() && !grid) {

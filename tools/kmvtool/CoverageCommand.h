@@ -12,6 +12,7 @@ struct CCoverageRequest {
   std::string strMapPath;         // empty: no map
   double cell = 0.05;             // metres per map cell
   bool bShadows = true;           // FALSE: whole patches count, as CAD1 casts them
+  size_t sensor = 1;              // whose steps and status texts
 };
 
 // Takes the arguments after "coverage"; FALSE on wrong usage (an unknown
