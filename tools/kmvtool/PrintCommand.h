@@ -12,6 +12,7 @@ struct CPrintRequest {
   int nHeight = 1200;
   std::vector<std::string> steps; // as for "kmvtool sensor"
   bool bShadows = true;           // report only: FALSE counts whole patches
+  size_t sensor = 1;              // whose steps and header values
 };
 
 // Takes the arguments after "print" or "report"; FALSE on wrong usage (an unknown step
