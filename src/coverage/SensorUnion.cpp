@@ -158,3 +158,13 @@ std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& s
   }
   return UniteCoverage(each);
 }
+
+std::optional<CCoverageScene> CollectSensorsScene(CProject& project, CSensorSet& sensors)
+{
+  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
+  for (size_t sensor = 2; scene && sensor <= sensors.Count(); ++sensor)
+    if (std::optional<CCoverageScene> other = CollectCoverageScene(project.GetRoot(), sensors.Modules(sensor).m_cad1))
+      for (CScenePatch& patch : other->patches)
+        scene->patches.push_back({std::move(patch.strName), std::move(patch.vertices), kNoTarget});
+  return scene;
+}

@@ -22,3 +22,7 @@ CCoverage UniteCoverage(const std::vector<CCoverage>& sensors);
 // sensor whose CAD1 entries do not resolve counts for nothing. None when
 // sensor 1's do not.
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows = true);
+
+// Sensor 1's scene with the patches of every further sensor added (their
+// targets unknown), as the zones are measured; none as for sensor 1.
+std::optional<CCoverageScene> CollectSensorsScene(CProject& project, CSensorSet& sensors);

@@ -45,11 +45,11 @@ bool ParseCell(const std::string& text, double& cell)
   return !text.empty() && end && *end == '\0' && cell > 0.0 && cell < HUGE_VAL;
 }
 
-// One line per no-watch zone of the room's plan.
-void PrintZoneLines(CProject& project)
+// One line per no-watch zone of the room's plan, watched by any sensor.
+void PrintZoneLines(CProject& project, CSensorSet& sensors)
 {
   std::optional<CRoomPlan> plan = FindRoomPlan(project);
-  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
+  std::optional<CCoverageScene> scene = CollectSensorsScene(project, sensors);
   if (!plan || !scene)
     return;
   for (const CZoneCoverage& zone : MeasureZones(*plan, *scene))
@@ -130,7 +130,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
   }
   std::printf("TOTAL %s %s %s\n", FormatSquareMetres(area).c_str(), FormatSquareMetres(watched).c_str(),
               FormatSharePercent(watched, area).c_str());
-  PrintZoneLines(document.GetProject());
+  PrintZoneLines(document.GetProject(), *loaded.m_pSensors);
 
   std::string error;
   if (!csvPath.empty() && !WriteFileSafely(csvPath, FormatCsv(coverage), error)) {
