@@ -7,6 +7,7 @@
 #include "Project.h"
 #include "RoomScene.h"
 #include "SensorPlacement.h"
+#include "SensorSet.h"
 #include "TextBuffer.h"
 
 #include <algorithm>
@@ -147,7 +148,7 @@ bool ApplyRoomPlan(CProject& project, const CRoomPlan& plan)
   ceiling.m_strLinkPath = paths[kCeilingPlateField] + ".@3";
   FitMountingHeight(*entries.mountingHeight, *entries.mountZ, plan);
   PlaceSensor(plan, *entries.mount, *placement);
-
+  FollowFurtherSensors(project);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "PlanEntries.h"
 #include "Project.h"
 #include "ProjectText.h"
+#include "SensorSet.h"
 
 #include <cmath>
 #include <numbers>
@@ -61,4 +62,5 @@ void FollowChosenVariant(CProject& project)
     return;
   PlaceSensor(*plan, *mount, *placement);
   placement->UpdateTransformsOfTree();
+  FollowFurtherSensors(project);
 }

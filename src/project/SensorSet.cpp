@@ -4,6 +4,7 @@
 #include "ItemDouble.h"
 #include "ItemGroup.h"
 #include "ItemPoint.h"
+#include "ItemSystem.h"
 #include "ItemWord.h"
 #include "ModelResources.h"
 #include "ModuleSection.h"
@@ -259,5 +260,20 @@ std::optional<CRoomPlan> SensorPlan(CProject& project, size_t sensor)
   plan->sensorOffset = offset->m_value;
   plan->sensorAt = CPlanPoint{at->m_position.x, at->m_position.y};
   plan->sensorCorner = corner->m_nValue;
+  if (CompleteRoomPlan(*plan))
+    return std::nullopt;
   return plan;
+}
+
+void FollowFurtherSensors(CProject& project)
+{
+  for (size_t sensor = 2; CItemGroup* group = FindSensorGroup(project, sensor); ++sensor) {
+    std::optional<CRoomPlan> plan = SensorPlan(project, sensor);
+    auto* placement = dynamic_cast<CItemSystem*>(group->FindChild(kPlacementSystemName));
+    const auto* mount = placement ? dynamic_cast<const CItemSystem*>(placement->FindChild("Halterung")) : nullptr;
+    if (!plan || !mount)
+      continue;
+    PlaceSensor(*plan, *mount, *placement);
+    placement->UpdateTransformsOfTree();
+  }
 }

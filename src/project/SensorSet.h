@@ -54,5 +54,11 @@ private:
 // plan. Its patches come with the first run of its CAD1.
 std::optional<std::string> AddSensorText(CProject& project, int modelCode, const CRoomPlan& place);
 
-// The project's room plan with the place and variant of sensor N.
+// The project's room plan with the place and variant of sensor N; none
+// when that place does not fit the plan (CompleteRoomPlan).
 std::optional<CRoomPlan> SensorPlan(CProject& project, size_t sensor);
+
+// Moves every further sensor to its place for its variant in the project's
+// plan, as the room's own sensor follows its plan; one whose place no longer
+// fits stays where it is.
+void FollowFurtherSensors(CProject& project);
