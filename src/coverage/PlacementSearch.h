@@ -19,6 +19,9 @@ struct CPlacementRequest {
   // where the steps start.
   std::string_view text;
   CSurfaceChoice surfaces;
+  // Whose steps are searched; the others are held, and with several sensors
+  // the union of all is measured.
+  size_t sensor = 1;
   unsigned nThreads = 2;
   // Set from any thread to stop the search.
   const std::atomic<bool>* pCancel = nullptr;

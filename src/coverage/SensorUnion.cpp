@@ -146,13 +146,21 @@ CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
   return united;
 }
 
+std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor, bool bShadows)
+{
+  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), sensors.Modules(sensor).m_cad1);
+  if (!scene)
+    return std::nullopt;
+  return AnalyseCoverage(*scene, bShadows);
+}
+
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows)
 {
   std::vector<CCoverage> each;
   for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
-    std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), sensors.Modules(sensor).m_cad1);
-    if (scene)
-      each.push_back(AnalyseCoverage(*scene, bShadows));
+    std::optional<CCoverage> coverage = AnalyseSensorCoverage(project, sensors, sensor, bShadows);
+    if (coverage)
+      each.push_back(std::move(*coverage));
     else if (sensor == 1)
       return std::nullopt;
   }

@@ -18,6 +18,11 @@ class CSensorSet;
 // sensor, so that a map counts sensors. One sensor's coverage stays as it is.
 CCoverage UniteCoverage(const std::vector<CCoverage>& sensors);
 
+// Sensor N's coverage alone, as its own CAD1 last ran; none when its CAD1
+// entries do not resolve.
+std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor,
+                                               bool bShadows = true);
+
 // The coverage of every sensor of the set as UniteCoverage unites it; a
 // sensor whose CAD1 entries do not resolve counts for nothing. None when
 // sensor 1's do not.

@@ -36,6 +36,17 @@ CWatchedSum SumWatched(CProject& project, const CSurfaceChoice& choice)
   return sum;
 }
 
+CWatchedSum SumWatched(const CCoverage& coverage, const CSurfaceChoice& choice)
+{
+  CWatchedSum sum;
+  for (const CTargetCoverage& entry : coverage.targets)
+    if (choice.Includes(entry.target)) {
+      sum.area += entry.coverage.area;
+      sum.watched += entry.coverage.watched;
+    }
+  return sum;
+}
+
 std::optional<std::string> FindUnknownSurface(CProject& project, const CSurfaceChoice& choice)
 {
   std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);

@@ -85,6 +85,19 @@ TEST_F(KmvtoolSensorsTest, CoverageCountsTheUnionAndSensorsOverOnePoint)
   EXPECT_LE(threeOverlap, 3);
 }
 
+TEST_F(KmvtoolSensorsTest, OptimizingOneSensorNeverLowersTheUnion)
+{
+  MakeThreeSensors();
+  const std::string floor = "Pilot_B1.Raum.Wandmontage.Boden ";
+  const std::string coverage = Output("coverage " + Quote(Path("two.txt")));
+  const size_t at = coverage.find(floor) + floor.size();
+  const double start = std::stod(coverage.substr(coverage.find(' ', at) + 1));
+  const std::string optimized = Output("optimize " + Quote(Path("two.txt")) + " --sensor 2");
+  const size_t watched = optimized.find("WATCHED ");
+  ASSERT_NE(watched, std::string::npos) << optimized;
+  EXPECT_GE(std::stod(optimized.substr(watched + 8)), start);
+}
+
 TEST_F(KmvtoolSensorsTest, RefusalsLeaveOutUntouched)
 {
   MakeThreeSensors();
@@ -105,6 +118,7 @@ TEST_F(KmvtoolSensorsTest, RefusalsLeaveOutUntouched)
       {"coverage " + Quote(Path("one.txt")) + " --sensor 2", 2},
       {"render " + Quote(Path("three.kmv")) + " " + Quote(Path("out.txt")) + " --sensor 4", 2},
       {"sensor " + Quote(Path("three.kmv")) + " --sensor 0", 2},
+      {"optimize " + Quote(Path("three.kmv")) + " --all --sensor 2", 2},
   };
   for (const auto& test : cases) {
     CCommandResult result = Kmvtool(test.arguments, true);

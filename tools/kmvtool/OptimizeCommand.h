@@ -3,12 +3,15 @@
 #include <string>
 #include <vector>
 
-// "kmvtool optimize SOURCE [--surface PATH]... [--save OUT] [--no-shadows]".
+// "kmvtool optimize SOURCE [--surface PATH]... [--save OUT] [--no-shadows]
+// [--sensor N | --all]".
 struct COptimizeRequest {
   std::string strSource;
   std::vector<std::string> surfaces; // as given (UTF-8); none: the floor targets
   std::string strSavePath;           // empty: not saved
   bool bShadows = true;              // FALSE: whole patches count, as CAD1 casts them
+  size_t sensor = 1;                 // whose setting is searched, the others held
+  bool bAllSensors = false;          // every sensor in turn, round after round
 };
 
 // Takes the arguments after "optimize"; FALSE on wrong usage.

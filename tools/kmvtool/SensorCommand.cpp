@@ -91,21 +91,26 @@ int OpenAndStep(CLoadedDocument& loaded, const std::string& source, const std::v
     loaded.Close();
     return kExitUsage;
   }
-  std::vector<SensorValues> values(sensors.Count() + 1);
   for (size_t other = 2; other <= sensors.Count(); ++other)
-    values[other] = sensors.ReadValues(other);
+    sensors.ReadValues(other);
+  StepSensorOf(loaded, sensor, steps, lines);
+  return status;
+}
+
+void StepSensorOf(CLoadedDocument& loaded, size_t sensor, const std::vector<std::string>& steps, StatusLines lines)
+{
   if (sensor == 1) {
     StepSensor(loaded.m_document, steps, lines);
-    return status;
+    return;
   }
+  CSensorSet& sensors = *loaded.m_pSensors;
   for (const std::string& step : steps)
     if (std::optional<ModuleCommand> command = MapCommand(StepCommand(step)))
-      if (sensors.Run(sensor, command->index, command->configure).status >= 0)
-        values[sensor] = sensors.ReadValues(sensor);
+      sensors.Run(sensor, command->index, command->configure);
+  const SensorValues values = sensors.ReadValues(sensor);
   if (lines == StatusLines::Printed)
-    for (const std::string& line : FormatSensorStatus(values[sensor]))
+    for (const std::string& line : FormatSensorStatus(values))
       std::printf("%s\n", Cp1252ToUtf8(line).c_str());
-  return status;
 }
 
 bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request)

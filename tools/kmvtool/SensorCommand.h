@@ -27,6 +27,9 @@ enum class StatusLines { Printed, Omitted };
 // check), then prints the three status-bar texts of the sensor, one per
 // line, when asked.
 void StepSensor(CKMVDocument& document, const std::vector<std::string>& steps, StatusLines lines);
+// Steps sensor N of a document that OpenAndStep opened, then prints its
+// status texts when asked.
+void StepSensorOf(CLoadedDocument& loaded, size_t sensor, const std::vector<std::string>& steps, StatusLines lines);
 // The prologue of the commands that take steps: opens the source into loaded
 // as the program does, reads every further sensor (its CAD1 runs) and steps
 // sensor N, whose status texts are printed. Returns the exit status of the
