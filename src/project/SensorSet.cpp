@@ -218,7 +218,10 @@ std::optional<std::string> AddSensorText(CProject& project, int modelCode, const
   CTextBuffer placedText;
   placed.WriteTree(placedText);
 
-  const size_t sensor = CSensorSet(project).Count() + 1;
+  // After the last group, readable or not: no two groups share a name.
+  size_t sensor = 2;
+  while (FindSensorGroup(project, sensor))
+    ++sensor;
   const std::string group = RecordWord(GroupName(sensor));
   const std::string& root = model->root;
   std::string inner =
