@@ -20,9 +20,12 @@ const CItemGroup* FindGroup(CItemGroup& root, const std::string& path)
 
 std::vector<PatchInfo> SurveyPatches(CProject& project)
 {
+  return SurveyPatches(project.GetRoot(), project.GetModules().m_cad1);
+}
+
+std::vector<PatchInfo> SurveyPatches(CItemGroup& root, const CModuleCAD1& cad1)
+{
   std::vector<PatchInfo> patches;
-  CItemGroup& root = project.GetRoot();
-  const CModuleCAD1& cad1 = project.GetModules().m_cad1;
   const CItemGroup* results = FindGroup(root, cad1.m_paths[13]);
   if (!results)
     return patches;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class CItemGroup;
+class CModuleCAD1;
 class CProject;
 
 // One patch of the detection characteristic, measured in world coordinates.
@@ -24,3 +26,5 @@ struct PatchInfo {
 // each with the target CAD1 clipped it against; none when the results were
 // changed since CAD1 made them.
 std::vector<PatchInfo> SurveyPatches(CProject& project);
+// The same for the CAD1 of any sensor of the tree.
+std::vector<PatchInfo> SurveyPatches(CItemGroup& root, const CModuleCAD1& cad1);

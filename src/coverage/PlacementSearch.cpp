@@ -129,7 +129,7 @@ private:
           return false;
         walker.MoveTo(setting);
         copy.Detect();
-        Record(setting, SumWatched(copy.Project(), m_choice));
+        Record(setting, copy.Watched(m_choice));
         if (setting[inner] == innerEnd)
           break;
       }
@@ -172,7 +172,7 @@ private:
 CPlacementOutcome FindBestPlacement(const CPlacementRequest& request)
 {
   CPlacementOutcome outcome;
-  CProjectCopy copy(request.text);
+  CProjectCopy copy(request.text, request.sensor);
   if (std::optional<std::string> unknown = FindUnknownSurface(copy.Project(), request.surfaces)) {
     outcome.status = PlacementStatus::UnknownSurface;
     outcome.strUnknownSurface = *unknown;
@@ -195,7 +195,7 @@ CPlacementOutcome FindBestPlacement(const CPlacementRequest& request)
   for (size_t t = 1; t < threads; ++t) {
     try {
       helpers.emplace_back([&search, &request, t] {
-        CProjectCopy own(request.text);
+        CProjectCopy own(request.text, request.sensor);
         search.Work(own, t % 2 == 0);
       });
     } catch (const std::system_error&) {

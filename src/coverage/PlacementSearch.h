@@ -22,6 +22,9 @@ struct CPlacementRequest {
   // Only settings that watch less than kZoneFreeArea of every no-watch zone
   // of the room's plan count; without zones, every setting does.
   bool bKeepZonesFree = false;
+  // Whose steps are searched; the others are held, and with several sensors
+  // the union of all is measured.
+  size_t sensor = 1;
   unsigned nThreads = 2;
   // Set from any thread to stop the search.
   const std::atomic<bool>* pCancel = nullptr;

@@ -2,8 +2,9 @@
 
 #include "ItemDouble.h"
 #include "SensorSteps.h"
+#include "SensorUnion.h"
 
-CProjectCopy::CProjectCopy(std::string_view text) : m_source(text)
+CProjectCopy::CProjectCopy(std::string_view text, size_t sensor) : m_source(text), m_nSensor(sensor)
 {
   Reload();
 }
@@ -12,24 +13,49 @@ void CProjectCopy::Reload()
 {
   m_text.Assign(m_source);
   m_project.Load(m_text);
+  m_pSensors = std::make_unique<CSensorSet>(m_project);
+  m_held.clear();
+  for (size_t other = 1; m_pSensors->Count() > 1 && other <= m_pSensors->Count(); ++other)
+    if (other != m_nSensor)
+      m_pSensors->Run(other, CModuleTable::RunIndexOf("CAD1"));
 }
 
 ModuleResult CProjectCopy::Step(size_t axis, bool raise)
 {
-  return m_project.RunModule(StepRunIndex(axis, raise));
+  return m_pSensors->Run(m_nSensor, StepRunIndex(axis, raise));
 }
 
 void CProjectCopy::Detect()
 {
-  m_project.RunModule(CModuleTable::RunIndexOf("CAD1"));
+  m_pSensors->Run(m_nSensor, CModuleTable::RunIndexOf("CAD1"));
 }
 
 const double* CProjectCopy::SteppedNumber(size_t axis, bool raise)
 {
   const auto* module =
-      dynamic_cast<const CModuleCAD3*>(m_project.GetModules().FindByRunIndex(StepRunIndex(axis, raise)));
+      dynamic_cast<const CModuleCAD3*>(m_pSensors->Modules(m_nSensor).FindByRunIndex(StepRunIndex(axis, raise)));
   if (!module)
     return nullptr;
   const auto* link = dynamic_cast<const CItemDoubleLink*>(m_project.GetRoot().FindByPath(module->m_strPath));
   return link ? link->GetTarget() : nullptr;
+}
+
+CWatchedSum CProjectCopy::Watched(const CSurfaceChoice& choice)
+{
+  if (m_pSensors->Count() == 1)
+    return SumWatched(m_project, choice);
+  if (m_held.empty())
+    for (size_t sensor = 1; sensor <= m_pSensors->Count(); ++sensor)
+      m_held.push_back(sensor == m_nSensor
+                           ? std::nullopt
+                           : AnalyseSensorCoverage(m_project, *m_pSensors, sensor, choice.bShadows, choice.height));
+  std::vector<CCoverage> each;
+  for (size_t sensor = 1; sensor <= m_pSensors->Count(); ++sensor) {
+    std::optional<CCoverage> coverage =
+        sensor == m_nSensor ? AnalyseSensorCoverage(m_project, *m_pSensors, sensor, choice.bShadows, choice.height)
+                            : m_held[sensor - 1];
+    if (coverage)
+      each.push_back(std::move(*coverage));
+  }
+  return SumWatched(UniteCoverage(each), choice);
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "Coverage.h"
 #include "ModuleResult.h"
 #include "Project.h"
+#include "SensorSet.h"
+#include "SurfaceChoice.h"
 #include "TextBuffer.h"
 
 #include <cstddef>
+#include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 // A project of its own loaded from a project text, for work away from the
 // document (on another thread): no messages, no dialogs. Includes with
@@ -13,8 +19,10 @@
 // were.
 class CProjectCopy {
 public:
-  // The text is not owned and must outlive the copy.
-  explicit CProjectCopy(std::string_view text);
+  // The text is not owned and must outlive the copy. The steps, CAD1 and
+  // the stepped numbers are the sensor's (SensorSet.h); with several
+  // sensors the others' CAD1 runs at every load.
+  explicit CProjectCopy(std::string_view text, size_t sensor = 1);
   CProjectCopy(const CProjectCopy&) = delete;
   CProjectCopy& operator=(const CProjectCopy&) = delete;
 
@@ -28,9 +36,16 @@ public:
   const double* SteppedNumber(size_t axis, bool raise);
 
   CProject& Project() { return m_project; }
+  // The chosen surfaces watched by every sensor as CAD1 last ran.
+  CWatchedSum Watched(const CSurfaceChoice& choice);
 
 private:
   std::string_view m_source;
   CTextBuffer m_text;
   CProject m_project;
+  size_t m_nSensor;
+  std::unique_ptr<CSensorSet> m_pSensors;
+  // The held sensors' coverage, in sensor order with the searched one's
+  // place empty: measured once per load, as their patches stay.
+  std::vector<std::optional<CCoverage>> m_held;
 };

@@ -49,6 +49,27 @@ CWatchedSum SumWatched(CProject& project, const CSurfaceChoice& choice)
   return sum;
 }
 
+CWatchedSum SumWatched(const CCoverage& coverage, const CSurfaceChoice& choice)
+{
+  CWatchedSum sum;
+  std::vector<double> zoneWatched(choice.zones.size(), 0.0);
+  for (const CTargetCoverage& entry : coverage.targets) {
+    if (choice.Includes(entry.target)) {
+      sum.area += entry.coverage.area;
+      sum.watched += entry.coverage.watched;
+    }
+    if (!choice.zones.empty() && IsFloorTarget(entry.target.vertices)) {
+      std::vector<double> watched =
+          WatchedInZones(RaisedCopy(entry.target.vertices, coverage.height), entry.coverage, choice.zones);
+      for (size_t z = 0; z < watched.size(); ++z)
+        zoneWatched[z] += watched[z];
+    }
+  }
+  for (double watched : zoneWatched)
+    sum.zoneWatched = std::max(sum.zoneWatched, watched);
+  return sum;
+}
+
 std::optional<std::string> FindUnknownSurface(CProject& project, const CSurfaceChoice& choice)
 {
   std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);

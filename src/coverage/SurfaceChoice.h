@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+struct CCoverage;
 class CProject;
 struct CSceneTarget;
 
@@ -32,6 +33,8 @@ struct CWatchedSum {
 
 // Measures only the chosen targets against CAD1's last run.
 CWatchedSum SumWatched(CProject& project, const CSurfaceChoice& choice);
+// The chosen targets of a coverage measured already (of several sensors).
+CWatchedSum SumWatched(const CCoverage& coverage, const CSurfaceChoice& choice);
 
 // The first path that names no target surface; none when all do.
 std::optional<std::string> FindUnknownSurface(CProject& project, const CSurfaceChoice& choice);

@@ -120,6 +120,15 @@ ModuleResult CProject::RunModule(int index, bool configure)
   return result;
 }
 
+ModuleResult CProject::RunForeignModule(CModule& module, bool configure)
+{
+  ModuleResult result = module.Execute(m_root, configure, {m_pModuleDialog, m_pMessages});
+  m_root.ResolveLinksOfTree();
+  m_root.UpdateTransformsOfTree();
+  WriteText();
+  return result;
+}
+
 void CProject::NotePatchState(const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore, bool configure,
                               const ModuleResult& result)
 {

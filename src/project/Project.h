@@ -57,6 +57,9 @@ public:
   // links, updates the transforms and rewrites the text, whatever the index.
   // Indices without a module fail with status -1.
   ModuleResult RunModule(int index, bool configure = false);
+  // Runs a module of a further sensor's table on this tree as RunModule
+  // does; the own patches' state stays as it is.
+  ModuleResult RunForeignModule(CModule& module, bool configure = false);
   // FALSE after CAD1 failed: the results group still holds the patches of an
   // earlier setting (a failed run leaves the tree unchanged). TRUE again
   // after CAD1's next successful run; a cancelled dialog changes nothing.

@@ -7,6 +7,7 @@
 #include "Project.h"
 #include "RoomScene.h"
 #include "SensorPlacement.h"
+#include "SensorSet.h"
 #include "TextBuffer.h"
 
 #include <algorithm>
@@ -155,9 +156,10 @@ bool ApplyRoomPlan(CProject& project, const CRoomPlan& plan)
   ceiling.m_max = std::max(ceiling.m_max, plan.height);
   ceiling.m_strLinkPath = paths[kCeilingPlateField] + ".@3";
   FitMountingHeight(*entries.mountingHeight, *entries.mountZ, plan);
-  if (!plan.outline.empty())
+  if (!plan.outline.empty()) {
     PlaceSensor(plan, *entries.mount, *placement);
-
+    FollowFurtherSensors(project);
+  }
   return true;
 }
 

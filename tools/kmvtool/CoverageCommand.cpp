@@ -11,6 +11,7 @@
 #include "PngFileDestination.h"
 #include "SafeFileWriter.h"
 #include "SensorCommand.h"
+#include "SensorUnion.h"
 #include "TextEncoding.h"
 #include "ZoneCoverage.h"
 
@@ -73,6 +74,9 @@ bool ParseCoverageRequest(const std::vector<std::string>& args, CCoverageRequest
       if (!hasValue || !path.empty())
         return false;
       path = args[++i];
+    } else if (word == "--sensor") {
+      if (!hasValue || !ParseSensorNumber(args[++i], request.sensor))
+        return false;
     } else if (word == "--no-shadows") {
       if (!request.bShadows)
         return false;
@@ -107,16 +111,17 @@ int RunCoverageCommand(const CCoverageRequest& request)
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
   std::string mapPath = request.strMapPath.empty() ? std::string() : MakeAbsolute(request.strMapPath);
   CLoadedDocument loaded;
-  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Omitted);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Omitted, request.sensor);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
   // The height is checked against the stepped sensor, before any line is printed.
   if (!CheckDetectionHeight(document.GetProject(), request.height))
     return kExitUsage;
-  StepSensor(document, {}, StatusLines::Printed);
+  StepSensorOf(loaded, request.sensor, {}, StatusLines::Printed);
 
-  std::optional<CCoverage> analysed = AnalyseCoverage(document.GetProject(), request.bShadows, request.height);
+  std::optional<CCoverage> analysed =
+      AnalyseSensorsCoverage(document.GetProject(), *loaded.m_pSensors, request.bShadows, request.height);
   CCoverage coverage = analysed.value_or(CCoverage{});
   std::vector<const CTargetCoverage*> floors = FloorTargets(coverage);
   std::optional<CMapGrid> grid = PlanMapGrid(floors, request.cell);

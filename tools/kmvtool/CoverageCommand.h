@@ -13,6 +13,7 @@ struct CCoverageRequest {
   double cell = 0.05;             // metres per map cell
   bool bShadows = true;           // FALSE: whole patches count, as CAD1 casts them
   double height = 0.0;            // the detection height: floors measured raised by it
+  size_t sensor = 1;              // whose steps and status texts
 };
 
 // Takes the arguments after "coverage"; FALSE on wrong usage (an unknown

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "KMVDocument.h"
+#include "SensorSet.h"
 #include "SourceFile.h"
 
+#include <memory>
 #include <string>
 
 // A SOURCE opened as the program opens a document: "*NAME" is a built-in
@@ -17,8 +19,12 @@ public:
   // document then holds what was read before it and IsOpen is TRUE).
   int Open(const std::string& source);
   bool IsOpen() const { return m_bOpen; }
+  // The commands stop after a refused request.
+  void Close() { m_bOpen = false; }
 
   CKMVDocument m_document;
+  // The document's sensors, once OpenAndStep opened it.
+  std::unique_ptr<CSensorSet> m_pSensors;
 
 private:
   CStderrMessages m_messages;

@@ -5,7 +5,9 @@
 #include "LoadedDocument.h"
 #include "PlacementSearch.h"
 #include "SensorCommand.h"
+#include "SensorUnion.h"
 #include "StepLattice.h"
+#include "SurfaceChoice.h"
 #include "TextEncoding.h"
 
 #include <array>
@@ -26,6 +28,88 @@ std::vector<std::string> StepWords(const CStepCounts& counts)
   return words;
 }
 
+// Reports a search that found nothing; its exit status (kExitOk when it
+// found a setting).
+int SearchFailure(const CPlacementOutcome& outcome)
+{
+  if (outcome.status == PlacementStatus::Found)
+    return kExitOk;
+  if (outcome.status == PlacementStatus::UnknownSurface) {
+    PrintError("unbekannte Zielfl\xE4"
+               "che " +
+               outcome.strUnknownSurface);
+    return kExitUsage;
+  }
+  if (outcome.status == PlacementStatus::NoFreeSetting) {
+    PrintError("Keine Einstellung h\xE4lt alle Sperrzonen frei.");
+    return kExitNoFreeSetting;
+  }
+  PrintError("Der Suchraum ist zu gro\xDF: mehr als " + std::to_string(kMaxLatticeSize) + " Einstellungen oder " +
+             std::to_string(kMaxAxisSteps) + " Schritte in einer Richtung.");
+  return kExitUsage;
+}
+
+// The chosen surfaces as every sensor watches them.
+CWatchedSum UnionWatched(CLoadedDocument& loaded, const CSurfaceChoice& surfaces)
+{
+  CProject& project = loaded.m_document.GetProject();
+  if (loaded.m_pSensors->Count() == 1)
+    return SumWatched(project, surfaces);
+  return SumWatched(
+      AnalyseSensorsCoverage(project, *loaded.m_pSensors, surfaces.bShadows, surfaces.height).value_or(CCoverage{}),
+      surfaces);
+}
+
+void PrintWatched(CLoadedDocument& loaded, const CSurfaceChoice& surfaces)
+{
+  CWatchedSum watched = UnionWatched(loaded, surfaces);
+  std::printf("WATCHED %.6f %.1f\n", watched.watched,
+              watched.area > 0.0 ? 100.0 * watched.watched / watched.area : 0.0);
+}
+
+// A round raising the union by less than this ends the search of all sensors.
+constexpr double kRoundGain = 0.001;
+
+// Each sensor in turn set to its best with the others held, round after
+// round; prints every sensor's status texts, the union and one line
+// "STEPS N WORD..." per sensor. Returns the exit status: a search that
+// finds nothing is reported and ends the command without output or saving.
+int OptimizeAllSensors(CLoadedDocument& loaded, CPlacementRequest& search, const std::string& savePath,
+                       const std::string& source)
+{
+  CSensorSet& sensors = *loaded.m_pSensors;
+  std::vector<CStepCounts> moved(sensors.Count() + 1, CStepCounts{});
+  for (double watched = UnionWatched(loaded, search.surfaces).watched;;) {
+    for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+      const std::string text(loaded.m_document.GetText().View());
+      search.text = text;
+      search.sensor = sensor;
+      CPlacementOutcome outcome = FindBestPlacement(search);
+      if (int failure = SearchFailure(outcome))
+        return failure;
+      StepSensorOf(loaded, sensor, StepWords(outcome.steps), StatusLines::Omitted);
+      for (size_t axis = 0; axis < kStepAxes; ++axis)
+        moved[sensor][axis] += outcome.steps[axis];
+    }
+    const double now = UnionWatched(loaded, search.surfaces).watched;
+    if (now - watched < kRoundGain)
+      break;
+    watched = now;
+  }
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor)
+    StepSensorOf(loaded, sensor, {}, StatusLines::Printed);
+  PrintWatched(loaded, search.surfaces);
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+    std::string line = "STEPS " + std::to_string(sensor);
+    for (const std::string& word : StepWords(moved[sensor]))
+      line += " " + word;
+    std::printf("%s\n", line.c_str());
+  }
+  if (!savePath.empty() && !SaveOpenedDocument(loaded.m_document, source, savePath))
+    return kExitUnreadable;
+  return kExitOk;
+}
+
 } // namespace
 
 bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest& request)
@@ -34,6 +118,7 @@ bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest
     return false;
   request.strSource = args[0];
   bool heightGiven = false;
+  bool sensorGiven = false;
   for (size_t i = 1; i < args.size(); ++i) {
     bool hasValue = i + 1 < args.size() && !args[i + 1].empty();
     if (args[i] == "--surface" && hasValue)
@@ -47,17 +132,21 @@ bool ParseOptimizeRequest(const std::vector<std::string>& args, COptimizeRequest
     else if (args[i] == "--at-height" && hasValue && !heightGiven) {
       heightGiven = true;
       request.height = ParseDetectionHeight(args[++i]);
-    } else
+    } else if (args[i] == "--sensor" && hasValue && !sensorGiven && ParseSensorNumber(args[i + 1], request.sensor))
+      sensorGiven = ++i;
+    else if (args[i] == "--all" && !request.bAllSensors)
+      request.bAllSensors = true;
+    else
       return false;
   }
-  return true;
+  return !(request.bAllSensors && sensorGiven);
 }
 
 int RunOptimizeCommand(const COptimizeRequest& request)
 {
   std::string savePath = request.strSavePath.empty() ? std::string() : MakeAbsolute(request.strSavePath);
   CLoadedDocument loaded;
-  int status = loaded.Open(request.strSource);
+  int status = OpenAndStep(loaded, request.strSource, {}, StatusLines::Omitted, request.sensor);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
@@ -66,33 +155,24 @@ int RunOptimizeCommand(const COptimizeRequest& request)
 
   CPlacementRequest search;
   search.text = document.GetText().View();
+  search.sensor = request.sensor;
   search.surfaces.bShadows = request.bShadows;
   search.surfaces.height = request.height;
   search.bKeepZonesFree = request.bKeepZonesFree;
   for (const std::string& path : request.surfaces)
     search.surfaces.paths.push_back(Utf8ToCp1252(path));
+  if (request.bAllSensors) {
+    if (int failure = OptimizeAllSensors(loaded, search, savePath, request.strSource))
+      return failure;
+    return status;
+  }
   CPlacementOutcome outcome = FindBestPlacement(search);
-  if (outcome.status == PlacementStatus::UnknownSurface) {
-    PrintError("unbekannte Zielfl\xE4"
-               "che " +
-               outcome.strUnknownSurface);
-    return kExitUsage;
-  }
-  if (outcome.status == PlacementStatus::NoFreeSetting) {
-    PrintError("Keine Einstellung h\xE4lt alle Sperrzonen frei.");
-    return kExitNoFreeSetting;
-  }
-  if (outcome.status != PlacementStatus::Found) {
-    PrintError("Der Suchraum ist zu gro\xDF: mehr als " + std::to_string(kMaxLatticeSize) + " Einstellungen oder " +
-               std::to_string(kMaxAxisSteps) + " Schritte in einer Richtung.");
-    return kExitUsage;
-  }
+  if (int failure = SearchFailure(outcome))
+    return failure;
 
   std::vector<std::string> words = StepWords(outcome.steps);
-  StepSensor(document, words, StatusLines::Printed);
-  CWatchedSum watched = SumWatched(document.GetProject(), search.surfaces);
-  std::printf("WATCHED %.6f %.1f\n", watched.watched,
-              watched.area > 0.0 ? 100.0 * watched.watched / watched.area : 0.0);
+  StepSensorOf(loaded, request.sensor, words, StatusLines::Printed);
+  PrintWatched(loaded, search.surfaces);
   std::string line = "STEPS";
   for (const std::string& word : words)
     line += " " + word;

@@ -4,7 +4,7 @@
 #include <vector>
 
 // "kmvtool optimize SOURCE [--surface PATH]... [--save OUT] [--no-shadows]
-// [--at-height Z] [--keep-zones-free]".
+// [--at-height Z] [--keep-zones-free] [--sensor N | --all]".
 struct COptimizeRequest {
   std::string strSource;
   std::vector<std::string> surfaces; // as given (UTF-8); none: the floor targets
@@ -12,6 +12,8 @@ struct COptimizeRequest {
   bool bShadows = true;              // FALSE: whole patches count, as CAD1 casts them
   double height = 0.0;               // the detection height: floors measured raised by it
   bool bKeepZonesFree = false;       // only settings that watch no zone of the plan count
+  size_t sensor = 1;                 // whose setting is searched, the others held
+  bool bAllSensors = false;          // every sensor in turn, round after round
 };
 
 // Takes the arguments after "optimize"; FALSE on wrong usage.

@@ -1,5 +1,7 @@
 #include "PlanOptions.h"
 
+#include "BuiltinModels.h"
+
 #include "TextEncoding.h"
 
 #include <cmath>
@@ -152,4 +154,20 @@ std::string FormatPlanOptions(const CRoomPlan& plan)
   for (const CPlanZone& zone : plan.zones)
     text += "--zone " + Cp1252ToUtf8(zone.name) + ":" + Polygon(zone.corners) + "\n";
   return text;
+}
+
+std::string ParseVariant(const std::string& word, RoomVariant& variant)
+{
+  static constexpr const char* kNames[] = {"wall", "ceiling", "corner"};
+  for (int i = 0; i < 3; ++i)
+    if (word == kNames[i]) {
+      variant = static_cast<RoomVariant>(i);
+      return {};
+    }
+  return "--variant: unknown variant '" + word + "' (wall, ceiling or corner)";
+}
+
+int FindModel(const std::string& name)
+{
+  return FindBuiltinModelCode(IsBuiltinModelName(name) ? name : kBuiltinModelMark + name);
 }

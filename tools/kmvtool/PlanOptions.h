@@ -12,6 +12,10 @@ std::string ParsePlanIndex(const std::string& word, size_t& index);
 std::string ParsePlanDoor(const std::string& word, CPlanDoor& door);
 std::string ParsePlanObstacle(const std::string& word, CPlanObstacle& obstacle);
 std::string ParsePlanZone(const std::string& word, CPlanZone& zone);
+// "wall", "ceiling" or "corner".
+std::string ParseVariant(const std::string& word, RoomVariant& variant);
+// The code of a built-in model named with or without its "*"; 0 for none.
+int FindModel(const std::string& name);
 // A finite number, the whole word.
 std::string ParsePlanNumber(const std::string& word, double& value);
 

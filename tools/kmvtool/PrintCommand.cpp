@@ -49,6 +49,9 @@ bool ParsePrintRequest(const std::vector<std::string>& args, CPrintRequest& requ
     } else if (args[i] == "--size") {
       if (i + 1 == args.size() || !ParsePictureSize(args[++i], request.nWidth, request.nHeight))
         return false;
+    } else if (args[i] == "--sensor") {
+      if (i + 1 == args.size() || !ParseSensorNumber(args[++i], request.sensor))
+        return false;
     } else if (positional.size() < 2) {
       positional.push_back(args[i]);
     } else if (!IsSensorStep(args[i])) {
@@ -76,7 +79,7 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
 {
   std::string output = MakeAbsolute(request.strOutput);
   CLoadedDocument loaded;
-  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Omitted);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Omitted, request.sensor);
   if (!loaded.IsOpen())
     return status;
   CKMVDocument& document = loaded.m_document;
@@ -102,6 +105,8 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
   QGuiApplication application(argc, argv);
   std::string error;
   CPageHeader header = FormatPageHeader(document, QDateTime::currentDateTime());
+  if (request.sensor > 1)
+    header[2] = QString::fromUtf8(Cp1252ToUtf8(FormatSensorHeader(loaded.m_pSensors->ReadValues(request.sensor))));
   if (!write(output, document, ImageFromRendered(picture.m_image), header, request, error)) {
     PrintError(error);
     return kExitUnreadable;

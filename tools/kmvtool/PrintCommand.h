@@ -13,6 +13,7 @@ struct CPrintRequest {
   std::vector<std::string> steps; // as for "kmvtool sensor"
   bool bShadows = true;           // report only: FALSE counts whole patches
   double height = 0.0;            // report only: the detection height
+  size_t sensor = 1;              // whose steps and header values
 };
 
 // Takes the arguments after "print" or "report"; FALSE on wrong usage (an unknown step

@@ -6,6 +6,7 @@
 #include "LoadedDocument.h"
 #include "PlanEntries.h"
 #include "PngFileDestination.h"
+#include "SensorCommand.h"
 #include "SensorPose.h"
 #include "ShadowLayer.h"
 #include "WallCutaway.h"
@@ -113,6 +114,9 @@ bool ParseRenderRequest(const std::vector<std::string>& args, CRenderRequest& re
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--wire") {
       request.bWire = true;
+    } else if (args[i] == "--sensor") {
+      if (i + 1 == args.size() || !ParseSensorNumber(args[++i], request.sensor))
+        return false;
     } else if (args[i] == "--size") {
       if (i + 1 == args.size() || !ParseSize(args[++i], request.nWidth, request.nHeight))
         return false;
@@ -131,7 +135,7 @@ int RunRenderCommand(const CRenderRequest& request)
 {
   std::string output = MakeAbsolute(request.strOutput);
   CLoadedDocument loaded;
-  int status = loaded.Open(request.strSource);
+  int status = OpenAndStep(loaded, request.strSource, {}, StatusLines::Omitted, request.sensor);
   if (!loaded.IsOpen())
     return status;
   CProject& project = loaded.m_document.GetProject();

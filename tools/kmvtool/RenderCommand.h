@@ -10,6 +10,7 @@ struct CRenderRequest {
   int nWidth = 800;
   int nHeight = 600;
   bool bWire = false;
+  size_t sensor = 1; // checked only: the picture shows every sensor
 };
 
 // Takes the arguments after "render"; FALSE on wrong usage.

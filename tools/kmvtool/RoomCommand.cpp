@@ -81,17 +81,6 @@ std::string Split(const std::vector<std::string>& args, RoomArguments& arguments
   return {};
 }
 
-std::string ParseVariant(const std::string& word, RoomVariant& variant)
-{
-  static constexpr const char* kNames[] = {"wall", "ceiling", "corner"};
-  for (int i = 0; i < 3; ++i)
-    if (word == kNames[i]) {
-      variant = static_cast<RoomVariant>(i);
-      return {};
-    }
-  return "--variant: unknown variant '" + word + "' (wall, ceiling or corner)";
-}
-
 std::string DescribeFault(RoomFault fault)
 {
   char line[160];
@@ -169,11 +158,6 @@ std::string ParsePlan(const RoomArguments& arguments, CRoomPlan& plan)
     return error;
   std::optional<CPlanFault> fault = CompleteRoomPlan(plan);
   return fault ? fault->option + ": " + Cp1252ToUtf8(fault->message) : std::string();
-}
-
-int FindModel(const std::string& name)
-{
-  return FindBuiltinModelCode(IsBuiltinModelName(name) ? name : kBuiltinModelMark + name);
 }
 
 } // namespace

@@ -69,13 +69,48 @@ void StepSensor(CKMVDocument& document, const std::vector<std::string>& steps, S
       std::printf("%s\n", Cp1252ToUtf8(line).c_str());
 }
 
+bool ParseSensorNumber(const std::string& word, size_t& sensor)
+{
+  if (word.empty() || word.size() > 6 || word.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  sensor = std::stoul(word);
+  return sensor > 0;
+}
+
 int OpenAndStep(CLoadedDocument& loaded, const std::string& source, const std::vector<std::string>& steps,
-                StatusLines lines)
+                StatusLines lines, size_t sensor)
 {
   int status = loaded.Open(source);
-  if (loaded.IsOpen())
-    StepSensor(loaded.m_document, steps, lines);
+  if (!loaded.IsOpen())
+    return status;
+  loaded.m_pSensors = std::make_unique<CSensorSet>(loaded.m_document.GetProject());
+  CSensorSet& sensors = *loaded.m_pSensors;
+  if (sensor > sensors.Count()) {
+    PrintError("--sensor " + std::to_string(sensor) + ": the project has " + std::to_string(sensors.Count()) +
+               " sensors");
+    loaded.Close();
+    return kExitUsage;
+  }
+  for (size_t other = 2; other <= sensors.Count(); ++other)
+    sensors.ReadValues(other);
+  StepSensorOf(loaded, sensor, steps, lines);
   return status;
+}
+
+void StepSensorOf(CLoadedDocument& loaded, size_t sensor, const std::vector<std::string>& steps, StatusLines lines)
+{
+  if (sensor == 1) {
+    StepSensor(loaded.m_document, steps, lines);
+    return;
+  }
+  CSensorSet& sensors = *loaded.m_pSensors;
+  for (const std::string& step : steps)
+    if (std::optional<ModuleCommand> command = MapCommand(StepCommand(step)))
+      sensors.Run(sensor, command->index, command->configure);
+  const SensorValues values = sensors.ReadValues(sensor);
+  if (lines == StatusLines::Printed)
+    for (const std::string& line : FormatSensorStatus(values))
+      std::printf("%s\n", Cp1252ToUtf8(line).c_str());
 }
 
 bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& request)
@@ -84,7 +119,11 @@ bool ParseSensorRequest(const std::vector<std::string>& args, CSensorRequest& re
     return false;
   request.strSource = args[0];
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--csv") {
+    if (args[i] == "--sensor") {
+      if (i + 1 == args.size() || !ParseSensorNumber(args[i + 1], request.sensor))
+        return false;
+      ++i;
+    } else if (args[i] == "--csv") {
       if (i + 1 == args.size() || !request.strCsvPath.empty() || args[i + 1].empty())
         return false;
       request.strCsvPath = args[++i];
@@ -102,10 +141,11 @@ int RunSensorCommand(const CSensorRequest& request)
 {
   std::string csvPath = request.strCsvPath.empty() ? std::string() : MakeAbsolute(request.strCsvPath);
   CLoadedDocument loaded;
-  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed);
+  int status = OpenAndStep(loaded, request.strSource, request.steps, StatusLines::Printed, request.sensor);
   if (!loaded.IsOpen())
     return status;
-  std::vector<PatchInfo> patches = SurveyPatches(loaded.m_document.GetProject());
+  std::vector<PatchInfo> patches =
+      SurveyPatches(loaded.m_document.GetProject().GetRoot(), loaded.m_pSensors->Modules(request.sensor).m_cad1);
   double total = 0.0;
   for (const PatchInfo& patch : patches) {
     std::printf("%s %zu %s\n", Cp1252ToUtf8(patch.strName).c_str(), patch.nVertices, FormatNumber(patch.area).c_str());

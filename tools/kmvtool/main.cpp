@@ -1,3 +1,4 @@
+#include "AddSensorCommand.h"
 #include "CoverageCommand.h"
 #include "DocumentCommands.h"
 #include "OptimizeCommand.h"
@@ -78,6 +79,13 @@ constexpr const char* kUsage =
     "                     --at and --corner place the wall, ceiling and corner sensor;\n"
     "                     OUT is what save writes for that project (scrambled when OUT ends in .kmv)\n"
     "  plan SOURCE        print the room options that make the project's plan, one per line\n"
+    "  add-sensor SOURCE MODEL OUT [--wall K] [--offset D] [--at X,Y] [--corner K]\n"
+    "       [--variant wall|ceiling|corner]\n"
+    "                     add a sensor of a built-in model to the plan project SOURCE at the\n"
+    "                     place given (as room places it); OUT is what save writes\n"
+    "sensor, coverage, optimize, render, print and report take --sensor N (default 1): the\n"
+    "steps, status texts and patch lines are sensor N's; coverage counts the union of all\n"
+    "sensors; optimize --all sets every sensor in turn, round after round.\n"
     "A SOURCE ending in .kmv is scrambled, any other is plain project text.\n"
     "Every SOURCE is loaded as the program loads a project: links pushed, text rewritten.\n"
     "save and sensor also take a built-in model as SOURCE: \"*Pilot B1\"; they open a\n"
@@ -144,6 +152,8 @@ int main(int argc, char** argv)
     return LaunchPrintCommand(argc, argv);
   if (!args.empty() && args[0] == "room")
     return RunRoomCommand({args.begin() + 1, args.end()});
+  if (!args.empty() && args[0] == "add-sensor")
+    return RunAddSensorCommand({args.begin() + 1, args.end()});
   if (args.size() == 2 && args[0] == "plan")
     return RunPlanCommand(args[1]);
   if (args.size() == 1 && args[0] == "models")

@@ -1,0 +1,169 @@
+#include "SensorUnion.h"
+
+#include "ExactPlane.h"
+#include "Project.h"
+#include "SensorSet.h"
+
+#include <boost/geometry.hpp>
+
+#include <exception>
+#include <string_view>
+
+namespace {
+
+namespace bg = boost::geometry;
+
+// Below this, two sensors' parts only touch.
+constexpr double kPositiveArea = 1e-9;
+
+std::string_view TargetName(const CSceneTarget& target)
+{
+  std::string_view path = target.strPath;
+  return path.substr(path.rfind('.') + 1);
+}
+
+const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, std::string_view name)
+{
+  for (const CTargetCoverage& entry : coverage.targets)
+    if (TargetName(entry.target) == name)
+      return &entry.coverage;
+  return nullptr;
+}
+
+ExactParts Unite(const ExactParts& a, const ExactParts& b)
+{
+  ExactParts both;
+  bg::union_(a, b, both);
+  return both;
+}
+
+// The regions on the plane's grid, holes cut out.
+ExactParts SnapRegions(const CExactPlane& plane, const std::vector<CPlanarRegion>& regions)
+{
+  ExactParts parts;
+  for (const CPlanarRegion& region : regions) {
+    std::optional<ExactPolygon> outer = plane.Snap(region.outer);
+    if (!outer)
+      continue;
+    ExactParts part{*outer};
+    for (const CVectorArray& hole : region.holes)
+      if (std::optional<ExactPolygon> inner = plane.Snap(hole)) {
+        ExactParts cut;
+        bg::difference(part, *inner, cut);
+        part = std::move(cut);
+      }
+    parts = Unite(parts, part);
+  }
+  return parts;
+}
+
+std::vector<CPlanarRegion> ToRegions(const CExactPlane& plane, const ExactParts& parts, double minArea)
+{
+  std::vector<CPlanarRegion> regions;
+  for (const ExactPolygon& part : parts)
+    if (AreaOf(part) >= minArea)
+      regions.push_back(plane.ToRegion(part));
+  return regions;
+}
+
+// Unites the sensors' parts on one surface into `united`.
+void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceCoverage*>& sensors,
+                  CSurfaceCoverage& united)
+{
+  std::optional<CExactPlane> plane = CExactPlane::Make(surface);
+  std::optional<ExactPolygon> shape = plane ? plane->Snap(surface) : std::nullopt;
+  if (!shape)
+    return;
+  // levels[k]: where at least k + 1 sensors watch.
+  std::vector<ExactParts> levels;
+  ExactParts hidden;
+  united.patchParts.clear();
+  for (const CSurfaceCoverage* sensor : sensors) {
+    ExactParts watched = SnapRegions(*plane, sensor->patchParts);
+    hidden = Unite(hidden, SnapRegions(*plane, sensor->hiddenParts));
+    for (size_t k = levels.size(); k-- > 0;) {
+      ExactParts common;
+      bg::intersection(levels[k], watched, common);
+      if (AreaOf(common) <= kPositiveArea)
+        continue;
+      if (k + 1 == levels.size())
+        levels.emplace_back();
+      levels[k + 1] = Unite(levels[k + 1], common);
+    }
+    if (levels.empty())
+      levels.emplace_back();
+    levels[0] = Unite(levels[0], watched);
+    std::vector<CPlanarRegion> own = ToRegions(*plane, watched, kPositiveArea);
+    united.patchParts.insert(united.patchParts.end(), own.begin(), own.end());
+  }
+  const ExactParts& covered = levels[0];
+  ExactParts blind;
+  bg::difference(*shape, covered, blind);
+  ExactParts hiddenOnly;
+  bg::difference(hidden, covered, hiddenOnly);
+  united.watched = AreaOf(covered);
+  united.overlap = AreaOf(covered) > kPositiveArea ? static_cast<int>(levels.size()) : 0;
+  united.hidden = AreaOf(hiddenOnly);
+  united.hiddenParts = ToRegions(*plane, hiddenOnly, kPositiveArea);
+  united.blindSpots = ToRegions(*plane, blind, kMinBlindSpotArea);
+  united.blindArea = 0.0;
+  for (const CPlanarRegion& spot : united.blindSpots)
+    united.blindArea += spot.area;
+}
+
+} // namespace
+
+CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
+{
+  if (sensors.empty())
+    return {};
+  CCoverage united = sensors.front();
+  if (sensors.size() == 1)
+    return united;
+  for (const CCoverage& sensor : sensors)
+    if (&sensor != &sensors.front())
+      united.nUnassigned += sensor.nUnassigned;
+  for (CTargetCoverage& entry : united.targets) {
+    std::vector<const CSurfaceCoverage*> onSurface;
+    for (const CCoverage& sensor : sensors)
+      if (const CSurfaceCoverage* same = FindSameSurface(sensor, TargetName(entry.target)))
+        onSurface.push_back(same);
+    CSurfaceCoverage& c = entry.coverage;
+    for (size_t k = 1; k < onSurface.size(); ++k) {
+      c.nPatches += onSurface[k]->nPatches;
+      c.nHulled += onSurface[k]->nHulled;
+      c.nSkipped += onSurface[k]->nSkipped;
+      c.nGuarded += onSurface[k]->nGuarded;
+    }
+    try {
+      UniteSurface(entry.target.vertices, onSurface, c);
+    } catch (const std::exception&) {
+      // Boost.Geometry refused the parts: the first sensor's figures stay.
+      c = *onSurface.front();
+      ++c.nGuarded;
+    }
+  }
+  return united;
+}
+
+std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor, bool bShadows,
+                                               double height)
+{
+  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), sensors.Modules(sensor).m_cad1);
+  if (!scene)
+    return std::nullopt;
+  return AnalyseCoverage(*scene, bShadows, height);
+}
+
+std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows, double height)
+{
+  std::vector<CCoverage> each;
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+    std::optional<CCoverage> coverage = AnalyseSensorCoverage(project, sensors, sensor, bShadows, height);
+    if (coverage)
+      each.push_back(std::move(*coverage));
+    else if (sensor == 1)
+      return std::nullopt;
+  }
+  return UniteCoverage(each);
+}

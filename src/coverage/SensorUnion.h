@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Coverage.h"
+
+#include <optional>
+#include <vector>
+
+class CProject;
+class CSensorSet;
+
+// The coverage of several sensors, each measured alone (AnalyseCoverage of
+// its own CAD1 run), the first sensor's targets giving the rows. A target
+// counts as the same surface in another sensor's coverage when it bears the
+// same name (the variant groups hold the same surfaces). Per surface:
+// watched is the union of every sensor's visible parts, overlap the most
+// sensors whose parts share positive area at one point, the blind spots and
+// the hidden area those of the union, and the patch parts one region set per
+// sensor, so that a map counts sensors. One sensor's coverage stays as it is.
+CCoverage UniteCoverage(const std::vector<CCoverage>& sensors);
+
+// Sensor N's coverage alone, as its own CAD1 last ran; none when its CAD1
+// entries do not resolve.
+std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor,
+                                               bool bShadows = true, double height = 0.0);
+
+// The coverage of every sensor of the set as UniteCoverage unites it; a
+// sensor whose CAD1 entries do not resolve counts for nothing. None when
+// sensor 1's do not.
+std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows = true,
+                                                double height = 0.0);

@@ -1,0 +1,61 @@
+#include "SensorSet.h"
+#include "ItemGroup.h"
+#include "ItemSystem.h"
+#include "KMVDocument.h"
+#include "PlanChange.h"
+#include "RoomProject.h"
+#include "SensorPlacement.h"
+#include "TextBuffer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+RoomRequest Room(double depth)
+{
+  RoomRequest request;
+  request.width = 6.0;
+  request.depth = depth;
+  request.height = 3.0;
+  return request;
+}
+
+double StandortX(CKMVDocument& document, size_t sensor)
+{
+  CItemGroup* group = FindSensorGroup(document.GetProject(), sensor);
+  auto* placement = group ? dynamic_cast<CItemSystem*>(group->FindChild(kPlacementSystemName)) : nullptr;
+  return placement ? placement->m_position.x : -1.0;
+}
+
+TEST(SensorSetTest, FurtherSensorsRunTheirOwnModulesAndFollowThePlan)
+{
+  CRoomPlan plan = RectanglePlan(Room(8.0));
+  ASSERT_FALSE(CompleteRoomPlan(plan));
+  CTextBuffer text;
+  ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
+  CKMVDocument room;
+  ASSERT_TRUE(room.OnNewDocumentFromText("Raum", text.View()));
+  CRoomPlan place = plan;
+  place.sensorWall = 2;
+  place.sensorOffset = 2.0;
+  ASSERT_FALSE(CompleteRoomPlan(place));
+  std::optional<std::string> added = AddSensorText(room.GetProject(), 7, place);
+  ASSERT_TRUE(added);
+  CKMVDocument document;
+  ASSERT_TRUE(document.OnNewDocumentFromText("Raum", *added));
+
+  CSensorSet sensors(document.GetProject());
+  ASSERT_EQ(sensors.Count(), 2u);
+  EXPECT_NE(&sensors.Modules(2), &document.GetProject().GetModules());
+  const SensorValues before = sensors.ReadValues(2);
+  EXPECT_GE(sensors.Run(2, 7).status, 0); // MH3 lowers sensor 2 only
+  EXPECT_NEAR(sensors.ReadValues(2).height, before.height - 0.1, 1e-12);
+  EXPECT_EQ(sensors.ReadValues(1).height, document.GetSensorValues().height);
+
+  const double x = StandortX(document, 2);
+  CRoomPlan deeper = RectanglePlan(Room(10.0));
+  ASSERT_FALSE(ChangeRoomPlan(document, deeper, "Grundriss"));
+  EXPECT_NEAR(StandortX(document, 2) - x, 2.0, 1e-12);
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "KmvtoolProcess.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+class KmvtoolSensorsTest : public KmvtoolTest {
+protected:
+  // A room of Pilot B1 with Pilot A1 on the ceiling and a second Pilot B1 on
+  // the opposite wall.
+  void MakeThreeSensors()
+  {
+    ASSERT_EQ(Kmvtool("room 'Pilot B1' " + Quote(Path("one.txt")) + " --width 6 --depth 8 --height 3").exitStatus, 0);
+    ASSERT_EQ(Kmvtool("add-sensor " + Quote(Path("one.txt")) + " 'Pilot A1' " + Quote(Path("two.txt")) +
+                      " --variant ceiling --at 4,1")
+                  .exitStatus,
+              0);
+    ASSERT_EQ(Kmvtool("add-sensor " + Quote(Path("two.txt")) + " 'Pilot B1' " + Quote(Path("three.kmv")) +
+                      " --wall 2 --offset 2")
+                  .exitStatus,
+              0);
+  }
+
+  std::string Output(const std::string& arguments) { return Kmvtool(arguments).output; }
+};
+
+// The three status lines at the start of the output.
+std::string StatusTexts(const std::string& output)
+{
+  size_t end = 0;
+  for (int line = 0; line < 3 && end != std::string::npos; ++line)
+    end = output.find('\n', end) + 1;
+  return output.substr(0, end);
+}
+
+// The text without the group of sensor N.
+std::string WithoutSensorGroup(const std::string& text, int sensor)
+{
+  const std::string head = "begin-group Sensor_" + std::to_string(sensor) + " ";
+  const size_t start = text.find(head);
+  const size_t end = text.find("\nend-group\nend-sim-data", start);
+  return start == std::string::npos ? text : text.substr(0, start) + text.substr(end + 11);
+}
+
+TEST_F(KmvtoolSensorsTest, ThreeSensorsSaveAndReopenAsTheyWere)
+{
+  MakeThreeSensors();
+  const std::string three = Output("text " + Quote(Path("three.kmv")));
+  EXPECT_NE(three.find("begin-group Sensor_3 Pilot_B1 Pilot_B1 "), std::string::npos);
+  ASSERT_EQ(Kmvtool("save " + Quote(Path("three.kmv")) + " " + Quote(Path("again.txt"))).exitStatus, 0);
+  EXPECT_EQ(Read("again.txt"), three);
+  // Sensor 1 and the room stay as the room command wrote them.
+  EXPECT_EQ(WithoutSensorGroup(WithoutSensorGroup(three, 3), 2), Read("one.txt"));
+
+  // Sensor 3 stands at the model's default setting, sensor 2 on the ceiling.
+  EXPECT_EQ(StatusTexts(Output("sensor " + Quote(Path("three.kmv")) + " --sensor 3")),
+            StatusTexts(Output("sensor " + Quote(Path("one.txt")))));
+  EXPECT_EQ(StatusTexts(Output("sensor " + Quote(Path("three.kmv")) + " --sensor 2 mh-")).substr(0, 13),
+            " MH:  2.90 m\n");
+  EXPECT_EQ(Output("sensor " + Quote(Path("three.kmv"))), Output("sensor " + Quote(Path("one.txt"))));
+}
+
+TEST_F(KmvtoolSensorsTest, CoverageCountsTheUnionAndSensorsOverOnePoint)
+{
+  MakeThreeSensors();
+  auto floorLine = [this](const std::string& source) {
+    std::istringstream lines(Output("coverage " + Quote(Path(source))));
+    std::string line;
+    while (std::getline(lines, line) && line.rfind("Pilot_B1.Raum.Wandmontage.Boden ", 0) != 0) {
+    }
+    std::istringstream fields(line.substr(line.find(' ') + 1));
+    double area = 0.0, watched = 0.0, percent = 0.0;
+    int overlap = 0;
+    fields >> area >> watched >> percent >> overlap;
+    return std::make_pair(watched, overlap);
+  };
+  const auto [one, oneOverlap] = floorLine("one.txt");
+  const auto [two, twoOverlap] = floorLine("two.txt");
+  const auto [three, threeOverlap] = floorLine("three.kmv");
+  EXPECT_LT(one, two);
+  EXPECT_LT(two, three);
+  EXPECT_GE(twoOverlap, 1);
+  EXPECT_LE(twoOverlap, 2);
+  EXPECT_LE(threeOverlap, 3);
+}
+
+TEST_F(KmvtoolSensorsTest, OptimizingOneSensorNeverLowersTheUnion)
+{
+  MakeThreeSensors();
+  const std::string floor = "Pilot_B1.Raum.Wandmontage.Boden ";
+  const std::string coverage = Output("coverage " + Quote(Path("two.txt")));
+  const size_t at = coverage.find(floor) + floor.size();
+  const double start = std::stod(coverage.substr(coverage.find(' ', at) + 1));
+  const std::string optimized = Output("optimize " + Quote(Path("two.txt")) + " --sensor 2");
+  const size_t watched = optimized.find("WATCHED ");
+  ASSERT_NE(watched, std::string::npos) << optimized;
+  EXPECT_GE(std::stod(optimized.substr(watched + 8)), start);
+}
+
+TEST_F(KmvtoolSensorsTest, RefusalsLeaveOutUntouched)
+{
+  MakeThreeSensors();
+  ASSERT_EQ(Kmvtool("save '*Pilot B1' " + Quote(Path("model.txt"))).exitStatus, 0);
+  const struct {
+    std::string arguments;
+    int exitStatus;
+  } cases[] = {
+      {"add-sensor " + Quote(Path("model.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")), 1},
+      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot Z9' " + Quote(Path("out.txt")), 1},
+      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")) + " --wall 9", 2},
+      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")) + " --variant floor", 2},
+      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")) +
+           " --at 20,20 --variant ceiling",
+       2},
+      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1'", 2},
+      {"sensor " + Quote(Path("three.kmv")) + " --sensor 4", 2},
+      {"coverage " + Quote(Path("one.txt")) + " --sensor 2", 2},
+      {"render " + Quote(Path("three.kmv")) + " " + Quote(Path("out.txt")) + " --sensor 4", 2},
+      {"sensor " + Quote(Path("three.kmv")) + " --sensor 0", 2},
+      {"optimize " + Quote(Path("three.kmv")) + " --all --sensor 2", 2},
+  };
+  for (const auto& test : cases) {
+    CCommandResult result = Kmvtool(test.arguments, true);
+    EXPECT_EQ(result.exitStatus, test.exitStatus) << test.arguments << "\n" << result.output;
+    EXPECT_FALSE(std::filesystem::exists(Path("out.txt"))) << test.arguments;
+  }
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "AddSensorCommand.h"
+
+#include "LoadedDocument.h"
+#include "PlanEntries.h"
+#include "PlanOptions.h"
+#include "SensorSet.h"
+#include "TextEncoding.h"
+
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace {
+
+constexpr const char* kOptions[] = {"--wall", "--offset", "--at", "--corner", "--variant"};
+
+struct AddSensorArguments {
+  std::string source;
+  std::string model;
+  std::string out;
+  std::map<std::string, std::string> options;
+};
+
+int Refuse(const std::string& line)
+{
+  std::fprintf(stderr, "kmvtool: add-sensor: %s\n", line.c_str());
+  return kExitUsage;
+}
+
+// The error line, empty when the arguments are complete.
+std::string Split(const std::vector<std::string>& args, AddSensorArguments& arguments)
+{
+  std::vector<std::string> words;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (name.rfind("--", 0) != 0) {
+      words.push_back(name);
+      continue;
+    }
+    bool known = false;
+    for (const char* option : kOptions)
+      known = known || name == option;
+    if (!known)
+      return "unknown option " + name;
+    if (arguments.options.count(name))
+      return name + " is given twice";
+    if (i + 1 == args.size())
+      return name + " needs a value";
+    arguments.options[name] = args[++i];
+  }
+  if (words.size() != 3)
+    return "needs SOURCE, MODEL and OUT";
+  arguments.source = words[0];
+  arguments.model = words[1];
+  arguments.out = words[2];
+  return {};
+}
+
+// The place options on the room's plan, checked and completed as room does.
+std::string ParsePlace(const AddSensorArguments& arguments, CRoomPlan& plan)
+{
+  plan.variant = RoomVariant::Wall;
+  plan.sensorWall = 0;
+  plan.sensorOffset.reset();
+  plan.sensorAt.reset();
+  plan.sensorCorner.reset();
+  std::string error;
+  auto parse = [&](const char* name, auto parser, auto& value) {
+    auto it = arguments.options.find(name);
+    if (!error.empty() || it == arguments.options.end())
+      return;
+    std::remove_cvref_t<decltype(value)> parsed{};
+    if (std::string failure = parser(it->second, parsed); !failure.empty())
+      error = std::string(name) + ": " + failure;
+    else
+      value = parsed;
+  };
+  if (auto it = arguments.options.find("--variant"); it != arguments.options.end())
+    error = ParseVariant(it->second, plan.variant);
+  parse("--wall", ParsePlanIndex, plan.sensorWall);
+  double offset = 0.0;
+  CPlanPoint at;
+  size_t corner = 0;
+  parse("--offset", ParsePlanNumber, offset);
+  parse("--at", ParsePlanPoint, at);
+  parse("--corner", ParsePlanIndex, corner);
+  if (!error.empty())
+    return error;
+  if (arguments.options.count("--offset"))
+    plan.sensorOffset = offset;
+  if (arguments.options.count("--at"))
+    plan.sensorAt = at;
+  if (arguments.options.count("--corner"))
+    plan.sensorCorner = corner;
+  std::optional<CPlanFault> fault = CompleteRoomPlan(plan);
+  return fault ? fault->option + ": " + Cp1252ToUtf8(fault->message) : std::string();
+}
+
+} // namespace
+
+int RunAddSensorCommand(const std::vector<std::string>& args)
+{
+  AddSensorArguments arguments;
+  if (std::string error = Split(args, arguments); !error.empty())
+    return Refuse(error);
+  const int modelCode = FindModel(arguments.model);
+  if (modelCode == 0) {
+    std::fprintf(stderr, "kmvtool: add-sensor: unknown model '%s' (kmvtool models lists them)\n",
+                 arguments.model.c_str());
+    return kExitUnreadable;
+  }
+  std::string outPath = MakeAbsolute(arguments.out);
+  CLoadedDocument loaded;
+  if (int status = loaded.Open(arguments.source); status != kExitOk)
+    return status;
+  CProject& source = loaded.m_document.GetProject();
+  std::optional<CRoomPlan> plan = FindRoomPlan(source);
+  if (!plan) {
+    std::fprintf(stderr, "kmvtool: add-sensor: %s has no room plan\n", arguments.source.c_str());
+    return kExitUnreadable;
+  }
+  if (std::string error = ParsePlace(arguments, *plan); !error.empty())
+    return Refuse(error);
+  std::optional<std::string> text = AddSensorText(source, modelCode, *plan);
+  if (!text) {
+    std::fprintf(stderr, "kmvtool: add-sensor: the model '%s' could not be read\n", arguments.model.c_str());
+    return kExitUnreadable;
+  }
+  CStderrMessages messages;
+  CKMVDocument document;
+  document.SetMessageSink(&messages);
+  if (!document.OnNewDocumentFromText(loaded.m_document.GetTitle(), *text))
+    return kExitUnreadable;
+  CSensorSet sensors(document.GetProject());
+  sensors.ReadValues(sensors.Count());
+  return document.SaveAs(outPath, IsScrambledPath(outPath) ? FileForm::Scrambled : FileForm::Plain) ? kExitOk
+                                                                                                    : kExitUnreadable;
+}
