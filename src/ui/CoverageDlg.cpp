@@ -45,8 +45,8 @@ CCoverageDlg::CCoverageDlg(QWidget* parent)
       m_pZonesCaption(new QLabel("Sperrzonen: rot, wo ein Erfassungsfeld hineinreicht.", this)),
       m_pZones(new QTableWidget(this))
 {
-  auto* caption = new QLabel("Projizierte Abdeckung je Zielfläche: CAD1 wirft keine Schatten, ein Erfassungsfeld "
-                             "auf dem Tisch verdeckt den Boden dahinter nicht.",
+  auto* caption = new QLabel("Abdeckung je Zielfläche aus den sichtbaren Teilen der Erfassungsfelder: was eine "
+                             "andere Zielfläche vor dem Sensorelement verdeckt, zählt nicht als erfasst.",
                              this);
   caption->setWordWrap(true);
   m_pTable->setObjectName("coverage");

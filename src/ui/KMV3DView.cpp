@@ -138,10 +138,12 @@ void CKMV3DView::OnInitialUpdate()
 void CKMV3DView::OnUpdate(int hint)
 {
   // Follows every analysis, so that any later scene build draws the patches
-  // as the coverage counts them.
+  // as the coverage counts them. At a detection height the floors are counted
+  // raised: CAD1's entries keep the floor's own patches, and the raised parts
+  // are drawn see-through over them.
   const std::optional<CCoverage>& coverage = m_windows.GetCoverage();
   m_shadowLayer.reset();
-  if (coverage && coverage->nUnassigned == 0)
+  if (coverage && coverage->nUnassigned == 0 && !(coverage->height > 0.0))
     m_shadowLayer.emplace(*coverage);
   if (hint & kHintNot3D)
     return;

@@ -5,6 +5,7 @@
 #include "CoverageTable.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
+#include "HeightChange.h"
 #include "KMV3DView.h"
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
@@ -157,6 +158,18 @@ TEST(HiddenParts, ShowPaleOnlyWhileTheCommandIsChecked)
   EXPECT_FALSE(frame.GetAction(ID_VIEW_HIDDEN_PARTS)->isChecked());
   EXPECT_EQ(ShadowedPixels(view), 0);
   EXPECT_GT(PatchPixels(view), 0);
+}
+
+// At a detection height the floor keeps its own patches; the raised parts
+// are drawn see-through over them, never in their place.
+TEST(HiddenParts, FloorKeepsItsPatchesUnderTheRaisedLayer)
+{
+  CKMVApp app;
+  ASSERT_TRUE(Start(app, "*Pilot B1"));
+  CKMV3DView& view = View(app);
+  const int onFloor = PatchPixels(view);
+  ASSERT_FALSE(ChangeDetectionHeight(Document(app).GetDocument(), 1.0));
+  EXPECT_GT(PatchPixels(view), onFloor);
 }
 
 TEST(CoverageTable, NamesSurfacesAsTheTreeAndAreasToTheHundredth)
