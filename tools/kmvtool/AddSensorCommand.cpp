@@ -30,24 +30,11 @@ int Refuse(const std::string& line)
 // The error line, empty when the arguments are complete.
 std::string Split(const std::vector<std::string>& args, AddSensorArguments& arguments)
 {
-  std::vector<std::string> words;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& name = args[i];
-    if (name.rfind("--", 0) != 0) {
-      words.push_back(name);
-      continue;
-    }
-    bool known = false;
-    for (const char* option : kOptions)
-      known = known || name == option;
-    if (!known)
-      return "unknown option " + name;
-    if (arguments.options.count(name))
-      return name + " is given twice";
-    if (i + 1 == args.size())
-      return name + " needs a value";
-    arguments.options[name] = args[++i];
-  }
+  COptionLine line;
+  if (std::string error = SplitOptions(args, kOptions, {}, line); !error.empty())
+    return error;
+  arguments.options = std::move(line.single);
+  const std::vector<std::string>& words = line.words;
   if (words.size() != 3)
     return "needs SOURCE, MODEL and OUT";
   arguments.source = words[0];

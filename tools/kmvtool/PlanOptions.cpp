@@ -171,3 +171,33 @@ int FindModel(const std::string& name)
 {
   return FindBuiltinModelCode(IsBuiltinModelName(name) ? name : kBuiltinModelMark + name);
 }
+
+std::string SplitOptions(const std::vector<std::string>& args, std::span<const char* const> singleOptions,
+                         std::span<const char* const> repeatedOptions, COptionLine& line)
+{
+  auto isOneOf = [](const std::string& name, std::span<const char* const> names) {
+    for (const char* candidate : names)
+      if (name == candidate)
+        return true;
+    return false;
+  };
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (name.rfind("--", 0) != 0) {
+      line.words.push_back(name);
+      continue;
+    }
+    const bool single = isOneOf(name, singleOptions);
+    if (!single && !isOneOf(name, repeatedOptions))
+      return "unknown option " + name;
+    if (single && line.single.count(name))
+      return name + " is given twice";
+    if (i + 1 == args.size())
+      return name + " needs a value";
+    if (single)
+      line.single[name] = args[++i];
+    else
+      line.repeated[name].push_back(args[++i]);
+  }
+  return {};
+}

@@ -37,36 +37,15 @@ int Refuse(const std::string& line)
   return kExitUsage;
 }
 
-bool IsOneOf(const std::string& name, const auto& names)
-{
-  for (const char* candidate : names)
-    if (name == candidate)
-      return true;
-  return false;
-}
-
 // The error line, empty when the arguments are complete.
 std::string Split(const std::vector<std::string>& args, RoomArguments& arguments)
 {
-  std::vector<std::string> words;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& name = args[i];
-    if (name.rfind("--", 0) != 0) {
-      words.push_back(name);
-      continue;
-    }
-    const bool single = IsOneOf(name, kSingleOptions);
-    if (!single && !IsOneOf(name, kRepeatedOptions))
-      return "unknown option " + name;
-    if (single && arguments.single.count(name))
-      return name + " is given twice";
-    if (i + 1 == args.size())
-      return name + " needs a value";
-    if (single)
-      arguments.single[name] = args[++i];
-    else
-      arguments.repeated[name].push_back(args[++i]);
-  }
+  COptionLine line;
+  if (std::string error = SplitOptions(args, kSingleOptions, kRepeatedOptions, line); !error.empty())
+    return error;
+  arguments.single = std::move(line.single);
+  arguments.repeated = std::move(line.repeated);
+  const std::vector<std::string>& words = line.words;
   if (words.size() != 2)
     return "needs MODEL and OUT, then --width W --depth D or --outline \"X,Y X,Y ...\", and --height H";
   arguments.model = words[0];
