@@ -72,6 +72,8 @@ double CPlanTools::Reach() const
 
 bool CPlanTools::eventFilter(QObject* watched, QEvent* event)
 {
+  if (!m_pDoorTool || !m_pObstacleTool || !m_pSensorTool)
+    return QObject::eventFilter(watched, event);
   const bool ownTool = m_pDoorTool->isChecked() || m_pObstacleTool->isChecked() || m_pSensorTool->isChecked();
   const QEvent::Type type = event->type();
   if (!ownTool || !m_plan ||

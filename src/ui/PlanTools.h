@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 #include <optional>
 
@@ -56,10 +57,12 @@ private:
   CPlanView& m_view;
   const std::optional<CRoomPlan>& m_plan;
   CMessageSink& m_messages;
-  QAction* m_pDoorTool = nullptr;
-  QAction* m_pObstacleTool = nullptr;
-  QAction* m_pZoneTool = nullptr;
-  QAction* m_pSensorTool = nullptr;
+  // The toolbar owns the tools and goes before the view, whose viewport
+  // still sends events to the filter while it is torn down.
+  QPointer<QAction> m_pDoorTool;
+  QPointer<QAction> m_pObstacleTool;
+  QPointer<QAction> m_pZoneTool;
+  QPointer<QAction> m_pSensorTool;
   QRubberBand* m_pRubberBand = nullptr;
   std::optional<QPoint> m_dragFrom; // pixels
 };

@@ -149,6 +149,8 @@ void CUnderlayControls::ToolChanged()
 
 bool CUnderlayControls::eventFilter(QObject* watched, QEvent* event)
 {
+  if (!m_pMeasure || !m_pMove)
+    return QObject::eventFilter(watched, event);
   const bool measuring = m_pMeasure->isChecked() && m_pMeasure->isEnabled();
   const bool moving = m_pMove->isChecked() && m_pMove->isEnabled();
   if (watched != m_view.viewport() || !(measuring || moving))

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 
 #include <optional>
 #include <string>
@@ -64,8 +65,10 @@ private:
   CUnderlayLayer m_layer;
   std::optional<CRoomPlan> m_plan;
   QAction* m_pLoad = nullptr;
-  QAction* m_pMeasure = nullptr;
-  QAction* m_pMove = nullptr;
+  // The toolbar owns the tools and goes before the view, whose viewport
+  // still sends events to the filter while it is torn down.
+  QPointer<QAction> m_pMeasure;
+  QPointer<QAction> m_pMove;
   QSlider* m_pOpacity = nullptr;
   QGraphicsLineItem* m_pMarks = nullptr; // the measurement's points, with dots on them
   std::optional<QPointF> m_firstPoint;
