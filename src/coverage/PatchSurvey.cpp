@@ -26,7 +26,7 @@ std::vector<PatchInfo> SurveyPatches(CProject& project)
 std::vector<PatchInfo> SurveyPatches(CItemGroup& root, const CModuleCAD1& cad1)
 {
   std::vector<PatchInfo> patches;
-  const CItemGroup* results = FindGroup(root, cad1.m_paths[13]);
+  const CItemGroup* results = FindGroup(root, cad1.m_paths[CModuleCAD1::kResultsField]);
   if (!results)
     return patches;
   std::optional<CCoverageScene> scene = CollectCoverageScene(root, cad1);

@@ -9,9 +9,6 @@
 
 namespace {
 
-// CAD1's field that names its results group, counted from 0.
-constexpr size_t kResultsField = 13;
-
 // The patches' colour mixed this far towards white.
 constexpr double kPaleness = 0.7;
 
@@ -81,7 +78,8 @@ void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& laye
                       const CShadowLayer::CCutTest& isCut)
 {
   project.DrawTree(!layer);
-  const CItemBase* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[kResultsField]);
+  const CItemBase* results =
+      project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField]);
   if (layer && results && results->IsVisible())
     layer->AddToScene(bShadowed, isCut);
 }

@@ -13,6 +13,12 @@
 class CModuleCAD1 : public CModule {
 public:
   static constexpr size_t kFieldCount = 18;
+  // The fields of m_paths that the program looks up outside the module.
+  static constexpr size_t kWallGroupField = 0; // the wall variant's targets; ceiling and corner follow
+  static constexpr size_t kChoiceField = 3;    // the "Montageart" choice
+  static constexpr size_t kCeilingHeightField = 4;
+  static constexpr size_t kCeilingPlateField = 5;
+  static constexpr size_t kResultsField = 13; // the group of the patches
 
   CModuleCAD1();
 

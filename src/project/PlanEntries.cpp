@@ -10,10 +10,6 @@
 
 namespace {
 
-// CAD1 fields, counted from 0.
-constexpr size_t kWallGroupField = 0;
-constexpr size_t kChoiceField = 3;
-
 const std::string kHeight = "H\xf6he";
 
 std::unique_ptr<CItemGroup> MakeGroup(const std::string& name, const std::string& description)
@@ -166,8 +162,8 @@ CItemGroup* FindPlanGroup(CProject& project, RoomVariant& variant)
 {
   CItemGroup& root = project.GetRoot();
   const auto& paths = project.GetModules().m_cad1.m_paths;
-  const CItemBase* wallGroup = root.FindByPath(paths[kWallGroupField]);
-  const auto* choice = dynamic_cast<const CItemChoice*>(root.FindByPath(paths[kChoiceField]));
+  const CItemBase* wallGroup = root.FindByPath(paths[CModuleCAD1::kWallGroupField]);
+  const auto* choice = dynamic_cast<const CItemChoice*>(root.FindByPath(paths[CModuleCAD1::kChoiceField]));
   if (!wallGroup || !wallGroup->m_pParent || !choice || choice->m_nValue > 2)
     return nullptr;
   variant = static_cast<RoomVariant>(choice->m_nValue);

@@ -138,19 +138,20 @@ void CProject::NotePatchState(const std::array<std::string, CModuleCAD1::kFieldC
     return;
   m_bPatchesCurrent = result.status != kModuleFailed;
   if (m_bPatchesCurrent)
-    m_strPatchGroup = m_modules.m_cad1.m_paths[13];
+    m_strPatchGroup = m_modules.m_cad1.m_paths[CModuleCAD1::kResultsField];
 }
 
 void CProject::DrawTree(bool bPatches)
 {
   const CItemBase* stale = m_bPatchesCurrent || m_strPatchGroup.empty() ? nullptr : m_root.FindByPath(m_strPatchGroup);
-  const CItemBase* results = bPatches ? nullptr : m_root.FindByPath(m_modules.m_cad1.m_paths[13]);
+  const CItemBase* results =
+      bPatches ? nullptr : m_root.FindByPath(m_modules.m_cad1.m_paths[CModuleCAD1::kResultsField]);
   DrawChildrenExcept(m_root, stale, results == &m_root ? nullptr : results);
 }
 
 bool CProject::IsResultEntry(const CItemBase& entry)
 {
-  CItemBase* results = m_root.FindByPath(m_modules.m_cad1.m_paths[13]);
+  CItemBase* results = m_root.FindByPath(m_modules.m_cad1.m_paths[CModuleCAD1::kResultsField]);
   const CItemGroup* group = results ? results->AsGroup() : nullptr;
   return group && group != &m_root && HoldsEntry(*group, &entry);
 }

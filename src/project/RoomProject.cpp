@@ -21,12 +21,6 @@ namespace {
 constexpr double kCeilingClearance = 0.1;
 constexpr const char* kEmptyRoomTitle = "Neuer Raum";
 
-// CAD1 fields, counted from 0.
-constexpr size_t kWallGroupField = 0;
-constexpr size_t kChoiceField = 3;
-constexpr size_t kCeilingHeightField = 4;
-constexpr size_t kCeilingPlateField = 5;
-
 bool IsWithin(double value, double low, double high)
 {
   return std::isfinite(value) && value >= low && value <= high;
@@ -59,9 +53,9 @@ bool FindModelEntries(CProject& project, ModelEntries& entries)
 {
   CItemGroup& root = project.GetRoot();
   const auto& paths = project.GetModules().m_cad1.m_paths;
-  entries.scene = TopLevelEntry(root, root.FindByPath(paths[kWallGroupField]));
-  entries.variant = dynamic_cast<CItemChoice*>(root.FindByPath(paths[kChoiceField]));
-  entries.ceilingHeight = dynamic_cast<CItemDoubleLink*>(root.FindByPath(paths[kCeilingHeightField]));
+  entries.scene = TopLevelEntry(root, root.FindByPath(paths[CModuleCAD1::kWallGroupField]));
+  entries.variant = dynamic_cast<CItemChoice*>(root.FindByPath(paths[CModuleCAD1::kChoiceField]));
+  entries.ceilingHeight = dynamic_cast<CItemDoubleLink*>(root.FindByPath(paths[CModuleCAD1::kCeilingHeightField]));
   entries.mountingHeight = dynamic_cast<CItemDoubleLink*>(root.FindByPath(project.GetModules().m_mh1.m_strPath));
   if (!entries.scene || !entries.variant || !entries.ceilingHeight || !entries.mountingHeight)
     return false;
@@ -145,16 +139,17 @@ bool ApplyRoomPlan(CProject& project, const CRoomPlan& plan)
   const std::string roomPath = PathOf(built);
   auto& paths = project.GetModules().m_cad1.m_paths;
   for (size_t variant = 0; variant < kRoomVariantGroupNames.size(); ++variant)
-    paths[kWallGroupField + variant] = roomPath + "." + kRoomVariantGroupNames[variant];
-  paths[kCeilingPlateField] = paths[kWallGroupField + static_cast<size_t>(RoomVariant::Ceiling)] + "." +
-                              kRoomDecorationName + "." + kRoomCeilingPlateName;
+    paths[CModuleCAD1::kWallGroupField + variant] = roomPath + "." + kRoomVariantGroupNames[variant];
+  paths[CModuleCAD1::kCeilingPlateField] =
+      paths[CModuleCAD1::kWallGroupField + static_cast<size_t>(RoomVariant::Ceiling)] + "." + kRoomDecorationName +
+      "." + kRoomCeilingPlateName;
 
   entries.variant->m_nValue = static_cast<uint16_t>(plan.variant);
   CItemDoubleLink& ceiling = *entries.ceilingHeight;
   ceiling.m_value = plan.height;
   ceiling.m_min = std::min(ceiling.m_min, plan.height);
   ceiling.m_max = std::max(ceiling.m_max, plan.height);
-  ceiling.m_strLinkPath = paths[kCeilingPlateField] + ".@3";
+  ceiling.m_strLinkPath = paths[CModuleCAD1::kCeilingPlateField] + ".@3";
   FitMountingHeight(*entries.mountingHeight, *entries.mountZ, plan);
   if (!plan.outline.empty()) {
     PlaceSensor(plan, *entries.mount, *placement);

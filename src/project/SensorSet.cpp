@@ -24,7 +24,6 @@ namespace {
 // CAD1 fields, counted from 0: the room's, which every sensor shares (the
 // variant groups, the ceiling height and plate), and the variant choice.
 constexpr std::array<size_t, 5> kRoomFields{0, 1, 2, 4, 5};
-constexpr size_t kChoiceField = 3;
 constexpr int kCad1Index = 2;
 constexpr std::array<int, 3> kValueIndices{3, 4, 5}; // MH1, DW1, KW1
 
@@ -197,7 +196,7 @@ void CSensorSet::ShowOwnVariant()
 {
   CItemGroup& root = m_project.GetRoot();
   const auto& paths = m_project.GetModules().m_cad1.m_paths;
-  const auto* choice = dynamic_cast<const CItemChoice*>(root.FindByPath(paths[kChoiceField]));
+  const auto* choice = dynamic_cast<const CItemChoice*>(root.FindByPath(paths[CModuleCAD1::kChoiceField]));
   if (!choice)
     return;
   for (size_t variant = 0; variant < 3; ++variant)

@@ -11,9 +11,6 @@
 
 namespace {
 
-// CAD1 fields, counted from 0.
-constexpr size_t kWallGroupField = 0;
-constexpr size_t kResultsField = 13;
 constexpr double kOnWall = 1e-6;
 
 // The part of the polygon at or below the height (one pass of
@@ -63,9 +60,9 @@ CWallCutaway::CWallCutaway(CProject& project, const CRoomPlan& plan, const std::
 {
   CItemGroup& root = project.GetRoot();
   const auto& paths = project.GetModules().m_cad1.m_paths;
-  const auto* room =
-      dynamic_cast<CItemGroup*>(root.FindByPath(paths[kWallGroupField + static_cast<size_t>(plan.variant)]));
-  const auto* results = dynamic_cast<CItemGroup*>(root.FindByPath(paths[kResultsField]));
+  const auto* room = dynamic_cast<CItemGroup*>(
+      root.FindByPath(paths[CModuleCAD1::kWallGroupField + static_cast<size_t>(plan.variant)]));
+  const auto* results = dynamic_cast<CItemGroup*>(root.FindByPath(paths[CModuleCAD1::kResultsField]));
   if (!room)
     return;
   auto cutDown = [this](CItemPolygon& polygon) {
