@@ -10,6 +10,7 @@
 #include "PlanEntries.h"
 #include "ProjectTree.h"
 #include "SafeFileWriter.h"
+#include "SensorSet.h"
 
 #include <filesystem>
 
@@ -51,6 +52,7 @@ bool CKMVDocument::OnNewDocument()
     return false;
   m_nFormatErrorLine = 0;
   m_sensorValues = {};
+  m_nCurrentSensor = 1;
   std::string title = GetTitle();
   if (!IsBuiltinModelName(title)) {
     m_project.Init(m_text, "Project");
@@ -79,6 +81,7 @@ bool CKMVDocument::OnNewDocumentFromText(const std::string& title, std::string_v
   if (!CExtDocument::OnNewDocument())
     return false;
   m_sensorValues = {};
+  m_nCurrentSensor = 1;
   m_text.Assign(text);
   LoadStatus loaded = m_project.Load(m_text);
   if (m_project.GetRoot().Children().empty()) {
@@ -117,6 +120,7 @@ bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
   m_nFormatErrorLine = loaded.nErrorLine;
   if (!loaded.IsOk())
     ShowMessage(DescribeFormatError(loaded.nErrorLine, FileNameText(path)));
+  m_nCurrentSensor = 1;
   RefreshSensorValues();
   m_fileForm = form;
   SetPathName(fullPath);
@@ -187,6 +191,14 @@ void CKMVDocument::RefreshSensorValues()
   m_sensorValues.turn = read(4);
   m_sensorValues.tilt = read(5);
   m_project.RunModule(2);
+}
+
+bool CKMVDocument::SetCurrentSensor(size_t sensor)
+{
+  if (sensor != 1 && !FindSensorGroup(m_project, sensor))
+    return false;
+  m_nCurrentSensor = sensor;
+  return true;
 }
 
 ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
@@ -263,6 +275,8 @@ void CKMVDocument::RestoreText(std::string_view text)
 {
   m_text.Assign(text);
   m_project.Load(m_text);
+  if (m_nCurrentSensor > 1 && !FindSensorGroup(m_project, m_nCurrentSensor))
+    m_nCurrentSensor = 1;
   RefreshSensorValues();
   UpdateAllViews(0);
 }

@@ -80,6 +80,12 @@ public:
   bool OnCommand(int commandId);
 
   const SensorValues& GetSensorValues() const { return m_sensorValues; }
+  // The sensor (numbered from 1) that the step buttons, the status panes and
+  // the module dialogs act on. A new or opened project starts with sensor 1;
+  // when a change removes the current sensor, sensor 1 becomes current.
+  size_t GetCurrentSensor() const { return m_nCurrentSensor; }
+  // FALSE, and nothing changes, for a sensor the project does not hold.
+  bool SetCurrentSensor(size_t sensor);
   CProject& GetProject() { return m_project; }
   const CTextBuffer& GetText() const { return m_text; }
   // Line of the format error the document was read with, 0 if none.
@@ -92,6 +98,7 @@ private:
   CProject m_project;
   CProjectTree* m_pTreeView = nullptr;
   SensorValues m_sensorValues;
+  size_t m_nCurrentSensor = 1;
   FileForm m_fileForm = FileForm::Scrambled;
   int m_nFormatErrorLine = 0;
   CChangeLog* m_pChangeLog = nullptr;
