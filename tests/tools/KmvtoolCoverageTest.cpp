@@ -67,16 +67,11 @@ TEST_F(KmvtoolCoverage, ShadowsTakeTheHiddenFloorAndNoShadowsGivesItBack)
 TEST_F(KmvtoolCoverage, MapShowsUnwatchedAndWatchedCells)
 {
   ASSERT_EQ(Kmvtool("coverage '*Pilot A1' --map " + Quote(Path("m.png")) + " --cell 0.1").exitStatus, 0);
-  const std::vector<png_byte> pixels = ReadPng(Path("m.png")).pixels;
-  ASSERT_FALSE(pixels.empty());
-  size_t grey = 0, single = 0;
-  for (size_t i = 0; i + 2 < pixels.size(); i += 3) {
-    grey += pixels[i] == 160 && pixels[i + 1] == 160 && pixels[i + 2] == 160 ? 1 : 0;
-    single += pixels[i] == 255 && pixels[i + 1] == 220 && pixels[i + 2] == 60 ? 1 : 0;
-  }
+  const CRgbImage map = ReadPng(Path("m.png"));
+  const int grey = PixelsNear(map, {160, 160, 160}), single = PixelsNear(map, {255, 220, 60});
   // Most of the floor is unwatched: a fifth of it is watched (18.9 %).
   EXPECT_GT(grey, 3 * single);
-  EXPECT_GT(single, 0u);
+  EXPECT_GT(single, 0);
 }
 
 TEST_F(KmvtoolCoverage, MapShowsShadowedFloorInAColourOfItsOwn)
@@ -84,10 +79,7 @@ TEST_F(KmvtoolCoverage, MapShowsShadowedFloorInAColourOfItsOwn)
   // Pilot B1's table hides floor that patches reach; without shadows none is.
   for (const std::string option : {"", " --no-shadows"}) {
     ASSERT_EQ(Kmvtool("coverage '*Pilot B1' --cell 0.1 --map " + Quote(Path("b.png")) + option).exitStatus, 0);
-    const std::vector<png_byte> pixels = ReadPng(Path("b.png")).pixels;
-    size_t shadowed = 0;
-    for (size_t i = 0; i + 2 < pixels.size(); i += 3)
-      shadowed += pixels[i] == 110 && pixels[i + 1] == 150 && pixels[i + 2] == 210 ? 1 : 0;
+    const int shadowed = PixelsNear(ReadPng(Path("b.png")), {110, 150, 210});
     EXPECT_EQ(shadowed > 0, option.empty()) << option;
   }
 }

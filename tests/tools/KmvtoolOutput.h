@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <array>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,6 +44,17 @@ inline CRgbImage ReadPng(const std::string& path)
   if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
     return {};
   return {static_cast<int>(image.width), static_cast<int>(image.height), std::move(pixels)};
+}
+
+// Pixels within the tolerance of the colour on each channel.
+inline int PixelsNear(const CRgbImage& image, const std::array<int, 3>& colour, int tolerance = 1)
+{
+  int count = 0;
+  for (size_t i = 0; i + 2 < image.pixels.size(); i += 3)
+    count += std::abs(image.pixels[i] - colour[0]) < tolerance &&
+             std::abs(image.pixels[i + 1] - colour[1]) < tolerance &&
+             std::abs(image.pixels[i + 2] - colour[2]) < tolerance;
+  return count;
 }
 
 // Pixels below the first rows that show the patch orange (1, 0.5, 0)
