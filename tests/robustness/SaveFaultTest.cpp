@@ -82,12 +82,4 @@ TEST_F(DocumentSaveFault, LockedAndOpenFileKeepsItsOldBytesForItsReader)
   EXPECT_EQ(again.GetText().View(), m_document.GetText().View());
 }
 
-TEST_F(DocumentSaveFault, FileRemovedAfterOpeningIsWrittenAnew)
-{
-  std::filesystem::remove(Path("p.kmv"));
-  EXPECT_EQ(m_document.Save(), SaveStatus::Saved);
-  EXPECT_FALSE(m_document.IsModified());
-  EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.kmv"});
-}
-
 } // namespace
