@@ -36,7 +36,8 @@ TEST(SensorUnionTest, WatchedIsTheUnionAndOverlapCountsSensors)
       {{a}, 4.0, 2, 12.0}, // one sensor: its patches counted as today
       {{a, b}, 7.0, 2, 9.0},
       {{a, b, c}, 8.0, 2, 8.0}, // c only touches b at a corner
-      {{a, b, d}, 7.0, 3, 9.0}, // d lies within b, partly over a {{a, Sensor("Wandmontage", {})}, 4.0, 1, 12.0},
+      {{a, b, d}, 7.0, 3, 9.0}, // d lies within b, partly over a
+      {{a, Sensor("Wandmontage", {})}, 4.0, 1, 12.0},
   };
   for (const auto& test : cases) {
     const CCoverage united = UniteCoverage(test.sensors);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace {
@@ -80,24 +81,12 @@ protected:
     ASSERT_TRUE(Parse(DetectionProject(variant, rays), m_root, context));
     m_root.ResolveLinksOfTree();
     m_root.UpdateTransformsOfTree();
-    m_cad1.m_paths = {"P.V0",
-                      "P.V1",
-                      "P.V2",
-                      "P.Var",
-                      "P.Ceil",
-                      "P.Plate",
-                      "P.Holder.Mount",
-                      "P.Holder.Mount.Attitude",
-                      "P.Holder.Bracket",
-                      "P.Holder.Mount.Attitude.Element",
-                      "P.Holder.Mount.Attitude.Lens1",
-                      "P.Holder.Mount.Attitude.Lens2",
-                      "P.Holder.Mount.Attitude.Lens3",
-                      "P.Results",
-                      "P.Lens1On",
-                      "P.Lens2On",
-                      "P.Lens3On",
-                      "P.Rays"};
+    std::istringstream paths("P.V0 P.V1 P.V2 P.Var P.Ceil P.Plate P.Holder.Mount P.Holder.Mount.Attitude "
+                             "P.Holder.Bracket P.Holder.Mount.Attitude.Element P.Holder.Mount.Attitude.Lens1 "
+                             "P.Holder.Mount.Attitude.Lens2 P.Holder.Mount.Attitude.Lens3 P.Results P.Lens1On "
+                             "P.Lens2On P.Lens3On P.Rays");
+    for (std::string& path : m_cad1.m_paths)
+      paths >> path;
   }
   CItemGroup& Results() { return *m_root.FindByPath("P.Results")->AsGroup(); }
   std::vector<std::string> ResultNames()
