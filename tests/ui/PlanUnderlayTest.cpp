@@ -1,3 +1,4 @@
+#include "AppDriver.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
@@ -36,9 +37,7 @@ class PlanUnderlayWindowTest : public TempFolderTest {
 protected:
   CPlanWindow& OpenDrawnRoom()
   {
-    CKMVApp::Options options;
-    options.bSplash = false;
-    EXPECT_TRUE(m_app.InitInstance({}, options));
+    EXPECT_TRUE(StartApp(m_app, {}));
     RoomRequest request;
     request.modelCode = 1;
     request.height = 2.5;
@@ -118,7 +117,8 @@ TEST_F(PlanUnderlayWindowTest, AMissingUnderlayIsSaidOnceAndKeptInThePlan)
   m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
   CPlanWindow& reopened = *m_pWindows->GetPlanWindow();
   m_pWindows->UpdateAllViews(0);
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&messages] { return messages > 0; }));
+  QCoreApplication::processEvents(); // a second message would be posted by now
   EXPECT_EQ(messages, 1);
   EXPECT_EQ(Plan().underlay->file, "eg.pdf");
   EXPECT_FALSE(reopened.GetUnderlay().GetMeasureTool().isEnabled());

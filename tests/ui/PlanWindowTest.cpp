@@ -1,4 +1,5 @@
 #include "PlanWindow.h"
+#include "AppDriver.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
@@ -61,6 +62,20 @@ double WallLengthShown(QGraphicsScene& scene, const QString& wall)
   return -1.0;
 }
 
+// The message the action brings up, if any. The window runs a change from a
+// zero timer, that is a posted call: the events posted so far run it.
+QString MessageOf(const std::function<void()>& action)
+{
+  QString message;
+  const CDialogPoll poll(OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
+    message = box.text();
+    box.accept();
+  }));
+  action();
+  QCoreApplication::processEvents();
+  return message;
+}
+
 class PlanWindowTest : public TempFolderTest {
 protected:
   CDocumentWindows& OpenPlanProject()
@@ -73,9 +88,7 @@ protected:
     EXPECT_TRUE(made.OnNewDocumentFromText("L", text.View()));
     const std::string path = Path("l-raum.kmv");
     EXPECT_TRUE(made.SaveAs(path));
-    CKMVApp::Options options;
-    options.bSplash = false;
-    EXPECT_TRUE(m_app.InitInstance({}, options));
+    EXPECT_TRUE(StartApp(m_app, {}));
     return *m_app.OpenDocumentFile(path);
   }
   // Types the text into the value of the element's quantity and lets the
@@ -83,17 +96,11 @@ protected:
   QString Type(CPlanWindow& window, const QString& element, const QString& quantity, const QString& text)
   {
     QTableWidget& table = window.GetTable();
-    QString message;
-    QPointer<QTimer> poll = OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
-      message = box.text();
-      box.accept();
+    return MessageOf([&] {
+      for (int row = 0; row < table.rowCount(); ++row)
+        if (table.item(row, 0)->text() == element && table.item(row, 1)->text() == quantity)
+          table.item(row, 2)->setText(text);
     });
-    for (int row = 0; row < table.rowCount(); ++row)
-      if (table.item(row, 0)->text() == element && table.item(row, 1)->text() == quantity)
-        table.item(row, 2)->setText(text);
-    QTest::qWait(50);
-    delete poll.data();
-    return message;
   }
 
   CKMVApp m_app;
@@ -162,20 +169,6 @@ TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
   EXPECT_TRUE(redrawn.doors.empty());
   EXPECT_EQ(redrawn.obstacles.size(), 2u);
   EXPECT_TRUE(window.GetSelectTool().isChecked());
-}
-
-// The message the action brings up, if any.
-QString MessageOf(const std::function<void()>& action)
-{
-  QString message;
-  QPointer<QTimer> poll = OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
-    message = box.text();
-    box.accept();
-  });
-  action();
-  QTest::qWait(20);
-  delete poll.data();
-  return message;
 }
 
 TEST_F(PlanWindowTest, ToolsAddDoorsObstaclesZonesAndPlaceTheSensorEachAsOneStep)
@@ -341,16 +334,10 @@ TEST_F(PlanWindowTest, DetectionHeightIsOneStepWithinItsLimitAndTheZoneIsListed)
   auto* field = windows.GetPlanWindow()->findChild<QLineEdit*>("height");
   ASSERT_NE(field, nullptr);
   auto type = [field](const QString& text) {
-    QString message;
-    QPointer<QTimer> poll = OnNextDialog<QMessageBox>([&message](QMessageBox& box) {
-      message = box.text();
-      box.accept();
+    return MessageOf([&] {
+      field->setText(text);
+      emit field->editingFinished();
     });
-    field->setText(text);
-    emit field->editingFinished();
-    QTest::qWait(50);
-    delete poll.data();
-    return message;
   };
   EXPECT_EQ(type("1,2"), "");
   EXPECT_EQ(windows.GetUndo().GetStack().count(), 1);
