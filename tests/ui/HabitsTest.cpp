@@ -1,3 +1,4 @@
+#include "AppDriver.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
@@ -24,13 +25,6 @@ constexpr const char* kRecoveryFolderVariable = "KMV_TEST_RECOVERY_FOLDER";
 
 class Habits : public testing::Test {
 protected:
-  void Start(const QStringList& arguments, CKMVApp& app, const QString& recoveryFolder = QString())
-  {
-    CKMVApp::Options options;
-    options.bSplash = false;
-    options.recoveryFolder = recoveryFolder;
-    ASSERT_TRUE(app.InitInstance(arguments, options));
-  }
   CMainFrame& Frame() { return m_app.GetMainFrame(); }
   CDocumentWindows& Document() { return *m_app.GetDocuments().at(0); }
   double Height() { return Document().GetDocument().GetSensorValues().height; }
@@ -42,13 +36,14 @@ protected:
 
 TEST_F(Habits, UndoAndRedoWalkTheNamedStepsAndTheSavedState)
 {
-  Start({"*Pilot B1"}, m_app);
+  ASSERT_TRUE(StartApp(m_app, {"*Pilot B1"}));
   CKMVDocument& document = Document().GetDocument();
   std::vector<double> heights{Height()};
   Run(ID_HEIGHT_UP);
   heights.push_back(Height());
   // A held button: its repeats and the click of its release are one step.
   CExtToolBar* bar = Document().GetFrames().at(0)->GetToolBar();
+  ASSERT_NE(bar, nullptr);
   QWidget* button = bar->widgetForAction(Frame().GetAction(ID_HEIGHT_DOWN));
   QTest::mousePress(button, Qt::LeftButton);
   bar->OnTimer(CExtToolBar::kInitialTimer);
@@ -90,7 +85,7 @@ TEST_F(Habits, UndoAndRedoWalkTheNamedStepsAndTheSavedState)
 
 TEST_F(Habits, WindowMenuListsEveryWindowAndCtrlTabVisitsAllOfThem)
 {
-  Start({"*Pilot B1"}, m_app);
+  ASSERT_TRUE(StartApp(m_app, {"*Pilot B1"}));
   ASSERT_NE(m_app.OpenDocumentFile("*Pilot A1"), nullptr);
   Run(ID_WINDOW_NEW);
   QMenu* windowMenu = nullptr;
@@ -128,7 +123,7 @@ TEST_F(Habits, WindowMenuListsEveryWindowAndCtrlTabVisitsAllOfThem)
 // Run only by the recovery test, as the program it kills.
 TEST_F(Habits, DISABLED_ChildWritesARecoveryFileAndWaits)
 {
-  Start({"*Pilot B1"}, m_app, qEnvironmentVariable(kRecoveryFolderVariable));
+  ASSERT_TRUE(StartApp(m_app, {"*Pilot B1"}, qEnvironmentVariable(kRecoveryFolderVariable)));
   Run(ID_HEIGHT_UP);
   m_app.WriteRecoveryFiles();
   std::printf("height %.17g\n", Height());
@@ -162,7 +157,7 @@ TEST_F(Habits, RecoveryFileOutlivesAKillAndIsOfferedAtTheNextStart)
     Click(box, "Wiederherstellen");
   }));
   CKMVApp app;
-  Start({}, app, folder.path());
+  ASSERT_TRUE(StartApp(app, {}, folder.path()));
   EXPECT_TRUE(offer.contains("Pilot B1") && offer.contains(QDate::currentDate().toString("dd.MM.yyyy")));
   EXPECT_TRUE(QDir(folder.path()).entryList({"*.kmvr"}).isEmpty());
   ASSERT_EQ(app.GetDocuments().size(), 1u);

@@ -16,7 +16,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,19 +29,9 @@
 
 #include <clocale>
 #include <cstdio>
-#include <functional>
 #include <string>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition)
-{
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition() && clock.elapsed() < 5000)
-    QTest::qWait(5);
-  return condition();
-}
 
 // Clicks the button of that text in the next modal dialog, once it is up.
 CDialogPoll AnswerNextDialog(const QString& button)
@@ -136,13 +125,14 @@ TEST_F(Shell, ClosingAModifiedProjectAsksFirst)
 
   const CDialogPoll cancel = AnswerNextDialog("Abbrechen");
   Document().GetFrames().at(0)->close();
-  ASSERT_TRUE(WaitFor([&cancel] { return cancel.Done(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&cancel] { return cancel.Done(); }));
   EXPECT_EQ(m_app.GetDocuments().size(), 1u);
 
   const CDialogPoll discard = AnswerNextDialog("&Nein");
   Document().GetFrames().at(0)->close();
-  EXPECT_TRUE(WaitFor([this] { return m_app.GetDocuments().empty(); }));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return m_app.GetDocuments().empty(); }));
   EXPECT_LT(MenuTitles(Frame()).size(), documentMenus);
+  EXPECT_TRUE(Frame().GetPaneText(0).isEmpty()); // no stale sensor values
 }
 
 TEST_F(Shell, FurtherWindowShowsOnlyThe3DViewAndClosesAlone)
@@ -155,11 +145,11 @@ TEST_F(Shell, FurtherWindowShowsOnlyThe3DViewAndClosesAlone)
   EXPECT_EQ(second->widget(), second->Get3DView());
 
   second->close();
-  EXPECT_TRUE(WaitFor([this] { return Document().GetFrames().size() == 1; }));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Document().GetFrames().size() == 1; }));
   ASSERT_NE(Document().GetFrames().at(0)->GetToolBar(), nullptr);
   EXPECT_TRUE(Document().GetFrames().at(0)->GetToolBar()->isVisibleTo(&Frame()));
   Document().GetFrames().at(0)->close();
-  EXPECT_TRUE(WaitFor([this] { return m_app.GetDocuments().empty(); }));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return m_app.GetDocuments().empty(); }));
 }
 
 TEST_F(Shell, WindowLayoutTravelsInTheSettingsFile)
