@@ -85,7 +85,6 @@ TEST_F(Printing, ReportGoesToTheFileNamedOrEndsWithAMessage)
   ASSERT_TRUE(Start({"*Pilot B1"}));
   QAction* report = m_app.GetMainFrame().GetAction(ID_FILE_REPORT);
   ASSERT_NE(report, nullptr);
-  EXPECT_EQ(report->text(), "Bericht &als PDF...\t");
   EXPECT_TRUE(m_app.GetMainFrame().menuBar()->actions().at(0)->menu()->actions().contains(report));
   QTemporaryDir dir;
   struct Case {
