@@ -58,59 +58,31 @@ TEST_F(MeshPrimitive, FillsCoverTheirShapeOnly)
 {
   // Points (x, y) in the plane z = 0.
   using Probe = std::pair<double, double>;
-  const struct {
+  struct Shown {
     const char* name;
     ViewSide side;
-    std::function<void()> scene;
     std::vector<Probe> filled, empty, outlined;
     double reach;
-  } cases[] = {
-      {"ring between its ellipses",
-       ViewSide::Top,
-       [] { DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true); },
-       {{0.0, 1.5}, {0.0, -1.5}},
-       {{0.0, 0.0}, {0.0, 2.5}},
-       {},
-       2.0},
-      {"ring sector within its angles",
-       ViewSide::Top,
-       [] { DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 120, kBlack, kGreen, true, true); },
-       {{0.0, 1.0}},
-       {{0.0, -1.0}},
-       {{1.0, 0.0}},
-       2.0},
-      {"segment between arc and chord",
-       ViewSide::Top,
-       [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 32, kBlack, kGreen, false, true); },
-       {{0.0, 1.0}, {1.0, 0.5}},
-       {{0.0, -1.0}},
-       {},
-       2.0},
-      {"segment of a full turn",
-       ViewSide::Top,
-       [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0 - 2.0 * kPi, 32, kBlack, kGreen, false, true); },
-       {{0.0, 1.0}, {0.0, -1.0}, {-1.0, 0.0}},
-       {},
-       {},
-       2.0},
-      {"ellipsoid patch within its azimuths",
-       ViewSide::Top,
-       [] { DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, 32, 32, kBlack, kGreen, false, true); },
-       {{0.0, 0.5}},
-       {{0.0, -0.5}},
-       {},
-       1.0},
-      {"cone within its azimuths",
-       ViewSide::Front,
-       [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, kPi, 120, kGreen); },
-       {{0.0, 0.5}},
-       {{0.0, -0.5}},
-       {},
-       1.0},
   };
-  for (const auto& c : cases) {
+  const std::pair<Shown, std::function<void()>> cases[] = {
+      {{"ring between its ellipses", ViewSide::Top, {{0.0, 1.5}, {0.0, -1.5}}, {{0.0, 0.0}, {0.0, 2.5}}, {}, 2.0},
+       [] { DrawEllipticRing(1.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, 2.0 * kPi, 120, kBlack, kGreen, false, true); }},
+      {{"ring sector within its angles", ViewSide::Top, {{0.0, 1.0}}, {{0.0, -1.0}}, {{1.0, 0.0}}, 2.0},
+       [] { DrawEllipticRing(0.0, 2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 120, kBlack, kGreen, true, true); }},
+      {{"segment between arc and chord", ViewSide::Top, {{0.0, 1.0}, {1.0, 0.5}}, {{0.0, -1.0}}, {}, 2.0},
+       [] { DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 0.0, kPi, 32, kBlack, kGreen, false, true); }},
+      {{"segment of a full turn", ViewSide::Top, {{0.0, 1.0}, {0.0, -1.0}, {-1.0, 0.0}}, {}, {}, 2.0},
+       [] {
+         DrawEllipticSegment(2.0, 1.0, 1.0, 0.0, 0.0, 0.0, 1.0, 1.0 - 2.0 * kPi, 32, kBlack, kGreen, false, true);
+       }},
+      {{"ellipsoid patch within its azimuths", ViewSide::Top, {{0.0, 0.5}}, {{0.0, -0.5}}, {}, 1.0},
+       [] { DrawEllipsoidPatch(1.0, 1.0, 1.0, 1.0, 0.0, kPi, 0.0, kPi, 32, 32, kBlack, kGreen, false, true); }},
+      {{"cone within its azimuths", ViewSide::Front, {{0.0, 0.5}}, {{0.0, -0.5}}, {}, 1.0},
+       [] { DrawConeSurface(1.0, 0.0, 0.0, -1.0, 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 0.0, kPi, 120, kGreen); }},
+  };
+  for (const auto& [c, scene] : cases) {
     SCOPED_TRACE(c.name);
-    ASSERT_TRUE(Paint(c.side, c.scene));
+    ASSERT_TRUE(Paint(c.side, scene));
     for (const Probe& p : c.filled)
       EXPECT_TRUE(IsGreenish(At(p.first, p.second, 0.0))) << p.first << " " << p.second;
     for (const Probe& p : c.empty)

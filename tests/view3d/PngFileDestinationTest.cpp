@@ -1,9 +1,9 @@
 #include "PngFileDestination.h"
 #include "RenderTestSupport.h"
 #include "TempFolder.h"
+#include "tools/KmvtoolOutput.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <filesystem>
 #include <string>
@@ -13,24 +13,6 @@
 namespace {
 
 using PngFileDestination = TempFolderTest;
-
-// Reads an RGB PNG through libpng's simplified interface, rows top-down;
-// an empty picture when it cannot be read.
-CRenderedImage ReadPng(const std::string& path)
-{
-  CRenderedImage read;
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path.c_str())) {
-    image.format = PNG_FORMAT_RGB;
-    read.rgb.resize(PNG_IMAGE_SIZE(image));
-    read.width = static_cast<int>(image.width);
-    read.height = static_cast<int>(image.height);
-    if (!png_image_finish_read(&image, nullptr, read.rgb.data(), 0, nullptr))
-      read = CRenderedImage();
-  }
-  return read;
-}
 
 // 2 x 3 picture: bottom row red, middle green, top blue.
 CRenderedImage StripedImage()
@@ -46,11 +28,11 @@ TEST_F(PngFileDestination, WritesTheTopRowFirst)
 {
   std::string path = Path("rows.png");
   ASSERT_TRUE(CPngFileDestination(path).PutImage(StripedImage()));
-  CRenderedImage read = ReadPng(path);
+  CRgbImage read = ReadPng(path);
   EXPECT_EQ(2, read.width);
   EXPECT_EQ(3, read.height);
   std::vector<unsigned char> topDown = {0, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0, 255, 0, 0, 255, 0, 0};
-  EXPECT_EQ(topDown, read.rgb);
+  EXPECT_EQ(topDown, read.pixels);
 }
 
 TEST_F(PngFileDestination, RefusesAnUnwritablePathAndAnInconsistentImage)
@@ -78,13 +60,13 @@ TEST_F(PngFileDestination, TakesAPaintedScene)
   std::string path = Path("scene.png");
   CPngFileDestination destination(path);
   ASSERT_TRUE(camera.Paint(destination));
-  CRenderedImage read = ReadPng(path);
+  CRgbImage read = ReadPng(path);
   ASSERT_EQ(20, read.width);
   ASSERT_EQ(10, read.height);
   std::size_t centre = (5 * 20 + 10) * 3;
-  EXPECT_GT(read.rgb[centre], 200);
-  EXPECT_LT(read.rgb[centre + 1], 30);
-  EXPECT_EQ(255, read.rgb[0]);
+  EXPECT_GT(read.pixels[centre], 200);
+  EXPECT_LT(read.pixels[centre + 1], 30);
+  EXPECT_EQ(255, read.pixels[0]);
 }
 
 } // namespace
