@@ -37,6 +37,8 @@ TEST(Shadows, HandComputedShadowsOnAPatch)
   // Seen from (3, 1, 2) the inner wall x = 2 hides the far leg above y = 4 - x,
   // down to where it stands less than 1 mm above the floor.
   const double lEdge = 3.0 - 2.0 / 1.999;
+  const CVectorArray lTop{{1, 1, 0.75}, {2, 1, 0.75}, {2, 1.5, 0.75}, {1.5, 1.5, 0.75}, {1.5, 2, 0.75}, {1, 2, 0.75}};
+  const CVectorArray line{{1, 1, 1}, {2, 2, 1}}, collinear{{1, 1, 1}, {2, 2, 1}, {3, 3, 1}};
   const CShadowCase cases[] = {
       // From 3 m, a top at 0.75 m casts itself enlarged by 3 / 2.25.
       {"table top", floor, {Floor(1, 1, 2, 2, 0.75)}, {0, 0, 3}, 16.0 / 9.0, 0},
@@ -46,22 +48,12 @@ TEST(Shadows, HandComputedShadowsOnAPatch)
       {"wall meeting the floor", floor, {WallX(0, 0, 4, 3), WallX(4, 0, 4, 3)}, {1, 2, 2}, 0.0, 0},
       {"floor meeting the wall", WallX(0, 0, 4, 3), {floor}, {1, 2, 2}, 0.0, 0},
       // A concave top: an L of 0.75 m², cast enlarged as the square.
-      {"L-shaped table top",
-       floor,
-       {{{1, 1, 0.75}, {2, 1, 0.75}, {2, 1.5, 0.75}, {1.5, 1.5, 0.75}, {1.5, 2, 0.75}, {1, 2, 0.75}}},
-       {0, 0, 3},
-       0.75 * 16.0 / 9.0,
-       0},
+      {"L-shaped table top", floor, {lTop}, {0, 0, 3}, 0.75 * 16.0 / 9.0, 0},
       {"occluder behind the patch", floor, {Floor(1, 1, 2, 2, -0.5)}, {0, 0, 3}, 0.0, 0},
       {"occluder 0.5 mm in front", floor, {Floor(1, 1, 2, 2, 0.0005)}, {0, 0, 3}, 0.0, 0},
       {"occluder 2 mm in front", floor, {Floor(1, 1, 2, 2, 0.002)}, {0, 0, 3}, std::pow(3.0 / 2.998, 2), 0},
       {"occluder above the centre", floor, {Floor(1, 1, 2, 2, 3.5)}, {0, 0, 3}, 0.0, 0},
-      {"degenerate occluders",
-       floor,
-       {{{1, 1, 1}, {2, 2, 1}}, {{1, 1, 1}, {2, 2, 1}, {3, 3, 1}}, Floor(1, nan, 2, 2, 1)},
-       {0, 0, 3},
-       0.0,
-       3},
+      {"degenerate occluders", floor, {line, collinear, Floor(1, nan, 2, 2, 1)}, {0, 0, 3}, 0.0, 3},
       {"centre not finite", floor, {Floor(1, 1, 2, 2, 0.75)}, {nan, 0, 3}, 0.0, 0},
   };
   for (const CShadowCase& c : cases) {
