@@ -25,11 +25,7 @@ TEST(PageLayout, PlacesThePictureBelowTheHeader)
       {"landscape, wide window: lowered and narrowed", kLandscape, 640, 480, {480, 480, 5440, 4080}},
       {"landscape, very wide window: full width", kLandscape, 1000, 200, {480, 480, 6168, 1233}},
       {"pixels per mm rounded half up", {4935, 7128, 210, 297, 600, 600}, 640, 480, {480, 480, 3975, 2981}},
-      {"non-square device pixels keep the aspect on paper",
-       {5040, 3564, 210, 297, 600, 300},
-       640,
-       480,
-       {480, 240, 4080, 1530}},
+      {"non-square pixels: aspect kept on paper", {5040, 3564, 210, 297, 600, 300}, 640, 480, {480, 240, 4080, 1530}},
   };
   for (const LayoutCase& c : cases) {
     std::optional<CPageLayout> layout = ComputePageLayout(c.page, c.bitmapWidth, c.bitmapHeight);
