@@ -6,6 +6,7 @@
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
 #include "MainFrame.h"
+#include "geometry/VectorExpect.h"
 
 #include <QAction>
 
@@ -49,11 +50,7 @@ TEST(ViewDialogs, CameraChangesOnOkOnly)
     ASSERT_TRUE(action->isEnabled());
     const CDialogPoll poll(OnNextDialog([&c](QWidget& dialog) { FillAndConfirm(dialog, c.fields, c.button); }));
     action->trigger();
-    CVector expected = c.changes ? CVector{1, 2, 3} : CVector{0, 0, 0};
-    CVector target = camera.GetTarget();
-    EXPECT_NEAR(target.x, expected.x, 1e-12);
-    EXPECT_NEAR(target.y, expected.y, 1e-12);
-    EXPECT_NEAR(target.z, expected.z, 1e-12);
+    ExpectNearVector(c.changes ? CVector{1, 2, 3} : CVector{0, 0, 0}, camera.GetTarget());
     float red = c.changes && c.command == ID_VIEW_OPTIONS ? 0.5f : 0.0f;
     EXPECT_EQ(camera.GetClearColour()[0], red);
   }
