@@ -12,7 +12,6 @@
 #include "MainFrame.h"
 #include "ModuleCommands.h"
 
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTableWidget>
@@ -35,13 +34,7 @@ CKMV3DView& View(CKMVApp& app)
 // The model open, past the view's quick first picture.
 bool Start(CKMVApp& app, const char* model)
 {
-  if (!StartApp(app, {model}))
-    return false;
-  QElapsedTimer clock;
-  clock.start();
-  while (View(app).GetPictureCount() < 2 && clock.elapsed() < 5000)
-    QTest::qWait(5);
-  return View(app).GetPictureCount() >= 2;
+  return StartApp(app, {model}) && QTest::qWaitFor([&app] { return View(app).GetPictureCount() >= 2; });
 }
 
 // Pixels of the view's picture whose colour matches.
