@@ -7,6 +7,7 @@
 #include "EntryDialogs.h"
 #include "KMVDocument.h"
 #include "ModuleSheet.h"
+#include "ViewHost.h"
 #include "ZoneCoverage.h"
 
 #include <QPointer>
@@ -26,14 +27,14 @@ class CPlanWindow;
 // order they were made, and what the document's commands need of them. It
 // is the document's view of its windows and the document's place in the
 // command chain.
-class CDocumentWindows : public CDocumentViews, public CCmdTarget {
+class CDocumentWindows : public CDocumentViews, public CCmdTarget, public CViewHost {
 public:
   explicit CDocumentWindows(CKMVApp& app);
   ~CDocumentWindows() override;
   CDocumentWindows(const CDocumentWindows&) = delete;
   CDocumentWindows& operator=(const CDocumentWindows&) = delete;
 
-  CKMVDocument& GetDocument() { return m_document; }
+  CKMVDocument& GetDocument() override { return m_document; }
   CDocumentUndo& GetUndo() { return m_undo; }
   CKMVApp& GetApp() { return m_app; }
   const std::vector<CKMVChildFrame*>& GetFrames() const { return m_frames; }
@@ -49,17 +50,20 @@ public:
 
   // The three status-bar texts of the document's sensor and the floor's
   // coverage.
-  void ShowSensorStatus();
+  void ShowSensorStatus() override;
   // The projected coverage at the last update; none without CAD1's entries.
-  const std::optional<CCoverage>& GetCoverage() const { return m_coverage; }
+  const std::optional<CCoverage>& GetCoverage() const override { return m_coverage; }
   // The room plan's no-watch zones measured with that coverage, in plan order.
-  const std::vector<CZoneCoverage>& GetZones() const { return m_zones; }
+  const std::vector<CZoneCoverage>& GetZones() const override { return m_zones; }
   // The open "Grundriss" window; null when there is none.
   CPlanWindow* GetPlanWindow() const;
   // The document's name as the user sees it.
-  QString GetTitle() const;
+  QString GetTitle() const override;
   // Frame captions: the title, numbered when there are several frames.
   void UpdateFrameTitles();
+  // The application's message boxes and printer, handed on to the views.
+  CMessageSink& GetMessages() override;
+  QPrinter& GetPrinter() override;
 
   // Asks to save a modified document: TRUE when it may be closed.
   bool SaveModified();

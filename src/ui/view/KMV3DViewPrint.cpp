@@ -4,8 +4,6 @@
 
 #include "ClipboardPicture.h"
 #include "DetectionHeight.h"
-#include "DocumentWindows.h"
-#include "KMVApp.h"
 #include "KMVDocument.h"
 #include "Messages.h"
 #include "PagePainter.h"
@@ -58,7 +56,7 @@ bool CKMV3DView::PrintTo(QPrinter& printer)
 
 void CKMV3DView::OnFilePrint()
 {
-  QPrinter& printer = m_windows.GetApp().GetPrinter();
+  QPrinter& printer = m_windows.GetPrinter();
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() == QDialog::Accepted)
     PrintTo(printer);
@@ -66,7 +64,7 @@ void CKMV3DView::OnFilePrint()
 
 void CKMV3DView::OnFilePrintPreview()
 {
-  QPrintPreviewDialog dialog(&m_windows.GetApp().GetPrinter(), this);
+  QPrintPreviewDialog dialog(&m_windows.GetPrinter(), this);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
   dialog.exec();
 }
@@ -98,8 +96,7 @@ void CKMV3DView::OnFileReport()
     return;
   std::string error;
   if (!WriteReport(path, error))
-    m_windows.GetApp().GetMessages().ShowMessage(kApplicationName,
-                                                 "Der Bericht konnte nicht geschrieben werden.\n" + error);
+    m_windows.GetMessages().ShowMessage(kApplicationName, "Der Bericht konnte nicht geschrieben werden.\n" + error);
 }
 
 void CKMV3DView::CopyToClipboard()

@@ -3,8 +3,6 @@
 #include "BlindSpotLayer.h"
 #include "CommandIds.h"
 #include "DetectionLayer.h"
-#include "DocumentWindows.h"
-#include "KMVApp.h"
 #include "KMVDocument.h"
 #include "Messages.h"
 #include "PlanEntries.h"
@@ -91,7 +89,7 @@ void FrameRoom(CGLCamera& camera, CProject& project)
 
 } // namespace
 
-CKMV3DView::CKMV3DView(CDocumentWindows& windows, QWidget* parent) : QWidget(parent), m_windows(windows)
+CKMV3DView::CKMV3DView(CViewHost& windows, QWidget* parent) : QWidget(parent), m_windows(windows)
 {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -396,7 +394,7 @@ void CKMV3DView::EditOptions()
   const std::array<float, 4>& clear = m_camera.GetClearColour();
   CViewOptions options{m_camera.GetTarget(), ShortestDouble(clear[0]), ShortestDouble(clear[1]),
                        ShortestDouble(clear[2])};
-  if (!Edit3DViewOptions(options, m_windows.GetApp().GetMessages(), this))
+  if (!Edit3DViewOptions(options, m_windows.GetMessages(), this))
     return;
   m_camera.SetClearColour(static_cast<float>(options.red), static_cast<float>(options.green),
                           static_cast<float>(options.blue), 1.0f);
@@ -407,7 +405,7 @@ void CKMV3DView::EditOptions()
 
 void CKMV3DView::EditViewpoint()
 {
-  CPointDialog dialog("Blickpunkt", m_camera.GetTarget(), m_windows.GetApp().GetMessages(), this);
+  CPointDialog dialog("Blickpunkt", m_camera.GetTarget(), m_windows.GetMessages(), this);
   if (!dialog.Edit())
     return;
   m_camera.SetTarget(dialog.GetPoint());

@@ -5,6 +5,7 @@
 #include "GLCamera.h"
 #include "RoomPlan.h"
 #include "ShadowLayer.h"
+#include "ViewHost.h"
 #include "WidgetImage.h"
 
 #include <QTimer>
@@ -14,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class CDocumentWindows;
 class CSettingsArchive;
 class QPrinter;
 
@@ -24,7 +24,7 @@ class CKMV3DView : public QWidget, public CCmdTarget {
   Q_OBJECT
 
 public:
-  CKMV3DView(CDocumentWindows& windows, QWidget* parent);
+  CKMV3DView(CViewHost& windows, QWidget* parent);
   ~CKMV3DView() override;
 
   // Makes the GL context; FALSE when there is none (the view cannot exist).
@@ -86,7 +86,7 @@ private:
   // since the last build, so another set of walls is cut away.
   void RecutWalls();
 
-  CDocumentWindows& m_windows;
+  CViewHost& m_windows;
   CGLCamera m_camera;
   CStoredPaneValue m_storedValue{kScrollPaneDefault};
   CWidgetImage m_picture;

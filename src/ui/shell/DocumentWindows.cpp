@@ -133,6 +133,16 @@ QString CDocumentWindows::GetTitle() const
   return DocumentTitle(m_document);
 }
 
+CMessageSink& CDocumentWindows::GetMessages()
+{
+  return m_app.GetMessages();
+}
+
+QPrinter& CDocumentWindows::GetPrinter()
+{
+  return m_app.GetPrinter();
+}
+
 void CDocumentWindows::UpdateFrameTitles()
 {
   QString title = GetTitle();
