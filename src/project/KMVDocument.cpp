@@ -273,8 +273,17 @@ void CKMVDocument::EndChange()
 
 void CKMVDocument::RestoreText(std::string_view text)
 {
+  RestoreText(text, GetPathName());
+}
+
+void CKMVDocument::RestoreText(std::string_view text, const std::string& writtenFor)
+{
   m_text.Assign(text);
   m_project.Load(m_text);
+  if (writtenFor != GetPathName()) {
+    RebaseUnderlay(m_project, writtenFor, GetPathName());
+    m_project.Refresh();
+  }
   if (m_nCurrentSensor > 1 && !FindSensorGroup(m_project, m_nCurrentSensor))
     m_nCurrentSensor = 1;
   RefreshSensorValues();

@@ -76,6 +76,9 @@ public:
   // Undo and redo: the project becomes a text the change log was given; the
   // sensor values are read again and the views rebuilt. Not itself a change.
   void RestoreText(std::string_view text);
+  // As RestoreText, for a text written while the document's file was
+  // `writtenFor`: its underlay is named anew for the document's own file.
+  void RestoreText(std::string_view text, const std::string& writtenFor);
   // The document's commands; FALSE for a command it does not handle.
   bool OnCommand(int commandId);
 

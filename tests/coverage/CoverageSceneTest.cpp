@@ -60,7 +60,7 @@ TEST_F(CoverageScene, ResultsChangedSinceTheRunLeaveEveryPatchWithoutTarget)
   EXPECT_GT(watched, 0.0);
 }
 
-constexpr size_t kPilotC1BlindSpots = 11;
+constexpr size_t kPilotC1BlindSpots = 6;
 
 // On doubles, Boost.Geometry 1.81 lost every blind spot of this model in
 // the difference; the figures must add up with shadows and without.

@@ -160,7 +160,7 @@ TEST(WallCutaway, CutsTheWallsTheEyeLooksAtFromBehindAndPutsThemBack)
       {{10, 10, 5}, {false, true, true, false}},   {{2, 1.5, 5}, {false, false, false, false}},
   };
   for (const auto& [eye, cut] : eyes)
-    EXPECT_EQ(WallsToCut(plan, eye), cut) << eye.x << "," << eye.y;
+    EXPECT_EQ(WallsToCut(PlanWalls(plan), eye), cut) << eye.x << "," << eye.y;
 
   CTextBuffer text;
   ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode("*Pilot B1"), plan, text));
@@ -187,7 +187,7 @@ TEST(WallCutaway, CutsTheWallsTheEyeLooksAtFromBehindAndPutsThemBack)
 
   ASSERT_GT(patchesAbove(kSkirtingHeight), 0);
   {
-    CWallCutaway cutaway(project, plan, WallsToCut(plan, {10, 1.5, 5}));
+    CWallCutaway cutaway(project, PlanWalls(plan), WallsToCut(PlanWalls(plan), {10, 1.5, 5}));
     EXPECT_DOUBLE_EQ(Highest(wall->m_vertices), kSkirtingHeight);
     EXPECT_EQ(patchesAbove(kSkirtingHeight), 0);
   }

@@ -19,17 +19,22 @@ TEST_F(KmvtoolRender, WritesThePictureOfABuiltInModelWithTheShadowedFloorPale)
   EXPECT_EQ(std::make_pair(c1.width, c1.height), std::make_pair(320, 200));
 }
 
-TEST_F(KmvtoolRender, StartViewsMarkTheSensorInSmallAndLargeRooms)
+// The built-in models' start views show their patches on at least 2% of
+// the picture, the walls before the eye cut away.
+TEST_F(KmvtoolRender, StartViewsMarkTheSensorAndShowThePatches)
 {
   ASSERT_EQ(Kmvtool("room 'Pilot B1' " + Quote(Path("small.txt")) + " --width 2 --depth 2 --height 2.5").exitStatus, 0);
   ASSERT_EQ(Kmvtool("room 'Pilot B1' " + Quote(Path("large.txt")) + " --width 40 --depth 30 --height 4").exitStatus, 0);
-  for (const char* source : {"'*Pilot A1'", "'*Pilot B1'", "'*Pilot C1'", "small.txt", "large.txt"}) {
+  const std::pair<const char*, int> views[] = {{"'*Pilot A1'", 9600}, {"'*Pilot B1'", 9600}, {"'*Pilot B2'", 9600},
+                                               {"'*Pilot C1'", 9600}, {"small.txt", 0},      {"large.txt", 0}};
+  for (const auto& [source, patchPixels] : views) {
     std::string path = source[0] == '\'' ? source : Quote(Path(source));
     ASSERT_EQ(Kmvtool("render " + path + " " + Quote(Path("v.png"))).exitStatus, 0) << source;
     // The marker's deep blue: a disc of about 16 pixels with its arrow, whatever the scene's size.
     const int marker = PixelsNear(ReadPng(Path("v.png")), {13, 51, 179}, 12);
     EXPECT_GT(marker, 150) << source;
     EXPECT_LT(marker, 500) << source;
+    EXPECT_GE(OrangePixelsBelow(ReadPng(Path("v.png")), 0), patchPixels) << source;
   }
 }
 

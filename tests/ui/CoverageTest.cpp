@@ -253,7 +253,7 @@ TEST(CoverageTable, FollowsEachStepAndClosesWithItsDocument)
   EXPECT_EQ(Cell(table, 0, 3), "12.5");
   EXPECT_EQ(Cell(table, 1, 0), "Wand vorn");
   EXPECT_EQ(Cell(table, 6, 0), "alle Flächen");
-  EXPECT_EQ(Cell(table, 6, 3), "9.2");
+  EXPECT_EQ(Cell(table, 6, 3), "7.5");
   EXPECT_EQ(frame.GetCoverageText().toStdString(), "Abdeckung Boden: 12.5 %");
   for (int step : {ID_HEIGHT_UP, ID_HEIGHT_DOWN, ID_TILT_DOWN, ID_TILT_UP}) {
     std::string before = Cell(table, 0, 2);

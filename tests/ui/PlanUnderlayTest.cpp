@@ -130,3 +130,29 @@ TEST_F(PlanUnderlayWindowTest, AMissingUnderlayIsSaidOnceAndKeptInThePlan)
   EXPECT_TRUE(reopened.GetUnderlay().GetMeasureTool().isEnabled());
   EXPECT_EQ(messages, 1);
 }
+
+TEST_F(PlanUnderlayWindowTest, StepsTakenBeforeSavingElsewhereStillFindTheUnderlay)
+{
+  CPlanWindow& window = OpenDrawnRoom();
+  WritePdf(Path("eg.pdf"));
+  CDialogPoll page(OnNextDialog<QInputDialog>([](QInputDialog& dialog) { dialog.accept(); }));
+  window.GetUnderlay().LoadFile(Path("eg.pdf"));
+  window.GetUnderlay().GetOpacitySlider().setValue(40);
+  std::filesystem::create_directories(Path("neu"));
+  ASSERT_TRUE(m_pWindows->GetDocument().SaveAs(Path("neu/raum.kmv")));
+
+  // The plan window would say a missing picture.
+  bool said = false;
+  CDialogPoll missing(OnNextDialog<QMessageBox>([&said](QMessageBox& box) {
+    said = true;
+    box.accept();
+  }));
+  QUndoStack& stack = m_pWindows->GetUndo().GetStack();
+  stack.undo();
+  EXPECT_EQ(Plan().underlay->opacity, 1.0);
+  EXPECT_EQ(Plan().underlay->file, "../eg.pdf");
+  stack.redo();
+  EXPECT_EQ(Plan().underlay->file, "../eg.pdf");
+  QTest::qWait(20);
+  EXPECT_FALSE(said);
+}

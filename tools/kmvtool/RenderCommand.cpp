@@ -72,19 +72,18 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
     PrintError(kNoVideoModeMessage);
     return kExitUnreadable;
   }
-  // A room of a plan is framed as the program frames it, its walls between
-  // the eye and the floor cut away; any other scene keeps the start view's
-  // distance, aimed at the middle of what is shown.
+  // A room of a plan is framed as the program frames it; any other scene
+  // keeps the start view's distance, aimed at the middle of what is shown.
+  // The walls of a plan's or a built-in model's room between the eye and
+  // the floor are cut away.
   std::optional<CRoomPlan> plan = FindRoomPlan(project);
   // The patches as the program's view draws them: visible parts and the
   // shadowed parts pale.
-  camera.SetSceneSource([&project, &camera, plan, layer = MakeShadowLayer(project)] {
-    std::vector<bool> cut = plan ? WallsToCut(*plan, camera.GetEyePosition()) : std::vector<bool>();
-    std::optional<CWallCutaway> cutaway;
-    if (plan)
-      cutaway.emplace(project, *plan, cut);
+  camera.SetSceneSource([&project, &camera, walls = FindRoomWalls(project), layer = MakeShadowLayer(project)] {
+    const std::vector<bool> cut = WallsToCut(walls, camera.GetEyePosition());
+    const CWallCutaway cutaway(project, walls, cut);
     DrawProjectScene(project, layer, true,
-                     [&plan, &cut](const CVectorArray& target) { return plan && LiesOnCutWall(*plan, cut, target); });
+                     [&walls, &cut](const CVectorArray& target) { return LiesOnCutWall(walls, cut, target); });
   });
   if (std::optional<CSensorPose> pose = FindSensorPose(project))
     camera.SetSensorMarker(CSensorMarker{pose->centre, pose->axis});

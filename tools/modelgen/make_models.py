@@ -104,7 +104,6 @@ WALL = (0.86, 0.84, 0.78)
 FLOOR = (0.72, 0.74, 0.70)
 WOOD = (0.62, 0.45, 0.28)
 CEILING = (0.95, 0.95, 0.95)
-SKIRTING = 0.3
 
 
 def wall(t, name, a, b, height):
@@ -116,14 +115,13 @@ def wall(t, name, a, b, height):
 
 def room(t, x1, y1, x2, y2, height):
     """Floor grid and walls as direct surfaces of a mounting-variant group,
-    cut away for the start view: its eye stands above the +x +y corner, so
-    the walls at x2 and y2 would hide the floor and drop to a skirting,
-    while those at x1 and y1 face the eye at full height."""
+    every wall at full height, as the detection must see them; the program
+    cuts the walls between the eye and the floor away only when it draws."""
     t.grid("Boden", x1, y1, x2, y2, FLOOR, "Fu\xdfboden")
-    walls = (("vorn", (x1, y1), (x2, y1), height), ("rechts", (x2, y1), (x2, y2), SKIRTING),
-             ("hinten", (x2, y2), (x1, y2), SKIRTING), ("links", (x1, y2), (x1, y1), height))
-    for side, a, b, top in walls:
-        wall(t, "Wand " + side, a, b, top)
+    walls = (("vorn", (x1, y1), (x2, y1)), ("rechts", (x2, y1), (x2, y2)), ("hinten", (x2, y2), (x1, y2)),
+             ("links", (x1, y2), (x1, y1)))
+    for side, a, b in walls:
+        wall(t, "Wand " + side, a, b, height)
 
 
 def furniture(t, x, y, w, d, h, name):

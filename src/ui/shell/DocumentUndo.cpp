@@ -13,7 +13,7 @@ class CTextChange : public QUndoCommand {
 public:
   CTextChange(CKMVDocument& document, const std::string& name, int mergeKey, std::string before, std::string after)
       : QUndoCommand(QString::fromStdString(Cp1252ToUtf8(name))), m_document(document), m_nMergeKey(mergeKey),
-        m_before(std::move(before)), m_after(std::move(after))
+        m_before(std::move(before)), m_after(std::move(after)), m_strWrittenFor(document.GetPathName())
   {
   }
 
@@ -21,15 +21,15 @@ public:
   void redo() override
   {
     if (m_bDone)
-      m_document.RestoreText(m_after);
+      m_document.RestoreText(m_after, m_strWrittenFor);
     m_bDone = true;
   }
-  void undo() override { m_document.RestoreText(m_before); }
+  void undo() override { m_document.RestoreText(m_before, m_strWrittenFor); }
   int id() const override { return m_nMergeKey != 0 ? kTextChangeId : -1; }
   bool mergeWith(const QUndoCommand* other) override
   {
     const auto* next = static_cast<const CTextChange*>(other);
-    if (next->m_nMergeKey != m_nMergeKey || next->text() != text())
+    if (next->m_nMergeKey != m_nMergeKey || next->text() != text() || next->m_strWrittenFor != m_strWrittenFor)
       return false;
     m_after = next->m_after;
     // Steps that cancel out leave nothing to undo.
@@ -42,6 +42,9 @@ private:
   int m_nMergeKey;
   std::string m_before;
   std::string m_after;
+  // The project file the texts name their underlay for; "Speichern unter"
+  // may have moved the document since.
+  std::string m_strWrittenFor;
   bool m_bDone = false;
 };
 

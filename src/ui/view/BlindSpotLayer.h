@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShadowLayer.h"
+
 struct CCoverage;
 
 // The red-violet of the blind spots, apart from the orange patches and the
@@ -9,5 +11,6 @@ inline constexpr double kBlindSpotGreen = 0.10;
 inline constexpr double kBlindSpotBlue = 0.55;
 
 // Fills the blind spots of every target surface in their colour, on the
-// surface they lie on; a step of the 3D view's scene source.
-void DrawBlindSpots(const CCoverage& coverage);
+// surface they lie on, those on a target that isCut marks only up to the
+// skirting; a step of the 3D view's scene source.
+void DrawBlindSpots(const CCoverage& coverage, const CShadowLayer::CCutTest& isCut);

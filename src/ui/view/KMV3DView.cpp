@@ -99,15 +99,13 @@ CKMV3DView::CKMV3DView(CViewHost& windows, QWidget* parent) : QWidget(parent), m
   CProject& project = m_windows.GetDocument().GetProject();
   m_camera.SetSceneSource([this, &project] {
     m_roomPlan = FindRoomPlan(project);
-    m_cutWalls = m_roomPlan && !m_bAllWalls ? WallsToCut(*m_roomPlan, m_camera.GetEyePosition()) : std::vector<bool>();
-    std::optional<CWallCutaway> cutaway;
-    if (m_roomPlan)
-      cutaway.emplace(project, *m_roomPlan, m_cutWalls);
-    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, [this](const CVectorArray& target) {
-      return m_roomPlan && LiesOnCutWall(*m_roomPlan, m_cutWalls, target);
-    });
+    m_roomWalls = m_bAllWalls ? std::vector<CWallFoot>() : FindRoomWalls(project);
+    m_cutWalls = WallsToCut(m_roomWalls, m_camera.GetEyePosition());
+    const CWallCutaway cutaway(project, m_roomWalls, m_cutWalls);
+    auto isCut = [this](const CVectorArray& target) { return LiesOnCutWall(m_roomWalls, m_cutWalls, target); };
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut);
     if (m_bBlindSpots && m_windows.GetCoverage())
-      DrawBlindSpots(*m_windows.GetCoverage());
+      DrawBlindSpots(*m_windows.GetCoverage(), isCut);
     if (m_windows.GetCoverage())
       DrawDetectionLayer(*m_windows.GetCoverage());
     if (m_roomPlan)
@@ -159,7 +157,7 @@ bool CKMV3DView::SerializeSettings(CSettingsArchive& archive)
 
 void CKMV3DView::RecutWalls()
 {
-  if (m_roomPlan && !m_bAllWalls && WallsToCut(*m_roomPlan, m_camera.GetEyePosition()) != m_cutWalls)
+  if (WallsToCut(m_roomWalls, m_camera.GetEyePosition()) != m_cutWalls)
     m_camera.Rebuild();
 }
 

@@ -6,6 +6,7 @@
 #include "RoomPlan.h"
 #include "ShadowLayer.h"
 #include "ViewHost.h"
+#include "WallCutaway.h"
 #include "WidgetImage.h"
 
 #include <QTimer>
@@ -101,7 +102,8 @@ private:
   // The patches as the document's coverage counts them; none while it has
   // none for every patch, and the patch entries are drawn.
   std::optional<CShadowLayer> m_shadowLayer;
-  // The plan of the last scene build and the walls it cut away.
+  // The plan of the last scene build, the walls it might cut and those it cut away.
   std::optional<CRoomPlan> m_roomPlan;
+  std::vector<CWallFoot> m_roomWalls;
   std::vector<bool> m_cutWalls;
 };
