@@ -66,7 +66,8 @@ bool ParsePictureSize(const std::string& text, int& width, int& height)
   return ParseSize(text, width, height);
 }
 
-int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire)
+int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire, CSensorSet* sensors,
+                   size_t current)
 {
   if (!camera.CreateContext()) {
     PrintError(kNoVideoModeMessage);
@@ -78,7 +79,7 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
   std::optional<CRoomPlan> plan = FindRoomPlan(project);
   // The patches as the program's view draws them: visible parts and the
   // shadowed parts pale.
-  camera.SetSceneSource([&project, &camera, plan, layer = MakeShadowLayer(project)] {
+  camera.SetSceneSource([&project, &camera, plan, layer = MakeShadowLayer(project, sensors, current)] {
     std::vector<bool> cut = plan ? WallsToCut(*plan, camera.GetEyePosition()) : std::vector<bool>();
     std::optional<CWallCutaway> cutaway;
     if (plan)
@@ -141,7 +142,9 @@ int RunRenderCommand(const CRenderRequest& request)
   CProject& project = loaded.m_document.GetProject();
 
   CGLCamera camera;
-  if (int setUp = SetUpStartView(camera, project, request.nWidth, request.nHeight, request.bWire); setUp != kExitOk)
+  if (int setUp = SetUpStartView(camera, project, request.nWidth, request.nHeight, request.bWire,
+                                 loaded.m_pSensors.get(), request.sensor);
+      setUp != kExitOk)
     return setUp;
 
   CPngFileDestination png(output);
