@@ -117,9 +117,11 @@ void AddSensor(QGraphicsScene& scene, const CSensorPlace& place, size_t number)
   label->setFont(font);
   label->setBrush(kSensorColour);
   label->setFlag(QGraphicsItem::ItemIgnoresTransformations);
-  label->setPos(ScenePoint({place.point.x - 2 * kSensorRadius * place.facing.x,
-                            place.point.y - 2 * kSensorRadius * place.facing.y}) -
-                QPointF(label->boundingRect().width() / 2, label->boundingRect().height() / 2));
+  // Centred on its place: the label's own units are pixels.
+  label->setPos(ScenePoint(
+      {place.point.x - 2 * kSensorRadius * place.facing.x, place.point.y - 2 * kSensorRadius * place.facing.y}));
+  const QRectF bounds = label->boundingRect();
+  label->setTransform(QTransform::fromTranslate(-bounds.width() / 2, -bounds.height() / 2));
   Tag(label, kPlanSensor, name);
 }
 
