@@ -85,10 +85,9 @@ CShadowLayer::CShadowLayer(const CCoverage& coverage)
   for (const CTargetCoverage& entry : coverage.targets) {
     CTargetParts& target = m_targets.emplace_back();
     target.target = entry.target.vertices;
-    CParts& visible = target.parts.emplace_back(CParts{1, false, kPatchFillColour, kPatchLineColour, false, {}, {}});
+    CParts& visible = target.parts.emplace_back(CParts{false, kPatchFillColour, kPatchLineColour, false, {}, {}});
     Tessellate(entry.coverage.patchParts, visible.triangles, visible.rings);
-    CParts& shadowed =
-        target.parts.emplace_back(CParts{1, true, Pale(kPatchFillColour), kPatchFillColour, false, {}, {}});
+    CParts& shadowed = target.parts.emplace_back(CParts{true, Pale(kPatchFillColour), kPatchFillColour, false, {}, {}});
     Tessellate(entry.coverage.shadowed, shadowed.triangles, shadowed.rings);
   }
 }
@@ -119,15 +118,9 @@ CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t cu
           const bool isCurrent = sensor->sensor == current;
           sets.push_back(shadowed ? &surface->shadowed : &surface->patchParts);
           if (shadowed)
-            parts.push_back({sensor->sensor, true, Pale(colour), colour, false, {}, {}});
+            parts.push_back({true, Pale(colour), colour, false, {}, {}});
           else
-            parts.push_back({sensor->sensor,
-                             false,
-                             colour,
-                             isCurrent ? kPatchLineColour : colour * kOutlineShade,
-                             isCurrent,
-                             {},
-                             {}});
+            parts.push_back({false, colour, isCurrent ? kPatchLineColour : colour * kOutlineShade, isCurrent, {}, {}});
         }
     std::optional<std::vector<std::vector<CPlanarRegion>>> stacked = StackRegions(row.target.vertices, sets);
     CTargetParts& target = m_targets.emplace_back();

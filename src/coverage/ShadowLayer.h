@@ -48,7 +48,6 @@ public:
 
 private:
   struct CParts {
-    size_t sensor = 1;
     bool bShadowed = false;
     CVector fill, line;
     bool bBold = false;
