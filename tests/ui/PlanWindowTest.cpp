@@ -191,6 +191,9 @@ TEST_F(PlanWindowTest, MarksEverySensorAndItsPatches)
   }
   EXPECT_EQ(numbers, (std::multiset<qulonglong>{1, 2, 3}));
   EXPECT_TRUE(patchColours.count(PlanSensorColour(2).rgb()) && patchColours.count(PlanSensorColour(3).rgb()));
+  // Measuring the further sensors changes nothing of the document.
+  EXPECT_FALSE(windows.GetDocument().IsModified());
+  EXPECT_EQ(windows.GetUndo().GetStack().count(), 0);
 }
 
 // The message the action brings up, if any.
