@@ -10,8 +10,11 @@
 #include "KMVDocument.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "RoomProject.h"
+#include "SensorSet.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 
@@ -244,6 +247,63 @@ void BM_StartUpToFullPicture(benchmark::State& state)
   state.counters["view_height"] = viewSize.height();
 }
 
+// An L-shaped room of Pilot B1 with the room's own sensor and `count` - 1
+// more on other walls, saved in the temporary folder; its path.
+std::string LShapedRoomFile(int count)
+{
+  CRoomPlan plan;
+  plan.outline = {{0, 0}, {8, 0}, {8, 4}, {4, 4}, {4, 8}, {0, 8}};
+  plan.height = 3.0;
+  CTextBuffer text;
+  if (CompleteRoomPlan(plan) || !MakePlanRoomProject(1, plan, text))
+    return {};
+  CKMVDocument made;
+  made.OnNewDocumentFromText("L", text.View());
+  for (size_t wall = 2; wall < static_cast<size_t>(count) + 1; wall += 2) {
+    CRoomPlan place = plan;
+    place.sensorWall = wall;
+    place.sensorOffset.reset();
+    std::optional<std::string> more =
+        CompleteRoomPlan(place) ? std::nullopt : AddSensorText(made.GetProject(), 1, place);
+    if (!more || !made.OnNewDocumentFromText("L", *more))
+      return {};
+  }
+  std::string path = QDir::temp().filePath(QString("bench-l-room-%1.kmv").arg(count)).toStdString();
+  return made.SaveAs(path) ? path : std::string();
+}
+
+// A height step of sensor 1 with repaint in an L-shaped room of one sensor
+// and of three, each sensor's patches drawn in its colour.
+void BM_RoomStepWithSensors(benchmark::State& state)
+{
+  std::string error = "cannot write the room";
+  const std::string path = LShapedRoomFile(static_cast<int>(state.range(0)));
+  COpenModel* open = path.empty() ? nullptr : COpenModel::Get(path, error);
+  if (!open || !open->SizeView(kSizes[1])) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  const int step = FirstMovingStep(*open);
+  if (step == 0) {
+    state.SkipWithError("the sensor height does not step");
+    return;
+  }
+  const int back = step == ID_HEIGHT_UP ? ID_HEIGHT_DOWN : ID_HEIGHT_UP;
+  CKMV3DView& view = open->View();
+  const int pictures = view.GetPictureCount();
+  bool forth = true;
+  for (auto _ : state) {
+    open->Frame().DispatchCommand(forth ? step : back);
+    view.repaint();
+    forth = !forth;
+  }
+  if (view.GetPictureCount() - pictures != static_cast<int>(state.iterations()))
+    state.SkipWithError("not every step painted a picture");
+  if (!forth)
+    open->Frame().DispatchCommand(back);
+  open->Document().SetModifiedFlag(false);
+}
+
 void ModelsAndSizes(benchmark::internal::Benchmark* benchmark)
 {
   benchmark->ArgNames({"model", "size"});
@@ -256,6 +316,15 @@ void ModelsAndSizes(benchmark::internal::Benchmark* benchmark)
 BENCHMARK(BM_SensorStepWithRepaint)->Apply(ModelsAndSizes);
 BENCHMARK(BM_SensorStepWithBlindSpots)->Apply(ModelsAndSizes);
 BENCHMARK(BM_RotateDragFrame)->Apply(ModelsAndSizes);
+BENCHMARK(BM_RoomStepWithSensors)
+    ->ArgName("sensors")
+    ->Arg(1)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(0.3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartUpToFullPicture)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()

@@ -1,13 +1,23 @@
 #pragma once
 
+#include "Coverage.h"
 #include "Vector.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
-struct CCoverage;
 class CProject;
+class CSensorSet;
+
+// One sensor's coverage alone, with the results group its CAD1 fills.
+struct CSensorPatches {
+  size_t sensor = 1; // numbered from 1
+  CCoverage coverage;
+  std::string strResults; // path of the results group
+};
 
 // The patches as the coverage counts them, for the 3D view in place of CAD1's
 // patch entries: the visible parts in the patches' colour and outline, and
@@ -17,6 +27,12 @@ class CProject;
 class CShadowLayer {
 public:
   explicit CShadowLayer(const CCoverage& coverage);
+  // Several sensors, each in its own colour (SensorColour), the current
+  // one's outlines bold and black, the others' in a dark shade of their
+  // colour. Coplanar fills of different colours would fight in depth, so
+  // where parts overlap only the topmost is drawn: the current sensor's
+  // visible parts, the others' by number, then the shadowed parts likewise.
+  CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t current);
 
   // Whether the target's parts are drawn cut to the skirting, as the walls
   // between the eye and the floor are.
@@ -25,27 +41,43 @@ public:
   // Hands the visible parts, and the shadowed ones with bShadowed, to the
   // face batch of the scene being built.
   void AddToScene(bool bShadowed, const CCutTest& isCut) const;
+  // Whether the layer holds every shown sensor's patches, and the results
+  // groups whose entries it stands for.
+  bool IsPerSensor() const { return m_bPerSensor; }
+  const std::vector<std::string>& DrawnResults() const { return m_drawnResults; }
 
 private:
   struct CParts {
+    bool bShadowed = false;
+    CVector fill, line;
+    bool bBold = false;
     CVectorArray triangles; // three corners each
     std::vector<CVectorArray> rings;
   };
   struct CTargetParts {
     CVectorArray target;
-    CParts visible;
-    CParts shadowed;
+    std::vector<CParts> parts;
   };
 
-  static void AddParts(const CParts& parts, bool cut, const CVector& fill, const CVector& line);
+  static void AddParts(const CParts& parts, bool cut);
 
   std::vector<CTargetParts> m_targets;
+  std::vector<std::string> m_drawnResults;
+  bool m_bPerSensor = false;
 };
 
-// The layer of the project's current patches; none when it has no coverage
-// that accounts for every patch (stale or changed results), and CAD1's
-// patch entries are drawn as they are.
-std::optional<CShadowLayer> MakeShadowLayer(CProject& project);
+// Each sensor's coverage alone, in number order, leaving out those whose
+// results group is hidden; none when a sensor shown has no coverage that
+// accounts for every patch. The further sensors' CAD1 must have run in
+// the set.
+std::optional<std::vector<CSensorPatches>> CollectSensorPatches(CProject& project, CSensorSet& sensors,
+                                                                double height = 0.0);
+
+// The layer of the project's current patches, of every sensor of the set
+// when it holds several; none when it has no coverage that accounts for
+// every patch (stale or changed results), and CAD1's patch entries are drawn
+// as they are.
+std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* sensors = nullptr, size_t current = 1);
 
 // Draws the project's entries, its patches through the layer when there is
 // one (while CAD1's results group is shown); a step of a scene source.

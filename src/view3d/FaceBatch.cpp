@@ -10,6 +10,21 @@ namespace {
 thread_local CFaceBatch* t_batch = nullptr;
 
 const CVector kNoNormal{0.0, 0.0, 1.0};
+constexpr float kBoldLineWidth = 2.0f;
+
+void AddLoop(CVertexArrays& lines, const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour)
+{
+  if (vertices.empty())
+    return;
+  CVector first = TransformPoint(toWorld, vertices[0]);
+  CVector from = first;
+  for (size_t i = 1; i <= vertices.size(); ++i) {
+    CVector to = i < vertices.size() ? TransformPoint(toWorld, vertices[i]) : first;
+    lines.Add(from, kNoNormal, colour);
+    lines.Add(to, kNoNormal, colour);
+    from = to;
+  }
+}
 
 CFaceBatch* BatchTakingFace(const CVectorArray& vertices)
 {
@@ -45,35 +60,31 @@ void CFaceBatch::AddFill(const CMatrix& toWorld, const CVectorArray& vertices, c
 
 void CFaceBatch::AddOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour, bool front)
 {
-  if (vertices.empty())
-    return;
-  CVector first = TransformPoint(toWorld, vertices[0]);
-  CVector from = first;
-  for (size_t i = 1; i <= vertices.size(); ++i) {
-    CVector to = i < vertices.size() ? TransformPoint(toWorld, vertices[i]) : first;
-    m_lines[front].Add(from, kNoNormal, colour);
-    m_lines[front].Add(to, kNoNormal, colour);
-    from = to;
-  }
+  AddLoop(m_lines[front], toWorld, vertices, colour);
+}
+
+void CFaceBatch::AddBoldOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour)
+{
+  AddLoop(m_boldLines, toWorld, vertices, colour);
 }
 
 void CFaceBatch::Clear()
 {
-  for (CVertexArrays* arrays : {&m_fills[0], &m_fills[1], &m_lines[0], &m_lines[1]})
+  for (CVertexArrays* arrays : {&m_fills[0], &m_fills[1], &m_lines[0], &m_lines[1], &m_boldLines})
     arrays->Clear();
 }
 
 bool CFaceBatch::IsEmpty() const
 {
   return m_fills[0].points.empty() && m_fills[1].points.empty() && m_lines[0].points.empty() &&
-         m_lines[1].points.empty();
+         m_lines[1].points.empty() && m_boldLines.points.empty();
 }
 
 void CFaceBatch::Draw() const
 {
   if (IsEmpty())
     return;
-  glPushAttrib(GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_VIEWPORT_BIT | GL_POLYGON_BIT);
+  glPushAttrib(GL_LIGHTING_BIT | GL_CURRENT_BIT | GL_VIEWPORT_BIT | GL_POLYGON_BIT | GL_LINE_BIT);
   glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
@@ -92,6 +103,10 @@ void CFaceBatch::Draw() const
   m_lines[0].Draw(GL_LINES, false);
   SetDepthLayer(DepthLayer::OutlineFront);
   m_lines[1].Draw(GL_LINES, false);
+  if (!m_boldLines.points.empty()) {
+    glLineWidth(kBoldLineWidth);
+    m_boldLines.Draw(GL_LINES, false);
+  }
 
   glPopClientAttrib();
   glPopAttrib();
@@ -122,5 +137,13 @@ bool DeferOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CV
   CFaceBatch* batch = BatchTakingFace(vertices);
   if (batch)
     batch->AddOutline(toWorld, vertices, colour, front);
+  return batch != nullptr;
+}
+
+bool DeferBoldOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour)
+{
+  CFaceBatch* batch = BatchTakingFace(vertices);
+  if (batch)
+    batch->AddBoldOutline(toWorld, vertices, colour);
   return batch != nullptr;
 }

@@ -20,6 +20,9 @@ public:
                bool front);
   // The loop through the vertices, carried into the scene by toWorld.
   void AddOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour, bool front);
+  // The same in front, drawn twice as wide: what marks one set of faces
+  // among others. One more draw only when there is any.
+  void AddBoldOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour);
   // Empties the batch, keeping its memory for the next scene.
   void Clear();
   // Draws the fills lit, then the loops unlit, in their depth layers; the
@@ -30,6 +33,7 @@ public:
 private:
   CVertexArrays m_fills[2]; // behind, in front
   CVertexArrays m_lines[2];
+  CVertexArrays m_boldLines;
 };
 
 // While a scope is alive, DeferFill and DeferOutline on this thread hand
@@ -53,3 +57,4 @@ private:
 bool DeferFill(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& normal, const CVector& colour,
                bool front);
 bool DeferOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour, bool front);
+bool DeferBoldOutline(const CMatrix& toWorld, const CVectorArray& vertices, const CVector& colour);

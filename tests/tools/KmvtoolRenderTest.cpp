@@ -38,4 +38,20 @@ TEST_F(KmvtoolRender, StartViewsMarkTheSensorAndShowThePatches)
   }
 }
 
+// Each sensor's floor patches in its own colour; one sensor stays orange alone.
+TEST_F(KmvtoolRender, DrawsEachSensorsPatchesInItsColour)
+{
+  ASSERT_EQ(Kmvtool("room 'Pilot B1' " + Quote(Path("one.txt")) + " --width 6 --depth 6 --height 3").exitStatus, 0);
+  ASSERT_EQ(Kmvtool("add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("two.txt")) + " --wall 2")
+                .exitStatus,
+            0);
+  const std::array<int, 3> litOrange{255, 130, 0}, litGreen{0, 161, 117};
+  ASSERT_EQ(Kmvtool("render " + Quote(Path("two.txt")) + " " + Quote(Path("two.png"))).exitStatus, 0);
+  EXPECT_GT(PixelsNear(Path("two.png"), litOrange, 8), 1000);
+  EXPECT_GT(PixelsNear(Path("two.png"), litGreen, 8), 1000);
+  ASSERT_EQ(Kmvtool("render " + Quote(Path("one.txt")) + " " + Quote(Path("one.png"))).exitStatus, 0);
+  EXPECT_GT(PixelsNear(Path("one.png"), litOrange, 8), 1000);
+  EXPECT_EQ(PixelsNear(Path("one.png"), litGreen, 8), 0);
+}
+
 } // namespace

@@ -16,8 +16,10 @@
 #include "PlanTurnHandle.h"
 #include "PlanView.h"
 #include "RoomProject.h"
+#include "SensorSet.h"
 #include "TempFolder.h"
 
+#include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -78,7 +81,8 @@ QString MessageOf(const std::function<void()>& action)
 
 class PlanWindowTest : public TempFolderTest {
 protected:
-  CDocumentWindows& OpenPlanProject()
+  // With a further sensor of Pilot B1 on each wall given.
+  CDocumentWindows& OpenPlanProject(const std::vector<size_t>& furtherSensorWalls = {})
   {
     CRoomPlan plan = LShapedPlan();
     EXPECT_FALSE(CompleteRoomPlan(plan));
@@ -86,6 +90,14 @@ protected:
     EXPECT_TRUE(MakePlanRoomProject(1, plan, text));
     CKMVDocument made;
     EXPECT_TRUE(made.OnNewDocumentFromText("L", text.View()));
+    for (size_t wall : furtherSensorWalls) {
+      CRoomPlan place = plan;
+      place.sensorWall = wall;
+      place.sensorOffset.reset();
+      EXPECT_FALSE(CompleteRoomPlan(place));
+      std::optional<std::string> more = AddSensorText(made.GetProject(), 1, place);
+      EXPECT_TRUE(more && made.OnNewDocumentFromText("L", *more));
+    }
     const std::string path = Path("l-raum.kmv");
     EXPECT_TRUE(made.SaveAs(path));
     EXPECT_TRUE(StartApp(m_app, {}));
@@ -169,6 +181,26 @@ TEST_F(PlanWindowTest, ShowsThePlanAndChangesItThroughTheTableAsOneStep)
   EXPECT_TRUE(redrawn.doors.empty());
   EXPECT_EQ(redrawn.obstacles.size(), 2u);
   EXPECT_TRUE(window.GetSelectTool().isChecked());
+}
+
+// Each sensor marked with its number, the further ones' floor patches in their colour.
+TEST_F(PlanWindowTest, MarksEverySensorAndItsPatches)
+{
+  CDocumentWindows& windows = OpenPlanProject({2, 5});
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
+  std::multiset<qulonglong> numbers;
+  std::set<QRgb> patchColours;
+  for (QGraphicsItem* item : windows.GetPlanWindow()->GetScene().items()) {
+    if (qgraphicsitem_cast<QGraphicsEllipseItem*>(item) && item->data(kPlanItemKind) == kPlanSensor)
+      numbers.insert(item->data(kPlanItemSensor).toULongLong());
+    if (item->data(kPlanItemKind) == kPlanPatch)
+      patchColours.insert(static_cast<QAbstractGraphicsShapeItem*>(item)->brush().color().rgb());
+  }
+  EXPECT_EQ(numbers, (std::multiset<qulonglong>{1, 2, 3}));
+  EXPECT_TRUE(patchColours.count(PlanSensorColour(2).rgb()) && patchColours.count(PlanSensorColour(3).rgb()));
+  // Measuring the further sensors changes nothing of the document.
+  EXPECT_FALSE(windows.GetDocument().IsModified());
+  EXPECT_EQ(windows.GetUndo().GetStack().count(), 0);
 }
 
 TEST_F(PlanWindowTest, ToolsAddDoorsObstaclesZonesAndPlaceTheSensorEachAsOneStep)

@@ -87,7 +87,8 @@ int RunPdfCommand(const CPrintRequest& request, CPdfWriting write)
     return kExitUsage;
 
   CGLCamera camera;
-  if (int setUp = SetUpStartView(camera, document.GetProject(), request.nWidth, request.nHeight, false);
+  if (int setUp = SetUpStartView(camera, document.GetProject(), request.nWidth, request.nHeight, false,
+                                 loaded.m_pSensors.get(), request.sensor);
       setUp != kExitOk)
     return setUp;
   CLastPicture picture;

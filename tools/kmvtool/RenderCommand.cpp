@@ -66,7 +66,8 @@ bool ParsePictureSize(const std::string& text, int& width, int& height)
   return ParseSize(text, width, height);
 }
 
-int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire)
+int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire, CSensorSet* sensors,
+                   size_t current)
 {
   if (!camera.CreateContext()) {
     PrintError(kNoVideoModeMessage);
@@ -79,12 +80,13 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
   std::optional<CRoomPlan> plan = FindRoomPlan(project);
   // The patches as the program's view draws them: visible parts and the
   // shadowed parts pale.
-  camera.SetSceneSource([&project, &camera, walls = FindRoomWalls(project), layer = MakeShadowLayer(project)] {
-    const std::vector<bool> cut = WallsToCut(walls, camera.GetEyePosition());
-    const CWallCutaway cutaway(project, walls, cut);
-    DrawProjectScene(project, layer, true,
-                     [&walls, &cut](const CVectorArray& target) { return LiesOnCutWall(walls, cut, target); });
-  });
+  camera.SetSceneSource(
+      [&project, &camera, walls = FindRoomWalls(project), layer = MakeShadowLayer(project, sensors, current)] {
+        const std::vector<bool> cut = WallsToCut(walls, camera.GetEyePosition());
+        const CWallCutaway cutaway(project, walls, cut);
+        DrawProjectScene(project, layer, true,
+                         [&walls, &cut](const CVectorArray& target) { return LiesOnCutWall(walls, cut, target); });
+      });
   if (std::optional<CSensorPose> pose = FindSensorPose(project))
     camera.SetSensorMarker(CSensorMarker{pose->centre, pose->axis});
   camera.SetPreviewFirst(false);
@@ -140,7 +142,9 @@ int RunRenderCommand(const CRenderRequest& request)
   CProject& project = loaded.m_document.GetProject();
 
   CGLCamera camera;
-  if (int setUp = SetUpStartView(camera, project, request.nWidth, request.nHeight, request.bWire); setUp != kExitOk)
+  if (int setUp = SetUpStartView(camera, project, request.nWidth, request.nHeight, request.bWire,
+                                 loaded.m_pSensors.get(), request.sensor);
+      setUp != kExitOk)
     return setUp;
 
   CPngFileDestination png(output);

@@ -21,10 +21,13 @@ bool ParsePictureSize(const std::string& text, int& width, int& height);
 
 class CGLCamera;
 class CProject;
+class CSensorSet;
 // Makes the camera's context and sets it up at the size on the start view
-// turned towards the scene's centre, the scene built. Returns the exit
-// status; the error is already reported.
-int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire);
+// turned towards the scene's centre, the scene built: every sensor's patches
+// in its colour, the current one's outlined. Returns the exit status; the
+// error is already reported.
+int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, bool wire, CSensorSet* sensors,
+                   size_t current);
 
 // Opens the source as the program does (the detection is computed), renders
 // the scene off-screen from the start view turned towards the scene's

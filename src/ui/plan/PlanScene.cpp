@@ -3,9 +3,11 @@
 #include "Coverage.h"
 #include "CoverageScene.h"
 #include "PlanGeometry.h"
+#include "SensorColours.h"
 #include "TextEncoding.h"
 
 #include <QBrush>
+#include <QFont>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QPainterPath>
@@ -95,15 +97,48 @@ CPlanPoint AlongWall(const CRoomPlan& plan, size_t wall, double distance)
   return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
 }
 
-void AddSensor(QGraphicsScene& scene, const CRoomPlan& plan)
+// The marker of a sensor; numbered (from 1) in a room with several.
+void AddSensor(QGraphicsScene& scene, const CSensorPlace& place, size_t number)
 {
-  const CSensorPlace place = SensorPlace(plan);
+  const QString name = number == 0 ? kPlanSensor : "Sensor " + QString::number(number);
   const QPointF centre = ScenePoint(place.point);
   const QPointF tip =
       ScenePoint({place.point.x + kSensorArrow * place.facing.x, place.point.y + kSensorArrow * place.facing.y});
-  Tag(scene.addLine(QLineF(centre, tip), Stroke(kSensorColour, 0.04)), kPlanSensor, kPlanSensor);
+  Tag(scene.addLine(QLineF(centre, tip), Stroke(kSensorColour, 0.04)), kPlanSensor, name);
   const QRectF disc(centre.x() - kSensorRadius, centre.y() - kSensorRadius, 2 * kSensorRadius, 2 * kSensorRadius);
-  Tag(scene.addEllipse(disc, Stroke(Qt::white, kEdgeWidth), QBrush(kSensorColour)), kPlanSensor, kPlanSensor);
+  auto* marker = Tag(scene.addEllipse(disc, Stroke(Qt::white, kEdgeWidth), QBrush(kSensorColour)), kPlanSensor, name);
+  if (number == 0)
+    return;
+  marker->setData(kPlanItemSensor, QVariant::fromValue(static_cast<qulonglong>(number)));
+  // The number beside the disc, away from the arrow, the same size at any zoom.
+  auto* label = scene.addSimpleText(QString::number(number));
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
+  label->setBrush(kSensorColour);
+  label->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+  // Centred on its place: the label's own units are pixels.
+  label->setPos(ScenePoint(
+      {place.point.x - 2 * kSensorRadius * place.facing.x, place.point.y - 2 * kSensorRadius * place.facing.y}));
+  const QRectF bounds = label->boundingRect();
+  label->setTransform(QTransform::fromTranslate(-bounds.width() / 2, -bounds.height() / 2));
+  Tag(label, kPlanSensor, name);
+}
+
+// The shadowed parts (pale, dashed), or the visible ones, of a sensor's patches.
+void AddFloorPatches(QGraphicsScene& scene, const CFloorPatches& patches, bool shadowed)
+{
+  // The first sensor keeps the plan's own orange.
+  QColor colour = patches.sensor == 1 ? kPatchColour : PlanSensorColour(patches.sensor);
+  colour.setAlpha(shadowed ? kShadowColour.alpha() : kPatchColour.alpha());
+  QColor edgeColour = colour.darker();
+  edgeColour.setAlpha(kPatchColour.alpha());
+  QPen edge = Stroke(edgeColour, kEdgeWidth / 2);
+  if (shadowed)
+    edge.setStyle(Qt::DashLine);
+  for (const CPlanRegion& region : shadowed ? patches.shadowed : patches.visible)
+    Tag(scene.addPath(ScenePath(region), edge, QBrush(colour)), shadowed ? kPlanShadow : kPlanPatch,
+        shadowed ? "verdeckt" : kPlanPatch);
 }
 
 } // namespace
@@ -113,9 +148,16 @@ QPointF ScenePoint(const CPlanPoint& p)
   return {p.x, -p.y};
 }
 
-CFloorPatches FloorPatchesOf(const CCoverage& coverage)
+QColor PlanSensorColour(size_t sensor)
+{
+  const CVector colour = SensorColour(sensor);
+  return QColor::fromRgbF(static_cast<float>(colour.x), static_cast<float>(colour.y), static_cast<float>(colour.z));
+}
+
+CFloorPatches FloorPatchesOf(const CCoverage& coverage, size_t sensor)
 {
   CFloorPatches patches;
+  patches.sensor = sensor;
   for (const CTargetCoverage& target : coverage.targets)
     if (IsFloorTarget(target.target.vertices)) {
       for (const CPlanarRegion& part : target.coverage.patchParts)
@@ -126,19 +168,17 @@ CFloorPatches FloorPatchesOf(const CCoverage& coverage)
   return patches;
 }
 
-void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const CFloorPatches& floorPatches)
+void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CFloorPatches>& floorPatches,
+                   const std::vector<CPlanSensor>& sensors)
 {
   scene.clear();
   if (plan.outline.size() < 3)
     return;
   Tag(scene.addPolygon(ScenePolygon(plan.outline), Qt::NoPen, QBrush(kFloorColour)), kPlanFloor, "Boden");
-  QPen shadowEdge = Stroke(kPatchColour.darker(), kEdgeWidth / 2);
-  shadowEdge.setStyle(Qt::DashLine);
-  for (const CPlanRegion& shadow : floorPatches.shadowed)
-    Tag(scene.addPath(ScenePath(shadow), shadowEdge, QBrush(kShadowColour)), kPlanShadow, "verdeckt");
-  for (const CPlanRegion& patch : floorPatches.visible)
-    Tag(scene.addPath(ScenePath(patch), Stroke(kPatchColour.darker(), kEdgeWidth / 2), QBrush(kPatchColour)),
-        kPlanPatch, kPlanPatch);
+  // Every sensor's visible parts over all shadowed ones.
+  for (bool shadowed : {true, false})
+    for (const CFloorPatches& patches : floorPatches)
+      AddFloorPatches(scene, patches, shadowed);
   for (size_t i = 0; i < plan.zones.size(); ++i) {
     auto* zone = scene.addPolygon(ScenePolygon(plan.zones[i].corners), Stroke(kZoneColour, kEdgeWidth),
                                   QBrush(kZoneColour, Qt::BDiagPattern));
@@ -163,5 +203,8 @@ void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const CFloorPat
                  "Tür " + QString::number(i + 1)),
              i, false);
   }
-  AddSensor(scene, plan);
+  if (sensors.empty())
+    AddSensor(scene, SensorPlace(plan), 0);
+  for (const CPlanSensor& sensor : sensors)
+    AddSensor(scene, sensor.place, sensor.number);
 }

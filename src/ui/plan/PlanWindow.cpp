@@ -10,12 +10,15 @@
 #include "PlanScene.h"
 #include "PlanTools.h"
 #include "PlanView.h"
+#include "SensorSet.h"
+#include "TextEncoding.h"
 #include "UnderlayControls.h"
 
 #include <QActionGroup>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
@@ -42,6 +45,15 @@ double Snap(double value)
 size_t IndexOf(const QGraphicsItem& item)
 {
   return static_cast<size_t>(item.data(kPlanItemIndex).toULongLong());
+}
+
+// One sensor of the legend: a square of its colour, its number and its
+// model's name (Windows-1252).
+QString LegendEntry(size_t sensor, const std::string& model)
+{
+  return QString("<span style=\"color:%1\">&#9632;</span>&nbsp;%2&nbsp;%3&nbsp;&nbsp;&nbsp;")
+      .arg(PlanSensorColour(sensor).name(), QString::number(sensor),
+           QString::fromStdString(Cp1252ToUtf8(model)).toHtmlEscaped());
 }
 
 template <class T> void EraseIndices(std::vector<T>& values, std::vector<size_t> indices)
@@ -86,6 +98,10 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tools);
   layout->addWidget(splitter, 1);
+  m_pLegend = new QLabel(content);
+  m_pLegend->setTextFormat(Qt::RichText);
+  m_pLegend->hide();
+  layout->addWidget(m_pLegend);
   m_pHeightField = new CHeightField(m_document, m_messages, content);
   layout->addWidget(m_pHeightField);
   setWidget(content);
@@ -105,15 +121,16 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   });
 }
 
-void CPlanWindow::ShowPlan(const CFloorPatches& floorPatches)
+void CPlanWindow::ShowPlan(const std::vector<CFloorPatches>& floorPatches)
 {
   m_plan = FindEditablePlan(m_document.GetProject());
   m_floorPatches = floorPatches;
+  const std::vector<CPlanSensor> sensors = ShowSensors();
   if (!m_plan) {
     m_pScene->clear();
     m_pScene->addText("Dieses Projekt hat keinen Grundriss.");
   } else {
-    FillPlanScene(*m_pScene, *m_plan, floorPatches);
+    FillPlanScene(*m_pScene, *m_plan, floorPatches, sensors);
   }
   m_pUnderlay->Show(*m_pScene, m_plan);
   // An empty plan waits for its outline.
@@ -122,6 +139,25 @@ void CPlanWindow::ShowPlan(const CFloorPatches& floorPatches)
   FillTable();
   m_pHeightField->Refresh();
   m_pView->FitPlan();
+}
+
+std::vector<CPlanSensor> CPlanWindow::ShowSensors()
+{
+  CProject& project = m_document.GetProject();
+  std::vector<CPlanSensor> sensors;
+  QString legend;
+  for (size_t number = 2; m_plan && !m_plan->outline.empty() && FindSensorGroup(project, number); ++number) {
+    if (sensors.empty()) {
+      sensors.push_back({1, SensorPlace(*m_plan)});
+      legend = LegendEntry(1, project.GetRoot().m_strName);
+    }
+    if (std::optional<CRoomPlan> place = SensorPlan(project, number))
+      sensors.push_back({number, SensorPlace(*place)});
+    legend += LegendEntry(number, FindSensorGroup(project, number)->m_strDescription);
+  }
+  m_pLegend->setText(legend);
+  m_pLegend->setVisible(!legend.isEmpty());
+  return sensors;
 }
 
 void CPlanWindow::FillTable()

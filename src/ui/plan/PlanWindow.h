@@ -16,6 +16,7 @@ class CPlanView;
 class CUnderlayControls;
 class QGraphicsScene;
 class QAction;
+class QLabel;
 class QTableWidget;
 
 // "Grundriss": the document's plan from above beside a table of its values.
@@ -28,8 +29,10 @@ class CPlanWindow : public QMdiSubWindow {
 public:
   CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget* parent = nullptr);
 
-  // Draws the document's plan and floor patches anew (after every update).
-  void ShowPlan(const CFloorPatches& floorPatches);
+  // Draws the document's plan and floor patches (each sensor's in its
+  // colour) anew, after every update; with several sensors each is marked
+  // with its number and named in the legend.
+  void ShowPlan(const std::vector<CFloorPatches>& floorPatches);
 
   QGraphicsScene& GetScene() { return *m_pScene; }
   QTableWidget& GetTable() { return *m_pTable; }
@@ -42,6 +45,9 @@ public:
 
 private:
   void FillTable();
+  // Every sensor of a room with several, and the legend naming them; none
+  // and no legend with one.
+  std::vector<CPlanSensor> ShowSensors();
   void OnValueTyped(int row, const QString& text);
   // The selected obstacles and zones where they were dragged, their
   // centres and corners on 0.05 m.
@@ -56,7 +62,7 @@ private:
   CKMVDocument& m_document;
   CMessageSink& m_messages;
   std::optional<CRoomPlan> m_plan;
-  CFloorPatches m_floorPatches;
+  std::vector<CFloorPatches> m_floorPatches;
   QGraphicsScene* m_pScene = nullptr;
   CPlanView* m_pView = nullptr;
   QTableWidget* m_pTable = nullptr;
@@ -65,4 +71,5 @@ private:
   CPlanTools* m_pTools = nullptr;
   CHeightField* m_pHeightField = nullptr;
   CUnderlayControls* m_pUnderlay = nullptr;
+  QLabel* m_pLegend = nullptr;
 };

@@ -17,6 +17,7 @@
 #include "PlanEntries.h"
 #include "PlanWindow.h"
 #include "SaveFileDialog.h"
+#include "SensorSet.h"
 #include "TextEncoding.h"
 #include "ZoneMarks.h"
 
@@ -255,6 +256,21 @@ void CDocumentWindows::RefreshCoverage()
   m_coverage = PatchesCurrent() ? AnalyseCoverage(project, true, ReadDetectionHeight(project)) : std::nullopt;
   std::optional<CRoomPlan> plan = m_coverage ? FindRoomPlan(project) : std::nullopt;
   m_zones = plan ? MeasureZones(*plan, *m_coverage) : std::vector<CZoneCoverage>();
+  RefreshSensorPatches();
+}
+
+void CDocumentWindows::RefreshSensorPatches()
+{
+  CProject& project = m_document.GetProject();
+  m_sensorPatches.reset();
+  if (!m_coverage || !FindSensorGroup(project, 2))
+    return;
+  // A fresh set knows no patch targets until its CAD1 runs; the run makes
+  // the patches the file holds again.
+  CSensorSet sensors(project);
+  for (size_t sensor = 2; sensor <= sensors.Count(); ++sensor)
+    sensors.Run(sensor, CModuleTable::RunIndexOf("CAD1"));
+  m_sensorPatches = CollectSensorPatches(project, sensors, m_coverage->height);
 }
 
 void CDocumentWindows::ShowCoverageDialog()
@@ -292,7 +308,13 @@ void CDocumentWindows::ShowPlanInWindow()
 {
   if (!m_pPlanWindow)
     return;
-  m_pPlanWindow->ShowPlan(m_coverage ? FloorPatchesOf(*m_coverage) : CFloorPatches());
+  std::vector<CFloorPatches> floorPatches;
+  if (m_sensorPatches)
+    for (const CSensorPatches& sensor : *m_sensorPatches)
+      floorPatches.push_back(FloorPatchesOf(sensor.coverage, sensor.sensor));
+  else if (m_coverage)
+    floorPatches.push_back(FloorPatchesOf(*m_coverage));
+  m_pPlanWindow->ShowPlan(floorPatches);
   MarkZones(m_pPlanWindow->GetScene(), m_zones);
 }
 

@@ -7,6 +7,7 @@
 #include "EntryDialogs.h"
 #include "KMVDocument.h"
 #include "ModuleSheet.h"
+#include "ShadowLayer.h"
 #include "ViewHost.h"
 #include "ZoneCoverage.h"
 
@@ -55,6 +56,9 @@ public:
   const std::optional<CCoverage>& GetCoverage() const override { return m_coverage; }
   // The room plan's no-watch zones measured with that coverage, in plan order.
   const std::vector<CZoneCoverage>& GetZones() const override { return m_zones; }
+  // With several sensors, each shown sensor's coverage alone at the last
+  // update (CollectSensorPatches); none with one sensor or without coverage.
+  const std::optional<std::vector<CSensorPatches>>& GetSensorPatches() const override { return m_sensorPatches; }
   // The open "Grundriss" window; null when there is none.
   CPlanWindow* GetPlanWindow() const;
   // The document's name as the user sees it.
@@ -87,6 +91,9 @@ private:
   bool IsStepEnabled(int id) const;
   // Once per update, before the views draw it, never per paint.
   void RefreshCoverage();
+  // With several sensors: reruns the further sensors' CAD1 and measures
+  // each sensor alone, for drawing each in its colour.
+  void RefreshSensorPatches();
   bool PatchesCurrent() { return m_document.GetProject().ArePatchesCurrent(); }
   // "Abdeckung...": the document's one table, made on first use.
   void ShowCoverageDialog();
@@ -106,6 +113,7 @@ private:
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
   std::optional<CCoverage> m_coverage;
   std::vector<CZoneCoverage> m_zones;
+  std::optional<std::vector<CSensorPatches>> m_sensorPatches;
   // Parented to the main window, so it may go first at the program's end.
   QPointer<CCoverageDlg> m_pCoverageDlg;
   // Closes with its own button, so it may go first.

@@ -8,6 +8,7 @@
 #include "PlanEntries.h"
 #include "PointDialog.h"
 #include "SensorPose.h"
+#include "SensorSet.h"
 #include "SettingsArchive.h"
 #include "ViewOptionsPage.h"
 #include "WallCutaway.h"
@@ -137,11 +138,22 @@ void CKMV3DView::OnUpdate(int hint)
   // as the coverage counts them. At a detection height the floors are counted
   // raised: CAD1's entries keep the floor's own patches, and the raised parts
   // are drawn see-through over them.
+  // With several sensors each is drawn in its colour, the current one
+  // outlined, so a change of the current sensor alone redraws too.
   const std::optional<CCoverage>& coverage = m_windows.GetCoverage();
+  const std::optional<std::vector<CSensorPatches>>& sensors = m_windows.GetSensorPatches();
+  const bool several = FindSensorGroup(m_windows.GetDocument().GetProject(), 2) != nullptr;
+  const size_t current = m_windows.GetDocument().GetCurrentSensor();
   m_shadowLayer.reset();
-  if (coverage && coverage->nUnassigned == 0 && !(coverage->height > 0.0))
-    m_shadowLayer.emplace(*coverage);
-  if (hint & kHintNot3D)
+  if (coverage && coverage->nUnassigned == 0 && !(coverage->height > 0.0)) {
+    if (several && sensors)
+      m_shadowLayer.emplace(*sensors, current);
+    else if (!several)
+      m_shadowLayer.emplace(*coverage);
+  }
+  const bool currentChanged = current != m_nDrawnSensor;
+  m_nDrawnSensor = current;
+  if ((hint & kHintNot3D) && !currentChanged)
     return;
   m_windows.ShowSensorStatus();
   m_camera.SetSensorMarker(SensorMarkerOf(m_windows.GetDocument().GetProject()));

@@ -102,6 +102,8 @@ private:
   // The patches as the document's coverage counts them; none while it has
   // none for every patch, and the patch entries are drawn.
   std::optional<CShadowLayer> m_shadowLayer;
+  // The current sensor the layer outlines.
+  size_t m_nDrawnSensor = 1;
   // The plan of the last scene build, the walls it might cut and those it cut away.
   std::optional<CRoomPlan> m_roomPlan;
   std::vector<CWallFoot> m_roomWalls;

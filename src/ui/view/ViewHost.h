@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Coverage.h"
+#include "ShadowLayer.h"
 #include "ZoneCoverage.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ public:
   virtual const std::optional<CCoverage>& GetCoverage() const = 0;
   // The room plan's no-watch zones measured with that coverage, in plan order.
   virtual const std::vector<CZoneCoverage>& GetZones() const = 0;
+  // With several sensors, each shown sensor's coverage alone at the last
+  // update; none with one sensor or without coverage.
+  virtual const std::optional<std::vector<CSensorPatches>>& GetSensorPatches() const = 0;
   // The three status-bar texts of the document's sensor and the floor's
   // coverage.
   virtual void ShowSensorStatus() = 0;
