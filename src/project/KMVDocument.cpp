@@ -184,7 +184,7 @@ bool CKMVDocument::WriteProjectFile(const std::string& path, FileForm form)
 void CKMVDocument::RefreshSensorValues()
 {
   auto read = [this](int index) {
-    ModuleResult result = m_project.RunModule(index);
+    ModuleResult result = m_project.ReadModule(index);
     return result.status < 0 ? 0.0 : result.value;
   };
   m_sensorValues.height = read(3);

@@ -120,6 +120,12 @@ ModuleResult CProject::RunModule(int index, bool configure)
   return result;
 }
 
+ModuleResult CProject::ReadModule(int index)
+{
+  CModule* module = m_modules.FindByRunIndex(index);
+  return module ? module->Run(m_root) : ModuleResult();
+}
+
 ModuleResult CProject::RunForeignModule(CModule& module, bool configure)
 {
   ModuleResult result = module.Execute(m_root, configure, {m_pModuleDialog, m_pMessages});

@@ -57,6 +57,9 @@ public:
   // links, updates the transforms and rewrites the text, whatever the index.
   // Indices without a module fail with status -1.
   ModuleResult RunModule(int index, bool configure = false);
+  // Runs a module that only reads a number (MH1, DW1, KW1): the tree and the
+  // text stay as they are, so nothing is resolved, updated or rewritten.
+  ModuleResult ReadModule(int index);
   // Runs a module of a further sensor's table on this tree as RunModule
   // does; the own patches' state stays as it is.
   ModuleResult RunForeignModule(CModule& module, bool configure = false);

@@ -27,6 +27,22 @@ void Attach(GLuint buffer, GLenum format, GLenum attachment, int width, int heig
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, buffer);
 }
 
+// The colour buffer is a texture of unsized RGBA given as blue, green, red,
+// alpha bytes: Mesa then keeps it in that order, so that reading it in the
+// order of 32-bit widget rows is a copy (a renderbuffer's RGBA8 is red
+// first, and every pixel would be swizzled).
+void AttachColour(GLuint texture, int width, int height)
+{
+  GLint bound = 0;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+}
+
 // Far above any window or printed page, yet a bound on the memory that one
 // picture may take.
 constexpr int kMaxSide = 8192;
@@ -65,19 +81,20 @@ bool CGLFramebuffer::TryLayout(int layout, int width, int height)
 {
   const CDepthStencilLayout& l = kLayouts[layout];
   glGenFramebuffers(1, &m_framebuffer);
-  glGenRenderbuffers(3, m_buffers);
+  glGenTextures(1, &m_colour);
+  glGenRenderbuffers(2, m_buffers);
   // Without framebuffer objects the calls above leave the names at 0.
-  if (m_framebuffer == 0 || m_buffers[0] == 0) {
+  if (m_framebuffer == 0 || m_colour == 0 || m_buffers[0] == 0) {
     Destroy();
     return false;
   }
   glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-  Attach(m_buffers[0], GL_RGBA8, GL_COLOR_ATTACHMENT0, width, height);
+  AttachColour(m_colour, width, height);
   if (l.stencilFormat != 0) {
-    Attach(m_buffers[1], l.depthFormat, GL_DEPTH_ATTACHMENT, width, height);
-    Attach(m_buffers[2], l.stencilFormat, GL_STENCIL_ATTACHMENT, width, height);
+    Attach(m_buffers[0], l.depthFormat, GL_DEPTH_ATTACHMENT, width, height);
+    Attach(m_buffers[1], l.stencilFormat, GL_STENCIL_ATTACHMENT, width, height);
   } else {
-    Attach(m_buffers[1], l.depthFormat, GL_DEPTH_STENCIL_ATTACHMENT, width, height);
+    Attach(m_buffers[0], l.depthFormat, GL_DEPTH_STENCIL_ATTACHMENT, width, height);
   }
   glBindRenderbuffer(GL_RENDERBUFFER, 0);
   // Storage that could not be allocated leaves an attachment incomplete.
@@ -96,7 +113,8 @@ void CGLFramebuffer::Destroy()
 {
   if (m_framebuffer != 0)
     glDeleteFramebuffers(1, &m_framebuffer);
-  glDeleteRenderbuffers(3, m_buffers);
+  glDeleteTextures(1, &m_colour);
+  glDeleteRenderbuffers(2, m_buffers);
   *this = CGLFramebuffer();
 }
 

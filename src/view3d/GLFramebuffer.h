@@ -22,14 +22,15 @@ public:
   bool Read(CRenderedImage& image) const;
   // Copies the colour buffer into rows of its size, the top row first; needs
   // GL_MESA_pack_invert. Blue, green, red, alpha is the colour buffer's own
-  // order in Mesa, so the read is a copy.
+  // order (see AttachColour), so the read is a copy.
   bool ReadRows(const CPixelRows& rows) const;
 
 private:
   bool TryLayout(int layout, int width, int height);
 
   unsigned int m_framebuffer = 0;
-  unsigned int m_buffers[3] = {0, 0, 0}; // colour, depth (or depth-stencil), stencil
+  unsigned int m_colour = 0;          // texture
+  unsigned int m_buffers[2] = {0, 0}; // depth (or depth-stencil), stencil
   int m_nWidth = 0;
   int m_nHeight = 0;
 };

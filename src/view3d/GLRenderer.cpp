@@ -76,9 +76,13 @@ void CGLRenderer::DrawAxes() const
 
 void CGLRenderer::BuildAxes(double length)
 {
+  // The list outlives scene builds: compiling it costs as much as a small scene.
+  if (m_axesList != 0 && length == m_axesLength)
+    return;
   if (m_axesList != 0)
     glDeleteLists(m_axesList, 1);
   m_axesList = CompileAxesList(length);
+  m_axesLength = length;
 }
 
 void CGLRenderer::SetClearColour(float red, float green, float blue, float alpha)

@@ -65,7 +65,7 @@ public:
   virtual void ResetView() = 0;
 
 protected:
-  // Replaces the axes list; the context must be current.
+  // Makes the axes list unless it has that length; the context must be current.
   void BuildAxes(double length);
 
   CSceneBounds m_sceneBounds;
@@ -86,5 +86,6 @@ private:
   bool m_bMoving = false;
   bool m_bPainting = false;
   unsigned int m_axesList = 0;
+  double m_axesLength = 0.0;
   std::array<float, 4> m_clearColour = {1.0f, 1.0f, 1.0f, 1.0f};
 };

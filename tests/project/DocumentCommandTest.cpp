@@ -85,7 +85,12 @@ TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedRunsChangeNothing)
     ModuleResult result = m_document.GetProject().RunModule(index);
     EXPECT_EQ(result.status, kModuleFailed) << index;
     EXPECT_EQ(result.value, 0.0) << index;
+    EXPECT_EQ(m_document.GetProject().ReadModule(index).status, kModuleFailed) << index;
   }
+  // A reading module read without the refresh gives what a run gives.
+  ModuleResult read = m_document.GetProject().ReadModule(3);
+  EXPECT_EQ(read.value, 2.0);
+  EXPECT_EQ(read.status, m_document.GetProject().RunModule(3).status);
   EXPECT_EQ(m_document.GetText().View(), before);
   EXPECT_FALSE(m_document.IsModified());
   EXPECT_TRUE(m_views.hints.empty());

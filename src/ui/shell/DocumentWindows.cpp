@@ -246,7 +246,7 @@ void CDocumentWindows::RefreshLimitStates()
 {
   CProject& project = m_document.GetProject();
   for (size_t axis = 0; axis < kReadingModules.size(); ++axis)
-    m_limitStatus[axis] = project.RunModule(kReadingModules[axis]).status;
+    m_limitStatus[axis] = project.ReadModule(kReadingModules[axis]).status;
 }
 
 void CDocumentWindows::RefreshCoverage()
