@@ -66,7 +66,7 @@ CAddSensorDlg::CAddSensorDlg(CProject& project, CMessageSink& messages, QWidget*
   m_pOffset = AddRow(*form, "&Versatz an der Wand (m):", "offset", "Mitte der Wand", place);
   m_pX = AddRow(*form, "&X an der Decke (m):", "x", "Mitte des Raums", place);
   m_pY = AddRow(*form, "&Y an der Decke (m):", "y", "Mitte des Raums", place);
-  m_pCorner = AddRow(*form, "&Ecke:", "corner", "erste Ecke unter 180°", place);
+  m_pCorner = AddRow(*form, "&Ecke:", "corner", "erste unter 180°", place);
   connect(m_pVariant, &QComboBox::currentIndexChanged, this, &CAddSensorDlg::EnableFields);
   EnableFields();
 
