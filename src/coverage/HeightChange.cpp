@@ -4,7 +4,9 @@
 #include "DetectionHeight.h"
 #include "KMVDocument.h"
 #include "RaisedFloor.h"
+#include "SensorSet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -12,8 +14,13 @@ std::optional<std::string> DetectionHeightFault(CProject& project, double height
 {
   if (!std::isfinite(height) || height < 0.0)
     return std::string("Die Erfassungsh\xF6he muss eine Zahl ab 0 sein.");
-  std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
-  double limit = scene ? DetectionHeightLimit(*scene) : 0.0;
+  // Every sensor's floor parts are raised: the lowest limit holds for all.
+  CSensorSet sensors(project);
+  double limit = HUGE_VAL;
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+    std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), sensors.Modules(sensor).m_cad1);
+    limit = std::min(limit, scene ? DetectionHeightLimit(*scene) : 0.0);
+  }
   if (IsDetectionHeightAllowed(height, limit))
     return std::nullopt;
   char text[96];

@@ -6,8 +6,9 @@
 class CKMVDocument;
 class CProject;
 
-// None when the detection height may be used with the project's last CAD1
-// run (IsDetectionHeightAllowed), else the German message (Windows-1252).
+// None when the detection height may be used with the last CAD1 run of
+// every sensor of the project (IsDetectionHeightAllowed with the lowest of
+// their limits), else the German message (Windows-1252).
 std::optional<std::string> DetectionHeightFault(CProject& project, double height);
 
 // Sets the document's detection height as one step "Erfassungshöhe" and

@@ -32,13 +32,20 @@ std::string DescribeFormatError(int line, const std::string& source)
 constexpr const char* kModuleChangeName = "Berechnung";
 constexpr const char* kPropertiesChangeName = "Eigenschaften";
 
+constexpr int kCad1RunIndex = 2;
+constexpr int kHeightRunIndex = 3;
+constexpr int kTurnRunIndex = 4;
+constexpr int kTiltRunIndex = 5;
+
 } // namespace
 
-CKMVDocument::CKMVDocument()
+CKMVDocument::CKMVDocument() : m_pSensors(std::make_unique<CSensorSet>(m_project))
 {
   m_bSaveSettings = 1;
   m_project.SetEditLevel(0);
 }
+
+CKMVDocument::~CKMVDocument() = default;
 
 void CKMVDocument::SetMessageSink(CMessageSink* messages)
 {
@@ -56,6 +63,7 @@ bool CKMVDocument::OnNewDocument()
   std::string title = GetTitle();
   if (!IsBuiltinModelName(title)) {
     m_project.Init(m_text, "Project");
+    m_pSensors = std::make_unique<CSensorSet>(m_project);
     return true;
   }
   m_text.Clear();
@@ -72,7 +80,7 @@ bool CKMVDocument::OnNewDocument()
   m_nFormatErrorLine = loaded.nErrorLine;
   if (!loaded.IsOk())
     ShowMessage(DescribeFormatError(loaded.nErrorLine, title));
-  RefreshSensorValues();
+  ReadSensors();
   return true;
 }
 
@@ -90,7 +98,7 @@ bool CKMVDocument::OnNewDocumentFromText(const std::string& title, std::string_v
   }
   m_nFormatErrorLine = loaded.nErrorLine;
   SetTitle(title);
-  RefreshSensorValues();
+  ReadSensors();
   SetModifiedFlag();
   return true;
 }
@@ -121,7 +129,7 @@ bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
   if (!loaded.IsOk())
     ShowMessage(DescribeFormatError(loaded.nErrorLine, FileNameText(path)));
   m_nCurrentSensor = 1;
-  RefreshSensorValues();
+  ReadSensors();
   m_fileForm = form;
   SetPathName(fullPath);
   SetModifiedFlag(false);
@@ -181,31 +189,70 @@ bool CKMVDocument::WriteProjectFile(const std::string& path, FileForm form)
   return true;
 }
 
-void CKMVDocument::RefreshSensorValues()
+void CKMVDocument::ReadSensors()
+{
+  m_pSensors = std::make_unique<CSensorSet>(m_project);
+  if (m_nCurrentSensor > m_pSensors->Count())
+    m_nCurrentSensor = 1;
+  RefreshAllSensors();
+}
+
+void CKMVDocument::RefreshAllSensors()
+{
+  for (size_t sensor = 1; sensor <= m_pSensors->Count(); ++sensor)
+    if (sensor != m_nCurrentSensor)
+      m_pSensors->Run(sensor, kCad1RunIndex);
+  RefreshSensorValues();
+}
+
+void CKMVDocument::ReadSensorValues()
 {
   auto read = [this](int index) {
-    ModuleResult result = m_project.ReadModule(index);
+    ModuleResult result = ReadSensorModule(index);
     return result.status < 0 ? 0.0 : result.value;
   };
-  m_sensorValues.height = read(3);
-  m_sensorValues.turn = read(4);
-  m_sensorValues.tilt = read(5);
-  m_project.RunModule(2);
+  m_sensorValues.height = read(kHeightRunIndex);
+  m_sensorValues.turn = read(kTurnRunIndex);
+  m_sensorValues.tilt = read(kTiltRunIndex);
+}
+
+void CKMVDocument::RefreshSensorValues()
+{
+  ReadSensorValues();
+  RunSensorModule(kCad1RunIndex);
 }
 
 bool CKMVDocument::SetCurrentSensor(size_t sensor)
 {
-  if (sensor != 1 && !FindSensorGroup(m_project, sensor))
+  if (sensor < 1 || sensor > CountSensors())
     return false;
-  m_nCurrentSensor = sensor;
+  if (sensor != m_nCurrentSensor) {
+    m_nCurrentSensor = sensor;
+    ReadSensorValues();
+  }
   return true;
+}
+
+size_t CKMVDocument::CountSensors() const
+{
+  return m_pSensors->Count();
+}
+
+ModuleResult CKMVDocument::RunSensorModule(int index, bool configure)
+{
+  return m_pSensors->Run(m_nCurrentSensor, index, configure);
+}
+
+ModuleResult CKMVDocument::ReadSensorModule(int index)
+{
+  return m_nCurrentSensor == 1 ? m_project.ReadModule(index) : RunSensorModule(index);
 }
 
 ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
 {
   CDocumentChange change(*this, kModuleChangeName);
   bool patchesWereCurrent = m_project.ArePatchesCurrent();
-  ModuleResult result = m_project.RunModule(index, configure);
+  ModuleResult result = RunSensorModule(index, configure);
   if (result.status < 0) {
     // The tree is unchanged, but the patches it still holds are no longer shown.
     if (patchesWereCurrent != m_project.ArePatchesCurrent())
@@ -228,7 +275,8 @@ bool CKMVDocument::EditProperties()
   if (!m_project.EditSelected(*m_pTreeView))
     return false;
   SetModifiedFlag();
-  RefreshSensorValues();
+  // The entry may be the room's, which every sensor sees.
+  RefreshAllSensors();
   UpdateAllViews(0);
   return true;
 }
@@ -284,8 +332,14 @@ void CKMVDocument::RestoreText(std::string_view text, const std::string& written
     RebaseUnderlay(m_project, writtenFor, GetPathName());
     m_project.Refresh();
   }
-  if (m_nCurrentSensor > 1 && !FindSensorGroup(m_project, m_nCurrentSensor))
-    m_nCurrentSensor = 1;
-  RefreshSensorValues();
+  ReadSensors();
   UpdateAllViews(0);
+}
+
+void CKMVDocument::ReplaceText(std::string_view text, size_t sensor)
+{
+  CDocumentChange change(*this, kModuleChangeName);
+  m_nCurrentSensor = sensor;
+  RestoreText(text);
+  SetModifiedFlag();
 }

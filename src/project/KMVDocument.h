@@ -7,12 +7,14 @@
 #include "SensorValues.h"
 #include "TextBuffer.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 class CEntryEditor;
 class CModuleDialog;
 class CProjectTree;
+class CSensorSet;
 
 // How a project file holds its text: scrambled (".kmv", every byte XOR the
 // key) or plain.
@@ -33,6 +35,7 @@ enum class SaveStatus {
 class CKMVDocument : public CExtDocument {
 public:
   CKMVDocument();
+  ~CKMVDocument() override;
 
   void SetMessageSink(CMessageSink* messages) override;
   void SetModuleDialog(CModuleDialog* dialog) { m_project.SetModuleDialog(dialog); }
@@ -57,12 +60,19 @@ public:
   // "Speichern unter": on success the document belongs to the new file.
   bool SaveAs(const std::string& path, FileForm form = FileForm::Scrambled);
 
-  // Reads height, turn and tilt (failed reads give 0.0), then reruns CAD1.
+  // Reads the current sensor's height, turn and tilt (failed reads give
+  // 0.0), then reruns its CAD1.
   void RefreshSensorValues();
-  // Runs a module; unless it failed, marks the document modified, refreshes
-  // the sensor values and updates the views with hint 1. A failed CAD1 run
-  // updates the views too, which then leave its stale patches out.
+  // Runs a module of the current sensor; unless it failed, marks the
+  // document modified, refreshes the sensor values and updates the views
+  // with hint 1. A failed CAD1 run of sensor 1 updates the views too, which
+  // then leave its stale patches out.
   ModuleResult RunModuleCommand(int index, bool configure);
+  // Runs a module of the current sensor and nothing else.
+  ModuleResult RunSensorModule(int index, bool configure = false);
+  // A module of the current sensor that only reads a number (MH1, DW1, KW1);
+  // for sensor 1 nothing is refreshed (CProject::ReadModule).
+  ModuleResult ReadSensorModule(int index);
   // Properties of the marked entry (message 40010 when none is marked).
   bool EditProperties();
 
@@ -79,6 +89,9 @@ public:
   // As RestoreText, for a text written while the document's file was
   // `writtenFor`: its underlay is named anew for the document's own file.
   void RestoreText(std::string_view text, const std::string& writtenFor);
+  // As RestoreText, with `sensor` current when the text holds it (else
+  // sensor 1), inside the caller's change; marks the document modified.
+  void ReplaceText(std::string_view text, size_t sensor);
   // The document's commands; FALSE for a command it does not handle.
   bool OnCommand(int commandId);
 
@@ -88,7 +101,11 @@ public:
   // when a change removes the current sensor, sensor 1 becomes current.
   size_t GetCurrentSensor() const { return m_nCurrentSensor; }
   // FALSE, and nothing changes, for a sensor the project does not hold.
+  // The sensor values are those of the new current sensor.
   bool SetCurrentSensor(size_t sensor);
+  // The sensors of the project as last loaded.
+  CSensorSet& GetSensors() { return *m_pSensors; }
+  size_t CountSensors() const;
   CProject& GetProject() { return m_project; }
   const CTextBuffer& GetText() const { return m_text; }
   // Line of the format error the document was read with, 0 if none.
@@ -96,11 +113,18 @@ public:
 
 private:
   bool WriteProjectFile(const std::string& path, FileForm form);
+  // After every load: the sensor set anew and every sensor's CAD1 run once,
+  // the current one last with its values.
+  void ReadSensors();
+  // Every sensor's CAD1 run, the current one's last after its values.
+  void RefreshAllSensors();
+  void ReadSensorValues();
 
   CTextBuffer m_text;
   CProject m_project;
   CProjectTree* m_pTreeView = nullptr;
   SensorValues m_sensorValues;
+  std::unique_ptr<CSensorSet> m_pSensors;
   size_t m_nCurrentSensor = 1;
   FileForm m_fileForm = FileForm::Scrambled;
   int m_nFormatErrorLine = 0;

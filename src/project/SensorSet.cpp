@@ -1,6 +1,7 @@
 #include "SensorSet.h"
 
 #include "BuiltinModels.h"
+#include "DetectionHeight.h"
 #include "ItemDouble.h"
 #include "ItemGroup.h"
 #include "ItemPoint.h"
@@ -142,6 +143,41 @@ std::string SensorGroupText(const std::string& rootName, size_t sensor, int mode
   return records.substr(0, end) + inner + records.substr(end);
 }
 
+// The project's text, "begin-sim-data" to "end-sim-module".
+std::string ProjectText(CProject& project)
+{
+  CTextBuffer text;
+  project.WriteTree(text);
+  project.WriteModules(text);
+  return std::string(text.View());
+}
+
+// Where the records of sensor N's group start and end in the text; none
+// when it has none.
+std::optional<std::pair<size_t, size_t>> FindGroupRecords(std::string_view text, const std::string& rootName,
+                                                          size_t sensor)
+{
+  const size_t start = text.find("\nbegin-group " + RecordWord(GroupName(sensor)) + " " + RecordWord(rootName) + " ");
+  const size_t end = start == std::string_view::npos ? start : EndOfSystem(text, start + 1);
+  if (end == std::string_view::npos)
+    return std::nullopt;
+  return std::make_pair(start + 1, end);
+}
+
+// Renames the group's word wherever the records name it: as a name, a
+// parent or a step of a link path.
+void RenameGroupWord(std::string& records, const std::string& from, const std::string& to)
+{
+  auto bounds = [](char c) { return c == ' ' || c == '.' || c == '\n'; };
+  for (size_t at = records.find(from); at != std::string::npos; at = records.find(from, at + 1)) {
+    const size_t after = at + from.size();
+    if (at > 0 && bounds(records[at - 1]) && after < records.size() && bounds(records[after])) {
+      records.replace(at, from.size(), to);
+      at += to.size() - 1;
+    }
+  }
+}
+
 } // namespace
 
 CItemGroup* FindSensorGroup(CProject& project, size_t sensor)
@@ -231,10 +267,7 @@ std::optional<std::string> AddSensorText(CProject& project, int modelCode, const
   const std::string& projectRoot = project.GetRoot().m_strName;
   ReplaceAll(inner, " " + root + ".", " " + RecordWord(projectRoot) + "." + group + ".");
 
-  CTextBuffer text;
-  project.WriteTree(text);
-  project.WriteModules(text);
-  std::string result(text.View());
+  std::string result = ProjectText(project);
   const size_t end = result.find("\nend-sim-data");
   if (end == std::string::npos)
     return std::nullopt;
@@ -278,4 +311,43 @@ void FollowFurtherSensors(CProject& project)
     PlaceSensor(*plan, *mount, *placement);
     placement->UpdateTransformsOfTree();
   }
+}
+
+std::optional<std::string> RemoveSensorText(CProject& project, size_t sensor)
+{
+  const std::string& root = project.GetRoot().m_strName;
+  std::string text = ProjectText(project);
+  std::optional<std::pair<size_t, size_t>> removed = sensor < 2 ? std::nullopt : FindGroupRecords(text, root, sensor);
+  if (!removed)
+    return std::nullopt;
+  text.erase(removed->first, removed->second - removed->first);
+  for (size_t later = sensor + 1;; ++later) {
+    std::optional<std::pair<size_t, size_t>> group = FindGroupRecords(text, root, later);
+    if (!group)
+      break;
+    std::string records = text.substr(group->first, group->second - group->first);
+    RenameGroupWord(records, RecordWord(GroupName(later)), RecordWord(GroupName(later - 1)));
+    text.replace(group->first, group->second - group->first, records);
+  }
+  return text;
+}
+
+size_t SensorOfEntry(CProject& project, const CItemBase& entry)
+{
+  CItemGroup& root = project.GetRoot();
+  const CItemBase* top = &entry;
+  while (top->m_pParent && top->m_pParent != &root)
+    top = top->m_pParent;
+  if (top == &root || top->m_pParent != &root)
+    return 0;
+  for (size_t sensor = 2; const CItemGroup* group = FindSensorGroup(project, sensor); ++sensor)
+    if (group == top)
+      return sensor;
+  const auto& paths = project.GetModules().m_cad1.m_paths;
+  const CItemBase* room = root.FindByPath(paths[0]);
+  while (room && room->m_pParent && room->m_pParent != &root)
+    room = room->m_pParent;
+  const bool sensorOne =
+      top != room && top->m_strName != kDetectionHeightName && top->m_strName.rfind(kSensorGroupStem, 0) != 0;
+  return sensorOne ? 1 : 0;
 }

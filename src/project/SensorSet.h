@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class CItemBase;
 class CItemGroup;
 class CProject;
 
@@ -57,6 +58,16 @@ std::optional<std::string> AddSensorText(CProject& project, int modelCode, const
 // The project's room plan with the place and variant of sensor N; none
 // when that place does not fit the plan (CompleteRoomPlan).
 std::optional<CRoomPlan> SensorPlan(CProject& project, size_t sensor);
+
+// The project text without sensor N (from 2), each later sensor's group
+// numbered one down, so that the sensors stay numbered without a gap; none
+// when the project has no group of sensor N.
+std::optional<std::string> RemoveSensorText(CProject& project, size_t sensor);
+
+// The sensor the entry belongs to: N inside the group "Sensor N", 1 inside
+// the project's own sensor entries; 0 for the root, the room and any other
+// entry of no sensor.
+size_t SensorOfEntry(CProject& project, const CItemBase& entry);
 
 // Moves every further sensor to its place for its variant in the project's
 // plan, as the room's own sensor follows its plan; one whose place no longer

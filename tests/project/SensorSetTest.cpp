@@ -4,6 +4,7 @@
 #include "KMVDocument.h"
 #include "PlanChange.h"
 #include "RoomProject.h"
+#include "SensorChange.h"
 #include "SensorPlacement.h"
 #include "TextBuffer.h"
 
@@ -56,6 +57,33 @@ TEST(SensorSetTest, FurtherSensorsRunTheirOwnModulesAndFollowThePlan)
   CRoomPlan deeper = RectanglePlan(Room(10.0));
   ASSERT_FALSE(ChangeRoomPlan(document, deeper, "Grundriss"));
   EXPECT_NEAR(StandortX(document, 2) - x, 2.0, 1e-12);
+}
+
+TEST(SensorSetTest, RemovingASensorNumbersTheLaterOnesDown)
+{
+  CRoomPlan plan = RectanglePlan(Room(8.0));
+  ASSERT_FALSE(CompleteRoomPlan(plan));
+  CTextBuffer text;
+  ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
+  CKMVDocument document;
+  ASSERT_TRUE(document.OnNewDocumentFromText("Raum", text.View()));
+  CSensorPlaceRequest onWall;
+  onWall.wall = 2;
+  CSensorPlaceRequest onCeiling;
+  onCeiling.variant = RoomVariant::Ceiling;
+  ASSERT_FALSE(AddSensor(document, 7, onWall));
+  ASSERT_FALSE(AddSensor(document, 10, onCeiling));
+  ASSERT_EQ(document.CountSensors(), 3u);
+  EXPECT_EQ(document.GetCurrentSensor(), 3u);
+
+  EXPECT_FALSE(RemoveSensor(document, 1));
+  ASSERT_TRUE(RemoveSensor(document, 2));
+  EXPECT_EQ(document.CountSensors(), 2u);
+  EXPECT_EQ(document.GetCurrentSensor(), 1u);
+  EXPECT_EQ(FindSensorGroup(document.GetProject(), 2)->m_strDescription, "Pilot A1");
+  EXPECT_EQ(document.GetText().View().find("Sensor_3"), std::string_view::npos);
+  ASSERT_TRUE(document.SetCurrentSensor(2));
+  EXPECT_EQ(document.GetSensorValues().height, 3.0); // the ceiling sensor's
 }
 
 } // namespace

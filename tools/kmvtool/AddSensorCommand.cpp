@@ -3,6 +3,7 @@
 #include "LoadedDocument.h"
 #include "PlanEntries.h"
 #include "PlanOptions.h"
+#include "SensorChange.h"
 #include "SensorSet.h"
 #include "TextEncoding.h"
 
@@ -44,42 +45,31 @@ std::string Split(const std::vector<std::string>& args, AddSensorArguments& argu
 }
 
 // The place options on the room's plan, checked and completed as room does.
-std::string ParsePlace(const AddSensorArguments& arguments, CRoomPlan& plan)
+std::string ParsePlace(const AddSensorArguments& arguments, CProject& source, CRoomPlan& plan)
 {
-  plan.variant = RoomVariant::Wall;
-  plan.sensorWall = 0;
-  plan.sensorOffset.reset();
-  plan.sensorAt.reset();
-  plan.sensorCorner.reset();
+  CSensorPlaceRequest request;
   std::string error;
   auto parse = [&](const char* name, auto parser, auto& value) {
     auto it = arguments.options.find(name);
     if (!error.empty() || it == arguments.options.end())
       return;
-    std::remove_cvref_t<decltype(value)> parsed{};
+    std::remove_cvref_t<decltype(*value)> parsed{};
     if (std::string failure = parser(it->second, parsed); !failure.empty())
       error = std::string(name) + ": " + failure;
     else
       value = parsed;
   };
   if (auto it = arguments.options.find("--variant"); it != arguments.options.end())
-    error = ParseVariant(it->second, plan.variant);
-  parse("--wall", ParsePlanIndex, plan.sensorWall);
-  double offset = 0.0;
-  CPlanPoint at;
-  size_t corner = 0;
-  parse("--offset", ParsePlanNumber, offset);
-  parse("--at", ParsePlanPoint, at);
-  parse("--corner", ParsePlanIndex, corner);
+    error = ParseVariant(it->second, request.variant);
+  std::optional<size_t> wall;
+  parse("--wall", ParsePlanIndex, wall);
+  parse("--offset", ParsePlanNumber, request.offset);
+  parse("--at", ParsePlanPoint, request.at);
+  parse("--corner", ParsePlanIndex, request.corner);
   if (!error.empty())
     return error;
-  if (arguments.options.count("--offset"))
-    plan.sensorOffset = offset;
-  if (arguments.options.count("--at"))
-    plan.sensorAt = at;
-  if (arguments.options.count("--corner"))
-    plan.sensorCorner = corner;
-  std::optional<CPlanFault> fault = CompleteRoomPlan(plan);
+  request.wall = wall.value_or(0);
+  std::optional<CPlanFault> fault = PlaceNewSensor(source, request, plan);
   return fault ? fault->option + ": " + Cp1252ToUtf8(fault->message) : std::string();
 }
 
@@ -101,14 +91,14 @@ int RunAddSensorCommand(const std::vector<std::string>& args)
   if (int status = loaded.Open(arguments.source); status != kExitOk)
     return status;
   CProject& source = loaded.m_document.GetProject();
-  std::optional<CRoomPlan> plan = FindRoomPlan(source);
-  if (!plan) {
+  if (!FindRoomPlan(source)) {
     std::fprintf(stderr, "kmvtool: add-sensor: %s has no room plan\n", arguments.source.c_str());
     return kExitUnreadable;
   }
-  if (std::string error = ParsePlace(arguments, *plan); !error.empty())
+  CRoomPlan plan;
+  if (std::string error = ParsePlace(arguments, source, plan); !error.empty())
     return Refuse(error);
-  std::optional<std::string> text = AddSensorText(source, modelCode, *plan);
+  std::optional<std::string> text = AddSensorText(source, modelCode, plan);
   if (!text) {
     std::fprintf(stderr, "kmvtool: add-sensor: the model '%s' could not be read\n", arguments.model.c_str());
     return kExitUnreadable;

@@ -66,6 +66,8 @@ enum CommandId {
   ID_WINDOW_NEXT = 32951,
   ID_WINDOW_PREVIOUS = 32952,
   ID_VIEW_HIDDEN_PARTS = 32980,
+  ID_SENSOR_ADD = 32960,
+  ID_SENSOR_REMOVE = 32961,
 };
 
 // Resource ids of the menus and toolbars: without a document, and while a

@@ -128,6 +128,10 @@ constexpr std::array kCommands = {
                 "Sucht die Einstellung des Velmars, die am meisten Bodenfläche erfasst (projiziert), und bietet "
                 "an, ihn dorthin zu bewegen.\nOptimale Ausrichtung",
                 ""},
+    CommandInfo{ID_SENSOR_ADD, "Sensor &hinzufügen...",
+                "Setzt einen weiteren Sensor in den Grundriss des Raums.\nSensor hinzufügen", ""},
+    CommandInfo{ID_SENSOR_REMOVE, "Sensor &entfernen",
+                "Entfernt den aktuellen Sensor; Sensor 1 gehört zum Raum und bleibt.\nSensor entfernen", ""},
 };
 
 // One "Datei" menu for both resources: without a document it lacks the
@@ -177,6 +181,9 @@ constexpr std::array kMenusAfterFile = {
     MenuEntry{ID_EDIT_REDO, ""},
     MenuEntry{kSeparator, ""},
     MenuEntry{ID_EDIT_COPY, ""},
+    MenuEntry{kSeparator, ""},
+    MenuEntry{ID_SENSOR_ADD, ""},
+    MenuEntry{ID_SENSOR_REMOVE, ""},
     MenuEntry{kSubmenuEnd, ""},
     MenuEntry{kSubmenuStart, "&Ansicht"},
     MenuEntry{ID_VIEW_TOOLBAR, ""},

@@ -1,5 +1,6 @@
 #include "DocumentWindows.h"
 
+#include "AddSensorDlg.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "CoverageDlg.h"
@@ -17,6 +18,7 @@
 #include "PlanEntries.h"
 #include "PlanWindow.h"
 #include "SaveFileDialog.h"
+#include "SensorChange.h"
 #include "SensorSet.h"
 #include "TextEncoding.h"
 #include "ZoneMarks.h"
@@ -125,6 +127,9 @@ int CDocumentWindows::NumberFrames()
 
 void CDocumentWindows::ShowSensorStatus()
 {
+  // Named only where there is a choice, so a one-sensor project looks as before.
+  m_app.GetMainFrame().SetCurrentSensorStatus(
+      m_document.CountSensors() > 1 ? "Sensor " + QString::number(m_document.GetCurrentSensor()) : QString());
   m_app.GetMainFrame().SetSensorStatus(FormatSensorStatus(m_document.GetSensorValues()));
   m_app.GetMainFrame().SetCoverageStatus(FormatCoverageStatus(m_coverage, PatchesCurrent()));
 }
@@ -244,9 +249,20 @@ void CDocumentWindows::CloseWindowsWithoutSettings()
 
 void CDocumentWindows::RefreshLimitStates()
 {
-  CProject& project = m_document.GetProject();
   for (size_t axis = 0; axis < kReadingModules.size(); ++axis)
-    m_limitStatus[axis] = project.ReadModule(kReadingModules[axis]).status;
+    m_limitStatus[axis] = m_document.ReadSensorModule(kReadingModules[axis]).status;
+}
+
+void CDocumentWindows::ChooseSensor(size_t sensor)
+{
+  if (sensor == m_document.GetCurrentSensor() || !m_document.SetCurrentSensor(sensor))
+    return;
+  RefreshLimitStates();
+  ShowSensorStatus();
+  // The views outline the current sensor's patches; the coverage stays.
+  for (CKMVChildFrame* frame : m_frames)
+    frame->OnUpdate(kHintTreeUnchanged);
+  m_app.GetMainFrame().UpdateCommandUI();
 }
 
 void CDocumentWindows::RefreshCoverage()
@@ -318,6 +334,13 @@ void CDocumentWindows::ShowPlanInWindow()
   MarkZones(m_pPlanWindow->GetScene(), m_zones);
 }
 
+bool CDocumentWindows::IsPlacementSearchable() const
+{
+  // The search walks sensor 1's steps, while the found steps go to the
+  // current sensor.
+  return m_document.GetCurrentSensor() == 1;
+}
+
 bool CDocumentWindows::IsStepEnabled(int id) const
 {
   switch (id) {
@@ -373,8 +396,9 @@ bool CDocumentWindows::OnCommand(int id)
       RunDocumentChange(id);
     return true;
   }
-  if (id == ID_OPTIMIZE_PLACEMENT || id == ID_EDIT_PROPERTIES) {
-    RunDocumentChange(id);
+  if (id == ID_OPTIMIZE_PLACEMENT || id == ID_EDIT_PROPERTIES || id == ID_SENSOR_ADD || id == ID_SENSOR_REMOVE) {
+    if (id != ID_OPTIMIZE_PLACEMENT || IsPlacementSearchable())
+      RunDocumentChange(id);
     return true;
   }
   return m_document.OnCommand(id);
@@ -391,6 +415,10 @@ void CDocumentWindows::RunDocumentChange(int id)
   CDocumentChange change(m_document, StepName(id), heldPress);
   if (id == ID_OPTIMIZE_PLACEMENT)
     RunOptimalPlacement(m_app.GetMainFrame(), m_document);
+  else if (id == ID_SENSOR_ADD)
+    RunAddSensor(m_app.GetMainFrame(), m_document, m_app.GetMessages());
+  else if (id == ID_SENSOR_REMOVE)
+    RemoveSensor(m_document, m_document.GetCurrentSensor());
   else if (std::optional<ModuleCommand> command = MapCommand(id)) {
     // A failed run updates no view, yet may end a limit (a broken path).
     if (m_document.RunModuleCommand(command->index, command->configure).status < 0)
@@ -407,11 +435,19 @@ bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
   case ID_FILE_CLOSE:
   case ID_WINDOW_NEW:
   case ID_EDIT_PROPERTIES:
-  case ID_OPTIMIZE_PLACEMENT:
   case ID_VIEW_COVERAGE:
+    return true;
+  case ID_OPTIMIZE_PLACEMENT:
+    ui.bEnabled = IsPlacementSearchable();
     return true;
   case ID_VIEW_PLAN:
     ui.bEnabled = FindEditablePlan(m_document.GetProject()).has_value();
+    return true;
+  case ID_SENSOR_ADD:
+    ui.bEnabled = FindRoomPlan(m_document.GetProject()).has_value();
+    return true;
+  case ID_SENSOR_REMOVE:
+    ui.bEnabled = CanRemoveSensor(m_document, m_document.GetCurrentSensor());
     return true;
   case ID_SAVE_SETTINGS:
     ui.bChecked = m_document.m_bSaveSettings != 0;

@@ -49,9 +49,12 @@ public:
   void UpdateAllViews(int hint) override;
   int NumberFrames() override;
 
-  // The three status-bar texts of the document's sensor and the floor's
-  // coverage.
+  // The status-bar texts of the document's current sensor (its number when
+  // there are several) and the floor's coverage.
   void ShowSensorStatus() override;
+  // Makes sensor N current (the tree's choice): its values, limits and
+  // panes; nothing for a sensor the document does not hold.
+  void ChooseSensor(size_t sensor);
   // The projected coverage at the last update; none without CAD1's entries.
   const std::optional<CCoverage>& GetCoverage() const override { return m_coverage; }
   // The room plan's no-watch zones measured with that coverage, in plan order.
@@ -89,6 +92,7 @@ private:
   // every update, load and configuring command, never on a UI query.
   void RefreshLimitStates();
   bool IsStepEnabled(int id) const;
+  bool IsPlacementSearchable() const;
   // Once per update, before the views draw it, never per paint.
   void RefreshCoverage();
   // With several sensors: reruns the further sensors' CAD1 and measures

@@ -43,6 +43,9 @@ bool CKMVChildFrame::CreatePanes()
     QSplitter& splitter = UseSplitter();
     auto tree = std::make_unique<CKMVTreeView>(m_windows.GetDocument());
     m_pTreeView = tree.get();
+    connect(m_pTreeView, &CKMVTreeView::SensorChosen, this, [this](size_t sensor) { m_windows.ChooseSensor(sensor); });
+    CMainFrame& main = m_windows.GetApp().GetMainFrame();
+    m_pTreeView->SetRootActions({main.GetAction(ID_SENSOR_ADD), main.GetAction(ID_SENSOR_REMOVE)});
     m_p3DView = view.get();
     splitter.addWidget(tree.release());
     splitter.addWidget(view.release());

@@ -3,11 +3,13 @@
 #include "DocumentViews.h"
 #include "ItemImport.h"
 #include "KMVDocument.h"
+#include "SensorSet.h"
 #include "TextEncoding.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -68,6 +70,7 @@ bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem& ancestor)
 CKMVTreeView::CKMVTreeView(CKMVDocument& document, QWidget* parent) : CExtTreeView(parent), m_document(document)
 {
   setExpandsOnDoubleClick(false);
+  connect(this, &QTreeWidget::currentItemChanged, this, &CKMVTreeView::NameSensorOf);
 }
 
 CKMVTreeView::~CKMVTreeView()
@@ -156,7 +159,10 @@ void CKMVTreeView::mousePressEvent(QMouseEvent* event)
   QTreeWidgetItem* item = ItemAtRow(event->position().toPoint());
   if (event->button() == Qt::RightButton && item) {
     event->accept();
-    SelectAndOpenProperties(*item);
+    if (!item->parent() && !m_rootActions.isEmpty())
+      ShowRootMenu(*item, event->globalPosition().toPoint());
+    else
+      SelectAndOpenProperties(*item);
     return;
   }
   if (event->button() == Qt::LeftButton) {
@@ -223,6 +229,25 @@ void CKMVTreeView::SelectAndOpenProperties(QTreeWidgetItem& item)
 {
   setCurrentItem(&item);
   OpenProperties();
+}
+
+void CKMVTreeView::ShowRootMenu(QTreeWidgetItem& root, const QPoint& globalPoint)
+{
+  setCurrentItem(&root);
+  QMenu menu(this);
+  QAction* properties = menu.addAction("&Eigenschaften...");
+  menu.addSeparator();
+  menu.addActions(m_rootActions);
+  if (menu.exec(globalPoint) == properties)
+    OpenProperties();
+}
+
+void CKMVTreeView::NameSensorOf(QTreeWidgetItem* item)
+{
+  // Items come and go while the tree is rebuilt: only a live entry counts.
+  CItemBase* entry = item ? LiveEntry(*item) : nullptr;
+  if (size_t sensor = entry ? SensorOfEntry(m_document.GetProject(), *entry) : 0; sensor != 0)
+    emit SensorChosen(sensor);
 }
 
 CItemBase* CKMVTreeView::LiveEntry(QTreeWidgetItem& item) const

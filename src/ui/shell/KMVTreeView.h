@@ -3,6 +3,8 @@
 #include "ExtTreeView.h"
 #include "ProjectTree.h"
 
+#include <QAction>
+#include <QList>
 #include <QPersistentModelIndex>
 
 class CItemGroup;
@@ -11,7 +13,9 @@ class CKMVDocument;
 // The entry tree of a project document. It holds nothing of its own: each
 // item carries the address of the entry it shows, and the items are rebuilt
 // from the project whenever the document announces a change of the tree.
-// A double or right click on an item opens the entry's properties.
+// A double or right click on an item opens the entry's properties; with
+// root actions given, a right click on the root opens its menu instead.
+// Making an entry current names the sensor it belongs to.
 class CKMVTreeView : public CExtTreeView, public CProjectTree {
   Q_OBJECT
 
@@ -43,6 +47,13 @@ public:
   // The entry address stored with the item, unchecked.
   static CItemBase* StoredEntry(const QTreeWidgetItem& item);
 
+  // The root's context menu: "Eigenschaften..." and then these commands.
+  void SetRootActions(QList<QAction*> actions) { m_rootActions = std::move(actions); }
+
+signals:
+  // The current item's entry belongs to sensor N (SensorOfEntry).
+  void SensorChosen(size_t sensor);
+
 protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -53,6 +64,8 @@ protected:
 private:
   QTreeWidgetItem* ItemAtRow(const QPoint& point) const;
   void SelectAndOpenProperties(QTreeWidgetItem& item);
+  void ShowRootMenu(QTreeWidgetItem& root, const QPoint& globalPoint);
+  void NameSensorOf(QTreeWidgetItem* item);
   CItemBase* LiveEntry(QTreeWidgetItem& item) const;
   void MendTree();
   bool MendChildren(CItemGroup& group, QTreeWidgetItem& item);
@@ -65,4 +78,5 @@ private:
   bool m_bPressedExpanded = false;
   // The release that ends a handled double click must not toggle either.
   bool m_bSwallowRelease = false;
+  QList<QAction*> m_rootActions;
 };

@@ -92,6 +92,11 @@ bool CMainFrame::Create()
   m_pIdleText = new QLabel(kIdleText, bar);
   bar->addWidget(m_pIdleText, 1);
   int paneWidth = bar->fontMetrics().horizontalAdvance(kPaneWidthText) + 8;
+  m_pCurrentSensorPane = new QLabel(bar);
+  m_pCurrentSensorPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  m_pCurrentSensorPane->setStatusTip("Der Sensor, auf den die Schritte und Anzeigen wirken; im Projektbaum wählbar.");
+  bar->addPermanentWidget(m_pCurrentSensorPane);
+  m_pCurrentSensorPane->hide();
   for (QLabel*& pane : m_panes) {
     pane = new QLabel(bar);
     pane->setMinimumWidth(paneWidth);
@@ -281,6 +286,17 @@ void CMainFrame::SetSensorStatus(const std::array<std::string, 3>& texts)
     m_panes[i]->setText(QString::fromStdString(Cp1252ToUtf8(texts[i])));
 }
 
+void CMainFrame::SetCurrentSensorStatus(const QString& text)
+{
+  m_pCurrentSensorPane->setText(text);
+  m_pCurrentSensorPane->setVisible(!text.isEmpty());
+}
+
+QString CMainFrame::GetCurrentSensorText() const
+{
+  return m_pCurrentSensorPane->text();
+}
+
 QString CMainFrame::GetPaneText(int pane) const
 {
   return m_panes.at(static_cast<size_t>(pane))->text();
@@ -335,6 +351,7 @@ void CMainFrame::RemoveChildFrame(CKMVChildFrame& frame)
   if (m_frames.empty()) {
     BuildMenuBar(IDR_MAINFRAME);
     SetSensorStatus({"", "", ""});
+    SetCurrentSensorStatus("");
     SetCoverageStatus("");
   }
   UpdateCaption();

@@ -39,6 +39,10 @@ public:
   // Enables and checks every command as its handler says.
   void UpdateCommandUI();
   void SetSensorStatus(const std::array<std::string, 3>& texts);
+  // The pane left of the sensor's three: which sensor they show; hidden
+  // while empty.
+  void SetCurrentSensorStatus(const QString& text);
+  QString GetCurrentSensorText() const;
   QString GetPaneText(int pane) const;
   // The fifth pane, right of the sensor's three: the floor's coverage.
   void SetCoverageStatus(const std::string& text);
@@ -84,6 +88,7 @@ private:
   QMdiArea* m_pMdiArea = nullptr;
   QToolBar* m_pMainToolBar = nullptr;
   QLabel* m_pIdleText = nullptr;
+  QLabel* m_pCurrentSensorPane = nullptr;
   std::array<QLabel*, 3> m_panes = {};
   QLabel* m_pCoveragePane = nullptr;
   std::map<int, QAction*> m_actions;
