@@ -34,11 +34,13 @@ constexpr const char* kPropertiesChangeName = "Eigenschaften";
 
 } // namespace
 
-CKMVDocument::CKMVDocument()
+CKMVDocument::CKMVDocument() : m_pSensors(std::make_unique<CSensorSet>(m_project))
 {
   m_bSaveSettings = 1;
   m_project.SetEditLevel(0);
 }
+
+CKMVDocument::~CKMVDocument() = default;
 
 void CKMVDocument::SetMessageSink(CMessageSink* messages)
 {
@@ -73,6 +75,7 @@ bool CKMVDocument::OnNewDocument()
   if (!loaded.IsOk())
     ShowMessage(DescribeFormatError(loaded.nErrorLine, title));
   RefreshSensorValues();
+  ReadSensors();
   return true;
 }
 
@@ -91,6 +94,7 @@ bool CKMVDocument::OnNewDocumentFromText(const std::string& title, std::string_v
   m_nFormatErrorLine = loaded.nErrorLine;
   SetTitle(title);
   RefreshSensorValues();
+  ReadSensors();
   SetModifiedFlag();
   return true;
 }
@@ -122,6 +126,7 @@ bool CKMVDocument::OnOpenDocument(const std::string& path, FileForm form)
     ShowMessage(DescribeFormatError(loaded.nErrorLine, FileNameText(path)));
   m_nCurrentSensor = 1;
   RefreshSensorValues();
+  ReadSensors();
   m_fileForm = form;
   SetPathName(fullPath);
   SetModifiedFlag(false);
@@ -191,6 +196,13 @@ void CKMVDocument::RefreshSensorValues()
   m_sensorValues.turn = read(4);
   m_sensorValues.tilt = read(5);
   m_project.RunModule(2);
+}
+
+void CKMVDocument::ReadSensors()
+{
+  m_pSensors = std::make_unique<CSensorSet>(m_project);
+  for (size_t sensor = 2; sensor <= m_pSensors->Count(); ++sensor)
+    m_pSensors->ReadValues(sensor);
 }
 
 bool CKMVDocument::SetCurrentSensor(size_t sensor)
@@ -278,5 +290,6 @@ void CKMVDocument::RestoreText(std::string_view text)
   if (m_nCurrentSensor > 1 && !FindSensorGroup(m_project, m_nCurrentSensor))
     m_nCurrentSensor = 1;
   RefreshSensorValues();
+  ReadSensors();
   UpdateAllViews(0);
 }

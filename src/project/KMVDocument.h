@@ -7,10 +7,12 @@
 #include "SensorValues.h"
 #include "TextBuffer.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 class CEntryEditor;
+class CSensorSet;
 class CModuleDialog;
 class CProjectTree;
 
@@ -33,6 +35,7 @@ enum class SaveStatus {
 class CKMVDocument : public CExtDocument {
 public:
   CKMVDocument();
+  ~CKMVDocument() override;
 
   void SetMessageSink(CMessageSink* messages) override;
   void SetModuleDialog(CModuleDialog* dialog) { m_project.SetModuleDialog(dialog); }
@@ -87,15 +90,22 @@ public:
   // FALSE, and nothing changes, for a sensor the project does not hold.
   bool SetCurrentSensor(size_t sensor);
   CProject& GetProject() { return m_project; }
+  // The project's sensors as its text was last read, with the modules of the
+  // further ones; their CAD1 knows the targets of the patches it made.
+  CSensorSet& GetSensors() { return *m_pSensors; }
   const CTextBuffer& GetText() const { return m_text; }
   // Line of the format error the document was read with, 0 if none.
   int GetFormatErrorLine() const { return m_nFormatErrorLine; }
 
 private:
   bool WriteProjectFile(const std::string& path, FileForm form);
+  // The sensors anew for the text just read, each further one's CAD1 run:
+  // loaded patches have no known target until their CAD1 made them.
+  void ReadSensors();
 
   CTextBuffer m_text;
   CProject m_project;
+  std::unique_ptr<CSensorSet> m_pSensors;
   CProjectTree* m_pTreeView = nullptr;
   SensorValues m_sensorValues;
   size_t m_nCurrentSensor = 1;

@@ -17,6 +17,8 @@
 #include "PlanEntries.h"
 #include "PlanWindow.h"
 #include "SaveFileDialog.h"
+#include "SensorSet.h"
+#include "SensorUnion.h"
 #include "TextEncoding.h"
 #include "ZoneMarks.h"
 
@@ -108,7 +110,7 @@ void CDocumentWindows::UpdateAllViews(int hint)
   RefreshLimitStates();
   RefreshCoverage();
   if (m_pCoverageDlg && m_pCoverageDlg->isVisible()) {
-    m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+    m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent(), m_sensorCoverages);
     m_pCoverageDlg->ShowZones(m_zones);
   }
   ShowPlanInWindow();
@@ -242,7 +244,15 @@ void CDocumentWindows::RefreshCoverage()
 {
   // Stale patches have no coverage to show, only that they are stale.
   CProject& project = m_document.GetProject();
-  m_coverage = PatchesCurrent() ? AnalyseCoverage(project, true, ReadDetectionHeight(project)) : std::nullopt;
+  CSensorSet& sensors = m_document.GetSensors();
+  const double height = ReadDetectionHeight(project);
+  m_sensorCoverages.clear();
+  if (PatchesCurrent() && sensors.Count() >= 2)
+    m_sensorCoverages = AnalyseEachSensor(project, sensors, true, height);
+  if (!PatchesCurrent())
+    m_coverage.reset();
+  else
+    m_coverage = m_sensorCoverages.empty() ? AnalyseCoverage(project, true, height) : UniteSensors(m_sensorCoverages);
   std::optional<CRoomPlan> plan = m_coverage ? FindRoomPlan(project) : std::nullopt;
   m_zones = plan ? MeasureZones(*plan, *m_coverage) : std::vector<CZoneCoverage>();
 }
@@ -254,7 +264,7 @@ void CDocumentWindows::ShowCoverageDialog()
     m_pCoverageDlg->SetDocumentTitle(GetTitle());
     m_pCoverageDlg->SetHeightField(new CHeightField(m_document, m_app.GetMessages(), m_pCoverageDlg));
   }
-  m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+  m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent(), m_sensorCoverages);
   m_pCoverageDlg->ShowZones(m_zones);
   m_pCoverageDlg->show();
   m_pCoverageDlg->raise();

@@ -100,7 +100,10 @@ private:
   std::vector<CKMVChildFrame*> m_frames;
   // Status of MH1, KW1 and DW1 at the last refresh.
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
+  // The union of every sensor's coverage; with two or more sensors each
+  // one's alone too.
   std::optional<CCoverage> m_coverage;
+  std::vector<std::optional<CCoverage>> m_sensorCoverages;
   std::vector<CZoneCoverage> m_zones;
   // Parented to the main window, so it may go first at the program's end.
   QPointer<CCoverageDlg> m_pCoverageDlg;

@@ -36,7 +36,8 @@ TEST(SensorUnionTest, WatchedIsTheUnionAndOverlapCountsSensors)
       {{a}, 4.0, 2, 12.0}, // one sensor: its patches counted as today
       {{a, b}, 7.0, 2, 9.0},
       {{a, b, c}, 8.0, 2, 8.0}, // c only touches b at a corner
-      {{a, b, d}, 7.0, 3, 9.0}, // d lies within b, partly over a {{a, Sensor("Wandmontage", {})}, 4.0, 1, 12.0},
+      {{a, b, d}, 7.0, 3, 9.0}, // d lies within b, partly over a
+      {{a, Sensor("Wandmontage", {})}, 4.0, 1, 12.0},
   };
   for (const auto& test : cases) {
     const CCoverage united = UniteCoverage(test.sensors);
@@ -47,6 +48,27 @@ TEST(SensorUnionTest, WatchedIsTheUnionAndOverlapCountsSensors)
     EXPECT_EQ(floor.overlap, test.overlap) << test.sensors.size();
     EXPECT_NEAR(floor.blindArea, test.blindArea, 1e-9) << test.sensors.size();
   }
+}
+
+// Floor hidden from one sensor but watched by another is no shadow of the
+// union; floor hidden from a sensor and watched by none is.
+TEST(SensorUnionTest, ShadowedIsWhatNoSensorWatches)
+{
+  auto sensor = [](const CVectorArray& watched, const std::vector<CVectorArray>& hidden) {
+    CCoverage coverage = Sensor("Wandmontage", {});
+    CSurfaceCoverage& floor = coverage.targets[0].coverage;
+    floor.patchParts = {{watched, {}, 0.0}};
+    for (const CVectorArray& part : hidden)
+      floor.hiddenParts.push_back({part, {}, 0.0});
+    floor.shadowed = floor.hiddenParts;
+    return coverage;
+  };
+  const CCoverage united = UniteCoverage(
+      {sensor(Square(0, 0, 2, 2), {Square(2, 0, 3, 2), Square(0, 3, 1, 4)}), sensor(Square(2, 0, 4, 2), {})});
+  double shadowed = 0.0;
+  for (const CPlanarRegion& part : united.targets[0].coverage.shadowed)
+    shadowed += part.area;
+  EXPECT_NEAR(shadowed, 1.0, 1e-9);
 }
 
 } // namespace
