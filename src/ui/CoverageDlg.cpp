@@ -9,6 +9,7 @@
 #include "ZoneTable.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
@@ -25,6 +26,7 @@ constexpr const char* kStaleNote = "Die Ergebnisse sind veraltet: der letzte Lau
 // span more than about 200 cells.
 constexpr double kMapCell = 0.05;
 constexpr int kMapCellsAcross = 200;
+constexpr int kMapPixelsAcross = 360;
 
 void SetHeaders(QTableWidget& table, const QStringList& headers)
 {
@@ -81,7 +83,7 @@ void FillTable(QTableWidget& table, const std::vector<std::vector<std::string>>&
 
 CCoverageDlg::CCoverageDlg(QWidget* parent)
     : QDialog(parent), m_pTable(new QTableWidget(this)),
-      m_pCountCaption(new QLabel("Bodenflächen von oben: wie viele Sensoren jeden Punkt erfassen.", this)),
+      m_pCountCaption(new QLabel("Bodenflächen von oben: wie viele Sensoren jeden Punkt erfassen", this)),
       m_pCountMap(new QLabel(this)), m_pNote(new QLabel(this)),
       m_pZonesCaption(new QLabel("Sperrzonen: rot, wo ein Erfassungsfeld hineinreicht.", this)),
       m_pZones(new QTableWidget(this))
@@ -105,6 +107,7 @@ CCoverageDlg::CCoverageDlg(QWidget* parent)
   m_pZones->hide();
   m_pCountMap->setObjectName("countMap");
   m_pCountMap->setWordWrap(true);
+  m_pCountCaption->setWordWrap(true);
   m_pCountCaption->hide();
   m_pCountMap->hide();
   m_pNote->setObjectName("note");
@@ -119,9 +122,15 @@ CCoverageDlg::CCoverageDlg(QWidget* parent)
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(caption);
-  layout->addWidget(m_pTable, 1);
-  layout->addWidget(m_pCountCaption);
-  layout->addWidget(m_pCountMap);
+  // The count map beside the table, so that the table keeps its rows.
+  auto* countMap = new QVBoxLayout;
+  countMap->addWidget(m_pCountCaption);
+  countMap->addWidget(m_pCountMap);
+  countMap->addStretch(1);
+  auto* tableRow = new QHBoxLayout;
+  tableRow->addWidget(m_pTable, 1);
+  tableRow->addLayout(countMap);
+  layout->addLayout(tableRow, 1);
   layout->addWidget(m_pZonesCaption);
   layout->addWidget(m_pZones);
   layout->addWidget(m_pNote);
@@ -185,7 +194,10 @@ void CCoverageDlg::ShowCountMap(const std::optional<CCoverage>& united, size_t s
     m_pCountMap->setText(QString::fromStdString("Keine Karte: " + Cp1252ToUtf8(error)));
     return;
   }
-  m_pCountMap->setPixmap(QPixmap::fromImage(ImageFromRendered(DrawCoverageMap(*united, *grid, *m_pMapFont, sensors))));
+  QImage map = ImageFromRendered(DrawCoverageMap(*united, *grid, *m_pMapFont, sensors));
+  // Narrow enough to leave the table its columns.
+  m_pCountMap->setPixmap(QPixmap::fromImage(
+      map.width() > kMapPixelsAcross ? map.scaledToWidth(kMapPixelsAcross, Qt::SmoothTransformation) : map));
 }
 
 void CCoverageDlg::ShowZones(const std::vector<CZoneCoverage>& zones)

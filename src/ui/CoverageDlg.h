@@ -28,7 +28,7 @@ public:
   // The table anew; empty, with the reason, without an analysis. Stale
   // patches (CAD1's last run failed) are said to be out of date. With two or
   // more sensors (each one's coverage alone) the coverage is their union:
-  // a column per sensor, and below the table the map of how many sensors
+  // a column per sensor, and beside the table the map of how many sensors
   // watch each point of the floors.
   void ShowCoverage(const std::optional<CCoverage>& coverage, bool patchesCurrent,
                     const std::vector<std::optional<CCoverage>>& sensors = {});
