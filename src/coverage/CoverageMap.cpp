@@ -22,18 +22,18 @@ constexpr const char* kShadowedLabel = "verdeckt";
 constexpr CColour kByCount[] = {
     {255, 220, 60}, {255, 150, 0}, {230, 60, 20}, {170, 0, 80}, {90, 0, 130},
 };
-constexpr int kCountColours = static_cast<int>(std::size(kByCount));
+static_assert(std::size(kByCount) == kTopPatchCount);
 
 constexpr int kMargin = 12;
 constexpr int kSwatch = 14;
 
-CColour CountColour(int count)
+CColour CountColour(int count, int top)
 {
   if (count == kShadowedCell)
     return kShadowed;
   if (count <= 0)
     return count == 0 ? kUnwatched : kBackground;
-  return kByCount[std::min(count, kCountColours) - 1];
+  return kByCount[std::min(count, top) - 1];
 }
 
 // Even-odd rule on x and y: the floors lie in the plane z = 0.
@@ -126,6 +126,20 @@ private:
   std::vector<unsigned char> m_rgb;
 };
 
+// Least x and y, then greatest, of the floors' corners.
+std::array<double, 4> FloorBounds(const std::vector<const CTargetCoverage*>& floors)
+{
+  std::array<double, 4> bounds{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+  for (const CTargetCoverage* floor : floors)
+    for (const CVector& p : floor->target.vertices) {
+      bounds[0] = std::min(bounds[0], p.x);
+      bounds[1] = std::min(bounds[1], p.y);
+      bounds[2] = std::max(bounds[2], p.x);
+      bounds[3] = std::max(bounds[3], p.y);
+    }
+  return bounds;
+}
+
 std::string MetreText(double metres)
 {
   char text[64];
@@ -157,14 +171,7 @@ std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& f
 {
   if (!(cell > 0.0) || !std::isfinite(cell))
     return std::nullopt;
-  double lowX = HUGE_VAL, lowY = HUGE_VAL, highX = -HUGE_VAL, highY = -HUGE_VAL;
-  for (const CTargetCoverage* floor : floors)
-    for (const CVector& p : floor->target.vertices) {
-      lowX = std::min(lowX, p.x);
-      lowY = std::min(lowY, p.y);
-      highX = std::max(highX, p.x);
-      highY = std::max(highY, p.y);
-    }
+  const auto [lowX, lowY, highX, highY] = FloorBounds(floors);
   CMapGrid grid;
   grid.cell = cell;
   if (floors.empty())
@@ -178,6 +185,13 @@ std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& f
   grid.cols = std::max(static_cast<int>(cols), 1);
   grid.rows = std::max(static_cast<int>(rows), 1);
   return grid;
+}
+
+std::optional<CMapGrid> FittedMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell, int across)
+{
+  const auto [lowX, lowY, highX, highY] = FloorBounds(floors);
+  const double span = std::max(highX - lowX, highY - lowY);
+  return PlanMapGrid(floors, across > 0 && span / across > cell ? span / across : cell);
 }
 
 std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors, const CMapGrid& grid)
@@ -203,18 +217,19 @@ std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors,
   return counts;
 }
 
-CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font)
+CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font, int top)
 {
+  top = std::clamp(top, 1, kTopPatchCount);
   // Cells of several pixels while the plan stays near 600 pixels across.
   int pixels = std::clamp(600 / std::max({grid.cols, grid.rows, 1}), 1, 16);
   int planWidth = grid.cols * pixels;
   int planHeight = grid.rows * pixels;
   int most = 0;
   for (int count : counts)
-    most = std::max(most, std::min(count, kCountColours));
+    most = std::max(most, std::min(count, top));
   bool shadowed = std::find(counts.begin(), counts.end(), kShadowedCell) != counts.end();
   int lineHeight = kSwatch + 6;
-  int labelWidth = font.Width(std::to_string(kCountColours) + "+");
+  int labelWidth = font.Width(std::to_string(top) + "+");
   if (shadowed)
     labelWidth = std::max(labelWidth, font.Width(kShadowedLabel));
   int legendWidth = kSwatch + 6 + labelWidth;
@@ -228,7 +243,8 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
     for (int col = 0; col < grid.cols; ++col)
       canvas.Fill(
           kMargin + col * pixels, kMargin + (grid.rows - 1 - row) * pixels, pixels, pixels,
-          CountColour(counts[static_cast<size_t>(row) * static_cast<size_t>(grid.cols) + static_cast<size_t>(col)]));
+          CountColour(counts[static_cast<size_t>(row) * static_cast<size_t>(grid.cols) + static_cast<size_t>(col)],
+                      top));
 
   int legendX = kMargin + planWidth + kMargin;
   auto legendLine = [&](int line, const CColour& colour, const std::string& label) {
@@ -238,7 +254,7 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
     canvas.Text(font, legendX + kSwatch + 6, y + (kSwatch - font.LineHeight()) / 2, label);
   };
   for (int count = 0; count <= most; ++count)
-    legendLine(count, CountColour(count), std::to_string(count) + (count == kCountColours ? "+" : ""));
+    legendLine(count, CountColour(count, top), std::to_string(count) + (count == top ? "+" : ""));
   if (shadowed)
     legendLine(most + 1, kShadowed, kShadowedLabel);
 
@@ -252,4 +268,10 @@ CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& g
   canvas.Text(font, kMargin, barY + 8, "0");
   canvas.Text(font, kMargin + barLength + 4, barY + 8, MetreText(metres));
   return canvas.BottomUp();
+}
+
+CRenderedImage DrawCoverageMap(const CCoverage& coverage, const CMapGrid& grid, const CMapFont& font, size_t sensors)
+{
+  return DrawCoverageMap(CountPatches(FloorTargets(coverage), grid), grid, font,
+                         sensors >= 2 ? kTopSensorCount : kTopPatchCount);
 }

@@ -31,6 +31,10 @@ double NiceLength(double limit);
 // more than kMaxMapCells would lie along a side.
 std::optional<CMapGrid> PlanMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell);
 
+// The grid of PlanMapGrid, its cells made coarser where the floors would
+// span more than `across` of them.
+std::optional<CMapGrid> FittedMapGrid(const std::vector<const CTargetCoverage*>& floors, double cell, int across);
+
 // A cell of floor that patches reach but shadows hide from all of them.
 constexpr int kShadowedCell = -2;
 
@@ -40,6 +44,17 @@ std::vector<int> CountPatches(const std::vector<const CTargetCoverage*>& floors,
 
 class CMapFont;
 
+// Colours of counts: the last one stands for that count and more.
+constexpr int kTopPatchCount = 5;
+// A map that counts sensors ends at "3+".
+constexpr int kTopSensorCount = 3;
+
 // The top view with its legend and a metre scale, their text in the font;
-// shadowed cells have a colour and a legend line of their own.
-CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font);
+// shadowed cells have a colour and a legend line of their own. Counts from
+// `top` on share its colour and legend line ("3+").
+CRenderedImage DrawCoverageMap(const std::vector<int>& counts, const CMapGrid& grid, const CMapFont& font,
+                               int top = kTopPatchCount);
+
+// The map of a coverage: the sensors counted with two or more of them
+// (`sensors`), else the patches.
+CRenderedImage DrawCoverageMap(const CCoverage& coverage, const CMapGrid& grid, const CMapFont& font, size_t sensors);

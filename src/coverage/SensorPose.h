@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class CItemGroup;
+class CModuleCAD1;
 class CProject;
 
 // Where the sensor sits and looks, in world coordinates: CAD1's projection
@@ -16,3 +18,5 @@ struct CSensorPose {
 
 // None when CAD1's entries do not resolve.
 std::optional<CSensorPose> FindSensorPose(CProject& project);
+// The same for the CAD1 of any sensor of the tree.
+std::optional<CSensorPose> FindSensorPose(CItemGroup& root, const CModuleCAD1& cad1);

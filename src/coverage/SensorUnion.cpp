@@ -22,14 +22,6 @@ std::string_view TargetName(const CSceneTarget& target)
   return path.substr(path.rfind('.') + 1);
 }
 
-const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, std::string_view name)
-{
-  for (const CTargetCoverage& entry : coverage.targets)
-    if (TargetName(entry.target) == name)
-      return &entry.coverage;
-  return nullptr;
-}
-
 ExactParts Unite(const ExactParts& a, const ExactParts& b)
 {
   ExactParts both;
@@ -105,6 +97,8 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
   united.overlap = AreaOf(covered) > kPositiveArea ? static_cast<int>(levels.size()) : 0;
   united.hidden = AreaOf(hiddenOnly);
   united.hiddenParts = ToRegions(*plane, hiddenOnly, kPositiveArea);
+  // What shadows take from the union, not from sensor 1 alone.
+  united.shadowed = united.hiddenParts;
   united.blindSpots = ToRegions(*plane, blind, kMinBlindSpotArea);
   united.blindArea = 0.0;
   for (const CPlanarRegion& spot : united.blindSpots)
@@ -112,6 +106,14 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
 }
 
 } // namespace
+
+const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, const CSceneTarget& target)
+{
+  for (const CTargetCoverage& entry : coverage.targets)
+    if (TargetName(entry.target) == TargetName(target))
+      return &entry.coverage;
+  return nullptr;
+}
 
 CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
 {
@@ -126,7 +128,7 @@ CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
   for (CTargetCoverage& entry : united.targets) {
     std::vector<const CSurfaceCoverage*> onSurface;
     for (const CCoverage& sensor : sensors)
-      if (const CSurfaceCoverage* same = FindSameSurface(sensor, TargetName(entry.target)))
+      if (const CSurfaceCoverage* same = FindSameSurface(sensor, entry.target))
         onSurface.push_back(same);
     CSurfaceCoverage& c = entry.coverage;
     for (size_t k = 1; k < onSurface.size(); ++k) {
@@ -155,15 +157,27 @@ std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& se
   return AnalyseCoverage(*scene, bShadows, height);
 }
 
+std::vector<std::optional<CCoverage>> AnalyseEachSensor(CProject& project, CSensorSet& sensors, bool bShadows,
+                                                        double height)
+{
+  std::vector<std::optional<CCoverage>> each;
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor)
+    each.push_back(AnalyseSensorCoverage(project, sensors, sensor, bShadows, height));
+  return each;
+}
+
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each)
+{
+  if (each.empty() || !each.front())
+    return std::nullopt;
+  std::vector<CCoverage> analysed;
+  for (const std::optional<CCoverage>& coverage : each)
+    if (coverage)
+      analysed.push_back(*coverage);
+  return UniteCoverage(analysed);
+}
+
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows, double height)
 {
-  std::vector<CCoverage> each;
-  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
-    std::optional<CCoverage> coverage = AnalyseSensorCoverage(project, sensors, sensor, bShadows, height);
-    if (coverage)
-      each.push_back(std::move(*coverage));
-    else if (sensor == 1)
-      return std::nullopt;
-  }
-  return UniteCoverage(each);
+  return UniteSensors(AnalyseEachSensor(project, sensors, bShadows, height));
 }

@@ -18,13 +18,23 @@ class CSensorSet;
 // sensor, so that a map counts sensors. One sensor's coverage stays as it is.
 CCoverage UniteCoverage(const std::vector<CCoverage>& sensors);
 
+// The surface of the coverage that counts as the target, as UniteCoverage
+// matches them; null when the coverage holds none of that name.
+const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, const CSceneTarget& target);
+
 // Sensor N's coverage alone, as its own CAD1 last ran; none when its CAD1
 // entries do not resolve.
 std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor,
                                                bool bShadows = true, double height = 0.0);
 
-// The coverage of every sensor of the set as UniteCoverage unites it; a
-// sensor whose CAD1 entries do not resolve counts for nothing. None when
-// sensor 1's do not.
+// Every sensor's coverage alone (AnalyseSensorCoverage), in sensor order.
+std::vector<std::optional<CCoverage>> AnalyseEachSensor(CProject& project, CSensorSet& sensors, bool bShadows = true,
+                                                        double height = 0.0);
+
+// The sensors' coverages as UniteCoverage unites them; a sensor without one
+// counts for nothing. None when sensor 1 has none.
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each);
+
+// UniteSensors of AnalyseEachSensor.
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows = true,
                                                 double height = 0.0);

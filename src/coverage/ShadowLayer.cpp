@@ -162,20 +162,26 @@ void CShadowLayer::AddParts(const CParts& parts, bool cut)
   }
 }
 
-std::optional<std::vector<CSensorPatches>> CollectSensorPatches(CProject& project, CSensorSet& sensors, double height)
+std::optional<std::vector<CSensorPatches>> SensorPatchesOf(CProject& project, CSensorSet& sensors,
+                                                           const std::vector<std::optional<CCoverage>>& each)
 {
-  std::vector<CSensorPatches> each;
-  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+  std::vector<CSensorPatches> shown;
+  for (size_t sensor = 1; sensor <= sensors.Count() && sensor <= each.size(); ++sensor) {
     const std::string& results = sensors.Modules(sensor).m_cad1.m_paths[CModuleCAD1::kResultsField];
     const CItemBase* group = project.GetRoot().FindByPath(results);
     if (!group || !group->IsVisible())
       continue;
-    std::optional<CCoverage> coverage = AnalyseSensorCoverage(project, sensors, sensor, true, height);
+    const std::optional<CCoverage>& coverage = each[sensor - 1];
     if (!coverage || coverage->nUnassigned != 0)
       return std::nullopt;
-    each.push_back({sensor, std::move(*coverage), results});
+    shown.push_back({sensor, *coverage, results});
   }
-  return each;
+  return shown;
+}
+
+std::optional<std::vector<CSensorPatches>> CollectSensorPatches(CProject& project, CSensorSet& sensors, double height)
+{
+  return SensorPatchesOf(project, sensors, AnalyseEachSensor(project, sensors, true, height));
 }
 
 std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* sensors, size_t current)

@@ -72,6 +72,9 @@ private:
 // the set.
 std::optional<std::vector<CSensorPatches>> CollectSensorPatches(CProject& project, CSensorSet& sensors,
                                                                 double height = 0.0);
+// The same from coverages already measured, one per sensor in number order.
+std::optional<std::vector<CSensorPatches>> SensorPatchesOf(CProject& project, CSensorSet& sensors,
+                                                           const std::vector<std::optional<CCoverage>>& each);
 
 // The layer of the project's current patches, of every sensor of the set
 // when it holds several; none when it has no coverage that accounts for

@@ -3,8 +3,13 @@
 #include "Coverage.h"
 #include "CoverageFormat.h"
 #include "CoverageMap.h"
+#include "MapFont.h"
 #include "PatchSurvey.h"
+#include "Project.h"
 #include "ReportZones.h"
+#include "RoomPlan.h"
+#include "SensorSet.h"
+#include "SensorUnion.h"
 #include "TableFigures.h"
 
 #include <algorithm>
@@ -163,7 +168,8 @@ CReportTable CollectSurfaces(const std::optional<CCoverage>& coverage, const CTa
   return table;
 }
 
-CReportTable CollectPatches(const std::vector<PatchInfo>& patches, const CTargetNames& names)
+CReportTable CollectPatches(const std::vector<PatchInfo>& patches, const CTargetNames& names,
+                            const std::string& prefix = {})
 {
   CReportTable table;
   table.strHeading = "Erfassungsfl\xE4"
@@ -178,15 +184,109 @@ CReportTable CollectPatches(const std::vector<PatchInfo>& patches, const CTarget
   table.strEmpty = "Keine Erfassungsfl\xE4"
                    "chen.";
   for (const PatchInfo& patch : patches)
-    table.rows.push_back({patch.strName, names.contains(patch.strTargetPath) ? names.at(patch.strTargetPath) : "-",
+    table.rows.push_back({prefix + patch.strName,
+                          names.contains(patch.strTargetPath) ? names.at(patch.strTargetPath) : "-",
                           FormatReadableArea(patch.area)});
   return table;
+}
+
+// Map cells as "kmvtool coverage --map" draws them, coarser where the floors
+// span more than about 600 cells.
+constexpr double kCountCell = 0.05;
+constexpr int kCountCellsAcross = 600;
+
+CCountMap CollectCountMap(const std::optional<CCoverage>& united, size_t sensors)
+{
+  CCountMap map;
+  map.strHeading = "Anzahl der Sensoren je Punkt der Bodenfl\xE4"
+                   "chen";
+  std::vector<const CTargetCoverage*> floors = united ? FloorTargets(*united) : std::vector<const CTargetCoverage*>();
+  std::optional<CMapGrid> grid = FittedMapGrid(floors, kCountCell, kCountCellsAcross);
+  std::string error;
+  std::unique_ptr<CMapFont> font = CMapFont::Open(kMapFontPixels, error);
+  if (floors.empty() || !grid || !font) {
+    map.strMissing = floors.empty() ? "Unter den Zielfl\xE4"
+                                      "chen ist keine Bodenfl\xE4"
+                                      "che."
+                                    : "Keine Karte: " + error;
+    return map;
+  }
+  map.strCaption = "Draufsicht: die Farbe z\xE4hlt die Sensoren, die einen Punkt erfassen (0, 1, 2, 3 und mehr).";
+  map.picture = DrawCoverageMap(*united, *grid, *font, sensors);
+  return map;
+}
+
+const char* VariantName(RoomVariant variant)
+{
+  switch (variant) {
+  case RoomVariant::Wall:
+    return "Wand";
+  case RoomVariant::Ceiling:
+    return "Decke";
+  case RoomVariant::Corner:
+    return "Ecke";
+  }
+  return "-";
+}
+
+CSensorPage CollectSensorPage(CProject& project, CSensorSet& sensors, size_t sensor, const SensorValues& values,
+                              const std::optional<CCoverage>& coverage, bool bShadows)
+{
+  CSensorPage page;
+  const std::string name = "Sensor " + std::to_string(sensor);
+  page.strHeading = name;
+  if (std::optional<CRoomPlan> plan = SensorPlan(project, sensor))
+    page.settings.push_back(std::string("Montageart: ") + VariantName(plan->variant));
+  page.settings.push_back(FormatSensorHeader(values));
+  page.map = CollectMap(coverage ? &*coverage : nullptr,
+                        FindSensorPose(project.GetRoot(), sensors.Modules(sensor).m_cad1), bShadows);
+  page.map.strHeading = "Erfassungsfl\xE4"
+                        "chen von " +
+                        name + " am Boden";
+  page.surfaces = CollectSurfaces(coverage, NameTargets(coverage), bShadows);
+  page.surfaces.strHeading = "Abdeckung durch " + name + Measure(bShadows);
+  return page;
+}
+
+// Each sensor's page, the count map and the union's tables.
+CReportContent CollectSensorsContent(CProject& project, CSensorSet& sensors, bool bShadows, double height)
+{
+  // Reading the settings reruns each CAD1: before the patches are measured.
+  std::vector<SensorValues> values;
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor)
+    values.push_back(sensors.ReadValues(sensor));
+  std::vector<std::optional<CCoverage>> each = AnalyseEachSensor(project, sensors, bShadows, height);
+  std::optional<CCoverage> united = UniteSensors(each);
+
+  CReportContent content;
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor)
+    content.sensors.push_back(
+        CollectSensorPage(project, sensors, sensor, values[sensor - 1], each[sensor - 1], bShadows));
+  content.counts = CollectCountMap(united, sensors.Count());
+  content.surfaces = CollectSurfaces(united, NameTargets(united), bShadows);
+  content.surfaces.strHeading = "Abdeckung der Zielfl\xE4"
+                                "chen durch alle Sensoren" +
+                                Measure(bShadows);
+  content.surfaces.notes.insert(content.surfaces.notes.begin(),
+                                "Alle Sensoren zusammen: erfasst ist, was mindestens einer erfasst.");
+  // Each sensor's patches lie on the surfaces of its own variant's group.
+  content.patches = CollectPatches({}, {});
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+    CReportTable own = CollectPatches(SurveyPatches(project.GetRoot(), sensors.Modules(sensor).m_cad1),
+                                      NameTargets(each[sensor - 1]), "Sensor " + std::to_string(sensor) + ": ");
+    content.patches.rows.insert(content.patches.rows.end(), own.rows.begin(), own.rows.end());
+  }
+  content.zones = CollectZoneTable(project, united);
+  return content;
 }
 
 } // namespace
 
 CReportContent CollectReportContent(CProject& project, bool bShadows, double height)
 {
+  CSensorSet sensors(project);
+  if (sensors.Count() >= 2)
+    return CollectSensorsContent(project, sensors, bShadows, height);
   CReportContent content;
   std::optional<CCoverage> coverage = AnalyseCoverage(project, bShadows, height);
   content.map = CollectMap(coverage ? &*coverage : nullptr, FindSensorPose(project), bShadows);

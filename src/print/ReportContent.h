@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RenderedImage.h"
 #include "SensorPose.h"
 #include "SurfaceCoverage.h"
 
@@ -52,14 +53,36 @@ struct CReportMap {
   std::string strMissing;
 };
 
-// The coverage pages of the report, from the project's last CAD1 run.
+// The page of one sensor among several: its setting, its own patches on the
+// floors and what it watches alone.
+struct CSensorPage {
+  std::string strHeading;            // "Sensor N"
+  std::vector<std::string> settings; // lines
+  CReportMap map;
+  CReportTable surfaces;
+};
+
+// How many sensors watch each point of the floors, as "kmvtool coverage
+// --map" draws it.
+struct CCountMap {
+  std::string strHeading;
+  std::string strCaption;
+  CRenderedImage picture; // without pixels when there is no map
+  std::string strMissing;
+};
+
+// The coverage pages of the report, from the project's last CAD1 run. With
+// two or more sensors the map and the tables are the union's.
 struct CReportContent {
   CReportMap map;
-  CReportTable surfaces; // per target surface, with a total row
-  CReportTable patches;  // per patch of the results group
-  CReportTable zones;    // per no-watch zone of the room's plan; no rows without one
+  CReportTable surfaces;            // per target surface, with a total row
+  CReportTable patches;             // per patch of the results group(s)
+  CReportTable zones;               // per no-watch zone of the room's plan; no rows without one
+  std::vector<CSensorPage> sensors; // one per sensor; none with one sensor
+  CCountMap counts;                 // only with two or more sensors
 };
 
 // With shadows, only the visible parts of the patches count; the floors are
-// measured at the detection height.
+// measured at the detection height. Each further sensor's settings are read
+// through its modules (which reruns its CAD1).
 CReportContent CollectReportContent(CProject& project, bool bShadows = true, double height = 0.0);

@@ -50,4 +50,25 @@ TEST(SensorUnionTest, WatchedIsTheUnionAndOverlapCountsSensors)
   }
 }
 
+// Floor hidden from one sensor but watched by another is no shadow of the
+// union; floor hidden from a sensor and watched by none is.
+TEST(SensorUnionTest, ShadowedIsWhatNoSensorWatches)
+{
+  auto sensor = [](const CVectorArray& watched, const std::vector<CVectorArray>& hidden) {
+    CCoverage coverage = Sensor("Wandmontage", {});
+    CSurfaceCoverage& floor = coverage.targets[0].coverage;
+    floor.patchParts = {{watched, {}, 0.0}};
+    for (const CVectorArray& part : hidden)
+      floor.hiddenParts.push_back({part, {}, 0.0});
+    floor.shadowed = floor.hiddenParts;
+    return coverage;
+  };
+  const CCoverage united = UniteCoverage(
+      {sensor(Square(0, 0, 2, 2), {Square(2, 0, 3, 2), Square(0, 3, 1, 4)}), sensor(Square(2, 0, 4, 2), {})});
+  double shadowed = 0.0;
+  for (const CPlanarRegion& part : united.targets[0].coverage.shadowed)
+    shadowed += part.area;
+  EXPECT_NEAR(shadowed, 1.0, 1e-9);
+}
+
 } // namespace

@@ -101,6 +101,36 @@ TEST_F(KmvtoolSensorsTest, OptimizingOneSensorNeverLowersTheUnion)
   EXPECT_GE(std::stod(optimized.substr(watched + 8)), start);
 }
 
+// Two sensors: a page per sensor after the printed page, then the count map
+// and the union's tables; --sensor 2 heads the printed page with sensor 2.
+TEST_F(KmvtoolSensorsTest, ReportHasAPagePerSensorAndTheCountMap)
+{
+  MakeThreeSensors();
+  ASSERT_EQ(Kmvtool("report " + Quote(Path("two.txt")) + " " + Quote(Path("r.pdf")) + " --size 320x240").exitStatus, 0);
+  const int pages = PdfPageCount(Quote(Path("r.pdf")));
+  ASSERT_NE(pages, -1) << "pdfinfo (poppler-utils) is needed";
+  EXPECT_GE(pages, 5);
+  const std::string text = RunShell("pdftotext " + Quote(Path("r.pdf")) + " -").output;
+  size_t at = 0;
+  for (const char* heading : {"Sensor 1\nMontageart: Wand\n", "Sensor 2\nMontageart: Decke\n",
+                              "Anzahl der Sensoren je Punkt der Bodenfl\xC3\xA4",
+                              "Abdeckung der Zielfl\xC3\xA4"
+                              "chen durch alle Sensoren (sichtbare Teile)\n",
+                              "\nSensor 2: "}) {
+    at = text.find(heading, at);
+    ASSERT_NE(at, std::string::npos) << heading << "\n" << text;
+  }
+  EXPECT_EQ(text.find("\xC3\x9C"
+                      "berdeckung der Bodenfl\xC3\xA4"
+                      "chen"),
+            std::string::npos);
+  ASSERT_EQ(Kmvtool("report " + Quote(Path("two.txt")) + " " + Quote(Path("s.pdf")) + " --size 320x240 --sensor 2 mh-")
+                .exitStatus,
+            0);
+  EXPECT_NE(RunShell("pdftotext -l 1 " + Quote(Path("s.pdf")) + " -").output.find("Montageh\xC3\xB6he: 2.90 m"),
+            std::string::npos);
+}
+
 TEST_F(KmvtoolSensorsTest, RefusalsLeaveOutUntouched)
 {
   MakeThreeSensors();

@@ -1,4 +1,5 @@
 #include "AppDriver.h"
+#include "BuiltinModels.h"
 #include "CommandIds.h"
 #include "CoverageDlg.h"
 #include "CoverageStatus.h"
@@ -11,6 +12,10 @@
 #include "KMVChildFrame.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "PlanEntries.h"
+#include "RoomProject.h"
+#include "SensorSet.h"
+#include "TempFolder.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -265,6 +270,77 @@ TEST(CoverageTable, FollowsEachStepAndClosesWithItsDocument)
   ASSERT_TRUE(app.CloseDocument(Document(app)));
   EXPECT_TRUE(dialog.isNull());
   EXPECT_TRUE(frame.GetCoverageText().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Per surface each sensor's share alone, then the union's; "-" for a sensor
+// without coverage; the total row shares the summed areas.
+TEST(CoverageTable, TwoSensorsHaveAColumnEachAndTheUnion)
+{
+  CCoverage first{{Target("R.Wand.Boden", {}, 20.0, 5.0), Target("R.Wand.Tisch", {}, 10.0, 1.0)}, 0};
+  CCoverage second{{Target("R.Decke.Boden", {}, 20.0, 8.0)}, 0};
+  CCoverage united = first;
+  united.targets[0].coverage.watched = 11.0;
+  united.targets[0].coverage.overlap = 2;
+  const CSensorsTable table = SensorsCoverageTable(united, {first, second, std::nullopt});
+  const std::vector<std::string> headers = {"Fläche",    "Fläche m²", "Sensor 1 %", "Sensor 2 %", "Sensor 3 %",
+                                            "gesamt m²", "gesamt %",  "Lücken",     "Überdeckung"};
+  const std::vector<std::vector<std::string>> rows = {
+      {"Boden", "20.00", "25.0", "40.0", "-", "11.00", "55.0", "0", "2"},
+      {"Tisch", "10.00", "10.0", "0.0", "-", "1.00", "10.0", "0", "0"},
+      {"alle Flächen", "30.00", "20.0", "26.7", "-", "12.00", "40.0", "0", "2"},
+  };
+  EXPECT_EQ(table.headers, headers);
+  EXPECT_EQ(table.rows, rows);
+}
+
+class TwoSensorsTest : public TempFolderTest {};
+
+// A room with a second sensor on the ceiling: the dialog's columns, the count
+// map and the pane showing the union.
+TEST_F(TwoSensorsTest, DialogShowsEachSensorTheUnionAndTheCountMap)
+{
+  RoomRequest request;
+  request.modelCode = FindBuiltinModelCode("*Pilot B1");
+  request.width = 6.0;
+  request.depth = 8.0;
+  request.height = 3.0;
+  CTextBuffer text;
+  ASSERT_EQ(MakeRoomProject(request, text), RoomFault::None);
+  CKMVDocument room;
+  ASSERT_TRUE(room.OnNewDocumentFromText("Raum", text.View()));
+  std::optional<CRoomPlan> place = FindRoomPlan(room.GetProject());
+  ASSERT_TRUE(place);
+  place->variant = RoomVariant::Ceiling;
+  place->sensorAt = CPlanPoint{4.0, 1.0};
+  ASSERT_FALSE(CompleteRoomPlan(*place));
+  std::optional<std::string> two = AddSensorText(room.GetProject(), FindBuiltinModelCode("*Pilot A1"), *place);
+  ASSERT_TRUE(two);
+  CKMVDocument made;
+  ASSERT_TRUE(made.OnNewDocumentFromText("Raum", *two));
+  CSensorSet(made.GetProject()).ReadValues(2);
+  ASSERT_TRUE(made.SaveAs(Path("zwei.kmv")));
+
+  CKMVApp app;
+  ASSERT_TRUE(StartApp(app, {QString::fromStdString(Path("zwei.kmv"))}));
+  CMainFrame& frame = app.GetMainFrame();
+  frame.DispatchCommand(ID_VIEW_COVERAGE);
+  auto* dialog = frame.findChild<CCoverageDlg*>();
+  const QTableWidget& table = *dialog->findChild<QTableWidget*>("coverage");
+  ASSERT_EQ(table.columnCount(), 8);
+  EXPECT_EQ(table.horizontalHeaderItem(3)->text(), "Sensor 2 %");
+  int floor = 0;
+  while (floor < table.rowCount() && Cell(table, floor, 0) != "Boden")
+    ++floor;
+  ASSERT_LT(floor, table.rowCount());
+  EXPECT_GT(std::stod(Cell(table, floor, 5)), std::stod(Cell(table, floor, 2)));
+  EXPECT_EQ(frame.GetCoverageText().toStdString(), "Abdeckung Boden: " + Cell(table, floor, 5) + " %");
+  const auto* map = dialog->findChild<QLabel*>("countMap");
+  EXPECT_TRUE(map->isVisibleTo(dialog));
+  EXPECT_FALSE(map->pixmap().isNull()) << map->text().toStdString();
 }
 
 } // namespace

@@ -155,7 +155,7 @@ int RunCoverageCommand(const CCoverageRequest& request)
     PrintError(error);
     return kExitUnreadable;
   }
-  if (!CPngFileDestination(mapPath).PutImage(DrawCoverageMap(CountPatches(floors, *grid), *grid, *font))) {
+  if (!CPngFileDestination(mapPath).PutImage(DrawCoverageMap(coverage, *grid, *font, loaded.m_pSensors->Count()))) {
     PrintError("Das Bild kann nicht nach " + request.strMapPath + " geschrieben werden.");
     return kExitUnreadable;
   }

@@ -3,6 +3,7 @@
 #include "Coverage.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,3 +18,15 @@ using CCoverageRow = std::array<std::string, kCoverageColumns.size()>;
 // the areas summed, the share of the sums, the blind spots counted and the
 // largest overlap.
 std::vector<CCoverageRow> CoverageTableRows(const CCoverage& coverage);
+
+// The table of several sensors in UTF-8: the column titles, then the rows as
+// CoverageTableRows orders them.
+struct CSensorsTable {
+  std::vector<std::string> headers;
+  std::vector<std::vector<std::string>> rows;
+};
+
+// Per surface of the union: its name and area, each sensor's share alone
+// ("Sensor N %", "-" for a sensor without coverage), then the union's
+// watched area and share, blind spots and most sensors over one point.
+CSensorsTable SensorsCoverageTable(const CCoverage& united, const std::vector<std::optional<CCoverage>>& each);

@@ -20,6 +20,7 @@
 #include "SaveFileDialog.h"
 #include "SensorChange.h"
 #include "SensorSet.h"
+#include "SensorUnion.h"
 #include "TextEncoding.h"
 #include "ZoneMarks.h"
 
@@ -111,7 +112,7 @@ void CDocumentWindows::UpdateAllViews(int hint)
   RefreshLimitStates();
   RefreshCoverage();
   if (m_pCoverageDlg && m_pCoverageDlg->isVisible()) {
-    m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+    m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent(), m_sensorCoverages);
     m_pCoverageDlg->ShowZones(m_zones);
   }
   ShowPlanInWindow();
@@ -269,7 +270,15 @@ void CDocumentWindows::RefreshCoverage()
 {
   // Stale patches have no coverage to show, only that they are stale.
   CProject& project = m_document.GetProject();
-  m_coverage = PatchesCurrent() ? AnalyseCoverage(project, true, ReadDetectionHeight(project)) : std::nullopt;
+  CSensorSet& sensors = m_document.GetSensors();
+  const double height = ReadDetectionHeight(project);
+  m_sensorCoverages.clear();
+  if (PatchesCurrent() && sensors.Count() >= 2)
+    m_sensorCoverages = AnalyseEachSensor(project, sensors, true, height);
+  if (!PatchesCurrent())
+    m_coverage.reset();
+  else
+    m_coverage = m_sensorCoverages.empty() ? AnalyseCoverage(project, true, height) : UniteSensors(m_sensorCoverages);
   std::optional<CRoomPlan> plan = m_coverage ? FindRoomPlan(project) : std::nullopt;
   m_zones = plan ? MeasureZones(*plan, *m_coverage) : std::vector<CZoneCoverage>();
   RefreshSensorPatches();
@@ -277,16 +286,9 @@ void CDocumentWindows::RefreshCoverage()
 
 void CDocumentWindows::RefreshSensorPatches()
 {
-  CProject& project = m_document.GetProject();
   m_sensorPatches.reset();
-  if (!m_coverage || !FindSensorGroup(project, 2))
-    return;
-  // A fresh set knows no patch targets until its CAD1 runs; the run makes
-  // the patches the file holds again.
-  CSensorSet sensors(project);
-  for (size_t sensor = 2; sensor <= sensors.Count(); ++sensor)
-    sensors.Run(sensor, CModuleTable::RunIndexOf("CAD1"));
-  m_sensorPatches = CollectSensorPatches(project, sensors, m_coverage->height);
+  if (m_coverage && !m_sensorCoverages.empty())
+    m_sensorPatches = SensorPatchesOf(m_document.GetProject(), m_document.GetSensors(), m_sensorCoverages);
 }
 
 void CDocumentWindows::ShowCoverageDialog()
@@ -296,7 +298,7 @@ void CDocumentWindows::ShowCoverageDialog()
     m_pCoverageDlg->SetDocumentTitle(GetTitle());
     m_pCoverageDlg->SetHeightField(new CHeightField(m_document, m_app.GetMessages(), m_pCoverageDlg));
   }
-  m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent());
+  m_pCoverageDlg->ShowCoverage(m_coverage, PatchesCurrent(), m_sensorCoverages);
   m_pCoverageDlg->ShowZones(m_zones);
   m_pCoverageDlg->show();
   m_pCoverageDlg->raise();

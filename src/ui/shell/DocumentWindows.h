@@ -95,8 +95,8 @@ private:
   bool IsPlacementSearchable() const;
   // Once per update, before the views draw it, never per paint.
   void RefreshCoverage();
-  // With several sensors: reruns the further sensors' CAD1 and measures
-  // each sensor alone, for drawing each in its colour.
+  // With several sensors: each sensor's coverage alone, as RefreshCoverage
+  // measured it, for drawing each in its colour.
   void RefreshSensorPatches();
   bool PatchesCurrent() { return m_document.GetProject().ArePatchesCurrent(); }
   // "Abdeckung...": the document's one table, made on first use.
@@ -115,7 +115,10 @@ private:
   std::vector<CKMVChildFrame*> m_frames;
   // Status of MH1, KW1 and DW1 at the last refresh.
   std::array<int, 3> m_limitStatus = {-1, -1, -1};
+  // The union of every sensor's coverage; with two or more sensors each
+  // one's alone too.
   std::optional<CCoverage> m_coverage;
+  std::vector<std::optional<CCoverage>> m_sensorCoverages;
   std::vector<CZoneCoverage> m_zones;
   std::optional<std::vector<CSensorPatches>> m_sensorPatches;
   // Parented to the main window, so it may go first at the program's end.
