@@ -19,8 +19,7 @@ const std::string& RoomText()
   static const std::string text = [] {
     CKMVDocument document;
     const std::string path = WriteThreeSensorRoom();
-    return !path.empty() && document.OnOpenDocument(path, FileForm::Plain) ? std::string(document.GetText().View())
-                                                                           : std::string();
+    return !path.empty() && document.OnOpenDocument(path) ? std::string(document.GetText().View()) : std::string();
   }();
   return text;
 }

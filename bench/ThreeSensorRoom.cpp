@@ -68,8 +68,8 @@ std::string WriteThreeSensorRoom()
     return {};
   std::unique_ptr<CKMVDocument> two = AddSensor(*room, "*Pilot A1", *ceiling);
   std::unique_ptr<CKMVDocument> three = two ? AddSensor(*two, "*Pilot B1", *opposite) : nullptr;
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "kmv-bench-three-sensors.txt";
-  if (!three || !three->SaveAs(path.string(), FileForm::Plain))
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "kmv-bench-three-sensors.kmv";
+  if (!three || !three->SaveAs(path.string()))
     return {};
   return path.string();
 }

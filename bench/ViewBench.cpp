@@ -10,6 +10,7 @@
 #include "KMVDocument.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "ThreeSensorRoom.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -107,10 +108,9 @@ private:
   CKMVApp m_app;
 };
 
-COpenModel* Prepare(benchmark::State& state)
+// The model (or project file) open in a view of the size; sets the label.
+COpenModel* Prepare(benchmark::State& state, const std::string& model, const std::string& label, const QSize& size)
 {
-  std::string model = kModels.at(static_cast<size_t>(state.range(0)));
-  QSize size = kSizes.at(static_cast<size_t>(state.range(1)));
   std::string error;
   COpenModel* open = COpenModel::Get(model, error);
   if (!open) {
@@ -121,8 +121,14 @@ COpenModel* Prepare(benchmark::State& state)
     state.SkipWithError("the view does not take the size");
     return nullptr;
   }
-  state.SetLabel(model.substr(1) + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+  state.SetLabel(label + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
   return open;
+}
+
+COpenModel* Prepare(benchmark::State& state)
+{
+  std::string model = kModels.at(static_cast<size_t>(state.range(0)));
+  return Prepare(state, model, model.substr(1), kSizes.at(static_cast<size_t>(state.range(1))));
 }
 
 // The first of up and down that moves the sensor, 0 when neither does.
@@ -142,9 +148,8 @@ int FirstMovingStep(COpenModel& open)
 // One height step (step module, reads, detection, coverage, scene rebuild),
 // then the synchronous paint into the widget. Up and down alternate, so the
 // sensor never reaches a limit.
-void RunSensorSteps(benchmark::State& state, bool blindSpots)
+void RunSensorSteps(benchmark::State& state, COpenModel* open, bool blindSpots)
 {
-  COpenModel* open = Prepare(state);
   if (!open)
     return;
   int step = FirstMovingStep(*open);
@@ -174,14 +179,26 @@ void RunSensorSteps(benchmark::State& state, bool blindSpots)
 
 void BM_SensorStepWithRepaint(benchmark::State& state)
 {
-  RunSensorSteps(state, false);
+  RunSensorSteps(state, Prepare(state), false);
+}
+
+// The step of sensor 1 in a plan room of three sensors (ThreeSensorRoom.h),
+// every sensor's patches in the scene.
+void BM_SensorStepThreeSensors(benchmark::State& state)
+{
+  static const std::string room = WriteThreeSensorRoom();
+  if (room.empty()) {
+    state.SkipWithError("room not made");
+    return;
+  }
+  RunSensorSteps(state, Prepare(state, room, "three sensors", kSizes.at(static_cast<size_t>(state.range(0)))), false);
 }
 
 // The same with "Erfassungslücken" checked: the blind spots tessellated into
 // the scene at every step.
 void BM_SensorStepWithBlindSpots(benchmark::State& state)
 {
-  RunSensorSteps(state, true);
+  RunSensorSteps(state, Prepare(state), true);
 }
 
 void SendMouse(QWidget& widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button)
@@ -256,6 +273,14 @@ void ModelsAndSizes(benchmark::internal::Benchmark* benchmark)
 BENCHMARK(BM_SensorStepWithRepaint)->Apply(ModelsAndSizes);
 BENCHMARK(BM_SensorStepWithBlindSpots)->Apply(ModelsAndSizes);
 BENCHMARK(BM_RotateDragFrame)->Apply(ModelsAndSizes);
+BENCHMARK(BM_SensorStepThreeSensors)
+    ->ArgName("size")
+    ->DenseRange(0, static_cast<int>(kSizes.size()) - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(0.3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartUpToFullPicture)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
