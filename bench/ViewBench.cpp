@@ -10,11 +10,9 @@
 #include "KMVDocument.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
-#include "RoomProject.h"
-#include "SensorSet.h"
+#include "ThreeSensorRoom.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 
@@ -110,10 +108,9 @@ private:
   CKMVApp m_app;
 };
 
-COpenModel* Prepare(benchmark::State& state)
+// The model (or project file) open in a view of the size; sets the label.
+COpenModel* Prepare(benchmark::State& state, const std::string& model, const std::string& label, const QSize& size)
 {
-  std::string model = kModels.at(static_cast<size_t>(state.range(0)));
-  QSize size = kSizes.at(static_cast<size_t>(state.range(1)));
   std::string error;
   COpenModel* open = COpenModel::Get(model, error);
   if (!open) {
@@ -124,8 +121,14 @@ COpenModel* Prepare(benchmark::State& state)
     state.SkipWithError("the view does not take the size");
     return nullptr;
   }
-  state.SetLabel(model.substr(1) + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+  state.SetLabel(label + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
   return open;
+}
+
+COpenModel* Prepare(benchmark::State& state)
+{
+  std::string model = kModels.at(static_cast<size_t>(state.range(0)));
+  return Prepare(state, model, model.substr(1), kSizes.at(static_cast<size_t>(state.range(1))));
 }
 
 // The first of up and down that moves the sensor, 0 when neither does.
@@ -145,9 +148,8 @@ int FirstMovingStep(COpenModel& open)
 // One height step (step module, reads, detection, coverage, scene rebuild),
 // then the synchronous paint into the widget. Up and down alternate, so the
 // sensor never reaches a limit.
-void RunSensorSteps(benchmark::State& state, bool blindSpots)
+void RunSensorSteps(benchmark::State& state, COpenModel* open, bool blindSpots)
 {
-  COpenModel* open = Prepare(state);
   if (!open)
     return;
   int step = FirstMovingStep(*open);
@@ -177,14 +179,26 @@ void RunSensorSteps(benchmark::State& state, bool blindSpots)
 
 void BM_SensorStepWithRepaint(benchmark::State& state)
 {
-  RunSensorSteps(state, false);
+  RunSensorSteps(state, Prepare(state), false);
+}
+
+// The step of sensor 1 in a plan room of three sensors (ThreeSensorRoom.h),
+// every sensor's patches in the scene.
+void BM_SensorStepThreeSensors(benchmark::State& state)
+{
+  static const std::string room = WriteThreeSensorRoom();
+  if (room.empty()) {
+    state.SkipWithError("room not made");
+    return;
+  }
+  RunSensorSteps(state, Prepare(state, room, "three sensors", kSizes.at(static_cast<size_t>(state.range(0)))), false);
 }
 
 // The same with "Erfassungslücken" checked: the blind spots tessellated into
 // the scene at every step.
 void BM_SensorStepWithBlindSpots(benchmark::State& state)
 {
-  RunSensorSteps(state, true);
+  RunSensorSteps(state, Prepare(state), true);
 }
 
 void SendMouse(QWidget& widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button)
@@ -247,63 +261,6 @@ void BM_StartUpToFullPicture(benchmark::State& state)
   state.counters["view_height"] = viewSize.height();
 }
 
-// An L-shaped room of Pilot B1 with the room's own sensor and `count` - 1
-// more on other walls, saved in the temporary folder; its path.
-std::string LShapedRoomFile(int count)
-{
-  CRoomPlan plan;
-  plan.outline = {{0, 0}, {8, 0}, {8, 4}, {4, 4}, {4, 8}, {0, 8}};
-  plan.height = 3.0;
-  CTextBuffer text;
-  if (CompleteRoomPlan(plan) || !MakePlanRoomProject(1, plan, text))
-    return {};
-  CKMVDocument made;
-  made.OnNewDocumentFromText("L", text.View());
-  for (size_t wall = 2; wall < static_cast<size_t>(count) + 1; wall += 2) {
-    CRoomPlan place = plan;
-    place.sensorWall = wall;
-    place.sensorOffset.reset();
-    std::optional<std::string> more =
-        CompleteRoomPlan(place) ? std::nullopt : AddSensorText(made.GetProject(), 1, place);
-    if (!more || !made.OnNewDocumentFromText("L", *more))
-      return {};
-  }
-  std::string path = QDir::temp().filePath(QString("bench-l-room-%1.kmv").arg(count)).toStdString();
-  return made.SaveAs(path) ? path : std::string();
-}
-
-// A height step of sensor 1 with repaint in an L-shaped room of one sensor
-// and of three, each sensor's patches drawn in its colour.
-void BM_RoomStepWithSensors(benchmark::State& state)
-{
-  std::string error = "cannot write the room";
-  const std::string path = LShapedRoomFile(static_cast<int>(state.range(0)));
-  COpenModel* open = path.empty() ? nullptr : COpenModel::Get(path, error);
-  if (!open || !open->SizeView(kSizes[1])) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
-  const int step = FirstMovingStep(*open);
-  if (step == 0) {
-    state.SkipWithError("the sensor height does not step");
-    return;
-  }
-  const int back = step == ID_HEIGHT_UP ? ID_HEIGHT_DOWN : ID_HEIGHT_UP;
-  CKMV3DView& view = open->View();
-  const int pictures = view.GetPictureCount();
-  bool forth = true;
-  for (auto _ : state) {
-    open->Frame().DispatchCommand(forth ? step : back);
-    view.repaint();
-    forth = !forth;
-  }
-  if (view.GetPictureCount() - pictures != static_cast<int>(state.iterations()))
-    state.SkipWithError("not every step painted a picture");
-  if (!forth)
-    open->Frame().DispatchCommand(back);
-  open->Document().SetModifiedFlag(false);
-}
-
 void ModelsAndSizes(benchmark::internal::Benchmark* benchmark)
 {
   benchmark->ArgNames({"model", "size"});
@@ -316,14 +273,13 @@ void ModelsAndSizes(benchmark::internal::Benchmark* benchmark)
 BENCHMARK(BM_SensorStepWithRepaint)->Apply(ModelsAndSizes);
 BENCHMARK(BM_SensorStepWithBlindSpots)->Apply(ModelsAndSizes);
 BENCHMARK(BM_RotateDragFrame)->Apply(ModelsAndSizes);
-BENCHMARK(BM_RoomStepWithSensors)
-    ->ArgName("sensors")
-    ->Arg(1)
-    ->Arg(3)
+BENCHMARK(BM_SensorStepThreeSensors)
+    ->ArgName("size")
+    ->DenseRange(0, static_cast<int>(kSizes.size()) - 1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MinTime(0.3)
-    ->Repetitions(3)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartUpToFullPicture)
     ->Unit(benchmark::kMillisecond)

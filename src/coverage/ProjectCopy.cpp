@@ -14,8 +14,7 @@ void CProjectCopy::Reload()
   m_text.Assign(m_source);
   m_project.Load(m_text);
   m_pSensors = std::make_unique<CSensorSet>(m_project);
-  m_held.clear();
-  for (size_t other = 1; m_pSensors->Count() > 1 && other <= m_pSensors->Count(); ++other)
+  for (size_t other = 1; !m_pHeld && m_pSensors->Count() > 1 && other <= m_pSensors->Count(); ++other)
     if (other != m_nSensor)
       m_pSensors->Run(other, CModuleTable::RunIndexOf("CAD1"));
 }
@@ -44,18 +43,15 @@ CWatchedSum CProjectCopy::Watched(const CSurfaceChoice& choice)
 {
   if (m_pSensors->Count() == 1)
     return SumWatched(m_project, choice);
-  if (m_held.empty())
+  if (!m_pHeld) {
+    std::vector<std::optional<CCoverage>> held;
     for (size_t sensor = 1; sensor <= m_pSensors->Count(); ++sensor)
-      m_held.push_back(sensor == m_nSensor
-                           ? std::nullopt
-                           : AnalyseSensorCoverage(m_project, *m_pSensors, sensor, choice.bShadows, choice.height));
-  std::vector<CCoverage> each;
-  for (size_t sensor = 1; sensor <= m_pSensors->Count(); ++sensor) {
-    std::optional<CCoverage> coverage =
-        sensor == m_nSensor ? AnalyseSensorCoverage(m_project, *m_pSensors, sensor, choice.bShadows, choice.height)
-                            : m_held[sensor - 1];
-    if (coverage)
-      each.push_back(std::move(*coverage));
+      held.push_back(sensor == m_nSensor
+                         ? std::nullopt
+                         : AnalyseSensorCoverage(m_project, *m_pSensors, sensor, choice.bShadows, choice.height));
+    m_pHeld = std::make_unique<CHeldUnion>(std::move(held), m_nSensor - 1, choice);
   }
-  return SumWatched(UniteCoverage(each), choice);
+  std::optional<CCoverageScene> scene =
+      CollectCoverageScene(m_project.GetRoot(), m_pSensors->Modules(m_nSensor).m_cad1);
+  return m_pHeld->Watched(scene ? &*scene : nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Coverage.h"
+#include "HeldUnion.h"
 #include "ModuleResult.h"
 #include "Project.h"
 #include "SensorSet.h"
@@ -21,7 +22,7 @@ class CProjectCopy {
 public:
   // The text is not owned and must outlive the copy. The steps, CAD1 and
   // the stepped numbers are the sensor's (SensorSet.h); with several
-  // sensors the others' CAD1 runs at every load.
+  // sensors the others' CAD1 runs until they are measured.
   explicit CProjectCopy(std::string_view text, size_t sensor = 1);
   CProjectCopy(const CProjectCopy&) = delete;
   CProjectCopy& operator=(const CProjectCopy&) = delete;
@@ -36,7 +37,8 @@ public:
   const double* SteppedNumber(size_t axis, bool raise);
 
   CProject& Project() { return m_project; }
-  // The chosen surfaces watched by every sensor as CAD1 last ran.
+  // The chosen surfaces watched by every sensor as CAD1 last ran; with
+  // several sensors the held ones are measured for the first call's choice.
   CWatchedSum Watched(const CSurfaceChoice& choice);
 
 private:
@@ -45,7 +47,7 @@ private:
   CProject m_project;
   size_t m_nSensor;
   std::unique_ptr<CSensorSet> m_pSensors;
-  // The held sensors' coverage, in sensor order with the searched one's
-  // place empty: measured once per load, as their patches stay.
-  std::vector<std::optional<CCoverage>> m_held;
+  // The held sensors' parts, measured at the first Watched: their patches
+  // stay what the text gives, so loading again need not rerun their CAD1.
+  std::unique_ptr<CHeldUnion> m_pHeld;
 };

@@ -3,60 +3,15 @@
 #include "ExactPlane.h"
 #include "Project.h"
 #include "SensorSet.h"
+#include "UnionParts.h"
 
 #include <boost/geometry.hpp>
 
 #include <exception>
-#include <string_view>
 
 namespace {
 
 namespace bg = boost::geometry;
-
-// Below this, two sensors' parts only touch.
-constexpr double kPositiveArea = 1e-9;
-
-std::string_view TargetName(const CSceneTarget& target)
-{
-  std::string_view path = target.strPath;
-  return path.substr(path.rfind('.') + 1);
-}
-
-ExactParts Unite(const ExactParts& a, const ExactParts& b)
-{
-  ExactParts both;
-  bg::union_(a, b, both);
-  return both;
-}
-
-// The regions on the plane's grid, holes cut out.
-ExactParts SnapRegions(const CExactPlane& plane, const std::vector<CPlanarRegion>& regions)
-{
-  ExactParts parts;
-  for (const CPlanarRegion& region : regions) {
-    std::optional<ExactPolygon> outer = plane.Snap(region.outer);
-    if (!outer)
-      continue;
-    ExactParts part{*outer};
-    for (const CVectorArray& hole : region.holes)
-      if (std::optional<ExactPolygon> inner = plane.Snap(hole)) {
-        ExactParts cut;
-        bg::difference(part, *inner, cut);
-        part = std::move(cut);
-      }
-    parts = Unite(parts, part);
-  }
-  return parts;
-}
-
-std::vector<CPlanarRegion> ToRegions(const CExactPlane& plane, const ExactParts& parts, double minArea)
-{
-  std::vector<CPlanarRegion> regions;
-  for (const ExactPolygon& part : parts)
-    if (AreaOf(part) >= minArea)
-      regions.push_back(plane.ToRegion(part));
-  return regions;
-}
 
 // Unites the sensors' parts on one surface into `united`.
 void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceCoverage*>& sensors,
@@ -109,10 +64,7 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
 
 const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, const CSceneTarget& target)
 {
-  for (const CTargetCoverage& entry : coverage.targets)
-    if (TargetName(entry.target) == TargetName(target))
-      return &entry.coverage;
-  return nullptr;
+  return FindSameSurface(coverage, TargetName(target));
 }
 
 CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)

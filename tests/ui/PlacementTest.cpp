@@ -1,16 +1,24 @@
 #include "AppDriver.h"
+#include "BuiltinModels.h"
 #include "CommandIds.h"
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "KMVApp.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "RoomProject.h"
+#include "SensorSet.h"
 #include "SensorSteps.h"
+#include "SensorUnion.h"
+#include "SurfaceChoice.h"
+#include "TempFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +84,83 @@ TEST(OptimalPlacement, MovesTheSensorThroughTheDocumentToTheSettingItReports)
   // The user steps back by hand.
   app.GetMainFrame().GetAction(ID_HEIGHT_UP)->trigger();
   EXPECT_GT(document.GetSensorValues().height, stepped.GetSensorValues().height);
+  document.SetModifiedFlag(false);
+}
+
+// A plan room of Pilot B1 with Pilot A1 on the ceiling at 4,1, saved.
+bool WriteTwoSensorRoom(const std::string& path)
+{
+  RoomRequest request;
+  request.modelCode = FindBuiltinModelCode("*Pilot B1");
+  request.width = 6.0;
+  request.depth = 8.0;
+  request.height = 3.0;
+  CRoomPlan plan = RectanglePlan(request);
+  plan.height = request.height;
+  CTextBuffer text;
+  CKMVDocument room;
+  if (CompleteRoomPlan(plan) || !MakePlanRoomProject(request.modelCode, plan, text) ||
+      !room.OnNewDocumentFromText(RoomTitle(plan), text.View()))
+    return false;
+  plan.variant = RoomVariant::Ceiling;
+  plan.sensorAt = CPlanPoint{4.0, 1.0};
+  std::optional<std::string> two =
+      CompleteRoomPlan(plan) ? std::nullopt : AddSensorText(room.GetProject(), FindBuiltinModelCode("*Pilot A1"), plan);
+  CKMVDocument saved;
+  return two && saved.OnNewDocumentFromText(room.GetTitle(), *two) && saved.SaveAs(path);
+}
+
+double FloorsWatched(CKMVDocument& document)
+{
+  CSensorSet sensors(document.GetProject());
+  std::optional<CCoverage> coverage = AnalyseSensorsCoverage(document.GetProject(), sensors);
+  return coverage ? SumWatched(*coverage, CSurfaceChoice{}).watched : 0.0;
+}
+
+class OptimalPlacementOfSensors : public TempFolderTest {};
+
+TEST_F(OptimalPlacementOfSensors, SearchesTheCurrentSensorOrAllOfThemAndMovesThemInOneStep)
+{
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the rounds over every sensor take minutes under the address sanitizer; the release tree runs this";
+#endif
+  ASSERT_TRUE(WriteTwoSensorRoom(Path("two.kmv")));
+  CKMVApp app;
+  ASSERT_TRUE(StartApp(app, {QString::fromStdString(Path("two.kmv"))}));
+  CKMVDocument& document = app.GetDocuments().at(0)->GetDocument();
+  QUndoStack& undo = app.GetDocuments().at(0)->GetUndo().GetStack();
+  QAction* optimize = app.GetMainFrame().GetAction(ID_OPTIMIZE_PLACEMENT);
+
+  // The current sensor alone: one sensor's search, cancelled at once.
+  QString label;
+  {
+    const CDialogPoll scope(OnNextDialog<QMessageBox>([](QMessageBox& box) { Click(box, "nur aktueller Sensor"); }));
+    const CDialogPoll search(OnNextDialog<QProgressDialog>([&label](QProgressDialog& dialog) {
+      label = dialog.labelText();
+      dialog.cancel();
+    }));
+    optimize->trigger();
+  }
+  EXPECT_EQ(label, "Die Einstellungen des Sensors werden durchgerechnet...");
+  EXPECT_EQ(undo.count(), 0);
+
+  // All of them in rounds, moved as one undo step that never lowers the union.
+  const double before = FloorsWatched(document);
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      Click(*box, "alle Sensoren");
+      Click(*box, "&Ja");
+      Click(*box, "OK");
+    }
+  });
+  answer.start(20);
+  optimize->trigger();
+  answer.stop();
+  EXPECT_EQ(undo.count(), 1);
+  EXPECT_GE(FloorsWatched(document), before);
+  undo.undo();
+  EXPECT_EQ(FloorsWatched(document), before);
   document.SetModifiedFlag(false);
 }
 

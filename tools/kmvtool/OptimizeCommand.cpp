@@ -5,6 +5,7 @@
 #include "LoadedDocument.h"
 #include "PlacementSearch.h"
 #include "SensorCommand.h"
+#include "SensorRounds.h"
 #include "SensorUnion.h"
 #include "StepLattice.h"
 #include "SurfaceChoice.h"
@@ -67,41 +68,42 @@ void PrintWatched(CLoadedDocument& loaded, const CSurfaceChoice& surfaces)
               watched.area > 0.0 ? 100.0 * watched.watched / watched.area : 0.0);
 }
 
-// A round raising the union by less than this ends the search of all sensors.
-constexpr double kRoundGain = 0.001;
+// The loaded document as the rounds' room: the steps run as "sensor" runs
+// them.
+class CDocumentRoom : public CSensorRoom {
+public:
+  explicit CDocumentRoom(CLoadedDocument& loaded) : m_loaded(loaded) {}
 
-// Each sensor in turn set to its best with the others held, round after
-// round; prints every sensor's status texts, the union and one line
-// "STEPS N WORD..." per sensor. Returns the exit status: a search that
-// finds nothing is reported and ends the command without output or saving.
-int OptimizeAllSensors(CLoadedDocument& loaded, CPlacementRequest& search, const std::string& savePath,
+  size_t Count() override { return m_loaded.m_pSensors->Count(); }
+  std::string Text() override { return std::string(m_loaded.m_document.GetText().View()); }
+  void Move(size_t sensor, const CStepCounts& steps) override
+  {
+    StepSensorOf(m_loaded, sensor, StepWords(steps), StatusLines::Omitted);
+  }
+  CWatchedSum Union(const CSurfaceChoice& choice) override { return UnionWatched(m_loaded, choice); }
+
+private:
+  CLoadedDocument& m_loaded;
+};
+
+// Every sensor set to its best in rounds; prints every sensor's status
+// texts, the union and one line "STEPS N WORD..." per sensor. Returns the
+// exit status: a search that finds nothing is reported and ends the
+// command without output or saving.
+int OptimizeAllSensors(CLoadedDocument& loaded, const CPlacementRequest& search, const std::string& savePath,
                        const std::string& source)
 {
-  CSensorSet& sensors = *loaded.m_pSensors;
-  std::vector<CStepCounts> moved(sensors.Count() + 1, CStepCounts{});
-  for (double watched = UnionWatched(loaded, search.surfaces).watched;;) {
-    for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
-      const std::string text(loaded.m_document.GetText().View());
-      search.text = text;
-      search.sensor = sensor;
-      CPlacementOutcome outcome = FindBestPlacement(search);
-      if (int failure = SearchFailure(outcome))
-        return failure;
-      StepSensorOf(loaded, sensor, StepWords(outcome.steps), StatusLines::Omitted);
-      for (size_t axis = 0; axis < kStepAxes; ++axis)
-        moved[sensor][axis] += outcome.steps[axis];
-    }
-    const double now = UnionWatched(loaded, search.surfaces).watched;
-    if (now - watched < kRoundGain)
-      break;
-    watched = now;
-  }
-  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor)
+  CDocumentRoom room(loaded);
+  const CRoundsOutcome outcome = FindBestPlacements(room, search);
+  if (int failure = SearchFailure(outcome.last))
+    return failure;
+  const size_t count = loaded.m_pSensors->Count();
+  for (size_t sensor = 1; sensor <= count; ++sensor)
     StepSensorOf(loaded, sensor, {}, StatusLines::Printed);
   PrintWatched(loaded, search.surfaces);
-  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+  for (size_t sensor = 1; sensor <= count; ++sensor) {
     std::string line = "STEPS " + std::to_string(sensor);
-    for (const std::string& word : StepWords(moved[sensor]))
+    for (const std::string& word : StepWords(outcome.moved[sensor - 1]))
       line += " " + word;
     std::printf("%s\n", line.c_str());
   }

@@ -7,7 +7,8 @@ class QWidget;
 // for the one whose floor targets are watched most (as "kmvtool optimize"
 // does), on copies of the project away from the user-interface thread,
 // behind a progress dialog that can be cancelled; then offers to move the
-// sensor there. The steps run through the document one by one, as the
-// toolbar's do, so the document is modified and each can be taken back by
-// hand.
+// sensor there. With several sensors it offers "nur aktueller Sensor" (the
+// union over the current sensor's settings, the others held) and "alle
+// Sensoren" (the rounds of "kmvtool optimize --all"). The moves are one
+// change of the document, taken back by one undo.
 void RunOptimalPlacement(QWidget& parent, CKMVDocument& document);

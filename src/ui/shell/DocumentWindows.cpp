@@ -336,13 +336,6 @@ void CDocumentWindows::ShowPlanInWindow()
   MarkZones(m_pPlanWindow->GetScene(), m_zones);
 }
 
-bool CDocumentWindows::IsPlacementSearchable() const
-{
-  // The search walks sensor 1's steps, while the found steps go to the
-  // current sensor.
-  return m_document.GetCurrentSensor() == 1;
-}
-
 bool CDocumentWindows::IsStepEnabled(int id) const
 {
   switch (id) {
@@ -399,8 +392,7 @@ bool CDocumentWindows::OnCommand(int id)
     return true;
   }
   if (id == ID_OPTIMIZE_PLACEMENT || id == ID_EDIT_PROPERTIES || id == ID_SENSOR_ADD || id == ID_SENSOR_REMOVE) {
-    if (id != ID_OPTIMIZE_PLACEMENT || IsPlacementSearchable())
-      RunDocumentChange(id);
+    RunDocumentChange(id);
     return true;
   }
   return m_document.OnCommand(id);
@@ -438,9 +430,7 @@ bool CDocumentWindows::OnUpdateCommand(int id, CCmdUI& ui)
   case ID_WINDOW_NEW:
   case ID_EDIT_PROPERTIES:
   case ID_VIEW_COVERAGE:
-    return true;
   case ID_OPTIMIZE_PLACEMENT:
-    ui.bEnabled = IsPlacementSearchable();
     return true;
   case ID_VIEW_PLAN:
     ui.bEnabled = FindEditablePlan(m_document.GetProject()).has_value();

@@ -92,7 +92,6 @@ private:
   // every update, load and configuring command, never on a UI query.
   void RefreshLimitStates();
   bool IsStepEnabled(int id) const;
-  bool IsPlacementSearchable() const;
   // Once per update, before the views draw it, never per paint.
   void RefreshCoverage();
   // With several sensors: each sensor's coverage alone, as RefreshCoverage

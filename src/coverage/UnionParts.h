@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Coverage.h"
+#include "ExactPlane.h"
+
+#include <string_view>
+#include <vector>
+
+// The pieces the unions of several sensors' coverage share.
+
+// Below this, two sensors' parts only touch.
+constexpr double kPositiveArea = 1e-9;
+
+// The last name of the target's path: another sensor's coverage holds the
+// same surface under it.
+std::string_view TargetName(const CSceneTarget& target);
+// The first surface of the coverage bearing the name; null when none does.
+const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, std::string_view name);
+
+ExactParts Unite(const ExactParts& a, const ExactParts& b);
+// The regions on the plane's grid, holes cut out.
+ExactParts SnapRegions(const CExactPlane& plane, const std::vector<CPlanarRegion>& regions);
+// The parts of at least minArea as regions of the plane.
+std::vector<CPlanarRegion> ToRegions(const CExactPlane& plane, const ExactParts& parts, double minArea);
