@@ -13,8 +13,6 @@
 #include "StackedRegions.h"
 #include "WallCutaway.h"
 
-#include <string_view>
-
 namespace {
 
 // The patches' colour mixed this far towards white.
@@ -37,22 +35,6 @@ void Tessellate(const std::vector<CPlanarRegion>& regions, CVectorArray& triangl
     rings.push_back(region.outer);
     rings.insert(rings.end(), region.holes.begin(), region.holes.end());
   }
-}
-
-std::string_view TargetName(const CSceneTarget& target)
-{
-  std::string_view path = target.strPath;
-  return path.substr(path.rfind('.') + 1);
-}
-
-// The same surface in another sensor's coverage, matched by name as
-// UniteCoverage matches it.
-const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, std::string_view name)
-{
-  for (const CTargetCoverage& entry : coverage.targets)
-    if (TargetName(entry.target) == name)
-      return &entry.coverage;
-  return nullptr;
 }
 
 // Hides entries for as long as it lives.
@@ -113,7 +95,7 @@ CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t cu
     std::vector<CParts> parts;
     for (bool shadowed : {false, true})
       for (const CSensorPatches* sensor : order)
-        if (const CSurfaceCoverage* surface = FindSameSurface(sensor->coverage, TargetName(row.target))) {
+        if (const CSurfaceCoverage* surface = FindSameSurface(sensor->coverage, row.target)) {
           const CVector colour = SensorColour(sensor->sensor);
           const bool isCurrent = sensor->sensor == current;
           sets.push_back(shadowed ? &surface->shadowed : &surface->patchParts);

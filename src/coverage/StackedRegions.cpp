@@ -1,6 +1,7 @@
 #include "StackedRegions.h"
 
 #include "ExactPlane.h"
+#include "UnionParts.h"
 
 #include <boost/geometry.hpp>
 
@@ -9,24 +10,6 @@
 namespace {
 
 namespace bg = boost::geometry;
-
-// Below this a cut leaves a sliver, not a part.
-constexpr double kLeastPartArea = 1e-9;
-
-ExactParts SnapRegion(const CExactPlane& plane, const CPlanarRegion& region)
-{
-  std::optional<ExactPolygon> outer = plane.Snap(region.outer);
-  if (!outer)
-    return {};
-  ExactParts part{*outer};
-  for (const CVectorArray& hole : region.holes)
-    if (std::optional<ExactPolygon> inner = plane.Snap(hole)) {
-      ExactParts cut;
-      bg::difference(part, *inner, cut);
-      part = std::move(cut);
-    }
-  return part;
-}
 
 std::vector<std::vector<CPlanarRegion>> Stack(const CExactPlane& plane,
                                               const std::vector<const std::vector<CPlanarRegion>*>& sets)
@@ -44,16 +27,12 @@ std::vector<std::vector<CPlanarRegion>> Stack(const CExactPlane& plane,
         ExactParts left;
         bg::difference(part, below, left);
         for (const ExactPolygon& piece : left)
-          if (AreaOf(piece) >= kLeastPartArea)
+          if (AreaOf(piece) >= kPositiveArea)
             kept.push_back(plane.ToRegion(piece));
       }
-      ExactParts grown;
-      bg::union_(whole, part, grown);
-      whole = std::move(grown);
+      whole = Unite(whole, part);
     }
-    ExactParts grown;
-    bg::union_(below, whole, grown);
-    below = std::move(grown);
+    below = Unite(below, whole);
   }
   return stacked;
 }

@@ -25,22 +25,26 @@ ExactParts Unite(const ExactParts& a, const ExactParts& b)
   return both;
 }
 
+ExactParts SnapRegion(const CExactPlane& plane, const CPlanarRegion& region)
+{
+  std::optional<ExactPolygon> outer = plane.Snap(region.outer);
+  if (!outer)
+    return {};
+  ExactParts part{*outer};
+  for (const CVectorArray& hole : region.holes)
+    if (std::optional<ExactPolygon> inner = plane.Snap(hole)) {
+      ExactParts cut;
+      bg::difference(part, *inner, cut);
+      part = std::move(cut);
+    }
+  return part;
+}
+
 ExactParts SnapRegions(const CExactPlane& plane, const std::vector<CPlanarRegion>& regions)
 {
   ExactParts parts;
-  for (const CPlanarRegion& region : regions) {
-    std::optional<ExactPolygon> outer = plane.Snap(region.outer);
-    if (!outer)
-      continue;
-    ExactParts part{*outer};
-    for (const CVectorArray& hole : region.holes)
-      if (std::optional<ExactPolygon> inner = plane.Snap(hole)) {
-        ExactParts cut;
-        bg::difference(part, *inner, cut);
-        part = std::move(cut);
-      }
-    parts = Unite(parts, part);
-  }
+  for (const CPlanarRegion& region : regions)
+    parts = Unite(parts, SnapRegion(plane, region));
   return parts;
 }
 

@@ -18,6 +18,8 @@ std::string_view TargetName(const CSceneTarget& target);
 const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, std::string_view name);
 
 ExactParts Unite(const ExactParts& a, const ExactParts& b);
+// The region on the plane's grid, its holes cut out.
+ExactParts SnapRegion(const CExactPlane& plane, const CPlanarRegion& region);
 // The regions on the plane's grid, holes cut out.
 ExactParts SnapRegions(const CExactPlane& plane, const std::vector<CPlanarRegion>& regions);
 // The parts of at least minArea as regions of the plane.

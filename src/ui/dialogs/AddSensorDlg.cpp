@@ -5,6 +5,7 @@
 #include "DialogButtons.h"
 #include "KMVDocument.h"
 #include "Messages.h"
+#include "ModelChoice.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,15 +47,7 @@ CAddSensorDlg::CAddSensorDlg(CProject& project, CMessageSink& messages, QWidget*
       m_pVariant(new QComboBox(this))
 {
   setWindowTitle("Sensor hinzufügen");
-  auto* models = new QGroupBox("Typ des Velmars", this);
-  auto* choices = new QVBoxLayout(models);
-  int index = 0;
-  for (const BuiltinModel& model : kBuiltinModels) {
-    auto* button = new QRadioButton(model.title + 1, models);
-    m_pModels->addButton(button, index++);
-    choices->addWidget(button);
-  }
-  m_pModels->button(0)->setChecked(true);
+  QGroupBox* models = MakeModelChoice(*m_pModels, this);
 
   auto* place = new QGroupBox("Platz im Grundriss", this);
   auto* form = new QFormLayout(place);

@@ -4,6 +4,7 @@
 #include "DataExchange.h"
 #include "DialogButtons.h"
 #include "Messages.h"
+#include "ModelChoice.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -34,15 +35,7 @@ CNewRoomDlg::CNewRoomDlg(CMessageSink& messages, QWidget* parent)
       m_pBinder(std::make_unique<CFieldBinder>(messages))
 {
   setWindowTitle("Neuer Raum");
-  auto* models = new QGroupBox("Typ des Velmars", this);
-  auto* choices = new QVBoxLayout(models);
-  int index = 0;
-  for (const BuiltinModel& model : kBuiltinModels) {
-    auto* button = new QRadioButton(model.title + 1, models);
-    m_pModels->addButton(button, index++);
-    choices->addWidget(button);
-  }
-  m_pModels->button(0)->setChecked(true);
+  QGroupBox* models = MakeModelChoice(*m_pModels, this);
 
   auto* room = new QGroupBox("Raum", this);
   auto* form = new QFormLayout(room);
