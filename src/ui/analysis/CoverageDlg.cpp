@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -173,7 +174,17 @@ void CCoverageDlg::ShowCoverage(const std::optional<CCoverage>& coverage, bool p
   if (m_pHeightField)
     m_pHeightField->Refresh();
   if (!isVisible())
-    adjustSize();
+    FitToContents();
+}
+
+void CCoverageDlg::FitToContents()
+{
+  // adjustSize() caps a window at two thirds of the screen, which clips the
+  // columns of several sensors; here only the screen itself is the limit.
+  QSize wanted = sizeHint();
+  if (const QScreen* shownOn = screen())
+    wanted = wanted.boundedTo(shownOn->availableGeometry().size());
+  resize(wanted);
 }
 
 void CCoverageDlg::ShowCountMap(const std::optional<CCoverage>& united, size_t sensors)
@@ -181,7 +192,7 @@ void CCoverageDlg::ShowCountMap(const std::optional<CCoverage>& united, size_t s
   std::vector<const CTargetCoverage*> floors = united ? FloorTargets(*united) : std::vector<const CTargetCoverage*>();
   const bool shown = sensors >= 2 && !floors.empty();
   if (shown != m_pCountMap->isVisibleTo(this) && isVisible())
-    QMetaObject::invokeMethod(this, &QWidget::adjustSize, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &CCoverageDlg::FitToContents, Qt::QueuedConnection);
   m_pCountCaption->setVisible(shown);
   m_pCountMap->setVisible(shown);
   if (!shown)

@@ -39,6 +39,8 @@ public:
   void SetHeightField(CHeightField* field);
 
 private:
+  // As large as the table and map want, up to the screen.
+  void FitToContents();
   void ShowCountMap(const std::optional<CCoverage>& united, size_t sensors);
 
   QTableWidget* m_pTable;
