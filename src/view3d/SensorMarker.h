@@ -17,7 +17,7 @@ inline constexpr double kMarkerGreen = 0.20;
 inline constexpr double kMarkerBlue = 0.70;
 // The marker of a sensor that is not the current one: a dark grey, plain
 // beside the current one's blue.
-inline constexpr double kOtherMarkerGrey = 0.40;
+inline constexpr double kOtherMarkerGrey = 0.20;
 
 // The marker on the window, in pixels from the bottom left corner.
 struct CMarkerPlacement {
