@@ -1,6 +1,7 @@
 #include "SensorChange.h"
 
 #include "KMVDocument.h"
+#include "PlanChange.h"
 #include "PlanEntries.h"
 #include "SensorSet.h"
 
@@ -40,6 +41,24 @@ std::optional<CPlanFault> AddSensor(CKMVDocument& document, int modelCode, const
   const size_t added = document.CountSensors() + 1;
   CDocumentChange change(document, kAddStepName);
   document.ReplaceText(*text, added);
+  return std::nullopt;
+}
+
+std::optional<CPlanFault> MoveSensor(CKMVDocument& document, size_t sensor, const CRoomPlan& plan,
+                                     const std::string& stepName)
+{
+  if (sensor < 2)
+    return ChangeRoomPlan(document, plan, stepName);
+  CRoomPlan placed = plan;
+  if (std::optional<CPlanFault> fault = CompleteRoomPlan(placed))
+    return fault;
+  CProject& project = document.GetProject();
+  CDocumentChange change(document, stepName);
+  if (!SetSensorPlace(project, sensor, placed))
+    return CPlanFault{"--model", "Der Sensor dieses Projekts ist nicht vollst\xe4ndig."};
+  project.Refresh();
+  // Loaded again as undo loads it, so that its patches are those of the new place.
+  document.ReplaceText(std::string(document.GetText().View()), sensor);
   return std::nullopt;
 }
 

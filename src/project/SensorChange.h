@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 
 class CKMVDocument;
 class CProject;
@@ -29,6 +30,13 @@ std::optional<CPlanFault> PlaceNewSensor(CProject& project, const CSensorPlaceRe
 // "Sensor hinzufügen"; it becomes the current sensor. Refused with the
 // fault, the document as it was.
 std::optional<CPlanFault> AddSensor(CKMVDocument& document, int modelCode, const CSensorPlaceRequest& request);
+
+// Moves sensor N to the place of the plan's sensor fields as one step named
+// `stepName`, sensor N current after it: sensor 1 changes the room's plan
+// (ChangeRoomPlan), a further sensor only its own place, keeping its
+// variant. Refused with the plan's fault, the document as it was.
+std::optional<CPlanFault> MoveSensor(CKMVDocument& document, size_t sensor, const CRoomPlan& plan,
+                                     const std::string& stepName);
 
 // Whether sensor N can be removed: a further sensor (from 2) the document
 // holds. Sensor 1 is the project's own, which every reader of the file sees.

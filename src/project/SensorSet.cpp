@@ -300,6 +300,25 @@ std::optional<CRoomPlan> SensorPlan(CProject& project, size_t sensor)
   return plan;
 }
 
+bool SetSensorPlace(CProject& project, size_t sensor, const CRoomPlan& place)
+{
+  CItemGroup* group = sensor < 2 ? nullptr : FindSensorGroup(project, sensor);
+  auto* fields = group ? dynamic_cast<CItemGroup*>(group->FindChild(kSensorPlaceGroupName)) : nullptr;
+  auto* wall = fields ? dynamic_cast<CItemWord*>(fields->FindChild("Montagewand")) : nullptr;
+  auto* offset = fields ? dynamic_cast<CItemDouble*>(fields->FindChild("Montageabstand")) : nullptr;
+  auto* at = fields ? dynamic_cast<CItemPoint*>(fields->FindChild("Deckenplatz")) : nullptr;
+  auto* corner = fields ? dynamic_cast<CItemWord*>(fields->FindChild("Montageecke")) : nullptr;
+  if (!wall || !offset || !at || !corner)
+    return false;
+  wall->m_nValue = static_cast<uint16_t>(place.sensorWall);
+  offset->m_value = place.sensorOffset.value_or(0.0);
+  const CPlanPoint point = place.sensorAt.value_or(CPlanPoint{});
+  at->m_position = {point.x, point.y, 0.0};
+  corner->m_nValue = static_cast<uint16_t>(place.sensorCorner.value_or(0));
+  FollowFurtherSensors(project);
+  return true;
+}
+
 void FollowFurtherSensors(CProject& project)
 {
   for (size_t sensor = 2; CItemGroup* group = FindSensorGroup(project, sensor); ++sensor) {

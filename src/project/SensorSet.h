@@ -59,6 +59,12 @@ std::optional<std::string> AddSensorText(CProject& project, int modelCode, const
 // when that place does not fit the plan (CompleteRoomPlan).
 std::optional<CRoomPlan> SensorPlan(CProject& project, size_t sensor);
 
+// Writes the place of the plan's sensor fields into the hidden place of
+// sensor N (from 2) and moves its mounting there; FALSE, nothing changed,
+// when the sensor has no complete place. The plan must be complete
+// (CompleteRoomPlan); its variant stays the sensor's own.
+bool SetSensorPlace(CProject& project, size_t sensor, const CRoomPlan& place);
+
 // The project text without sensor N (from 2), each later sensor's group
 // numbered one down, so that the sensors stay numbered without a gap; none
 // when the project has no group of sensor N.

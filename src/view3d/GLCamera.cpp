@@ -165,9 +165,14 @@ void CGLCamera::DrawScene()
   } else {
     DrawSceneList(false);
   }
-  if (m_sensorMarker)
-    if (auto placement =
-            PlaceSensorMarker(GetModelView(), m_distance, m_fieldOfView, GetWidth(), GetHeight(), *m_sensorMarker))
+  for (size_t i = 0; i < m_sensorMarkers.size(); ++i)
+    if (i != m_nCurrentMarker)
+      if (auto placement =
+              PlaceSensorMarker(GetModelView(), m_distance, m_fieldOfView, GetWidth(), GetHeight(), m_sensorMarkers[i]))
+        DrawSensorMarker(*placement, GetWidth(), GetHeight(), false);
+  if (m_nCurrentMarker < m_sensorMarkers.size())
+    if (auto placement = PlaceSensorMarker(GetModelView(), m_distance, m_fieldOfView, GetWidth(), GetHeight(),
+                                           m_sensorMarkers[m_nCurrentMarker]))
       DrawSensorMarker(*placement, GetWidth(), GetHeight());
 
   glMatrixMode(GL_PROJECTION);
@@ -252,4 +257,21 @@ void CGLCamera::DrawAxesAtCentre() const
   glScaled(scale, scale, scale);
   DrawAxes();
   glPopMatrix();
+}
+
+std::optional<size_t> CGLCamera::MarkerAt(int x, int y, double reach) const
+{
+  std::optional<size_t> nearest;
+  double nearestDistance = reach;
+  for (size_t i = 0; i < m_sensorMarkers.size(); ++i) {
+    std::optional<CMarkerPlacement> placement =
+        PlaceSensorMarker(GetModelView(), m_distance, m_fieldOfView, GetWidth(), GetHeight(), m_sensorMarkers[i]);
+    // The placement counts from the bottom left, the window from the top left.
+    const double distance = placement ? std::hypot(placement->x - x, placement->y - (GetHeight() - y)) : reach;
+    if (distance <= nearestDistance) {
+      nearest = i;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class CSettingsArchive;
 
@@ -29,9 +30,16 @@ public:
 
   // Draws the whole scene with the primitives; compiled by BuildScene.
   void SetSceneSource(std::function<void()> source) { m_sceneSource = std::move(source); }
-  // The sensor's marker, drawn over the scene in every picture; none shows
-  // no marker.
-  void SetSensorMarker(const std::optional<CSensorMarker>& marker) { m_sensorMarker = marker; }
+  // The sensors' markers, drawn over the scene in every picture, the one at
+  // `current` in the marker colour and over the others; none shows no marker.
+  void SetSensorMarkers(std::vector<CSensorMarker> markers, size_t current)
+  {
+    m_sensorMarkers = std::move(markers);
+    m_nCurrentMarker = current;
+  }
+  // The index of the marker whose projected centre lies nearest to window
+  // pixel (x, y from the top left), within `reach` pixels; none otherwise.
+  std::optional<size_t> MarkerAt(int x, int y, double reach) const;
 
   // The following need the renderer's context current.
   void BuildScene() override;
@@ -155,7 +163,8 @@ private:
   void FrameScene();
 
   std::function<void()> m_sceneSource;
-  std::optional<CSensorMarker> m_sensorMarker;
+  std::vector<CSensorMarker> m_sensorMarkers;
+  size_t m_nCurrentMarker = 0;
   std::optional<CFramedBox> m_framedBox;
   unsigned int m_sceneList = 0;
   CFaceBatch m_faces;

@@ -96,7 +96,7 @@ std::optional<CMarkerPlacement> PlaceSensorMarker(const CMatrix& modelView, doub
   return placement;
 }
 
-void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height)
+void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height, bool current)
 {
   glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_POLYGON_BIT);
   glDisable(GL_DEPTH_TEST);
@@ -114,7 +114,10 @@ void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height)
   glColor3d(1.0, 1.0, 1.0);
   Arrow(placement, kRim);
   Disc(placement.x, placement.y, kDiscRadius + kRim);
-  glColor3d(kMarkerRed, kMarkerGreen, kMarkerBlue);
+  if (current)
+    glColor3d(kMarkerRed, kMarkerGreen, kMarkerBlue);
+  else
+    glColor3d(kOtherMarkerGrey, kOtherMarkerGrey, kOtherMarkerGrey);
   Arrow(placement, 0.0);
   Disc(placement.x, placement.y, kDiscRadius);
   // The projection centre itself.

@@ -15,6 +15,9 @@ struct CSensorMarker {
 inline constexpr double kMarkerRed = 0.05;
 inline constexpr double kMarkerGreen = 0.20;
 inline constexpr double kMarkerBlue = 0.70;
+// The marker of a sensor that is not the current one: a dark grey, plain
+// beside the current one's blue.
+inline constexpr double kOtherMarkerGrey = 0.20;
 
 // The marker on the window, in pixels from the bottom left corner.
 struct CMarkerPlacement {
@@ -32,5 +35,6 @@ std::optional<CMarkerPlacement> PlaceSensorMarker(const CMatrix& modelView, doub
 
 // Draws the symbol at its placement over whatever is in the window: a disc
 // of about 16 pixels, white-rimmed so it shows on dark and light grounds,
-// and the arrow along the axis. Leaves the matrices as it found them.
-void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height);
+// and the arrow along the axis; in the marker colour for the current
+// sensor, else in grey. Leaves the matrices as it found them.
+void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height, bool current = true);

@@ -203,6 +203,37 @@ TEST_F(PlanWindowTest, MarksEverySensorAndItsPatches)
   EXPECT_EQ(windows.GetUndo().GetStack().count(), 0);
 }
 
+// A click on sensor 3's marker makes it current; "Velmar setzen" then moves
+// sensor 3 alone, refused as for sensor 1, as one step that undo takes back.
+TEST_F(PlanWindowTest, MarkerClickChoosesTheSensorThatTheSensorToolMoves)
+{
+  CDocumentWindows& windows = OpenPlanProject({2, 5});
+  m_app.GetMainFrame().DispatchCommand(ID_VIEW_PLAN);
+  CPlanWindow& window = *windows.GetPlanWindow();
+  CPlanView& view = window.GetView();
+  CProject& project = windows.GetDocument().GetProject();
+  for (QGraphicsItem* item : window.GetScene().items())
+    if (item->data(kPlanItemSensor).toULongLong() == 3)
+      QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(item->sceneBoundingRect().center()));
+  EXPECT_EQ(windows.GetDocument().GetCurrentSensor(), 3u);
+
+  const CRoomPlan first = *SensorPlan(project, 1);
+  window.GetTools().GetSensorTool().trigger();
+  auto click = [&view](double x, double y) {
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(x, -y));
+  };
+  EXPECT_EQ(MessageOf([&] { click(1.5, 4.5); }), "Klicken Sie bitte auf eine Wand.");
+  click(3.0, 4.6);
+  EXPECT_EQ(SensorPlan(project, 3)->sensorWall, 3u);
+  EXPECT_DOUBLE_EQ(*SensorPlan(project, 3)->sensorOffset, 1.6);
+  EXPECT_EQ(SensorPlan(project, 1)->sensorWall, first.sensorWall);
+  EXPECT_EQ(SensorPlan(project, 1)->sensorOffset, first.sensorOffset);
+  EXPECT_EQ(windows.GetDocument().GetCurrentSensor(), 3u);
+  ASSERT_EQ(windows.GetUndo().GetStack().count(), 1);
+  windows.GetUndo().GetStack().undo();
+  EXPECT_EQ(SensorPlan(project, 3)->sensorWall, 5u);
+}
+
 TEST_F(PlanWindowTest, ToolsAddDoorsObstaclesZonesAndPlaceTheSensorEachAsOneStep)
 {
   CDocumentWindows& windows = OpenPlanProject();

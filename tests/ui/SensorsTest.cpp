@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "DocumentWindows.h"
 #include "HeightChange.h"
+#include "KMV3DView.h"
 #include "KMVApp.h"
 #include "KMVChildFrame.h"
 #include "KMVTreeView.h"
@@ -11,6 +12,7 @@
 #include "MessageRecorder.h"
 #include "ModuleCommands.h"
 #include "RoomProject.h"
+#include "SensorPose.h"
 #include "SensorSet.h"
 #include "TempFolder.h"
 #include "TextEncoding.h"
@@ -153,6 +155,26 @@ TEST_F(SensorsTest, TreeChoosesTheSensorThatStepsLimitsAndPanesFollow)
   EXPECT_EQ(document.GetSensorValues().height, firstHeight);
   EXPECT_TRUE(down->isEnabled());
   EXPECT_FALSE(Frame().GetAction(ID_SENSOR_REMOVE)->isEnabled());
+}
+
+// A click without drag a few pixels off sensor 2's marker in the 3D view
+// makes sensor 2 current.
+TEST_F(SensorsTest, ClickOnAMarkerInThe3DViewChoosesItsSensor)
+{
+  CDocumentWindows& windows = Open(true);
+  CKMVDocument& document = windows.GetDocument();
+  CKMV3DView& view = *windows.GetFrames().at(0)->Get3DView();
+  CGLCamera& camera = view.GetCamera();
+  std::optional<CSensorPose> pose =
+      FindSensorPose(document.GetProject().GetRoot(), document.GetSensors().Modules(2).m_cad1);
+  ASSERT_TRUE(pose);
+  std::optional<CMarkerPlacement> marker =
+      PlaceSensorMarker(camera.GetModelView(), camera.GetDistance(), camera.GetFieldOfView(), camera.GetWidth(),
+                        camera.GetHeight(), {pose->centre, pose->axis});
+  ASSERT_TRUE(marker);
+  const QPoint at(static_cast<int>(marker->x) + 4, camera.GetHeight() - static_cast<int>(marker->y) - 3);
+  QTest::mouseClick(&view, Qt::LeftButton, {}, at);
+  EXPECT_EQ(document.GetCurrentSensor(), 2u);
 }
 
 } // namespace

@@ -88,7 +88,7 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
                          [&walls, &cut](const CVectorArray& target) { return LiesOnCutWall(walls, cut, target); });
       });
   if (std::optional<CSensorPose> pose = FindSensorPose(project))
-    camera.SetSensorMarker(CSensorMarker{pose->centre, pose->axis});
+    camera.SetSensorMarkers({CSensorMarker{pose->centre, pose->axis}}, 0);
   camera.SetPreviewFirst(false);
   camera.SetMoving(wire);
   if (!camera.Resize(width, height)) {

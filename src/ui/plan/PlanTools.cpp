@@ -23,8 +23,8 @@ constexpr double kReachPixels = 10.0;
 } // namespace
 
 CPlanTools::CPlanTools(CPlanView& view, QToolBar& bar, QActionGroup& group, const std::optional<CRoomPlan>& plan,
-                       CMessageSink& messages, QObject* parent)
-    : QObject(parent), m_view(view), m_plan(plan), m_messages(messages)
+                       std::function<std::optional<CRoomPlan>()> sensorPlan, CMessageSink& messages, QObject* parent)
+    : QObject(parent), m_view(view), m_plan(plan), m_sensorPlan(std::move(sensorPlan)), m_messages(messages)
 {
   m_pDoorTool = AddTool(bar, group, "Tür einsetzen",
                         "Eine Wand anklicken: eine Tür von 0,9 m Breite und 2 m Höhe, mittig an der Stelle.");
@@ -104,21 +104,27 @@ bool CPlanTools::eventFilter(QObject* watched, QEvent* event)
 
 void CPlanTools::Click(const QPoint& pixel)
 {
-  CRoomPlan plan = *m_plan;
   const CPlanPoint point = PlanPointAt(pixel);
   if (m_pDoorTool->isChecked()) {
+    CRoomPlan plan = *m_plan;
     const std::optional<CWallHit> hit = WallAt(plan, point, Reach());
     if (!hit) {
       m_messages.ShowMessage(kApplicationName, "Klicken Sie bitte auf eine Wand.");
       return;
     }
     AddDoor(plan, *hit);
-  } else if (!MoveSensorTo(plan, point, Reach())) {
-    m_messages.ShowMessage(kApplicationName, plan.variant == RoomVariant::Wall ? "Klicken Sie bitte auf eine Wand."
-                                                                               : "Klicken Sie bitte auf eine Ecke.");
+    emit PlanEdited(plan);
     return;
   }
-  emit PlanEdited(plan);
+  std::optional<CRoomPlan> plan = m_sensorPlan();
+  if (!plan)
+    return;
+  if (!MoveSensorTo(*plan, point, Reach())) {
+    m_messages.ShowMessage(kApplicationName, plan->variant == RoomVariant::Wall ? "Klicken Sie bitte auf eine Wand."
+                                                                                : "Klicken Sie bitte auf eine Ecke.");
+    return;
+  }
+  emit SensorPlaced(*plan);
 }
 
 void CPlanTools::FinishRectangle(const QPoint& pixel)

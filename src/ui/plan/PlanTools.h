@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
+
 #include <optional>
 
 class CMessageSink;
@@ -26,9 +28,10 @@ class CPlanTools : public QObject {
 
 public:
   // The tools join the bar and the group of the window's tools; `plan` is
-  // the window's plan as last shown.
+  // the window's plan as last shown; `sensorPlan` gives the plan with the
+  // place and variant of the sensor that "Velmar setzen" moves.
   CPlanTools(CPlanView& view, QToolBar& bar, QActionGroup& group, const std::optional<CRoomPlan>& plan,
-             CMessageSink& messages, QObject* parent);
+             std::function<std::optional<CRoomPlan>()> sensorPlan, CMessageSink& messages, QObject* parent);
 
   QAction& GetDoorTool() { return *m_pDoorTool; }
   QAction& GetObstacleTool() { return *m_pObstacleTool; }
@@ -38,6 +41,8 @@ public:
 signals:
   // The plan as a tool changed it, unchecked.
   void PlanEdited(const CRoomPlan& plan);
+  // The sensor's plan with the place "Velmar setzen" chose, unchecked.
+  void SensorPlaced(const CRoomPlan& plan);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +61,7 @@ private:
 
   CPlanView& m_view;
   const std::optional<CRoomPlan>& m_plan;
+  std::function<std::optional<CRoomPlan>()> m_sensorPlan;
   CMessageSink& m_messages;
   // The toolbar owns the tools and goes before the view, whose viewport
   // still sends events to the filter while it is torn down.

@@ -123,6 +123,12 @@ void CPlanView::mousePressEvent(QMouseEvent* event)
     event->accept();
     return;
   }
+  if (event->button() == Qt::LeftButton)
+    for (QGraphicsItem* item : items(event->position().toPoint()))
+      if (const QVariant sensor = item->data(kPlanItemSensor); sensor.isValid()) {
+        emit SensorClicked(static_cast<size_t>(sensor.toULongLong()));
+        break;
+      }
   if (event->button() != Qt::MiddleButton) {
     QGraphicsView::mousePressEvent(event);
     return;

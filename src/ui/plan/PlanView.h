@@ -23,6 +23,8 @@ public:
 signals:
   // The left button let go of selected items that it moved.
   void ItemsMoved();
+  // The left button pressed on the numbered marker of a sensor.
+  void SensorClicked(size_t sensor);
   // Delete was pressed.
   void DeletePressed();
   // The outline tool closed an outline of at least three corners.

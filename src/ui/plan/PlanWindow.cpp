@@ -10,6 +10,7 @@
 #include "PlanScene.h"
 #include "PlanTools.h"
 #include "PlanView.h"
+#include "SensorChange.h"
 #include "SensorSet.h"
 #include "TextEncoding.h"
 #include "UnderlayControls.h"
@@ -83,8 +84,11 @@ CPlanWindow::CPlanWindow(CKMVDocument& document, CMessageSink& messages, QWidget
   auto* splitter = new QSplitter(content);
   m_pScene = new QGraphicsScene(this);
   m_pView = new CPlanView(m_pScene, splitter);
-  m_pTools = new CPlanTools(*m_pView, *tools, *toolGroup, m_plan, m_messages, this);
+  m_pTools = new CPlanTools(
+      *m_pView, *tools, *toolGroup, m_plan, [this] { return CurrentSensorPlan(); }, m_messages, this);
   connect(m_pTools, &CPlanTools::PlanEdited, this, &CPlanWindow::ChangePlan);
+  connect(m_pTools, &CPlanTools::SensorPlaced, this, &CPlanWindow::PlaceCurrentSensor);
+  connect(m_pView, &CPlanView::SensorClicked, this, &CPlanWindow::SensorChosen);
   m_pTable = new QTableWidget(0, kColumnCount, splitter);
   m_pTable->setHorizontalHeaderLabels({"Element", "Größe", "Wert"});
   m_pTable->verticalHeader()->hide();
@@ -250,6 +254,20 @@ void CPlanWindow::ReplaceOutline(const CPlanPolygon& corners)
 void CPlanWindow::ChangePlan(const CRoomPlan& plan)
 {
   if (std::optional<CPlanFault> fault = ChangeRoomPlan(m_document, plan, kPlanStepName)) {
+    ShowPlan(m_floorPatches);
+    m_messages.ShowMessage(kApplicationName, fault->message);
+  }
+}
+
+std::optional<CRoomPlan> CPlanWindow::CurrentSensorPlan()
+{
+  const size_t sensor = m_document.GetCurrentSensor();
+  return sensor < 2 ? m_plan : SensorPlan(m_document.GetProject(), sensor);
+}
+
+void CPlanWindow::PlaceCurrentSensor(const CRoomPlan& plan)
+{
+  if (std::optional<CPlanFault> fault = MoveSensor(m_document, m_document.GetCurrentSensor(), plan, kPlanStepName)) {
     ShowPlan(m_floorPatches);
     m_messages.ShowMessage(kApplicationName, fault->message);
   }

@@ -34,6 +34,11 @@ public:
   // with its number and named in the legend.
   void ShowPlan(const std::vector<CFloorPatches>& floorPatches);
 
+signals:
+  // A sensor's marker was clicked: the shell makes that sensor current.
+  void SensorChosen(size_t sensor);
+
+public:
   QGraphicsScene& GetScene() { return *m_pScene; }
   QTableWidget& GetTable() { return *m_pTable; }
   CPlanView& GetView() { return *m_pView; }
@@ -58,6 +63,11 @@ private:
   void ReplaceOutline(const CPlanPolygon& corners);
   // One step of the document; a refused plan is drawn again as it was.
   void ChangePlan(const CRoomPlan& plan);
+  // The room's plan with the current sensor's place and variant; none when
+  // its place no longer fits the plan.
+  std::optional<CRoomPlan> CurrentSensorPlan();
+  // The current sensor at the plan's place for it, as ChangePlan changes the plan.
+  void PlaceCurrentSensor(const CRoomPlan& plan);
 
   CKMVDocument& m_document;
   CMessageSink& m_messages;

@@ -315,6 +315,8 @@ void CDocumentWindows::ShowPlanWindow()
   if (!m_pPlanWindow) {
     m_pPlanWindow = new CPlanWindow(m_document, m_app.GetMessages());
     m_pPlanWindow->setWindowTitle("Grundriss - " + GetTitle());
+    QObject::connect(m_pPlanWindow, &CPlanWindow::SensorChosen, m_pPlanWindow,
+                     [this](size_t sensor) { ChooseSensor(sensor); });
     m_app.GetMainFrame().GetMdiArea().addSubWindow(m_pPlanWindow);
   }
   m_pPlanWindow->show();

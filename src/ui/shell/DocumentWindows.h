@@ -54,7 +54,7 @@ public:
   void ShowSensorStatus() override;
   // Makes sensor N current (the tree's choice): its values, limits and
   // panes; nothing for a sensor the document does not hold.
-  void ChooseSensor(size_t sensor);
+  void ChooseSensor(size_t sensor) override;
   // The projected coverage at the last update; none without CAD1's entries.
   const std::optional<CCoverage>& GetCoverage() const override { return m_coverage; }
   // The room plan's no-watch zones measured with that coverage, in plan order.

@@ -69,10 +69,33 @@ int StandardViewOfCommand(int id)
   }
 }
 
-std::optional<CSensorMarker> SensorMarkerOf(CProject& project)
+constexpr int kRotateTool = 4;
+constexpr int kTrackballTool = 5;
+// A click this near a marker's projected centre, in pixels, chooses its
+// sensor; a press and release further apart than kClickSlack are a drag.
+constexpr double kMarkerReach = 10.0;
+constexpr int kClickSlack = 3;
+
+// The marker of each sensor with a pose, and the index of the current one's
+// (past the last when it has none).
+std::pair<std::vector<CSensorMarker>, size_t> SensorMarkersOf(CKMVDocument& document, std::vector<size_t>& numbers)
 {
-  std::optional<CSensorPose> pose = FindSensorPose(project);
-  return pose ? std::optional<CSensorMarker>({pose->centre, pose->axis}) : std::nullopt;
+  CProject& project = document.GetProject();
+  CSensorSet& sensors = document.GetSensors();
+  std::vector<CSensorMarker> markers;
+  size_t current = sensors.Count();
+  numbers.clear();
+  for (size_t sensor = 1; sensor <= sensors.Count(); ++sensor) {
+    std::optional<CSensorPose> pose =
+        sensor == 1 ? FindSensorPose(project) : FindSensorPose(project.GetRoot(), sensors.Modules(sensor).m_cad1);
+    if (!pose)
+      continue;
+    if (sensor == document.GetCurrentSensor())
+      current = markers.size();
+    markers.push_back({pose->centre, pose->axis});
+    numbers.push_back(sensor);
+  }
+  return {std::move(markers), current};
 }
 
 // The room of the document's plan is what the start view and the whole
@@ -156,7 +179,8 @@ void CKMV3DView::OnUpdate(int hint)
   if ((hint & kHintNot3D) && !currentChanged)
     return;
   m_windows.ShowSensorStatus();
-  m_camera.SetSensorMarker(SensorMarkerOf(m_windows.GetDocument().GetProject()));
+  auto [markers, currentMarker] = SensorMarkersOf(m_windows.GetDocument(), m_markedSensors);
+  m_camera.SetSensorMarkers(std::move(markers), currentMarker);
   m_camera.Rebuild();
   update();
 }
@@ -208,6 +232,10 @@ void CKMV3DView::mousePressEvent(QMouseEvent* event)
   QPoint at = event->position().toPoint();
   bool shift = event->modifiers() & Qt::ShiftModifier;
   bool ctrl = event->modifiers() & Qt::ControlModifier;
+  const int tool = m_camera.GetTool();
+  m_clickFrom.reset();
+  if (event->button() == Qt::LeftButton && (tool == kRotateTool || tool == kTrackballTool))
+    m_clickFrom = at;
   if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
     m_camera.OnButtonDown(shift, at.x(), at.y());
   else if (event->button() == Qt::RightButton)
@@ -226,6 +254,11 @@ void CKMV3DView::mouseReleaseEvent(QMouseEvent* event)
     return;
   SyncZoomTimer();
   repaint();
+  const bool click =
+      event->button() == Qt::LeftButton && m_clickFrom && (at - *m_clickFrom).manhattanLength() <= kClickSlack;
+  m_clickFrom.reset();
+  if (std::optional<size_t> marker = click ? m_camera.MarkerAt(at.x(), at.y(), kMarkerReach) : std::nullopt)
+    m_windows.ChooseSensor(m_markedSensors.at(*marker));
 }
 
 void CKMV3DView::mouseMoveEvent(QMouseEvent* event)

@@ -9,6 +9,7 @@
 #include "WallCutaway.h"
 #include "WidgetImage.h"
 
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
@@ -108,4 +109,9 @@ private:
   std::optional<CRoomPlan> m_roomPlan;
   std::vector<CWallFoot> m_roomWalls;
   std::vector<bool> m_cutWalls;
+  // Where the left button went down, while a click on a sensor's marker
+  // may still choose that sensor.
+  std::optional<QPoint> m_clickFrom;
+  // The number of the sensor of each marker the camera draws.
+  std::vector<size_t> m_markedSensors;
 };

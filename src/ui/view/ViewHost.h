@@ -29,6 +29,9 @@ public:
   // The three status-bar texts of the document's sensor and the floor's
   // coverage.
   virtual void ShowSensorStatus() = 0;
+  // Makes sensor N current, as a choice in the tree does; nothing for a
+  // sensor the document does not hold.
+  virtual void ChooseSensor(size_t sensor) = 0;
   // The document's name as the user sees it.
   virtual QString GetTitle() const = 0;
   // Where messages go: boxes over the main window.
