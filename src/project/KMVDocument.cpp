@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "ModelResources.h"
 #include "ModuleCommands.h"
+#include "ModuleTable.h"
 #include "PlanEntries.h"
 #include "ProjectTree.h"
 #include "SafeFileWriter.h"
@@ -31,11 +32,6 @@ std::string DescribeFormatError(int line, const std::string& source)
 // Step names of changes that no caller named (Windows-1252).
 constexpr const char* kModuleChangeName = "Berechnung";
 constexpr const char* kPropertiesChangeName = "Eigenschaften";
-
-constexpr int kCad1RunIndex = 2;
-constexpr int kHeightRunIndex = 3;
-constexpr int kTurnRunIndex = 4;
-constexpr int kTiltRunIndex = 5;
 
 } // namespace
 
@@ -201,7 +197,7 @@ void CKMVDocument::RefreshAllSensors()
 {
   for (size_t sensor = 1; sensor <= m_pSensors->Count(); ++sensor)
     if (sensor != m_nCurrentSensor)
-      m_pSensors->Run(sensor, kCad1RunIndex);
+      m_pSensors->Run(sensor, CModuleTable::RunIndexOf("CAD1"));
   RefreshSensorValues();
 }
 
@@ -211,15 +207,15 @@ void CKMVDocument::ReadSensorValues()
     ModuleResult result = ReadSensorModule(index);
     return result.status < 0 ? 0.0 : result.value;
   };
-  m_sensorValues.height = read(kHeightRunIndex);
-  m_sensorValues.turn = read(kTurnRunIndex);
-  m_sensorValues.tilt = read(kTiltRunIndex);
+  m_sensorValues.height = read(CModuleTable::RunIndexOf("MH1"));
+  m_sensorValues.turn = read(CModuleTable::RunIndexOf("DW1"));
+  m_sensorValues.tilt = read(CModuleTable::RunIndexOf("KW1"));
 }
 
 void CKMVDocument::RefreshSensorValues()
 {
   ReadSensorValues();
-  RunSensorModule(kCad1RunIndex);
+  RunSensorModule(CModuleTable::RunIndexOf("CAD1"));
 }
 
 bool CKMVDocument::SetCurrentSensor(size_t sensor)

@@ -13,6 +13,7 @@
 #include "KMVTreeView.h"
 #include "MainFrame.h"
 #include "ModuleCommands.h"
+#include "ModuleTable.h"
 #include "PagePainter.h"
 #include "PlacementCommand.h"
 #include "PlanEntries.h"
@@ -33,8 +34,8 @@
 
 namespace {
 
-// Run indices of the reading modules MH1, KW1 and DW1.
-constexpr std::array<int, 3> kReadingModules = {3, 5, 4};
+// The reading modules of height, tilt and turn, the order of the limit states.
+constexpr std::array<std::string_view, 3> kReadingModules = {"MH1", "KW1", "DW1"};
 constexpr int kStatusAtMinimum = 1;
 constexpr int kStatusAtMaximum = 2;
 
@@ -251,7 +252,7 @@ void CDocumentWindows::CloseWindowsWithoutSettings()
 void CDocumentWindows::RefreshLimitStates()
 {
   for (size_t axis = 0; axis < kReadingModules.size(); ++axis)
-    m_limitStatus[axis] = m_document.ReadSensorModule(kReadingModules[axis]).status;
+    m_limitStatus[axis] = m_document.ReadSensorModule(CModuleTable::RunIndexOf(kReadingModules[axis])).status;
 }
 
 void CDocumentWindows::ChooseSensor(size_t sensor)
