@@ -21,28 +21,11 @@ CVectorArray Facet(double x0, double y0, double x1, double y1, double z = 1.0)
 
 } // namespace
 
-TEST(ProjectAndClip, FacetInsideTheSurfaceGivesItsProjection)
+TEST(ProjectAndClip, FacetsInsideTheSurfaceOrAroundItOrWatchingNothing)
 {
-  CVectorArray patch = ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25), kFloor);
-  ExpectNearVectors({{-0.5, -0.5, 0}, {0.5, -0.5, 0}, {0.5, 0.5, 0}, {-0.5, 0.5, 0}}, patch);
-  EXPECT_NEAR(PolygonArea(patch), 1.0, 1e-12);
-  ExpectNearVector(CVector{0, 0, 0}, PolygonCentroid(patch));
-}
-
-TEST(ProjectAndClip, FacetOverAnEdgeIsCutAtTheEdge)
-{
-  CVectorArray patch = ProjectAndClip(kCentre, Facet(0.25, -0.25, 0.75, 0.25), kFloor);
-  ExpectNearVectors({{0.5, -0.5, 0}, {1, -0.5, 0}, {1, 0.5, 0}, {0.5, 0.5, 0}}, patch);
-  EXPECT_NEAR(PolygonArea(patch), 0.5, 1e-12);
-  ExpectNearVector(CVector{0.75, 0, 0}, PolygonCentroid(patch));
-
-  // Over a corner the walk along the surface adds the corner.
-  CVectorArray corner = ProjectAndClip(kCentre, Facet(0.25, 0.25, 0.75, 0.75), kFloor);
-  EXPECT_NEAR(PolygonArea(corner), 0.25, 1e-12);
-}
-
-TEST(ProjectAndClip, FacetsThatWatchNothingOrEverything)
-{
+  // Inside: the projection, in the facet's order.
+  ExpectNearVectors({{-0.5, -0.5, 0}, {0.5, -0.5, 0}, {0.5, 0.5, 0}, {-0.5, 0.5, 0}},
+                    ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25), kFloor));
   // Facing away: every ray leaves the plane behind it.
   EXPECT_TRUE(ProjectAndClip(kCentre, Facet(-0.25, -0.25, 0.25, 0.25, 3.0), kFloor).empty());
   // Beside the surface.
@@ -55,43 +38,44 @@ TEST(ProjectAndClip, FacetsThatWatchNothingOrEverything)
   EXPECT_EQ(all, kFloor);
 }
 
-TEST(ProjectAndClip, VerticesAboveTheHorizonAreReplacedByFarPoints)
+// Each patch lies on the floor square and does not depend on the facet's
+// winding: every vertex of one is a vertex of the other, up to rounding.
+// A zero area only asks for some area.
+TEST(ProjectAndClip, FacetsReachingPastTheSurfaceAreCutToItInEitherWinding)
 {
-  // Two vertices above the centre never reach the floor; the image runs far
-  // out along the plane, and the clip keeps the part on the floor.
-  CVectorArray facet{{-0.5, 0.2, 1.0}, {0.5, 0.2, 1.0}, {0.5, 0.6, 2.5}, {-0.5, 0.6, 2.5}};
-  CVectorArray patch = ProjectAndClip(kCentre, facet, kFloor);
-  ASSERT_GE(patch.size(), 3u);
-  for (const CVector& v : patch) {
-    EXPECT_NEAR(v.z, 0.0, 1e-9);
-    EXPECT_LE(std::abs(v.x), 1.0 + 1e-9);
-    EXPECT_LE(std::abs(v.y), 1.0 + 1e-9);
-  }
-  EXPECT_GT(PolygonArea(patch), 0.0);
-}
-
-TEST(ProjectAndClip, ReversedFacetGivesTheSamePatch)
-{
-  const CVectorArray facets[] = {
-      Facet(-0.25, -0.25, 0.25, 0.25),                                        // inside
-      Facet(0.25, -0.25, 0.75, 0.25),                                         // over an edge
-      Facet(0.25, 0.25, 0.75, 0.75),                                          // over a corner
-      Facet(-0.75, -0.2, 0.75, 0.2),                                          // across two edges
-      {{0.3, 0.1, 1.0}, {0.8, 0.2, 1.0}, {0.4, 0.45, 1.0}},                   // triangle over an edge
-      {{-0.5, 0.2, 1.0}, {0.5, 0.2, 1.0}, {0.5, 0.6, 2.5}, {-0.5, 0.6, 2.5}}, // beyond the horizon
+  struct Case {
+    const char* name;
+    CVectorArray facet;
+    double area;
+    CVector centroid;
   };
-  // Every vertex of one patch is a vertex of the other, up to rounding.
+  const Case cases[] = {
+      {"inside", Facet(-0.25, -0.25, 0.25, 0.25), 1.0, {0, 0, 0}},
+      {"over an edge", Facet(0.25, -0.25, 0.75, 0.25), 0.5, {0.75, 0, 0}},
+      {"over a corner, which the walk adds", Facet(0.25, 0.25, 0.75, 0.75), 0.25, {0.75, 0.75, 0}},
+      {"across two edges", Facet(-0.75, -0.2, 0.75, 0.2), 1.6, {0, 0, 0}},
+      {"triangle over an edge", {{0.3, 0.1, 1.0}, {0.8, 0.2, 1.0}, {0.4, 0.45, 1.0}}, 0.0, {}},
+      // Two vertices above the centre never reach the floor: far points stand in.
+      {"beyond the horizon", {{-0.5, 0.2, 1.0}, {0.5, 0.2, 1.0}, {0.5, 0.6, 2.5}, {-0.5, 0.6, 2.5}}, 0.0, {}},
+  };
   auto covers = [](const CVectorArray& a, const CVectorArray& b) {
     return std::all_of(a.begin(), a.end(), [&b](const CVector& v) {
       return std::any_of(b.begin(), b.end(), [&v](const CVector& w) { return (v - w).Length() < 1e-9; });
     });
   };
-  for (const CVectorArray& facet : facets) {
-    CVectorArray reversed(facet.rbegin(), facet.rend());
-    CVectorArray patch = ProjectAndClip(kCentre, facet, kFloor);
-    CVectorArray other = ProjectAndClip(kCentre, reversed, kFloor);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CVectorArray patch = ProjectAndClip(kCentre, c.facet, kFloor);
+    CVectorArray other = ProjectAndClip(kCentre, CVectorArray(c.facet.rbegin(), c.facet.rend()), kFloor);
     ASSERT_GE(patch.size(), 3u);
-    double area = PolygonArea(patch);
+    for (const CVector& v : patch)
+      EXPECT_TRUE(std::abs(v.z) < 1e-9 && std::abs(v.x) <= 1.0 + 1e-9 && std::abs(v.y) <= 1.0 + 1e-9);
+    const double area = PolygonArea(patch);
+    if (c.area > 0.0) {
+      EXPECT_NEAR(area, c.area, 1e-12);
+      ExpectNearVector(c.centroid, PolygonCentroid(patch));
+    }
+    EXPECT_GT(area, 0.0);
     EXPECT_NEAR(PolygonArea(other), area, 1e-9 * area);
     EXPECT_EQ(other.size(), patch.size());
     EXPECT_TRUE(covers(patch, other) && covers(other, patch));
