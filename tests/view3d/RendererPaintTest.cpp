@@ -1,9 +1,16 @@
 #include "GLContext.h"
 #include "RenderTestSupport.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+void ClearTo(float r, float g, float b)
+{
+  glClearColor(r, g, b, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
 
 void RedSquareAtCentre()
 {
@@ -22,6 +29,70 @@ bool IsBlueish(CRgb c)
 }
 
 } // namespace
+
+TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndStencilAndRowsBottomUp)
+{
+  CGLContext context;
+  ASSERT_TRUE(context.Create(32, 16));
+  ClearTo(1.0f, 1.0f, 1.0f);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(0, 0, 32, 1);
+  ClearTo(0.0f, 1.0f, 0.0f);
+  glDisable(GL_SCISSOR_TEST);
+  CRenderedImage image;
+  ASSERT_TRUE(context.ReadPixels(image));
+  EXPECT_EQ(32, image.width);
+  EXPECT_EQ(16, image.height);
+  ASSERT_TRUE(image.IsConsistent());
+  EXPECT_TRUE(IsColour(PixelAt(image, {31, 0}), 0, 255, 0, 0));
+  EXPECT_TRUE(IsColour(PixelAt(image, {31, 15}), 255, 255, 255, 0));
+  GLint depthBits = 0;
+  GLint stencilBits = 0;
+  glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+  glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+  EXPECT_GE(depthBits, 24);
+  EXPECT_EQ(8, stencilBits);
+}
+
+TEST(GLContext, ResizeKeepsOldBuffersWhenTheNewSizeIsRefused)
+{
+  CGLContext context;
+  ASSERT_TRUE(context.Create(10, 10));
+  EXPECT_TRUE(context.Resize(20, 5));
+  EXPECT_EQ(20, context.Width());
+  EXPECT_EQ(5, context.Height());
+  EXPECT_FALSE(context.Resize(0, 5));
+  EXPECT_FALSE(context.Resize(100000, 100000));
+  CRenderedImage image;
+  ASSERT_TRUE(context.ReadPixels(image));
+  EXPECT_EQ(20, image.width);
+  EXPECT_EQ(5, image.height);
+}
+
+TEST(GLContext, ReadsOnlyWhileCurrentAndRenderersPutTheCurrentOneBack)
+{
+  CGLContext first;
+  CGLContext second;
+  ASSERT_TRUE(first.Create(4, 4));
+  ASSERT_TRUE(second.Create(4, 4));
+  CRenderedImage image;
+  EXPECT_FALSE(first.ReadPixels(image));
+  EXPECT_TRUE(second.ReadPixels(image));
+  {
+    CSavedCurrentContext saved;
+    ASSERT_TRUE(first.MakeCurrent());
+    EXPECT_TRUE(first.ReadPixels(image));
+    saved.Restore();
+  }
+  EXPECT_TRUE(second.ReadPixels(image));
+  // A renderer's paint and rebuild leave the context that was current.
+  CGLCamera camera;
+  ASSERT_TRUE(MakeScene(camera, 8, 8, RedSquareAtCentre, ViewSide::Front, 6.0));
+  ASSERT_TRUE(second.MakeCurrent());
+  PaintFinal(camera);
+  camera.Rebuild();
+  EXPECT_TRUE(second.ReadPixels(image));
+}
 
 TEST(RendererPaint, RedPolygonInFrontOfTheCameraColoursTheCentreOnTheClearColour)
 {
@@ -76,11 +147,18 @@ TEST(RendererPaint, FirstPaintShowsTheWireframePreviewFirstAndMovingFormOutlines
   EXPECT_TRUE(camera.Paint(capture));
   EXPECT_EQ(3u, capture.images.size());
 
+  // The moving form: outlines, and the axes at the centre, y green to the
+  // right and z blue upwards, each from the centre only.
   camera.SetMoving(true);
   CRenderedImage image = PaintFinal(camera);
   EXPECT_TRUE(IsColour(PixelAt(image, inside), 255, 255, 255, 0));
   EXPECT_TRUE(IsBlueish(PixelAt(image, edge)) || IsBlueish(PixelAt(image, {edge.x, edge.row - 1})) ||
               IsBlueish(PixelAt(image, {edge.x, edge.row + 1})));
+  auto at = [&camera](double y, double z) { return ProjectWorld(camera, ViewSide::Front, 0.0, y, z); };
+  EXPECT_TRUE(HasColourNear(image, at(1.5, 0.0), 1, 0, 255, 0));
+  EXPECT_TRUE(HasColourNear(image, at(0.0, 1.5), 1, 0, 0, 255));
+  EXPECT_FALSE(HasColourNear(image, at(-1.5, 0.0), 1, 0, 255, 0));
+  EXPECT_FALSE(HasColourNear(capture.images[1], at(1.5, 0.0), 1, 0, 255, 0));
 }
 
 namespace {
@@ -112,19 +190,6 @@ TEST(RendererPaint, APaintUnderWayIsNotEnteredAgain)
   EXPECT_TRUE(camera.Paint(destination));
   EXPECT_FALSE(destination.innerResult);
   EXPECT_TRUE(camera.Paint(destination));
-}
-
-TEST(RendererPaint, ContextCurrentBeforeIsCurrentAfterwards)
-{
-  CGLCamera camera;
-  ASSERT_TRUE(MakeScene(camera, 8, 8, RedSquareAtCentre, ViewSide::Front, 6.0));
-  CGLContext other;
-  ASSERT_TRUE(other.Create(4, 4));
-  PaintFinal(camera);
-  camera.Rebuild();
-  CRenderedImage image;
-  EXPECT_TRUE(other.ReadPixels(image));
-  EXPECT_EQ(4, image.width);
 }
 
 namespace {

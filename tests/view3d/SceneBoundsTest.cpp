@@ -1,10 +1,70 @@
 #include "SceneBounds.h"
+#include "GLContext.h"
 #include "GLPrimitives.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <utility>
+
+namespace {
+
+class LineFamily : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(m_context.Create(4, 4)); }
+
+  CGLContext m_context;
+};
+
+// Minor lines of a grid from -5 to 5 with step 0.2, every fifth left to the
+// major lines; and families that are refused because of their step or size.
+TEST_F(LineFamily, DrawsEveryPositionButTheSkippedOnesAndRefusesTooManyLines)
+{
+  const CLineFamily minor{
+      .first = -5.0 + 0.2, .step = 0.2, .limit = 5.0 - 0.0005 * 0.2, .from = -5.0, .to = 5.0, .skipEvery = 5};
+  CLineFamily noSkip = minor, skipAll = minor, zeroStep = minor, negativeStep = minor, nanStep = minor;
+  noSkip.skipEvery = 0;
+  skipAll.skipEvery = 1;
+  zeroStep.step = 0.0;
+  negativeStep.step = -0.2;
+  nanStep.step = std::nan("");
+  CLineFamily descending = minor;
+  descending.first = -0.2;
+  descending.descending = true;
+  descending.limit = -5.0 + 0.0005 * 0.2;
+  const std::pair<CLineFamily, int> cases[] = {
+      {minor, 40},
+      {noSkip, 49},
+      {skipAll, 0},
+      {descending, 20},
+      {zeroStep, 0},
+      {negativeStep, 0},
+      {nanStep, 0},
+      {{.first = 0.0, .step = 1.0, .limit = kMaxFamilyLines - 1}, kMaxFamilyLines},
+      {{.first = 0.0, .step = 1.0, .limit = kMaxFamilyLines}, 0},
+      {{.first = 0.0, .step = 1e-300, .limit = kMaxFamilyLines}, 0},
+      {{.first = 0.0, .step = 1.0, .limit = INFINITY}, 0},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(cases[i].second, DrawLineFamily(cases[i].first)) << "case " << i;
+  // A step lost in a huge position still ends at the bound.
+  EXPECT_LE(DrawLineFamily({.first = 1e16, .step = 0.2, .limit = 1e16 + 1000.0}), kMaxFamilyLines);
+}
+
+TEST_F(LineFamily, LinesRunAcrossTheFamily)
+{
+  CSceneBounds bounds;
+  {
+    CSceneBoundsScope collect(bounds);
+    EXPECT_EQ(1, DrawLineFamily({.vertical = false, .first = 1.0, .limit = 1.0, .from = -3.0, .to = 4.0}));
+  }
+  EXPECT_EQ(-3.0, bounds.min);
+  EXPECT_EQ(4.0, bounds.max);
+}
+
+} // namespace
 
 TEST(SceneBounds, TakesTheExtremesOfFiniteValuesOnly)
 {
