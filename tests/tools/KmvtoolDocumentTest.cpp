@@ -1,3 +1,4 @@
+#include "FileAccess.h"
 #include "KmvtoolProcess.h"
 
 #include <regex>
@@ -111,31 +112,39 @@ TEST_F(KmvtoolDocument, BuiltInModelShowsTheStatusTextsAndATotal)
   EXPECT_TRUE(std::regex_match(result.output, status)) << result.output;
 }
 
-// Wrong arguments exit with 2; sources that cannot be read and outputs that
-// cannot be written exit with 1, after a message.
-TEST_F(KmvtoolDocument, ExitStatusOfEveryCommandThatCannotBeDone)
+class KmvtoolRun : public KmvtoolTest {
+protected:
+  void SetUp() override
+  {
+    KmvtoolTest::SetUp();
+    Write("p.txt", "begin-sim-data P  _ 1 1 0 \n"
+                   "begin-system S P _ 1 1 0 0 0 2.5 0 0 0 \nend-system\n"
+                   "doublelink H P _ 1 1 3.95 2 4 P.S.@3 \nend-sim-data\n"
+                   "begin-sim-module\nMH1 P.H \nMH2 P.H 0.1 \nMH3 P.H -0.1 \nend-sim-module\n");
+  }
+};
+
+TEST_F(KmvtoolRun, RunsModulesInOrderAndPrintsOneLineEach)
 {
-  for (const char* arguments : {"run", "run P", "run P MH4", "run P mh1", "run P --save", "run P MH1 --save", "sensor",
-                                "sensor P up", "sensor P MH+", "sensor P --csv", "sensor P --csv a --csv b", "save P",
-                                "save P a b", "models x", "render '*Pilot B1'"})
-    EXPECT_EQ(Kmvtool(arguments).exitStatus, 2) << arguments;
-  for (const char* size : {"0x10", "10", "10x", "99999x10", "10x10x"})
-    EXPECT_EQ(Kmvtool("render '*Pilot B1' out.png --size " + std::string(size)).exitStatus, 2) << size;
-  EXPECT_EQ(Kmvtool("run " + Path("p.txt") + " --save a --save b MH1").exitStatus, 2);
-  std::string bad = kPatchProject;
-  bad.insert(bad.find("begin-group Wand"), std::string("\0 x\n", 4));
-  Write("bad.txt", bad);
-  for (const std::string& arguments :
-       {"save " + Path("missing.txt") + " " + Path("out.kmv"), "save " + Path("bad.txt") + " " + Path("bad.txt"),
-        "run " + Path("fehlt.txt") + " MH1", "run " + Path("p.txt") + " --save " + Path("kein/ordner.txt") + " MH1",
-        "sensor " + Quote("*Pilot X9"), "sensor " + Path("p.txt") + " --csv " + Path("kein/f.csv"),
-        "render " + Path("none.txt") + " x.png"})
-    EXPECT_EQ(Kmvtool(arguments).exitStatus, 1) << arguments;
-  EXPECT_FALSE(std::filesystem::exists(Path("out.kmv")));
-  EXPECT_EQ(Read("bad.txt"), bad);
-  CCommandResult unwritable = Kmvtool("render '*Pilot B1' " + Path("no/dir.png"), true);
-  EXPECT_EQ(unwritable.exitStatus, 1);
-  EXPECT_FALSE(unwritable.output.empty());
+  CCommandResult result = Kmvtool("run " + Path("p.txt") + " MH1 MH2 MH1 KW1 CAD1");
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.output, "MH1 0 3.950000000000000e+000\n"
+                           "MH2 0 4.000000000000000e+000\n"
+                           "MH1 2 4.000000000000000e+000\n"
+                           "KW1 -1 0.000000000000000e+000\n"
+                           "CAD1 -1 0.000000000000000e+000\n");
+}
+
+TEST_F(KmvtoolRun, SavedProjectLoadsWithTheStepsApplied)
+{
+  for (const char* out : {"out.kmv", "out.txt"}) {
+    ASSERT_EQ(Kmvtool("run " + Path("p.txt") + " --save " + Path(out) + " MH3 MH3").exitStatus, 0);
+    CCommandResult text = Kmvtool("text " + Path(out));
+    EXPECT_EQ(text.exitStatus, 0);
+    EXPECT_NE(text.output.find("doublelink H P _ 1 1 3.750000000000000e+000 "), std::string::npos) << out;
+    EXPECT_NE(text.output.find("\nMH3 P.H -1.000000000000000e-001 \nDW3 _ "), std::string::npos);
+  }
+  EXPECT_EQ(Read("out.kmv")[0], static_cast<char>('b' ^ kScrambleKey));
 }
 
 } // namespace

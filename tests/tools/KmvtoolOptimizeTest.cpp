@@ -46,27 +46,6 @@ TEST_F(KmvtoolOptimize, SavesTheProjectAfterTheSteps)
   EXPECT_EQ(lines[2], " DW:  180.0 \xC2\xB0");
 }
 
-TEST_F(KmvtoolOptimize, WrongUsageAndUnreadableSources)
-{
-  const std::string p = Quote(Path("p.txt"));
-  struct Case {
-    std::string arguments;
-    int status;
-  };
-  const Case cases[] = {
-      {"optimize", 2},
-      {"optimize " + p + " mh+", 2},
-      {"optimize " + p + " --surface", 2},
-      {"optimize " + p + " --save", 2},
-      {"optimize " + p + " --save a.txt --save b.txt", 2},
-      {"optimize " + p + " --surface P.V0.Side", 2},
-      {"optimize " + Quote(Path("missing.txt")), 1},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Kmvtool(c.arguments).exitStatus, c.status) << c.arguments;
-  EXPECT_FALSE(std::filesystem::exists(Path("a.txt")));
-}
-
 // A zone on the back floor turns the sensor to the front one; a zone over
 // both floors leaves no setting of the narrowed project free.
 TEST_F(KmvtoolOptimize, KeepsTheZonesFreeOrSaysThatNoSettingDoes)

@@ -145,13 +145,4 @@ TEST_F(KmvtoolRoomTest, RefusesEachBadValueWithOneLineNamingTheOptionAndLeavesOu
   }
 }
 
-TEST_F(KmvtoolRoomTest, RefusesAnUnknownModelAsUnreadable)
-{
-  Write("out.txt", "old");
-  CCommandResult result = Kmvtool("room 'Pilot Z9' " + Quote(Path("out.txt")) + kRoom, true);
-  EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
-  EXPECT_EQ(Read("out.txt"), "old");
-}
-
 } // namespace

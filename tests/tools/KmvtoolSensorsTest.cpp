@@ -43,7 +43,7 @@ std::string WithoutSensorGroup(const std::string& text, int sensor)
   return start == std::string::npos ? text : text.substr(0, start) + text.substr(end + 11);
 }
 
-TEST_F(KmvtoolSensorsTest, ThreeSensorsSaveAndReopenAsTheyWere)
+TEST_F(KmvtoolSensorsTest, ThreeSensorsSaveAndReopenAsTheyWereAndCoverTheUnion)
 {
   MakeThreeSensors();
   const std::string three = Output("text " + Quote(Path("three.kmv")));
@@ -59,11 +59,8 @@ TEST_F(KmvtoolSensorsTest, ThreeSensorsSaveAndReopenAsTheyWere)
   EXPECT_EQ(StatusTexts(Output("sensor " + Quote(Path("three.kmv")) + " --sensor 2 mh-")).substr(0, 13),
             " MH:  2.90 m\n");
   EXPECT_EQ(Output("sensor " + Quote(Path("three.kmv"))), Output("sensor " + Quote(Path("one.txt"))));
-}
 
-TEST_F(KmvtoolSensorsTest, CoverageCountsTheUnionAndSensorsOverOnePoint)
-{
-  MakeThreeSensors();
+  // Coverage counts the union and the sensors over one point.
   auto floorLine = [this](const std::string& source) {
     std::istringstream lines(Output("coverage " + Quote(Path(source))));
     std::string line;
@@ -75,11 +72,11 @@ TEST_F(KmvtoolSensorsTest, CoverageCountsTheUnionAndSensorsOverOnePoint)
     fields >> area >> watched >> percent >> overlap;
     return std::make_pair(watched, overlap);
   };
-  const auto [one, oneOverlap] = floorLine("one.txt");
-  const auto [two, twoOverlap] = floorLine("two.txt");
-  const auto [three, threeOverlap] = floorLine("three.kmv");
-  EXPECT_LT(one, two);
-  EXPECT_LT(two, three);
+  const auto [watchedByOne, oneOverlap] = floorLine("one.txt");
+  const auto [watchedByTwo, twoOverlap] = floorLine("two.txt");
+  const auto [watchedByThree, threeOverlap] = floorLine("three.kmv");
+  EXPECT_LT(watchedByOne, watchedByTwo);
+  EXPECT_LT(watchedByTwo, watchedByThree);
   EXPECT_GE(twoOverlap, 1);
   EXPECT_LE(twoOverlap, 2);
   EXPECT_LE(threeOverlap, 3);
