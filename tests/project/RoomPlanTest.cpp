@@ -1,4 +1,5 @@
 #include "BuiltinModels.h"
+#include "Item3D.h"
 #include "ItemGroup.h"
 #include "ItemPolygon.h"
 #include "ItemSystem.h"
@@ -17,15 +18,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr double kOnPlane = 1e-6;
-
-struct PlanCase {
-  const char* name;
-  CRoomPlan plan;
-};
 
 CRoomPlan LShape()
 {
@@ -58,16 +55,75 @@ double WallArea(const CRoomPlan& plan, size_t wall)
   return area;
 }
 
+// Where a point lies along wall k and how far off its line, both in metres.
+std::pair<double, double> AlongAndOff(const CRoomPlan& plan, size_t wall, const CVector& v)
+{
+  const CPlanPoint a = plan.outline[wall];
+  const CPlanPoint b = plan.outline[(wall + 1) % plan.outline.size()];
+  const double length = WallLength(plan, wall);
+  return {((v.x - a.x) * (b.x - a.x) + (v.y - a.y) * (b.y - a.y)) / length,
+          std::abs((v.x - a.x) * (b.y - a.y) - (v.y - a.y) * (b.x - a.x)) / length};
+}
+
+// On one wall between its ends, below the ceiling.
+bool LiesOnWall(const CRoomPlan& plan, const CVectorArray& patch)
+{
+  for (size_t wall = 0; wall < plan.outline.size(); ++wall)
+    if (std::all_of(patch.begin(), patch.end(), [&](const CVector& v) {
+          const auto [along, off] = AlongAndOff(plan, wall, v);
+          return off < kOnPlane && along > -kOnPlane && along < WallLength(plan, wall) + kOnPlane && v.z > -kOnPlane &&
+                 v.z < plan.height + kOnPlane;
+        }))
+      return true;
+  return false;
+}
+
+RoomRequest Rectangle(double width, double depth, double height, RoomVariant variant, std::optional<double> offset = {})
+{
+  return {0, width, depth, height, variant, offset};
+}
+
+struct PlanCase {
+  std::string name;
+  const char* model;
+  CRoomPlan plan;
+};
+
+void PrintTo(const PlanCase& c, std::ostream* out)
+{
+  *out << c.name;
+}
+
+std::vector<PlanCase> PlanCases()
+{
+  const std::pair<const char*, RoomVariant> variants[] = {
+      {"Wall", RoomVariant::Wall}, {"Ceiling", RoomVariant::Ceiling}, {"Corner", RoomVariant::Corner}};
+  std::vector<PlanCase> cases;
+  for (const char* model : {"A1", "B1", "B2", "C1"})
+    for (const auto& [name, variant] : variants)
+      cases.push_back({std::string(model) + name, model, RectanglePlan(Rectangle(6.4, 8.2, 2.75, variant))});
+  cases[3].plan = RectanglePlan(Rectangle(6.4, 8.2, 2.75, RoomVariant::Wall, 1.5));
+  // Below the models' usual mounting heights, and far above them.
+  cases.push_back({"LowAndDeep", "B1", RectanglePlan(Rectangle(3.0, 20.0, 2.0, RoomVariant::Wall, 0.5))});
+  cases.push_back({"HighCeiling", "A1", RectanglePlan(Rectangle(12.0, 12.0, 10.0, RoomVariant::Ceiling))});
+  cases.push_back({"NarrowCorner", "B2", RectanglePlan(Rectangle(1.0, 200.0, 30.0, RoomVariant::Corner))});
+  cases.push_back({"Rectilinear", "B1", LShape()});
+  cases.push_back({"Slanted", "B1", Slanted()});
+  return cases;
+}
+
 class RoomPlanTest : public ::testing::TestWithParam<PlanCase> {};
 
-TEST_P(RoomPlanTest, TargetsTileTheFloorAndWallsAndPatchesStayOnThem)
+// The plan's targets tile its floor and walls; the project made of it keeps
+// the plan, shows the variant's group only and opens with patches on the
+// floor and walls of its room, none in a door's opening, the sensor inside.
+TEST_P(RoomPlanTest, TargetsTileTheRoomAndPatchesStayOnItsFloorAndWalls)
 {
   CRoomPlan plan = GetParam().plan;
   ASSERT_FALSE(CompleteRoomPlan(plan));
-  const std::vector<CPlanTarget> targets = PlanTargets(plan);
   double floor = 0.0;
   std::vector<double> walls(plan.outline.size(), 0.0);
-  for (const CPlanTarget& target : targets) {
+  for (const CPlanTarget& target : PlanTargets(plan)) {
     const CVector normal = Cross(target.vertices[1] - target.vertices[0], target.vertices[2] - target.vertices[0]);
     if (target.kind == PlanSurface::Floor) {
       floor += PolygonArea(target.vertices);
@@ -87,9 +143,11 @@ TEST_P(RoomPlanTest, TargetsTileTheFloorAndWallsAndPatchesStayOnThem)
     EXPECT_NEAR(walls[wall], WallArea(plan, wall), 1e-9) << wall;
 
   CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode("*Pilot B1"), plan, text));
+  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode(std::string("*Pilot ") + GetParam().model), plan, text));
   CKMVDocument document;
   ASSERT_TRUE(document.OnNewDocumentFromText(RoomTitle(plan), text.View()));
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_TRUE(document.GetPathName().empty());
   CProject& project = document.GetProject();
   std::optional<CRoomPlan> stored = FindRoomPlan(project);
   ASSERT_TRUE(stored);
@@ -98,42 +156,46 @@ TEST_P(RoomPlanTest, TargetsTileTheFloorAndWallsAndPatchesStayOnThem)
     EXPECT_TRUE(stored->outline[k].x == plan.outline[k].x && stored->outline[k].y == plan.outline[k].y) << k;
   EXPECT_EQ(stored->doors.size(), plan.doors.size());
   EXPECT_EQ(stored->obstacles.size(), plan.obstacles.size());
+  const auto& paths = project.GetModules().m_cad1.m_paths;
+  for (size_t group = 0; group < 3; ++group)
+    EXPECT_EQ(project.GetRoot().FindByPath(paths[group])->m_bVisible,
+              group == static_cast<size_t>(plan.variant) ? 1 : 0);
 
-  const auto* results =
-      dynamic_cast<const CItemGroup*>(project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[13]));
-  ASSERT_NE(results, nullptr);
+  const auto* results = dynamic_cast<const CItemGroup*>(project.GetRoot().FindByPath(paths[13]));
+  ASSERT_TRUE(results && !results->Children().empty());
   int floorPatches = 0;
   for (const auto& child : results->Children()) {
     const auto* patch = dynamic_cast<const CItemPolygon*>(child.get());
-    if (!patch || !std::all_of(patch->m_vertices.begin(), patch->m_vertices.end(),
-                               [](const CVector& v) { return std::abs(v.z) < kOnPlane; }))
-      continue;
-    ++floorPatches;
-    const CVector centre = PolygonCentroid(patch->m_vertices);
-    EXPECT_TRUE(IsCoveredBy({centre.x, centre.y}, plan.outline)) << patch->m_strName;
-  }
-  EXPECT_GT(floorPatches, 0);
-  // No patch lies in a door's opening: on the wall's plane, below the door's top.
-  for (const CPlanDoor& door : plan.doors) {
-    const CPlanPoint a = plan.outline[door.wall];
-    const CPlanPoint b = plan.outline[(door.wall + 1) % plan.outline.size()];
-    const double length = WallLength(plan, door.wall);
-    for (const auto& child : results->Children()) {
-      const auto* patch = dynamic_cast<const CItemPolygon*>(child.get());
-      if (!patch)
-        continue;
-      const CVector c = PolygonCentroid(patch->m_vertices);
-      const double along = ((c.x - a.x) * (b.x - a.x) + (c.y - a.y) * (b.y - a.y)) / length;
-      const double off = std::abs((c.x - a.x) * (b.y - a.y) - (c.y - a.y) * (b.x - a.x)) / length;
+    ASSERT_NE(patch, nullptr);
+    const CVector c = PolygonCentroid(patch->m_vertices);
+    const bool onFloor = std::all_of(patch->m_vertices.begin(), patch->m_vertices.end(),
+                                     [](const CVector& v) { return std::abs(v.z) < kOnPlane; });
+    floorPatches += onFloor;
+    // Off the floor a patch lies on a wall, or on an obstacle where the plan has any.
+    EXPECT_TRUE(onFloor ? IsCoveredBy({c.x, c.y}, plan.outline)
+                        : LiesOnWall(plan, patch->m_vertices) || !plan.obstacles.empty())
+        << patch->m_strName;
+    // Not in a door's opening: on the wall's plane, below the door's top.
+    for (const CPlanDoor& door : plan.doors) {
+      const auto [along, off] = AlongAndOff(plan, door.wall, c);
       EXPECT_FALSE(off < kOnPlane && along > door.offset && along < door.offset + door.width && c.z < door.height)
           << patch->m_strName;
     }
   }
+  EXPECT_GT(floorPatches, 0);
+
+  const double height = document.GetSensorValues().height;
+  EXPECT_GT(height, 0.0);
+  EXPECT_LE(height, plan.height);
+  EXPECT_TRUE(plan.variant != RoomVariant::Ceiling || height == plan.height);
+  const auto* element = dynamic_cast<const CItem3D*>(project.GetRoot().FindByPath(paths[9]));
+  ASSERT_NE(element, nullptr);
+  EXPECT_TRUE(IsCoveredBy({element->m_matrix[12], element->m_matrix[13]}, plan.outline));
+  EXPECT_TRUE(element->m_matrix[14] > 0.0 && element->m_matrix[14] < plan.height);
 }
 
-INSTANTIATE_TEST_SUITE_P(Outlines, RoomPlanTest,
-                         ::testing::Values(PlanCase{"Rectilinear", LShape()}, PlanCase{"Slanted", Slanted()}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rooms, RoomPlanTest, ::testing::ValuesIn(PlanCases()),
+                         [](const auto& param) { return param.param.name; });
 
 } // namespace
 
@@ -218,6 +280,52 @@ TEST(SensorPlacement, TheSensorFollowsTheChosenVariantToItsPlace)
     EXPECT_NEAR(mount->m_matrix[12], SensorPlace(plan).point.x, 1e-12);
     EXPECT_NEAR(mount->m_matrix[13], SensorPlace(plan).point.y, 1e-12);
   }
+}
+
+} // namespace
+
+namespace {
+
+constexpr auto kWall = RoomVariant::Wall;
+constexpr auto kCeiling = RoomVariant::Ceiling;
+constexpr auto kCorner = RoomVariant::Corner;
+
+struct FaultCase {
+  double width, depth, height;
+  RoomVariant variant;
+  std::optional<double> offset;
+  RoomFault fault;
+  int model = FindBuiltinModelCode("*Pilot B1");
+};
+
+TEST(RoomRequestTest, RefusesSizesOutsideTheirLimitsMisplacedOffsetsAndOtherModels)
+{
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const FaultCase cases[] = {
+      {1.0, 200.0, 2.0, kWall, {}, RoomFault::None},   {200.0, 1.0, 30.0, kCorner, {}, RoomFault::None},
+      {0.99, 5.0, 3.0, kWall, {}, RoomFault::Width},   {200.01, 5.0, 3.0, kWall, {}, RoomFault::Width},
+      {nan, 5.0, 3.0, kWall, {}, RoomFault::Width},    {5.0, 0.5, 3.0, kWall, {}, RoomFault::Depth},
+      {5.0, inf, 3.0, kWall, {}, RoomFault::Depth},    {5.0, 5.0, 1.99, kWall, {}, RoomFault::Height},
+      {5.0, 5.0, 30.5, kWall, {}, RoomFault::Height},  {5.0, 5.0, -inf, kWall, {}, RoomFault::Height},
+      {5.0, 5.0, 3.0, kWall, 0.0, RoomFault::Offset},  {5.0, 5.0, 3.0, kWall, 5.0, RoomFault::Offset},
+      {5.0, 5.0, 3.0, kWall, nan, RoomFault::Offset},  {5.0, 5.0, 3.0, kWall, 4.99, RoomFault::None},
+      {5.0, 5.0, 3.0, kCeiling, 2.0, RoomFault::None}, {6.4, 8.2, 2.75, kWall, {}, RoomFault::Model, 0},
+  };
+  for (const FaultCase& c : cases) {
+    RoomRequest request{c.model, c.width, c.depth, c.height, c.variant, c.offset};
+    CTextBuffer text;
+    text.Assign("kept");
+    EXPECT_EQ(MakeRoomProject(request, text), c.fault) << c.width << " " << c.depth << " " << c.height;
+    if (c.fault != RoomFault::None) {
+      EXPECT_EQ(text.View(), "kept");
+    }
+  }
+}
+
+TEST(RoomRequestTest, TitleGivesTheSizesToTheCentimetre)
+{
+  EXPECT_EQ(RoomTitle({1, 6.4, 8.2, 2.75, kWall, {}}), "Raum 6.40 x 8.20 x 2.75");
 }
 
 } // namespace
