@@ -38,33 +38,46 @@ protected:
   CModuleCAD3 m_step{"MH2"};
 };
 
-TEST_F(NumberModules, ReadingReportsTheLimitReached)
+// Reading (MH1) reports the limit reached, stepping (MH2) clamps to the
+// limits; limits the wrong way round let the maximum win a reading and the
+// minimum a step. Steps, limits and values that are no numbers fail
+// without change.
+TEST_F(NumberModules, ReadingReportsTheLimitAndSteppingClampsToIt)
 {
+  constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double height, minimum, maximum;
+    bool read;
+    double step;
+    int status;
+    double after;
+  };
+  const Case cases[] = {
+      {2.5, 2.0, 4.0, true, 0.0, kModuleDone, 2.5},      {2.0, 2.0, 4.0, true, 0.0, kModuleAtMinimum, 2.0},
+      {1.0, 2.0, 4.0, true, 0.0, kModuleAtMinimum, 1.0}, {4.0, 2.0, 4.0, true, 0.0, kModuleAtMaximum, 4.0},
+      {5.0, 2.0, 4.0, true, 0.0, kModuleAtMaximum, 5.0}, {3.0, 4.0, 2.0, true, 0.0, kModuleAtMaximum, 3.0},
+      {3.95, 2.0, 4.0, false, 0.1, kModuleDone, 4.0},    {2.05, 2.0, 4.0, false, -0.1, kModuleDone, 2.0},
+      {-kInf, 2.0, 4.0, false, 0.1, kModuleDone, 2.0},   {3.0, 4.0, 2.0, false, 0.1, kModuleDone, 4.0},
+      {3.0, 2.0, 4.0, false, kNan, kModuleFailed, 3.0},  {3.0, 2.0, 4.0, false, kInf, kModuleFailed, 3.0},
+      {3.0, kNan, 4.0, false, 0.1, kModuleFailed, 3.0},
+  };
   m_read.m_strPath = "P.H";
-  for (auto [height, status] : {std::pair{2.5, 0}, {2.0, 1}, {1.0, 1}, {4.0, 2}, {5.0, 2}}) {
-    Build(height, 2.0, 4.0);
-    ModuleResult result = m_read.Run(m_root);
-    EXPECT_EQ(result.status, status) << height;
-    EXPECT_EQ(result.value, height);
-  }
-  Build(3.0, 4.0, 2.0); // limits the wrong way round: the maximum wins
-  EXPECT_EQ(m_read.Run(m_root).status, kModuleAtMaximum);
-}
-
-TEST_F(NumberModules, SteppingClampsToTheLimits)
-{
   m_step.m_strPath = "P.H";
-  Build(3.95, 2.0, 4.0);
-  EXPECT_EQ(Step(0.1).status, kModuleDone);
-  EXPECT_EQ(Height(), 4.0);
-  Height() = 2.05;
-  EXPECT_EQ(Step(-0.1).value, 2.0);
-  Height() = -std::numeric_limits<double>::infinity();
-  Step(0.1);
-  EXPECT_EQ(Height(), 2.0);
-  Build(3.0, 4.0, 2.0); // limits the wrong way round: the minimum wins
-  Step(0.1);
-  EXPECT_EQ(Height(), 4.0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.height << " in " << c.minimum << ".." << c.maximum << " by " << c.step);
+    Build(3.0, 2.0, 4.0);
+    Height() = c.height;
+    Link().m_min = c.minimum;
+    Link().m_max = c.maximum;
+    ModuleResult result = c.read ? m_read.Run(m_root) : Step(c.step);
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(Height(), c.after);
+    EXPECT_EQ(result.value, c.status == kModuleFailed ? 0.0 : c.after);
+  }
+  Build(3.0, 2.0, 4.0);
+  Height() = kNan;
+  EXPECT_EQ(Step(0.1).status, kModuleFailed);
 }
 
 TEST_F(NumberModules, MissingOrWrongEntriesAndUnresolvedLinksFailWithoutChange)
@@ -81,21 +94,6 @@ TEST_F(NumberModules, MissingOrWrongEntriesAndUnresolvedLinksFailWithoutChange)
   }
   EXPECT_EQ(Height(), 3.0);
   EXPECT_EQ(static_cast<CItemDouble*>(m_root.FindChild("Zahl"))->m_value, 3.0);
-}
-
-TEST_F(NumberModules, StepsLimitsAndValuesThatAreNoNumbersFailWithoutChange)
-{
-  m_step.m_strPath = "P.H";
-  Build(3.0, 2.0, 4.0);
-  constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_EQ(Step(kNan).status, kModuleFailed);
-  EXPECT_EQ(Step(std::numeric_limits<double>::infinity()).status, kModuleFailed);
-  Link().m_min = kNan;
-  EXPECT_EQ(Step(0.1).status, kModuleFailed);
-  EXPECT_EQ(Height(), 3.0);
-  Link().m_min = 2.0;
-  Height() = kNan;
-  EXPECT_EQ(Step(0.1).status, kModuleFailed);
 }
 
 } // namespace
