@@ -97,36 +97,21 @@ TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedRunsChangeNothing)
   EXPECT_FALSE(m_document.OnCommand(12345));
 }
 
-TEST_F(DocumentCommand, CancelledDialogChangesNothingConfirmedOneMovesTheSensorFailedOneShowsTheBox)
+TEST_F(DocumentCommand, ConfiguredStepIsStoredAndFailuresShowTheirBoxButCancellingNothing)
 {
   m_dialog.confirm = false;
   EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
-  EXPECT_FALSE(m_document.IsModified());
   EXPECT_TRUE(m_messages.texts.empty());
   m_dialog.confirm = true;
-  m_dialog.answer.paths = {"Projekt.Hoehe"};
-  m_dialog.answer.bHasStep = true;
-  m_dialog.answer.step = 0.5;
+  m_dialog.answer = {"", {"Projekt.Hoehe"}, true, 0.5};
   EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
-  EXPECT_EQ(Height(), 2.5);
-  EXPECT_TRUE(m_document.IsModified());
-  EXPECT_EQ(m_views.hints, std::vector<int>{kHintTreeUnchanged});
   EXPECT_NE(m_document.GetText().View().find("\nMH2 Projekt.Hoehe 5.000000000000000e-001 \n"), std::string::npos);
-  // A configured run that fails shows the module's box.
+  // A configured run that fails shows the module's box; without a tree view nothing is marked.
   m_dialog.answer.paths = {"Projekt.Raum"};
   EXPECT_EQ(m_document.RunModuleCommand(3, true).status, kModuleFailed);
-  EXPECT_EQ(m_messages.texts, std::vector<std::string>{"Fehler im Modul CAD2"});
-}
-
-TEST_F(DocumentCommand, PropertiesNeedAMarkedEntryAndACancelledEditorChangesNothing)
-{
   EXPECT_FALSE(m_document.EditProperties());
-  EXPECT_EQ(m_messages.texts.size(), 1u); // nothing marked without a tree view
-  SelectHeightInTree();
-  m_editor.confirm = false;
-  EXPECT_TRUE(m_document.OnCommand(ID_EDIT_PROPERTIES));
-  EXPECT_FALSE(m_document.IsModified());
-  EXPECT_TRUE(m_views.hints.empty());
+  ASSERT_EQ(m_messages.texts.size(), 2u);
+  EXPECT_EQ(m_messages.texts[0], "Fehler im Modul CAD2");
 }
 
 TEST_F(DocumentCommand, SaveSettingsCommandToggles)
@@ -153,7 +138,7 @@ struct CChangeRecorder : CChangeLog {
 // Each kind of change marks the document, rereads the values, updates the
 // views with its hint (1: the tree is unchanged) and is one record, named by
 // the outermost change, whose texts take the project back and forth; a
-// change that alters nothing is none.
+// change that alters nothing, or is cancelled, is none.
 TEST_F(DocumentCommand, ChangesAreRecordedOnceWithTextsThatRestoreBothStates)
 {
   struct Case {
@@ -171,9 +156,17 @@ TEST_F(DocumentCommand, ChangesAreRecordedOnceWithTextsThatRestoreBothStates)
        "erh\xF6hen 7",
        2.2,
        {kHintTreeUnchanged, kHintTreeUnchanged}},
-      {[](CKMVDocument& d) { d.OnCommand(ID_CONFIGURE_MH2); }, "Berechnung 0", 2.5, {kHintTreeUnchanged}},
-      {[](CKMVDocument& d) { d.OnCommand(ID_EDIT_PROPERTIES); }, "Eigenschaften 0", 3.0, {0}},
+      {[this](CKMVDocument& d) { m_dialog.confirm = true, d.OnCommand(ID_CONFIGURE_MH2); },
+       "Berechnung 0",
+       2.5,
+       {kHintTreeUnchanged}},
+      {[this](CKMVDocument& d) { m_editor.confirm = true, d.OnCommand(ID_EDIT_PROPERTIES); },
+       "Eigenschaften 0",
+       3.0,
+       {0}},
       {[](CKMVDocument& d) { d.OnCommand(ID_TURN_RIGHT); }, "", 0.0, {}},
+      {[this](CKMVDocument& d) { m_dialog.confirm = false, d.OnCommand(ID_CONFIGURE_MH2); }, "", 0.0, {}},
+      {[this](CKMVDocument& d) { m_editor.confirm = false, d.OnCommand(ID_EDIT_PROPERTIES); }, "", 0.0, {}},
   };
   m_dialog.answer = {"", {"Projekt.Hoehe"}, true, 0.5};
   for (const Case& test : cases) {

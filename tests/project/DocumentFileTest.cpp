@@ -63,6 +63,7 @@ TEST_F(DocumentFile, TitleChoosesTheModelOrAnEmptyProject)
   ASSERT_TRUE(OpenModel(empty, "Projekt1"));
   std::string_view text = empty.GetText().View();
   EXPECT_EQ(text.substr(0, text.find('\n')), "begin-sim-data Project  _ 1 1 0 ");
+  EXPECT_NE(text.find("\nend-sim-data\nbegin-sim-module\nCAD1 _ "), std::string_view::npos);
   EXPECT_EQ(empty.GetSensorValues().height, 0.0);
   for (const char* name : {"*Pilot X9", "*", "*pilot b1"}) {
     CKMVDocument document;

@@ -21,6 +21,14 @@ RoomRequest Room(double depth)
   return request;
 }
 
+// The project of model code 1 in the room made from the plan.
+bool OpenRoom(CKMVDocument& document, CRoomPlan& plan)
+{
+  CTextBuffer text;
+  return !CompleteRoomPlan(plan) && MakePlanRoomProject(1, plan, text) &&
+         document.OnNewDocumentFromText("Raum", text.View());
+}
+
 double StandortX(CKMVDocument& document, size_t sensor)
 {
   CItemGroup* group = FindSensorGroup(document.GetProject(), sensor);
@@ -31,11 +39,8 @@ double StandortX(CKMVDocument& document, size_t sensor)
 TEST(SensorSetTest, FurtherSensorsRunTheirOwnModulesAndFollowThePlan)
 {
   CRoomPlan plan = RectanglePlan(Room(8.0));
-  ASSERT_FALSE(CompleteRoomPlan(plan));
-  CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
   CKMVDocument room;
-  ASSERT_TRUE(room.OnNewDocumentFromText("Raum", text.View()));
+  ASSERT_TRUE(OpenRoom(room, plan));
   CRoomPlan place = plan;
   place.sensorWall = 2;
   place.sensorOffset = 2.0;
@@ -62,11 +67,8 @@ TEST(SensorSetTest, FurtherSensorsRunTheirOwnModulesAndFollowThePlan)
 TEST(SensorSetTest, RemovingASensorNumbersTheLaterOnesDown)
 {
   CRoomPlan plan = RectanglePlan(Room(8.0));
-  ASSERT_FALSE(CompleteRoomPlan(plan));
-  CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
   CKMVDocument document;
-  ASSERT_TRUE(document.OnNewDocumentFromText("Raum", text.View()));
+  ASSERT_TRUE(OpenRoom(document, plan));
   CSensorPlaceRequest onWall;
   onWall.wall = 2;
   CSensorPlaceRequest onCeiling;

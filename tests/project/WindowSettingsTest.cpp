@@ -41,6 +41,13 @@ protected:
     }
     return value;
   }
+  // Closing a document of p.kmv that saves its settings.
+  bool BeginStore()
+  {
+    m_document.SetPathName(Path("p.kmv"));
+    m_document.m_bSaveSettings = 1;
+    return m_document.BeginStoreSettings();
+  }
 
   CExtDocument m_document;
   CMessageRecorder m_messages;
@@ -131,31 +138,25 @@ TEST_F(WindowSettings, RedirectionThatCannotBeFollowedOrFileOverTheCapShowsMessa
   EXPECT_NE(m_messages.texts[1].find("zu gro"), std::string::npos);
 }
 
-TEST_F(WindowSettings, ClosingWritesTheHeadThenTheRecordsOfTheFrames)
+// The head, then each frame's record; a document read through a
+// redirection writes the redirection again, every character sign-extended
+// to 16 bits.
+TEST_F(WindowSettings, ClosingWritesTheHeadThenTheRecordsOfTheFramesOrTheRedirection)
 {
-  m_document.SetPathName(Path("p.kmv"));
-  m_document.m_bSaveSettings = 1;
   m_views.frames = 3;
-  ASSERT_TRUE(m_document.BeginStoreSettings());
+  ASSERT_TRUE(BeginStore());
   m_document.GetSettingsArchive()->WriteInt32(9);
   EXPECT_TRUE(m_document.EndStoreSettings());
   EXPECT_EQ(m_document.GetSettingsArchive(), nullptr);
   EXPECT_EQ(ReadBytes("p.sty"), Int32s({2, 3, 9}));
-  // Read back: the frames find their records.
   EXPECT_EQ(m_document.ReadWindowSettings(Path("p.kmv")), 3);
   EXPECT_EQ(NextRecord(), 9);
-}
 
-TEST_F(WindowSettings, DocumentReadThroughARedirectionWritesItAgain)
-{
   std::string name = Path("b.sty") + "\xE4";
   WriteBytes("p.sty", Redirect(name));
   m_document.ReadWindowSettings(Path("p.kmv"));
-  m_document.SetPathName(Path("p.kmv"));
-  m_document.m_bSaveSettings = 1;
-  ASSERT_TRUE(m_document.BeginStoreSettings());
+  ASSERT_TRUE(BeginStore());
   EXPECT_TRUE(m_document.EndStoreSettings());
-  // Every character sign-extended to 16 bits.
   std::string expected = Redirect(name);
   expected[expected.size() - 3] = '\xFF';
   EXPECT_EQ(ReadBytes("p.sty"), expected);
@@ -163,9 +164,7 @@ TEST_F(WindowSettings, DocumentReadThroughARedirectionWritesItAgain)
 
 TEST_F(WindowSettings, FailedWriteShowsMessageAndKeepsWhatStandsThere)
 {
-  m_document.SetPathName(Path("p.kmv"));
-  m_document.m_bSaveSettings = 1;
-  ASSERT_TRUE(m_document.BeginStoreSettings());
+  ASSERT_TRUE(BeginStore());
   // A folder in place of the file cannot be replaced.
   std::filesystem::create_directory(Path("p.sty"));
   EXPECT_FALSE(m_document.EndStoreSettings());
