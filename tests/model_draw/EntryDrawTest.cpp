@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -57,87 +58,81 @@ protected:
 
 } // namespace
 
-TEST_F(EntryDraw, GridLinesSkipWhereMajorLinesLie)
+// From the corner or both ways from the origin, the default grid has the
+// same lines, the minor ones skipped where major lines lie; steps that
+// cannot be drawn draw nothing, nor does a major step of 0 (no divisions),
+// and one division skips every minor line.
+TEST_F(EntryDraw, GridLinesSkipWhereMajorLinesLieAndStepsThatCannotBeDrawnDrawNothing)
 {
-  // From the corner or both ways from the origin, the default grid has the same lines.
   std::vector<double> minor;
   for (int i = 1; i < 50; ++i)
     if (i % 5 != 0)
       minor.push_back(-5.0 + 0.2 * i);
   const std::vector<double> major = {-4, -3, -2, -1, 0, 1, 2, 3, 4};
+  struct Case {
+    bool major;
+    std::function<void(CItemGrid&)> change;
+    std::vector<double> lines;
+  };
+  auto minorStep = [](double step) { return [step](CItemGrid& grid) { grid.m_minorStep = step; }; };
+  const Case cases[] = {
+      {false, [](CItemGrid&) {}, minor},
+      {true, [](CItemGrid&) {}, major},
+      {false, minorStep(0.0), {}},
+      {false, minorStep(-0.2), {}},
+      {false, minorStep(std::nan("")), {}},
+      {false, minorStep(kInf), {}},
+      {false, minorStep(1e-9), {}},
+      {true, [](CItemGrid& grid) { grid.m_majorStep = 0.0; }, {}},
+      {false, [](CItemGrid& grid) { grid.m_nDivisions = 1; }, {}},
+  };
   CItemGrid grid;
-  for (bool centred : {false, true})
-    for (bool majorLines : {false, true})
+  for (const Case& c : cases)
+    for (bool centred : {false, true})
       for (bool vertical : {false, true}) {
-        SCOPED_TRACE(::testing::Message() << "centred " << centred << " major " << majorLines << " x " << vertical);
-        LinesOnly(grid, centred, majorLines);
-        ExpectPositions(majorLines ? major : minor, LinePositions(Capture(grid), vertical));
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases << " centred " << centred << " x " << vertical);
+        LinesOnly(grid, centred, c.major);
+        c.change(grid);
+        ExpectPositions(c.lines, LinePositions(Capture(grid), vertical));
       }
 }
 
-TEST_F(EntryDraw, GridStepsThatCannotBeDrawnDrawNothing)
-{
-  CItemGrid grid;
-  for (bool centred : {false, true}) {
-    for (double step : {0.0, -0.2, std::nan(""), kInf, 1e-9}) {
-      LinesOnly(grid, centred, false);
-      grid.m_minorStep = step;
-      EXPECT_TRUE(Capture(grid).lines.empty()) << step;
-    }
-  }
-  // No divisions leave a major step of 0; one division skips every minor line.
-  LinesOnly(grid, true, true);
-  grid.m_majorStep = 0.0;
-  EXPECT_TRUE(Capture(grid).lines.empty());
-  LinesOnly(grid, true, false);
-  grid.m_nDivisions = 1;
-  EXPECT_TRUE(Capture(grid).lines.empty());
-}
-
-TEST_F(EntryDraw, SystemsPlaceTheirChildrenBetweenTheTwoPhases)
+// The cross of a point lands at (1, 2) + (0, 1), turned with its system;
+// a hidden system hides it. Deeply nested, the point stays in the frame of
+// the deepest system that has one, and the matrix stack stays balanced.
+TEST_F(EntryDraw, SystemsPlaceTheirChildrenAndKeepTheMatrixStackBalanced)
 {
   CItemGroup root;
   auto system = std::make_unique<CItemSystem>();
   system->m_position = {1, 2, 0};
   system->m_rotation = {0, 0, 90};
-  auto point = std::make_unique<CItemPoint>();
-  point->m_position = {1, 0, 0};
-  point->m_size = 0.5;
-  system->AddChild(std::move(point));
-  CItemSystem* raw = system.get();
+  CItemSystem* turned = system.get();
   root.AddChild(std::move(system));
-
-  GLint depth = StackDepth();
-  CFeedback feedback = CaptureFeedback([&root] { root.DrawChildren(); });
-  EXPECT_EQ(StackDepth(), depth);
-  // The cross lands at (1, 2) + (0, 1), turned with the system.
-  ExpectPositions({1.0}, LinePositions(feedback, true));
-  ExpectPositions({3.0}, LinePositions(feedback, false));
-  raw->m_bVisible = 0;
-  EXPECT_TRUE(CaptureFeedback([&root] { root.DrawChildren(); }).lines.empty());
-  EXPECT_EQ(StackDepth(), depth);
-}
-
-TEST_F(EntryDraw, DeeplyNestedSystemsKeepTheMatrixStackBalanced)
-{
-  CItemGroup root;
-  CItemGroup* parent = &root;
+  CItemGroup deep;
+  CItemGroup* parent = &deep;
   for (int i = 0; i < 40; ++i) {
-    auto system = std::make_unique<CItemSystem>();
+    system = std::make_unique<CItemSystem>();
     system->m_position = {0.1, 0, 0};
     CItemSystem* raw = system.get();
     parent->AddChild(std::move(system));
     parent = raw;
   }
-  auto point = std::make_unique<CItemPoint>();
-  point->m_size = 0.5;
-  parent->AddChild(std::move(point));
-  GLint depth = StackDepth();
+  for (CItemGroup* holder : {static_cast<CItemGroup*>(turned), parent}) {
+    auto point = std::make_unique<CItemPoint>();
+    point->m_position = {holder == turned ? 1.0 : 0.0, 0, 0};
+    point->m_size = 0.5;
+    holder->AddChild(std::move(point));
+  }
+  const GLint depth = StackDepth();
   CFeedback feedback = CaptureFeedback([&root] { root.DrawChildren(); });
+  ExpectPositions({1.0}, LinePositions(feedback, true));
+  ExpectPositions({3.0}, LinePositions(feedback, false));
+  turned->m_bVisible = 0;
+  EXPECT_TRUE(CaptureFeedback([&root] { root.DrawChildren(); }).lines.empty());
+  feedback = CaptureFeedback([&deep] { deep.DrawChildren(); });
+  ExpectPositions({0.1 * kMaxDrawnSystemDepth}, LinePositions(feedback, true));
   EXPECT_EQ(StackDepth(), depth);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-  // The point stays in the frame of the deepest system that has one.
-  ExpectPositions({0.1 * kMaxDrawnSystemDepth}, LinePositions(feedback, true));
 }
 
 TEST_F(EntryDraw, EveryGeneratedPointGetsAMarker)
