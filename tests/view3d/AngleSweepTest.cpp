@@ -46,16 +46,6 @@ TEST(TurnSweep, EndIsRaisedAboveTheStartByWholeTurnsAndTheStepsAreBounded)
   }
 }
 
-TEST(TurnSweep, OnlyASweepWithinTheToleranceOfAFullTurnIsComplete)
-{
-  CAngleSweep sweep;
-  ASSERT_TRUE(MakeTurnSweep(0.0, -kTwoPi, 8, sweep));
-  EXPECT_TRUE(sweep.IsComplete(0.0001, kTwoPi, 0.001));
-  ASSERT_TRUE(MakeTurnSweep(0.0, 0.999 * kTwoPi, 120, sweep));
-  EXPECT_FALSE(sweep.IsComplete(0.0001, kTwoPi, 0.0001));
-  EXPECT_TRUE(sweep.IsComplete(0.0001, kTwoPi, 0.0011));
-}
-
 TEST(AngleSweep, RefusesWhatCannotBeDrawn)
 {
   const std::tuple<double, double, int> refused[] = {
@@ -68,9 +58,16 @@ TEST(AngleSweep, RefusesWhatCannotBeDrawn)
   EXPECT_FALSE(MakeRangeSweep(0.0, kInf, 32, sweep));
 }
 
-TEST(RangeSweep, ReversedRangeHasNoSteps)
+// Only a sweep within the tolerance of its full angle is complete; a
+// reversed range has no steps.
+TEST(AngleSweep, CompleteWithinTheToleranceAndReversedRangesEmpty)
 {
   CAngleSweep sweep;
+  ASSERT_TRUE(MakeTurnSweep(0.0, -kTwoPi, 8, sweep));
+  EXPECT_TRUE(sweep.IsComplete(0.0001, kTwoPi, 0.001));
+  ASSERT_TRUE(MakeTurnSweep(0.0, 0.999 * kTwoPi, 120, sweep));
+  EXPECT_FALSE(sweep.IsComplete(0.0001, kTwoPi, 0.0001));
+  EXPECT_TRUE(sweep.IsComplete(0.0001, kTwoPi, 0.0011));
   ASSERT_TRUE(MakeRangeSweep(2.0, 1.0, 32, sweep));
   EXPECT_EQ(0, sweep.steps);
   ASSERT_TRUE(MakeRangeSweep(0.0, std::numbers::pi, 32, sweep));
