@@ -23,27 +23,10 @@ TEST(ModuleErrors, CollectsATitleAndOneLinePerErrorWithText)
   EXPECT_EQ(messages.texts, std::vector<std::string>{"Fehler im Modul CAD1\n- Parameterfehler"});
 }
 
-TEST(ModuleConfigure, ConfirmedValuesAreTakenAndAFailedRunShowsTheModuleBox)
-{
-  CItemGroup root;
-  CFakeModuleDialog dialog;
-  CMessageRecorder messages;
-  CModuleCAD3 step("MH2");
-  dialog.answer.paths = {std::string(1200, 'p')};
-  dialog.answer.step = -0.5;
-  EXPECT_EQ(step.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
-  EXPECT_EQ(step.m_strPath, std::string(kMaxModulePathLength, 'p'));
-  EXPECT_EQ(step.m_step, -0.5);
-
-  CModuleCAD1 cad1; // paths that lead nowhere: the run fails
-  dialog.answer.paths.assign(CModuleCAD1::kFieldCount, "a\nb");
-  EXPECT_EQ(cad1.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
-  EXPECT_EQ(cad1.m_paths[17], "a b");
-  EXPECT_EQ(messages.texts,
-            (std::vector<std::string>{"Fehler im Modul CAD3", "Fehler im Modul CAD1:\n\n- Parameterfehler"}));
-}
-
-TEST(ModuleConfigure, CancelledDialogsAndRefusedValuesChangeNothing)
+// Cancelled dialogs and refused values change nothing and show nothing or
+// the module's box; confirmed values are taken, cut to the field's length
+// and to one line, and a failed run shows the module's box.
+TEST(ModuleConfigure, CancelledOrRefusedValuesChangeNothingConfirmedOnesAreTaken)
 {
   CItemGroup root;
   CFakeModuleDialog dialog;
@@ -54,14 +37,25 @@ TEST(ModuleConfigure, CancelledDialogsAndRefusedValuesChangeNothing)
   dialog.confirm = false;
   EXPECT_EQ(step.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
   EXPECT_EQ(step.Execute(root, true, {nullptr, &messages}).status, kModuleFailed);
-  EXPECT_TRUE(messages.texts.empty()); // cancelling shows nothing
+  EXPECT_TRUE(messages.texts.empty());
   EXPECT_EQ(dialog.shown.strTitle, "Konfiguration Modul CAD3");
   dialog.confirm = true;
   dialog.answer.step = std::nan("");
   EXPECT_EQ(step.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
   EXPECT_EQ(step.m_strPath, "alt");
   EXPECT_EQ(step.m_step, 0.0);
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Fehler im Modul CAD3"});
+
+  dialog.answer.paths = {std::string(1200, 'p')};
+  dialog.answer.step = -0.5;
+  EXPECT_EQ(step.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
+  EXPECT_EQ(step.m_strPath, std::string(kMaxModulePathLength, 'p'));
+  EXPECT_EQ(step.m_step, -0.5);
+  CModuleCAD1 cad1; // paths that lead nowhere: the run fails
+  dialog.answer.paths.assign(CModuleCAD1::kFieldCount, "a\nb");
+  EXPECT_EQ(cad1.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
+  EXPECT_EQ(cad1.m_paths[17], "a b");
+  EXPECT_EQ(messages.texts, (std::vector<std::string>{"Fehler im Modul CAD3", "Fehler im Modul CAD3",
+                                                      "Fehler im Modul CAD1:\n\n- Parameterfehler"}));
 }
 
 TEST(ModuleTableOrder, RunIndicesSelectTheirModules)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -132,29 +133,24 @@ TEST_F(KmvtoolSensorsTest, RefusalsLeaveOutUntouched)
 {
   MakeThreeSensors();
   ASSERT_EQ(Kmvtool("save '*Pilot B1' " + Quote(Path("model.txt"))).exitStatus, 0);
-  const struct {
-    std::string arguments;
-    int exitStatus;
-  } cases[] = {
-      {"add-sensor " + Quote(Path("model.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")), 1},
-      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot Z9' " + Quote(Path("out.txt")), 1},
-      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")) + " --wall 9", 2},
-      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")) + " --variant floor", 2},
-      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")) +
-           " --at 20,20 --variant ceiling",
+  const std::string one = "add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1' " + Quote(Path("out.txt"));
+  const std::string three = " " + Quote(Path("three.kmv"));
+  const std::pair<std::vector<std::string>, int> cases[] = {
+      {{"add-sensor " + Quote(Path("model.txt")) + " 'Pilot B1' " + Quote(Path("out.txt")),
+        "add-sensor " + Quote(Path("one.txt")) + " 'Pilot Z9' " + Quote(Path("out.txt"))},
+       1},
+      {{one + " --wall 9", one + " --variant floor", one + " --at 20,20 --variant ceiling",
+        "add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1'", "sensor" + three + " --sensor 4",
+        "sensor" + three + " --sensor 0", "coverage " + Quote(Path("one.txt")) + " --sensor 2",
+        "render" + three + " " + Quote(Path("out.txt")) + " --sensor 4", "optimize" + three + " --all --sensor 2"},
        2},
-      {"add-sensor " + Quote(Path("one.txt")) + " 'Pilot B1'", 2},
-      {"sensor " + Quote(Path("three.kmv")) + " --sensor 4", 2},
-      {"coverage " + Quote(Path("one.txt")) + " --sensor 2", 2},
-      {"render " + Quote(Path("three.kmv")) + " " + Quote(Path("out.txt")) + " --sensor 4", 2},
-      {"sensor " + Quote(Path("three.kmv")) + " --sensor 0", 2},
-      {"optimize " + Quote(Path("three.kmv")) + " --all --sensor 2", 2},
   };
-  for (const auto& test : cases) {
-    CCommandResult result = Kmvtool(test.arguments, true);
-    EXPECT_EQ(result.exitStatus, test.exitStatus) << test.arguments << "\n" << result.output;
-    EXPECT_FALSE(std::filesystem::exists(Path("out.txt"))) << test.arguments;
-  }
+  for (const auto& [calls, status] : cases)
+    for (const std::string& arguments : calls) {
+      CCommandResult result = Kmvtool(arguments, true);
+      EXPECT_EQ(result.exitStatus, status) << arguments << "\n" << result.output;
+      EXPECT_FALSE(std::filesystem::exists(Path("out.txt"))) << arguments;
+    }
 }
 
 } // namespace
