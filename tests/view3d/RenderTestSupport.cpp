@@ -21,21 +21,17 @@ bool IsColour(CRgb c, int r, int g, int b, int tolerance)
   return std::abs(c.r - r) <= tolerance && std::abs(c.g - g) <= tolerance && std::abs(c.b - b) <= tolerance;
 }
 
-int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance)
+bool LooksTheSame(const CRenderedImage& a, const CRenderedImage& b)
 {
-  int count = 0;
+  if (!a.IsConsistent() || !b.IsConsistent() || a.width != b.width || a.height != b.height)
+    return false;
+  int different = 0;
   for (int row = 0; row < a.height; ++row)
     for (int x = 0; x < a.width; ++x) {
       CRgb c = PixelAt(b, {x, row});
-      count += IsColour(PixelAt(a, {x, row}), c.r, c.g, c.b, tolerance) ? 0 : 1;
+      different += IsColour(PixelAt(a, {x, row}), c.r, c.g, c.b, 3) ? 0 : 1;
     }
-  return count;
-}
-
-bool LooksTheSame(const CRenderedImage& a, const CRenderedImage& b)
-{
-  return a.IsConsistent() && b.IsConsistent() && a.width == b.width && a.height == b.height &&
-         CountDifferentPixels(a, b, 3) <= 20;
+  return different <= 20;
 }
 
 int DrawnPixels(const CRenderedImage& image)

@@ -18,8 +18,6 @@ struct CPixel {
 // (-1, -1, -1) outside the picture.
 CRgb PixelAt(const CRenderedImage& image, CPixel pixel);
 bool IsColour(CRgb c, int r, int g, int b, int tolerance = 8);
-// Pixels of the two pictures further apart than the tolerance in a channel.
-int CountDifferentPixels(const CRenderedImage& a, const CRenderedImage& b, int tolerance);
 // Pictures of one scene drawn two ways, or twice: quads split into triangles
 // along either diagonal, or another rasteriser, may shade a few edge pixels
 // differently; nothing more.
