@@ -103,7 +103,7 @@ TEST_F(DocumentFile, UnreadableEmptyOrGarbageFileFailsAndStaysUntouched)
   EXPECT_EQ(m_messages.texts[2], "Die Datei " + Path("huge.kmv") + " ist zu gro\xDF.");
 }
 
-TEST_F(DocumentFile, FormatErrorOpensButSaveDoesNotReplaceTheOriginal)
+TEST_F(DocumentFile, FormatErrorOpensButSaveDoesNotReplaceTheOriginalNorAFailedSaveAsItsName)
 {
   std::string source = kSensorProject;
   source.insert(source.find("\nend-group"), std::string("\n\0 x", 4));
@@ -120,7 +120,13 @@ TEST_F(DocumentFile, FormatErrorOpensButSaveDoesNotReplaceTheOriginal)
   EXPECT_TRUE(MessageStartsWith("Das Projekt wurde wegen eines Formatfehlers"));
   EXPECT_EQ(ReadBytes("p.kmv"), Scrambled(source));
   EXPECT_TRUE(m_document.IsModified());
-  // "Speichern unter" still works, and the new file is the document's own.
+  // "Speichern unter" still works, and the new file is the document's own;
+  // one that fails keeps the old name and the modified flag.
+  m_messages.texts.clear();
+  EXPECT_FALSE(m_document.SaveAs(Path("none/q.kmv")));
+  EXPECT_TRUE(MessageStartsWith("Fehler beim Speichern von " + Path("none/q.kmv") + ": "));
+  EXPECT_EQ(m_document.GetPathName(), Path("p.kmv"));
+  EXPECT_TRUE(m_document.IsModified());
   ASSERT_TRUE(m_document.SaveAs(Path("neu.kmv")));
   EXPECT_EQ(m_document.GetFormatErrorLine(), 0);
   EXPECT_EQ(m_document.Save(), SaveStatus::Saved);
@@ -135,17 +141,6 @@ TEST_F(DocumentFile, OpenMakesTheFolderCurrentAndSaveKeepsTreeStatesWithoutTreeV
   EXPECT_EQ(std::filesystem::current_path(), m_dir / "sub");
   EXPECT_EQ(m_document.Save(), SaveStatus::Saved);
   EXPECT_NE(ReadBytes("sub/p.txt").find("begin-group Raum Projekt Besprechungs_raum 1 0 32 \n"), std::string::npos);
-}
-
-TEST_F(DocumentFile, FailedSaveAsKeepsPathAndModifiedFlag)
-{
-  WriteBytes("p.kmv", Scrambled(kSensorProject));
-  ASSERT_TRUE(m_document.OnOpenDocument(Path("p.kmv")));
-  m_document.SetModifiedFlag();
-  EXPECT_FALSE(m_document.SaveAs(Path("none/q.kmv")));
-  EXPECT_TRUE(MessageStartsWith("Fehler beim Speichern von " + Path("none/q.kmv") + ": "));
-  EXPECT_EQ(m_document.GetPathName(), Path("p.kmv"));
-  EXPECT_TRUE(m_document.IsModified());
 }
 
 } // namespace

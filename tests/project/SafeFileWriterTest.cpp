@@ -8,7 +8,7 @@ namespace {
 
 using SafeFileWriter = TempFolderTest;
 
-TEST_F(SafeFileWriter, ReplacesTheFileAndLeavesNothingElseBehind)
+TEST_F(SafeFileWriter, ReplacesTheFileOnCommitAndLeavesNothingElseBehind)
 {
   WriteBytes("p.kmv", "old content that is longer");
   std::string error;
@@ -16,6 +16,14 @@ TEST_F(SafeFileWriter, ReplacesTheFileAndLeavesNothingElseBehind)
   EXPECT_EQ(ReadBytes("p.kmv"), "new");
   EXPECT_TRUE(WriteFileSafely(Path("q.kmv"), std::string("a\0b", 3), error));
   EXPECT_EQ(ReadBytes("q.kmv"), std::string("a\0b", 3));
+  EXPECT_EQ(FolderNames(), (std::vector<std::string>{"p.kmv", "q.kmv"}));
+  // A writer dropped before its commit removes its temporary file.
+  {
+    CSafeFileWriter writer(Path("p.kmv"));
+    EXPECT_TRUE(writer.Write("newer"));
+    EXPECT_EQ(FolderNames().size(), 3u);
+  }
+  EXPECT_EQ(ReadBytes("p.kmv"), "new");
   EXPECT_EQ(FolderNames(), (std::vector<std::string>{"p.kmv", "q.kmv"}));
 }
 
@@ -59,18 +67,6 @@ TEST_F(SafeFileWriter, FailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(ReadBytes("p.kmv"), old);
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.kmv"});
   }
-}
-
-TEST_F(SafeFileWriter, WriterDroppedBeforeCommitRemovesItsTemporaryFile)
-{
-  WriteBytes("p.kmv", "old");
-  {
-    CSafeFileWriter writer(Path("p.kmv"));
-    EXPECT_TRUE(writer.Write("new"));
-    EXPECT_EQ(FolderNames().size(), 2u);
-  }
-  EXPECT_EQ(ReadBytes("p.kmv"), "old");
-  EXPECT_EQ(FolderNames(), std::vector<std::string>{"p.kmv"});
 }
 
 } // namespace
