@@ -60,7 +60,7 @@ protected:
   CProject m_project;
 };
 
-TEST_F(ProjectEdit, WithoutSelectionAHintOtherwiseOnlyAConfirmedChangeRewritesTheText)
+TEST_F(ProjectEdit, OnlyAConfirmedChangeOfAnEntryInTheTreeRewritesTheText)
 {
   EXPECT_FALSE(m_project.EditSelected(m_tree));
   EXPECT_EQ(m_messages.texts, std::vector<std::string>{"\"Zum \xC4ndern der Eigenschaften eines Projekteintrags\n"
@@ -75,18 +75,15 @@ TEST_F(ProjectEdit, WithoutSelectionAHintOtherwiseOnlyAConfirmedChangeRewritesTh
   m_editor.confirm = true;
   EXPECT_TRUE(m_project.EditSelected(m_tree));
   EXPECT_NE(m_text.View().find("double Zahl Sensor _ 1 1 3.500000000000000e+000 "), std::string::npos);
-}
-
-TEST_F(ProjectEdit, EntriesOutsideTheTreeAreNotEdited)
-{
-  m_tree.selected = m_tree.Find("Licht an");
+  // Entries outside the tree are not edited: one of another tree, or a
+  // selected item whose entry a load has removed.
+  CItemDouble stranger;
+  EXPECT_FALSE(m_project.EditEntry(stranger));
   CTextBuffer other;
   other.Assign("begin-sim-data Neu  _ 1 1 0 \nend-sim-data");
-  m_project.Load(other); // the selected item's entry is gone now
-  CItemDouble stranger;
+  m_project.Load(other);
   EXPECT_FALSE(m_project.EditSelected(m_tree));
-  EXPECT_FALSE(m_project.EditEntry(stranger));
-  EXPECT_EQ(m_editor.calls, 0);
+  EXPECT_EQ(m_editor.calls, 2);
 }
 
 TEST(ResultEntries, OpenReadOnlyForCAD1RefillsThem)

@@ -74,15 +74,6 @@ TEST_F(KmvtoolCoverage, ShadowsTakeTheHiddenFloorAndNoShadowsGivesItBack)
   EXPECT_GT(hidden, 0.1);
 }
 
-TEST_F(KmvtoolCoverage, SensorCsvNamesTheTargetOfEveryPatch)
-{
-  ASSERT_EQ(Kmvtool("sensor '*Pilot A1' --csv " + Quote(Path("s.csv"))).exitStatus, 0);
-  std::vector<std::string> csv = Lines(Read("s.csv"));
-  ASSERT_GT(csv.size(), 1u);
-  for (size_t i = 1; i < csv.size(); ++i)
-    EXPECT_EQ(Split(csv[i], ',')[1].rfind("Pilot A1.Szene (Raum A1).Wandmontage.", 0), 0u) << csv[i];
-}
-
 } // namespace
 
 // Pilot B1's room: 0 prints what no option prints; a valid height keeps the

@@ -1,4 +1,5 @@
 #include "FileAccess.h"
+#include "KmvtoolOutput.h"
 #include "KmvtoolProcess.h"
 
 #include <regex>
@@ -81,14 +82,19 @@ TEST_F(KmvtoolDocument, StepSignsNameTheDirectionOfThePrintedValue)
 }
 
 // These patches were written by hand, not by a detection run, so none of
-// them names a target surface.
-TEST_F(KmvtoolDocument, CsvHoldsAreaAndCentroidOfEachPatch)
+// them names a target surface; those of a detection run each name theirs.
+TEST_F(KmvtoolDocument, CsvHoldsAreaCentroidAndTargetOfEachPatch)
 {
   ASSERT_EQ(Kmvtool("sensor " + Path("p.txt") + " --csv " + Path("f.csv")).exitStatus, 0);
   EXPECT_EQ(Read("f.csv"), "name,target,vertices,area,x,y,z,visible\n"
                            "Poly1,,4,1.000000,1.500000,1.000000,0.000000,1.000000\n"
                            "Poly2,,3,0.500000,0.000000,1.000000,0.833333,0.500000\n"
                            "\"Frei,\"\"3\"\"\",,4,0.250000,1.250000,0.750000,1.000000,0.250000\n");
+  ASSERT_EQ(Kmvtool("sensor '*Pilot A1' --csv " + Quote(Path("s.csv"))).exitStatus, 0);
+  std::vector<std::string> csv = Lines(Read("s.csv"));
+  ASSERT_GT(csv.size(), 1u);
+  for (size_t i = 1; i < csv.size(); ++i)
+    EXPECT_EQ(Split(csv[i], ',')[1].rfind("Pilot A1.Szene (Raum A1).Wandmontage.", 0), 0u) << csv[i];
 }
 
 TEST_F(KmvtoolDocument, RelativeOutputPathsStayInTheCallersFolder)
