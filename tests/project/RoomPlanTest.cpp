@@ -160,6 +160,14 @@ TEST_P(RoomPlanTest, TargetsTileTheRoomAndPatchesStayOnItsFloorAndWalls)
   for (size_t group = 0; group < 3; ++group)
     EXPECT_EQ(project.GetRoot().FindByPath(paths[group])->m_bVisible,
               group == static_cast<size_t>(plan.variant) ? 1 : 0);
+  // The variant's floor pieces cover the outline.
+  double floorEntries = 0.0;
+  for (const auto& child :
+       project.GetRoot().FindByPath(paths[static_cast<size_t>(plan.variant)])->AsGroup()->Children())
+    if (const auto* piece = dynamic_cast<const CItemPolygon*>(child.get());
+        piece && child->m_strName.rfind("Boden", 0) == 0)
+      floorEntries += PolygonArea(piece->m_vertices);
+  EXPECT_NEAR(floorEntries, std::abs(SignedArea(plan.outline)), 1e-9);
 
   const auto* results = dynamic_cast<const CItemGroup*>(project.GetRoot().FindByPath(paths[13]));
   ASSERT_TRUE(results && !results->Children().empty());
