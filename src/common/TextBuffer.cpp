@@ -29,13 +29,26 @@ bool CTextBuffer::EnsureRoom(long long n, bool keepText)
 {
   if (n < 0 || n > kMaxLength)
     return false;
-  if (n + 1 <= m_nCapacity)
+  if (n + 1 <= m_nCapacity) {
+    Unshare(true);
     return true;
+  }
   // Grow to the next multiple of the step above n + 1, but at least by half
   // the capacity, so that appending a large text stays linear in its size.
   long long wanted = std::max<long long>(n + 1, m_nCapacity + m_nCapacity / 2);
-  long long capacity = (wanted / kGrowthStep + 1) * kGrowthStep;
-  auto data = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(capacity));
+  Allocate((wanted / kGrowthStep + 1) * kGrowthStep, keepText);
+  return true;
+}
+
+void CTextBuffer::Unshare(bool keepText)
+{
+  if (m_data.use_count() > 1)
+    Allocate(m_nCapacity, keepText);
+}
+
+void CTextBuffer::Allocate(long long capacity, bool keepText)
+{
+  auto data = std::make_shared_for_overwrite<char[]>(static_cast<size_t>(capacity));
   AdviseHugePages(data.get(), capacity);
   if (keepText && m_data)
     std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
@@ -45,7 +58,6 @@ bool CTextBuffer::EnsureRoom(long long n, bool keepText)
   }
   m_data = std::move(data);
   m_nCapacity = static_cast<int>(capacity);
-  return true;
 }
 
 char* CTextBuffer::Reserve(int n)
@@ -57,6 +69,7 @@ char* CTextBuffer::Reserve(int n)
 
 void CTextBuffer::Assign(std::string_view text)
 {
+  Unshare(false);
   m_nLength = 0;
   if (m_data)
     m_data[0] = 0;
@@ -102,6 +115,7 @@ void CTextBuffer::SetLength(int n)
     m_nLength = 0;
     return;
   }
+  Unshare(true);
   if (n >= 0 && n < m_nCapacity)
     m_nLength = n;
   else
@@ -111,8 +125,9 @@ void CTextBuffer::SetLength(int n)
 
 void CTextBuffer::Clear()
 {
-  m_nLength = 0;
   m_bOverflow = false;
+  Unshare(false);
+  m_nLength = 0;
   if (m_data)
     m_data[0] = 0;
 }

@@ -16,6 +16,13 @@ struct CParsedTree {
     ok = Parse(text, root, context);
     errorLine = context.m_nErrorLine;
   }
+  // Read from a shared text, which the entries may copy their numbers from.
+  explicit CParsedTree(const CSharedText& text)
+  {
+    CParseContext context(&messages);
+    ok = Parse(text, root, context);
+    errorLine = context.m_nErrorLine;
+  }
   std::string Write()
   {
     CTextBuffer out;

@@ -1,0 +1,148 @@
+#include "NumberCopy.h"
+
+#include "NumberFormat.h"
+
+#include <array>
+#include <bit>
+#include <cfloat>
+#include <cstdint>
+#include <cstring>
+
+// The exact products and quotients below hold only where double arithmetic
+// rounds each operation once, to nearest.
+static_assert(FLT_EVAL_METHOD == 0);
+
+namespace {
+
+constexpr int kDigits = 16;
+// Sixteen digits beyond 2^53 are not all doubles, so their product with a
+// power of ten is no longer exact.
+constexpr std::uint64_t kMaxExactDigits = std::uint64_t(1) << 53;
+// The powers of ten that are doubles exactly.
+constexpr int kMaxExactPower = 22;
+
+constexpr std::array<double, kMaxExactPower + 1> kPowersOfTen = [] {
+  std::array<double, kMaxExactPower + 1> powers{};
+  double power = 1.0;
+  for (double& p : powers) {
+    p = power;
+    power *= 10.0;
+  }
+  return powers;
+}();
+
+bool IsDigit(char c)
+{
+  return c >= '0' && c <= '9';
+}
+
+// The spacing of doubles at and above |value|, a power of two: 2^(k - 52)
+// for a normal value in [2^k, 2^(k+1)).
+double SpacingAbove(double value)
+{
+  auto bits = std::bit_cast<std::uint64_t>(value);
+  int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  return std::bit_cast<double>(static_cast<std::uint64_t>(biased > 52 ? biased - 52 : 1) << 52);
+}
+
+// Whether to_chars gives the sixteen digits of digits * 10^power back for
+// the double nearest to them, value: it does when value lies within half a
+// step of the last digit, 10^power, of them, which holds when the spacing of
+// doubles there is below that step. A number of digits that is exactly a
+// power of ten reads as a double on either side of it, and one just below
+// is written with the exponent one lower; only 10^0 to 10^22 are exact.
+bool WritesBackAs(std::uint64_t digits, int power, int exponent, double value)
+{
+  if (digits == 1000000000000000 && (exponent < 0 || exponent > kMaxExactPower))
+    return false;
+  double spacing = SpacingAbove(value);
+  return power >= 0 ? spacing < kPowersOfTen[static_cast<size_t>(power)]
+                    : spacing * kPowersOfTen[static_cast<size_t>(-power)] < 1.0;
+}
+
+size_t SkipBlanks(std::string_view text, size_t pos)
+{
+  while (pos < text.size() && IsScanfSpace(text[pos]))
+    ++pos;
+  return pos;
+}
+
+} // namespace
+
+int CopyFormattedDouble(std::string_view token, double value, size_t& used, char* out)
+{
+  const char* p = token.data();
+  const char* end = p + token.size();
+  bool negative = p < end && *p == '-';
+  p += negative ? 1 : 0;
+  const char* mantissa = p;
+  // d.ddddddddddddddd, then 'e', a sign and two or three digits.
+  if (end - p < kDigits + 5 || !IsDigit(p[0]) || p[1] != '.' || p[kDigits + 1] != 'e')
+    return 0;
+  std::uint64_t digits = static_cast<std::uint64_t>(p[0] - '0');
+  // Checked once after the loop, which then unrolls without branches.
+  bool allDigits = true;
+#pragma GCC unroll 16
+  for (int i = 2; i <= kDigits; ++i) {
+    auto digit = static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) - '0';
+    allDigits &= digit <= 9;
+    digits = digits * 10 + digit;
+  }
+  if (!allDigits)
+    return 0;
+  p += kDigits + 2;
+  char sign = *p++;
+  if (sign != '+' && sign != '-')
+    return 0;
+  int exponent = 0;
+  const char* exponentDigits = p;
+  while (p < end && IsDigit(*p) && p - exponentDigits < 3)
+    exponent = exponent * 10 + (*p++ - '0');
+  if (p - exponentDigits < 2 || (p < end && IsDigit(*p)))
+    return 0;
+  exponent = sign == '-' ? -exponent : exponent;
+  // A leading zero is written only for zero itself, with exponent 0.
+  if (mantissa[0] == '0' && (digits != 0 || exponent != 0))
+    return 0;
+  int power = exponent - (kDigits - 1);
+  if (digits >= kMaxExactDigits || power < -kMaxExactPower || power > kMaxExactPower)
+    return 0;
+  double magnitude = static_cast<double>(digits);
+  magnitude = power >= 0 ? magnitude * kPowersOfTen[static_cast<size_t>(power)]
+                         : magnitude / kPowersOfTen[static_cast<size_t>(-power)];
+  // Bits compared, so that -0 and 0 stay apart.
+  if (std::bit_cast<std::uint64_t>(negative ? -magnitude : magnitude) != std::bit_cast<std::uint64_t>(value) ||
+      !WritesBackAs(digits, power, exponent, value))
+    return 0;
+  char* o = out;
+  if (negative)
+    *o++ = '-';
+  std::memcpy(o, mantissa, kDigits + 2);
+  o += kDigits + 2;
+  *o++ = exponent < 0 ? '-' : '+';
+  int size = exponent < 0 ? -exponent : exponent;
+  *o++ = static_cast<char>('0' + size / 100);
+  *o++ = static_cast<char>('0' + size / 10 % 10);
+  *o++ = static_cast<char>('0' + size % 10);
+  used = static_cast<size_t>(p - token.data());
+  return static_cast<int>(o - out);
+}
+
+int CNumberCopier::Write(double value, char* out)
+{
+  m_pos = SkipBlanks(m_source, m_pos);
+  m_bRanOut = m_bRanOut || m_pos == m_source.size();
+  size_t used = 0;
+  if (int n = CopyFormattedDouble(m_source.substr(m_pos), value, used, out)) {
+    m_pos += used;
+    return n;
+  }
+  while (m_pos < m_source.size() && !IsScanfSpace(m_source[m_pos]))
+    ++m_pos;
+  return FormatDouble(value, out);
+}
+
+bool CNumberCopier::MatchedCount() const
+{
+  return !m_bRanOut && SkipBlanks(m_source, m_pos) == m_source.size();
+}
