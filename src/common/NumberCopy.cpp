@@ -31,6 +31,27 @@ constexpr std::array<double, kMaxExactPower + 1> kPowersOfTen = [] {
   return powers;
 }();
 
+// Eight digits as one number, by whole words; FALSE when one of the
+// characters is no digit.
+bool ReadEightDigits(const char* text, std::uint64_t& value)
+{
+  static_assert(std::endian::native == std::endian::little, "the first character is the lowest byte");
+  std::uint64_t word = 0;
+  std::memcpy(&word, text, sizeof word);
+  // A digit is 0x30 to 0x39: its high half is 3, and still 3 after adding 6.
+  constexpr std::uint64_t kHighHalves = 0xF0F0F0F0F0F0F0F0;
+  if (((word & kHighHalves) | (((word + 0x0606060606060606) & kHighHalves) >> 4)) != 0x3333333333333333)
+    return false;
+  word -= 0x3030303030303030;
+  // Pairs of digits in every other byte, then the four pairs at once.
+  word = word * 10 + (word >> 8);
+  word = ((word & 0x000000FF000000FF) * (100 + (1000000ULL << 32)) +
+          ((word >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32))) >>
+         32;
+  value = word;
+  return true;
+}
+
 bool IsDigit(char c)
 {
   return c >= '0' && c <= '9';
@@ -79,27 +100,26 @@ int CopyFormattedDouble(std::string_view token, double value, size_t& used, char
   // d.ddddddddddddddd, then 'e', a sign and two or three digits.
   if (end - p < kDigits + 5 || !IsDigit(p[0]) || p[1] != '.' || p[kDigits + 1] != 'e')
     return 0;
-  std::uint64_t digits = static_cast<std::uint64_t>(p[0] - '0');
-  // Checked once after the loop, which then unrolls without branches.
-  bool allDigits = true;
-#pragma GCC unroll 16
-  for (int i = 2; i <= kDigits; ++i) {
-    auto digit = static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) - '0';
-    allDigits &= digit <= 9;
-    digits = digits * 10 + digit;
-  }
-  if (!allDigits)
+  // The first eight decimals and the last eight, which overlap in one.
+  std::uint64_t first = 0;
+  std::uint64_t last = 0;
+  if (!ReadEightDigits(p + 2, first) || !ReadEightDigits(p + kDigits - 7, last))
     return 0;
+  std::uint64_t digits = static_cast<std::uint64_t>(p[0] - '0') * 1000000000000000 + first / 10 * 100000000 + last;
   p += kDigits + 2;
   char sign = *p++;
   if (sign != '+' && sign != '-')
     return 0;
-  int exponent = 0;
-  const char* exponentDigits = p;
-  while (p < end && IsDigit(*p) && p - exponentDigits < 3)
-    exponent = exponent * 10 + (*p++ - '0');
-  if (p - exponentDigits < 2 || (p < end && IsDigit(*p)))
+  // Two digits as to_chars writes them, or three as FormatDouble does.
+  if (end - p < 2 || !IsDigit(p[0]) || !IsDigit(p[1]))
     return 0;
+  int exponent = (p[0] - '0') * 10 + (p[1] - '0');
+  p += 2;
+  if (p < end && IsDigit(*p)) {
+    exponent = exponent * 10 + (*p++ - '0');
+    if (p < end && IsDigit(*p))
+      return 0;
+  }
   exponent = sign == '-' ? -exponent : exponent;
   // A leading zero is written only for zero itself, with exponent 0.
   if (mantissa[0] == '0' && (digits != 0 || exponent != 0))

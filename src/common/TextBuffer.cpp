@@ -1,29 +1,10 @@
 #include "TextBuffer.h"
 
+#include "HugePages.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
-namespace {
-
-// A project text fills its buffer once, by reading or writing it through;
-// in huge pages that costs a few page faults instead of one per 4 KiB.
-void AdviseHugePages([[maybe_unused]] char* data, [[maybe_unused]] long long size)
-{
-#ifdef __linux__
-  constexpr std::uintptr_t kHugePage = std::uintptr_t(1) << 21;
-  auto first = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-  auto last = (reinterpret_cast<std::uintptr_t>(data) + static_cast<std::uintptr_t>(size)) & ~(kHugePage - 1);
-  if (last > first)
-    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-#endif
-}
-
-} // namespace
 
 bool CTextBuffer::EnsureRoom(long long n, bool keepText)
 {
@@ -49,7 +30,7 @@ void CTextBuffer::Unshare(bool keepText)
 void CTextBuffer::Allocate(long long capacity, bool keepText)
 {
   auto data = std::make_shared_for_overwrite<char[]>(static_cast<size_t>(capacity));
-  AdviseHugePages(data.get(), capacity);
+  AdviseHugePages(data.get(), static_cast<size_t>(capacity));
   if (keepText && m_data)
     std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
   else {
