@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -15,9 +16,9 @@ static_assert(FLT_EVAL_METHOD == 0);
 namespace {
 
 constexpr int kDigits = 16;
-// Sixteen digits beyond 2^53 are not all doubles, so their product with a
-// power of ten is no longer exact.
-constexpr std::uint64_t kMaxExactDigits = std::uint64_t(1) << 53;
+// Sixteen digits are a double exactly below 2^53, and up to 2^54 (which
+// they never reach) when even.
+constexpr std::uint64_t kMaxOddDigits = std::uint64_t(1) << 53;
 // The powers of ten that are doubles exactly.
 constexpr int kMaxExactPower = 22;
 
@@ -57,28 +58,24 @@ bool IsDigit(char c)
   return c >= '0' && c <= '9';
 }
 
-// The spacing of doubles at and above |value|, a power of two: 2^(k - 52)
-// for a normal value in [2^k, 2^(k+1)).
-double SpacingAbove(double value)
-{
-  auto bits = std::bit_cast<std::uint64_t>(value);
-  int biased = static_cast<int>((bits >> 52) & 0x7FF);
-  return std::bit_cast<double>(static_cast<std::uint64_t>(biased > 52 ? biased - 52 : 1) << 52);
-}
-
 // Whether to_chars gives the sixteen digits of digits * 10^power back for
-// the double nearest to them, value: it does when value lies within half a
-// step of the last digit, 10^power, of them, which holds when the spacing of
-// doubles there is below that step. A number of digits that is exactly a
-// power of ten reads as a double on either side of it, and one just below
-// is written with the exponent one lower; only 10^0 to 10^22 are exact.
+// value, the double nearest to them: it does when value lies less than half
+// a step of the last digit, 10^power, from them. The difference is exact in
+// one fused operation, as the error of a rounded product or quotient always
+// is a double. A number of digits that is exactly a power of ten reads as a
+// double on either side of it, and one just below is written with the
+// exponent one lower; only 10^0 to 10^22 are exact.
 bool WritesBackAs(std::uint64_t digits, int power, int exponent, double value)
 {
   if (digits == 1000000000000000 && (exponent < 0 || exponent > kMaxExactPower))
     return false;
-  double spacing = SpacingAbove(value);
-  return power >= 0 ? spacing < kPowersOfTen[static_cast<size_t>(power)]
-                    : spacing * kPowersOfTen[static_cast<size_t>(-power)] < 1.0;
+  double wanted = static_cast<double>(digits);
+  double magnitude = std::fabs(value);
+  if (power >= 0) {
+    double step = kPowersOfTen[static_cast<size_t>(power)];
+    return std::fabs(std::fma(wanted, step, -magnitude)) < step / 2;
+  }
+  return std::fabs(std::fma(magnitude, kPowersOfTen[static_cast<size_t>(-power)], -wanted)) < 0.5;
 }
 
 size_t SkipBlanks(std::string_view text, size_t pos)
@@ -125,7 +122,7 @@ int CopyFormattedDouble(std::string_view token, double value, size_t& used, char
   if (mantissa[0] == '0' && (digits != 0 || exponent != 0))
     return 0;
   int power = exponent - (kDigits - 1);
-  if (digits >= kMaxExactDigits || power < -kMaxExactPower || power > kMaxExactPower)
+  if ((digits >= kMaxOddDigits && digits % 2 != 0) || power < -kMaxExactPower || power > kMaxExactPower)
     return 0;
   double magnitude = static_cast<double>(digits);
   magnitude = power >= 0 ? magnitude * kPowersOfTen[static_cast<size_t>(power)]

@@ -56,11 +56,12 @@ TEST(NumberCopy, CopiesOnlyWhatFormatDoubleWrites)
     CheckCopy(written, std::nextafter(read, 0.0));
     CheckCopy(written, -read);
 
-    // Leading digit 1-9 then 1 to 15 random decimals, the rest zeros.
+    // Leading digit 1-9 then 1 to 15 random decimals, the rest zeros; half
+    // of them with all fifteen.
     std::string token = random() % 2 ? "-" : "";
     token += static_cast<char>('1' + random() % 9);
     token += '.';
-    size_t decimals = 1 + random() % 15;
+    size_t decimals = random() % 2 ? 15 : 1 + random() % 15;
     for (size_t d = 0; d < 15; ++d)
       token += d < decimals ? static_cast<char>('0' + random() % 10) : '0';
     int exponent = static_cast<int>(random() % 50) - 12;
