@@ -73,19 +73,12 @@ TEST(NumberCopy, CopiesOnlyWhatFormatDoubleWrites)
   // The writer's own numbers are mostly copied, or copying would not pay.
   EXPECT_GT(copied, kRounds);
 
-  for (const auto& [token, value] : {std::pair<std::string, double>{"-0.000000000000000e+00", -0.0},
-                                     {"-0.000000000000000e+00", 0.0},
+  // Zero's sign and exponent, a leading zero, 1e23 written one exponent lower, other shapes.
+  for (const auto& [token, value] : {std::pair<std::string, double>{"-0.000000000000000e+00", 0.0},
                                      {"0.000000000000000e+05", 0.0},
                                      {"0.500000000000000e+00", 0.5},
-                                     {"1.000000000000000e-01", 0.1},
-                                     {"9.999999999999999e+22", 9.999999999999999e+22},
+                                     {"1.000000000000000e+23", 1e23},
                                      {"+1.000000000000000e+00", 1.0},
-                                     {"1.000000000000000e+0001", 10.0},
-                                     {"1.00000000000000e+00", 1.0},
-                                     {"1.000000000000000E+00", 1.0}})
-    CheckCopy(token, value);
-  size_t used = 0;
-  char out[kMaxFormattedDouble];
-  EXPECT_EQ(CopyFormattedDouble("2.500000000000000e+00 x", 2.5, used, out), 22);
-  EXPECT_EQ(used, 21u);
+                                     {"1.000000000000000e+0001", 10.0}})
+    EXPECT_EQ(CheckCopy(token, value), 0) << token;
 }
