@@ -39,3 +39,11 @@ bool CRecordCursor::ReadDouble(double& value)
   m_pos += used;
   return used != 0;
 }
+
+CSharedText CRecordCursor::SharedSince(const char* from) const
+{
+  if (!m_pOwner || !*m_pOwner)
+    return {};
+  const char* to = m_line.data() + m_pos;
+  return {*m_pOwner, std::string_view(from, static_cast<size_t>(to - from))};
+}

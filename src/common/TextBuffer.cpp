@@ -1,42 +1,36 @@
 #include "TextBuffer.h"
 
+#include "HugePages.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
-namespace {
-
-// A project text fills its buffer once, by reading or writing it through;
-// in huge pages that costs a few page faults instead of one per 4 KiB.
-void AdviseHugePages([[maybe_unused]] char* data, [[maybe_unused]] long long size)
-{
-#ifdef __linux__
-  constexpr std::uintptr_t kHugePage = std::uintptr_t(1) << 21;
-  auto first = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-  auto last = (reinterpret_cast<std::uintptr_t>(data) + static_cast<std::uintptr_t>(size)) & ~(kHugePage - 1);
-  if (last > first)
-    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-#endif
-}
-
-} // namespace
 
 bool CTextBuffer::EnsureRoom(long long n, bool keepText)
 {
   if (n < 0 || n > kMaxLength)
     return false;
-  if (n + 1 <= m_nCapacity)
+  if (n + 1 <= m_nCapacity) {
+    Unshare(true);
     return true;
+  }
   // Grow to the next multiple of the step above n + 1, but at least by half
   // the capacity, so that appending a large text stays linear in its size.
   long long wanted = std::max<long long>(n + 1, m_nCapacity + m_nCapacity / 2);
-  long long capacity = (wanted / kGrowthStep + 1) * kGrowthStep;
-  auto data = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(capacity));
-  AdviseHugePages(data.get(), capacity);
+  Allocate((wanted / kGrowthStep + 1) * kGrowthStep, keepText);
+  return true;
+}
+
+void CTextBuffer::Unshare(bool keepText)
+{
+  if (m_data.use_count() > 1)
+    Allocate(m_nCapacity, keepText);
+}
+
+void CTextBuffer::Allocate(long long capacity, bool keepText)
+{
+  auto data = std::make_shared_for_overwrite<char[]>(static_cast<size_t>(capacity));
+  AdviseHugePages(data.get(), static_cast<size_t>(capacity));
   if (keepText && m_data)
     std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
   else {
@@ -45,7 +39,6 @@ bool CTextBuffer::EnsureRoom(long long n, bool keepText)
   }
   m_data = std::move(data);
   m_nCapacity = static_cast<int>(capacity);
-  return true;
 }
 
 char* CTextBuffer::Reserve(int n)
@@ -57,6 +50,7 @@ char* CTextBuffer::Reserve(int n)
 
 void CTextBuffer::Assign(std::string_view text)
 {
+  Unshare(false);
   m_nLength = 0;
   if (m_data)
     m_data[0] = 0;
@@ -102,6 +96,7 @@ void CTextBuffer::SetLength(int n)
     m_nLength = 0;
     return;
   }
+  Unshare(true);
   if (n >= 0 && n < m_nCapacity)
     m_nLength = n;
   else
@@ -111,8 +106,9 @@ void CTextBuffer::SetLength(int n)
 
 void CTextBuffer::Clear()
 {
-  m_nLength = 0;
   m_bOverflow = false;
+  Unshare(false);
+  m_nLength = 0;
   if (m_data)
     m_data[0] = 0;
 }

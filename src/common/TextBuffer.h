@@ -3,8 +3,17 @@
 #include <memory>
 #include <string_view>
 
+// A view into a buffer's text together with a share of its storage, so that
+// the view stays valid after the buffer is changed or gone.
+struct CSharedText {
+  std::shared_ptr<const char[]> owner;
+  std::string_view text;
+};
+
 // Growable, zero-terminated text holding a whole project text. Sizes are int
-// because every text the program reads is capped well below INT_MAX.
+// because every text the program reads is capped well below INT_MAX. While
+// a share of the text is held (Share), the next change writes into new
+// storage, so the shared text stays as it was.
 class CTextBuffer {
 public:
   static constexpr int kGrowthStep = 65535;
@@ -36,13 +45,17 @@ public:
   bool IsEmpty() const { return m_nLength == 0; }
   const char* GetData() const { return m_data ? m_data.get() : ""; }
   std::string_view View() const { return {GetData(), static_cast<size_t>(m_nLength)}; }
+  CSharedText Share() const { return {m_data, View()}; }
   // True once an append was refused because the text would exceed kMaxLength.
   bool HasOverflowed() const { return m_bOverflow; }
 
 private:
   bool EnsureRoom(long long n, bool keepText);
+  // Moves the text into storage of its own while a share of it is held.
+  void Unshare(bool keepText);
+  void Allocate(long long capacity, bool keepText);
 
-  std::unique_ptr<char[]> m_data;
+  std::shared_ptr<char[]> m_data;
   int m_nCapacity = 0;
   int m_nLength = 0;
   bool m_bOverflow = false;

@@ -6,6 +6,8 @@
 #include "FaceBatch.h"
 #include "GLPrimitives.h"
 #include "Intersect.h"
+#include "NumberCopy.h"
+#include "NumberFormat.h"
 #include "RecordCursor.h"
 #include "RecordText.h"
 
@@ -18,6 +20,31 @@ void EmitVertices(const CVectorArray& vertices)
 {
   for (const CVector& v : vertices)
     GLVertex3v(v);
+}
+
+// Writes the vertices as CVector::Write does, straight into the text and
+// copying the numbers of source where they give the same text.
+void AppendVertices(CTextBuffer& out, const CVectorArray& vertices, CSharedText& source)
+{
+  constexpr size_t kFieldRoom = 3 * (kMaxFormattedDouble + 1);
+  char* room = source.text.empty() || vertices.size() > CTextBuffer::kMaxLength / kFieldRoom
+                   ? nullptr
+                   : out.BeginAppend(static_cast<int>(vertices.size() * kFieldRoom));
+  if (!room) {
+    for (const CVector& v : vertices)
+      v.Write(out);
+    return;
+  }
+  CNumberCopier copier(source.text);
+  char* end = room;
+  for (const CVector& v : vertices)
+    for (double value : {v.x, v.y, v.z}) {
+      end += copier.Write(value, end);
+      *end++ = ' ';
+    }
+  out.EndAppend(static_cast<int>(end - room));
+  if (!copier.MatchedCount())
+    source = {};
 }
 
 } // namespace
@@ -37,24 +64,26 @@ bool CItemPolygon::ReadPolygonFields(CRecordCursor& line, std::string& parentNam
     return false;
   m_bFront = front == 1 ? 1 : 0;
   m_vertices.clear();
+  m_vertexText = {};
   m_vertices.reserve(static_cast<size_t>(std::max(count, 0)));
+  const char* numbers = cursor.Rest().data();
   for (int i = 0; i < count; ++i) {
     CVector v;
     // A vertex that cannot be read stays (0, 0, 0), and so do all after it.
     v.Read(cursor);
     m_vertices.push_back(v);
   }
+  m_vertexText = cursor.SharedSince(numbers);
   line = cursor;
   return true;
 }
 
-void CItemPolygon::WritePolygonFields(CTextBuffer& out, const std::string& parentName) const
+void CItemPolygon::WritePolygonFields(CTextBuffer& out, const std::string& parentName)
 {
   Write3DColorFields(out, parentName);
   AppendIntField(out, m_bFront ? 1 : 0);
   AppendIntField(out, static_cast<int>(m_vertices.size()));
-  for (const CVector& v : m_vertices)
-    v.Write(out);
+  AppendVertices(out, m_vertices, m_vertexText);
 }
 
 bool CItemPolygon::ReadRecord(CRecordCursor& line, std::string& parentName)

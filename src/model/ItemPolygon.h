@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemSurface.h"
+#include "TextBuffer.h"
 
 // A flat convex polygon, closed from the last vertex back to the first; its
 // face normal is (V1 - V0) x (V2 - V0). Nothing checks planarity or
@@ -24,7 +25,12 @@ protected:
   // Missing vertices read as (0, 0, 0); a count above kMaxPolygonVertices or
   // above the characters left on the line refuses the record.
   bool ReadPolygonFields(CRecordCursor& line, std::string& parentName);
-  void WritePolygonFields(CTextBuffer& out, const std::string& parentName) const;
+  void WritePolygonFields(CTextBuffer& out, const std::string& parentName);
   // The four vertices (x1, y1), (x2, y1), (x2, y2), (x1, y2) at z = 0.
   void SetCorners(double x1, double y1, double x2, double y2);
+
+private:
+  // The vertices' numbers as read from a shared project text: writing copies
+  // those that give the same text. Dropped once the count no longer matches.
+  CSharedText m_vertexText;
 };

@@ -3,6 +3,7 @@
 #include "ItemGroup.h"
 #include "RecordCursor.h"
 #include "RecordText.h"
+#include "TextBuffer.h"
 #include "TextLines.h"
 
 #include <array>
@@ -38,8 +39,9 @@ int NestingDepth(const CItemGroup* container)
 
 class CTextReader {
 public:
-  CTextReader(std::string_view text, CItemGroup& container, CParseContext& context)
-      : m_text(text), m_container(container), m_context(context), m_pCurrent(&container)
+  CTextReader(std::string_view text, const std::shared_ptr<const char[]>* owner, CItemGroup& container,
+              CParseContext& context)
+      : m_text(text), m_pOwner(owner), m_container(container), m_context(context), m_pCurrent(&container)
   {
   }
 
@@ -53,6 +55,7 @@ private:
   bool Fail();
 
   std::string_view m_text;
+  const std::shared_ptr<const char[]>* m_pOwner;
   CItemGroup& m_container;
   CParseContext& m_context;
   CItemGroup* m_pCurrent;
@@ -87,7 +90,7 @@ bool CTextReader::Fail()
 bool CTextReader::ReadLine(std::string_view line)
 {
   std::string_view readable = ReadablePart(line);
-  CRecordCursor cursor(readable);
+  CRecordCursor cursor(readable, m_pOwner);
   std::string word;
   if (!cursor.ReadWord(word, kMaxKeywordLength))
     return readable.size() == line.size() && IsBlankLine(line);
@@ -185,5 +188,12 @@ bool Parse(std::string_view text, CItemGroup& container, CParseContext& context)
 {
   if (text.empty())
     return true;
-  return CTextReader(text, container, context).Run();
+  return CTextReader(text, nullptr, container, context).Run();
+}
+
+bool Parse(const CSharedText& text, CItemGroup& container, CParseContext& context)
+{
+  if (text.text.empty())
+    return true;
+  return CTextReader(text.text, &text.owner, container, context).Run();
 }

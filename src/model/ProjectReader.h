@@ -8,6 +8,7 @@
 class CItemBase;
 class CItemGroup;
 class CMessageSink;
+struct CSharedText;
 
 // Limits of the project text reader; past each the reader reports a format
 // error (lines, nesting, entries, points) or refuses to load the source (includes).
@@ -86,3 +87,6 @@ std::unique_ptr<CItemBase> CreateEntry(Keyword keyword);
 // with a word, nesting too deep, too many entries or points); the entries read before it stay, and the
 // line is recorded in the context. The text itself is never changed.
 bool Parse(std::string_view text, CItemGroup& container, CParseContext& context);
+// As above; entries may keep parts of the shared text, to write them back
+// by copying where that gives the same text.
+bool Parse(const CSharedText& text, CItemGroup& container, CParseContext& context);

@@ -50,7 +50,7 @@ LoadStatus CProject::Load(CTextBuffer& text)
   m_root.m_strName.clear();
   m_root.RemoveAllChildren();
   CParseContext context(m_pMessages);
-  Parse(text.View(), m_root, context);
+  Parse(text.Share(), m_root, context);
   if (!m_root.Children().empty()) {
     ReadModules(text.View());
     Refresh();

@@ -10,7 +10,8 @@
 
 // A root read from a text, with what the reader reported.
 struct CParsedTree {
-  explicit CParsedTree(std::string_view text)
+  // From a text or a shared text, which the entries may copy numbers from.
+  template <class Text> explicit CParsedTree(const Text& text)
   {
     CParseContext context(&messages);
     ok = Parse(text, root, context);

@@ -1,4 +1,5 @@
 #include "ItemImport.h"
+#include "ItemPolygon.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,40 @@ TEST(RoundTrip, EveryRecordKindWritesATextThatReadsBackToItself)
     ASSERT_EQ(CountOwnEntries(first.root), entries);
     std::string written = first.Write();
     ASSERT_EQ(CParsedTree(written).Write(), written);
+    // Numbers copied from the text read give what formatting them gives.
+    CTextBuffer source;
+    source.Assign(InProject(text));
+    ASSERT_EQ(CParsedTree(source.Share()).Write(), written);
+    source.Assign(written);
+    ASSERT_EQ(CParsedTree(source.Share()).Write(), written);
+  }
+}
+
+TEST(RoundTrip, PolygonsReadFromASharedTextWriteTheirVerticesAsChanged)
+{
+  const std::string text = InProject(ColourRecord("polygon", "F") +
+                                     "0 3 8.5e+00 1.000000000000000e-001 -2.5e+01 1 2 3 4.000000000000000e+00 "
+                                     "5.000000000000000e+000 -6.000000000000000e+00 ");
+  const std::vector<void (*)(CVectorArray&)> changes = {
+      [](CVectorArray&) {},
+      [](CVectorArray& v) { v[2].y = 5.000000000000001; },
+      [](CVectorArray& v) {
+        v.push_back({7, 8, 9});
+      },
+      [](CVectorArray& v) { v.erase(v.begin()); },
+  };
+  for (auto change : changes) {
+    CTextBuffer source;
+    source.Assign(text);
+    CParsedTree shared(source.Share());
+    CParsedTree plain(text);
+    // The entries keep their share of the text when the buffer changes.
+    source.Assign(std::string(text.size(), 'x'));
+    change(EntryAt<CItemPolygon>(shared.root, "P.F")->m_vertices);
+    change(EntryAt<CItemPolygon>(plain.root, "P.F")->m_vertices);
+    std::string written = plain.Write();
+    EXPECT_EQ(shared.Write(), written);
+    EXPECT_EQ(shared.Write(), written);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "SourceFile.h"
 
 #include "FileAccess.h"
+#include "HugePages.h"
 #include "TextBuffer.h"
 #include "TextEncoding.h"
 
@@ -46,6 +47,8 @@ int CLoadedProject::Load(const std::string& source)
     PrintError(error);
     return kExitUnreadable;
   }
+  // The entries of a project take about half its text's size.
+  GrowHeapInHugePages(static_cast<size_t>(m_text.GetLength() / 2));
   LoadStatus status = m_project.Load(m_text);
   if (!status.IsOk()) {
     PrintError(source + ": Formatfehler in Zeile " + std::to_string(status.nErrorLine));
