@@ -14,7 +14,7 @@ void ClearTo(float r, float g, float b)
 
 } // namespace
 
-TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndStencilAndRowsBottomUp)
+TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndRowsBottomUp)
 {
   CGLContext context;
   ASSERT_TRUE(context.Create(32, 16));
@@ -35,7 +35,8 @@ TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndStencilAndR
   glGetIntegerv(GL_DEPTH_BITS, &depthBits);
   glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
   EXPECT_GE(depthBits, 24);
-  EXPECT_EQ(8, stencilBits);
+  // A stencil would double the depth buffer that every frame clears.
+  EXPECT_EQ(0, stencilBits);
 }
 
 TEST(GLContext, ResizeKeepsOldBuffersWhenTheNewSizeIsRefused)
