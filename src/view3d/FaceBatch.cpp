@@ -89,13 +89,18 @@ void CFaceBatch::Draw() const
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
 
+  // A face has one normal and one colour, a line one colour: flat shading
+  // gives the same picture, and llvmpipe then interpolates no colour per
+  // pixel. The fills in front go first, so that the parts of the faces
+  // behind that they hide fail the depth test before they are shaded.
+  glShadeModel(GL_FLAT);
   glEnable(GL_LIGHTING);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glEnableClientState(GL_NORMAL_ARRAY);
-  SetDepthLayer(DepthLayer::Fill);
-  m_fills[0].Draw(GL_TRIANGLES, true);
   SetDepthLayer(DepthLayer::FillFront);
   m_fills[1].Draw(GL_TRIANGLES, true);
+  SetDepthLayer(DepthLayer::Fill);
+  m_fills[0].Draw(GL_TRIANGLES, true);
 
   glDisable(GL_LIGHTING);
   glDisableClientState(GL_NORMAL_ARRAY);

@@ -2,13 +2,13 @@
 
 #include "RenderedImage.h"
 
-// Off-screen colour, depth and stencil buffers of one size in the current GL
+// Off-screen colour and depth buffers of one size in the current GL
 // context. Its names belong to that context and go with it; Destroy is for
 // replacing the buffers while the context lives on.
 class CGLFramebuffer {
 public:
   // Builds the buffers with the context current: colour RGBA 8/8/8/8, depth 32
-  // bits where offered, else 24, stencil 8. Leaves them bound. False, with
+  // bits where offered, else 24, no stencil. Leaves them bound. False, with
   // nothing built, when no layout is complete.
   bool Create(int width, int height);
   void Destroy();
@@ -29,8 +29,8 @@ private:
   bool TryLayout(int layout, int width, int height);
 
   unsigned int m_framebuffer = 0;
-  unsigned int m_colour = 0;          // texture
-  unsigned int m_buffers[2] = {0, 0}; // depth (or depth-stencil), stencil
+  unsigned int m_colour = 0; // texture
+  unsigned int m_depth = 0;  // renderbuffer
   int m_nWidth = 0;
   int m_nHeight = 0;
 };

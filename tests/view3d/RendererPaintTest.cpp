@@ -30,7 +30,7 @@ bool IsBlueish(CRgb c)
 
 } // namespace
 
-TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndStencilAndRowsBottomUp)
+TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndRowsBottomUp)
 {
   CGLContext context;
   ASSERT_TRUE(context.Create(32, 16));
@@ -51,7 +51,8 @@ TEST(GLContext, RunsWithoutWindowSystemAtTheRequestedSizeWithDepthAndStencilAndR
   glGetIntegerv(GL_DEPTH_BITS, &depthBits);
   glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
   EXPECT_GE(depthBits, 24);
-  EXPECT_EQ(8, stencilBits);
+  // A stencil would double the depth buffer that every frame clears.
+  EXPECT_EQ(0, stencilBits);
 }
 
 TEST(GLContext, ResizeKeepsOldBuffersWhenTheNewSizeIsRefused)
