@@ -299,16 +299,16 @@ TEST_F(DetectionTreeView, StaleItemNeverReachesTheEditor)
   ExpectItemsMatchEntries();
 }
 
-// A step whose results look as before keeps their items, so the tree is not
-// drawn anew; when one item is missing they are rebuilt.
-TEST_F(DetectionTreeView, StepKeepsResultItemsThatLookTheSame)
+// A rerun whose results look as before keeps their items, so the tree is
+// not drawn anew; when one item is missing they are rebuilt.
+TEST_F(DetectionTreeView, RerunKeepsResultItemsThatLookTheSame)
 {
   for (bool dropOne : {false, true}) {
     QTreeWidgetItem* results = Named(m_view, "Ergebnis");
     if (dropOne)
       delete results->child(results->childCount() - 1);
     std::vector<QTreeWidgetItem*> items = AllItems(m_view);
-    ASSERT_GE(m_document.RunModuleCommand(6, false).status, 0);
+    ASSERT_GE(m_document.RunModuleCommand(2, false).status, 0);
     m_view.OnUpdate(kHintTreeUnchanged);
     ExpectItemsMatchEntries();
     EXPECT_EQ(AllItems(m_view) == items, !dropOne);
