@@ -298,9 +298,6 @@ void CKMVTreeView::MendTree()
   const int left = horizontalScrollBar()->value();
   const int top = verticalScrollBar()->value();
   if (MendChildren(root, *rootItem)) {
-    // Laid out now rather than in the next paint, whose layout would ask
-    // for a second paint of the whole tree.
-    executeDelayedItemsLayout();
     horizontalScrollBar()->setValue(left);
     verticalScrollBar()->setValue(top);
   }
