@@ -213,21 +213,12 @@ TEST(Systems, TransformsFollowTheRotationOrderAndTheContainers)
 struct CNestedFrames {
   CNestedFrames()
   {
-    auto outerOwned = std::make_unique<CItemSystem>();
-    auto innerOwned = std::make_unique<CItemSystem>();
-    auto coneOwned = std::make_unique<CItemCone>();
-    outer = outerOwned.get();
-    inner = innerOwned.get();
-    cone = coneOwned.get();
-    innerOwned->AddChild(std::move(coneOwned));
-    outerOwned->AddChild(std::move(innerOwned));
-    root.AddChild(std::move(outerOwned));
-  }
-  void Place(const CNestedFrames& other)
-  {
-    outer->m_position = other.outer->m_position;
-    inner->m_rotation = other.inner->m_rotation;
-    cone->m_position = other.cone->m_position;
+    root.AddChild(std::make_unique<CItemSystem>());
+    outer = static_cast<CItemSystem*>(root.Children().back().get());
+    outer->AddChild(std::make_unique<CItemSystem>());
+    inner = static_cast<CItemSystem*>(outer->Children().back().get());
+    inner->AddChild(std::make_unique<CItemCone>());
+    cone = static_cast<CItemCone*>(inner->Children().back().get());
   }
   CItemGroup root;
   CItemSystem* outer;
@@ -267,7 +258,9 @@ TEST(Systems, RepeatedPassesGiveTheMatricesOfAFreshTree)
     change(kept);
     kept.root.UpdateTransformsOfTree();
     CNestedFrames fresh;
-    fresh.Place(kept);
+    fresh.outer->m_position = kept.outer->m_position;
+    fresh.inner->m_rotation = kept.inner->m_rotation;
+    fresh.cone->m_position = kept.cone->m_position;
     fresh.root.UpdateTransformsOfTree();
     for (int i = 0; i < 16; ++i) {
       EXPECT_EQ(kept.inner->m_matrix[i], fresh.inner->m_matrix[i]) << name;

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <map>
 #include <utility>
@@ -354,6 +355,9 @@ bool CKMVTreeView::ReuseChildren(CItemGroup& group, QTreeWidgetItem& item)
   for (const auto& [parent, count] : used)
     if (count != parent->childCount())
       return false;
+  // The entry's address is shown nowhere: without the model's signals no
+  // row is measured or drawn again.
+  const QSignalBlocker quiet(model());
   for (size_t i = 0; i < records.size(); ++i) {
     matched[i]->setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(records[i].entry)));
     records[i].entry->m_hTreeItem = HandleOf(matched[i]);
