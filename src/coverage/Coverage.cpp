@@ -1,7 +1,11 @@
 #include "Coverage.h"
 
+#include "ParallelIndices.h"
 #include "Project.h"
 #include "RaisedFloor.h"
+
+#include <algorithm>
+#include <thread>
 
 CShadowCasters ShadowCastersOf(const CCoverageScene& scene, size_t t)
 {
@@ -28,7 +32,9 @@ CSurfaceCoverage AnalyseTarget(const CCoverageScene& scene, size_t t, const std:
   return AnalyseSurface(raised.vertices, raisedPatches, shadows);
 }
 
-CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows, double height)
+namespace {
+
+CCoverage AnalyseOnThreads(const CCoverageScene& scene, bool bShadows, double height, size_t threads)
 {
   std::vector<std::vector<const CVectorArray*>> onTarget(scene.targets.size());
   CCoverage coverage;
@@ -39,9 +45,19 @@ CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows, double hei
     else
       ++coverage.nUnassigned;
   }
+  std::vector<CSurfaceCoverage> measured(scene.targets.size());
+  ForEachIndex(scene.targets.size(), threads,
+               [&](size_t t) { measured[t] = AnalyseTarget(scene, t, onTarget[t], bShadows, coverage.height); });
   for (size_t t = 0; t < scene.targets.size(); ++t)
-    coverage.targets.push_back({scene.targets[t], AnalyseTarget(scene, t, onTarget[t], bShadows, coverage.height)});
+    coverage.targets.push_back({scene.targets[t], std::move(measured[t])});
   return coverage;
+}
+
+} // namespace
+
+CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows, double height)
+{
+  return AnalyseOnThreads(scene, bShadows, height, 1);
 }
 
 std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows, double height)
@@ -49,5 +65,5 @@ std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows, doubl
   std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
   if (!scene)
     return std::nullopt;
-  return AnalyseCoverage(*scene, bShadows, height);
+  return AnalyseOnThreads(*scene, bShadows, height, std::max(1u, std::thread::hardware_concurrency()));
 }

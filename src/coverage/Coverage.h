@@ -29,7 +29,9 @@ struct CCoverage {
 // targets. At a height above 0 each floor target is measured on its raised
 // copy (RaisedFloor.h).
 CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows = true, double height = 0.0);
-// None when CAD1's entries do not resolve.
+// None when CAD1's entries do not resolve. The targets are measured on all
+// cores: the scene overload stays on the caller's thread, for searches that
+// run many on threads of their own.
 std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows = true, double height = 0.0);
 
 // Target t of the scene measured as AnalyseCoverage measures it, against the

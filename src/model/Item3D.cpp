@@ -16,6 +16,8 @@ void CItem3D::Write3DFields(CTextBuffer& out, const std::string& parentName) con
 
 void CItem3D::UpdateTransform()
 {
+  if (!m_transformInputs.Update(*this))
+    return;
   m_matrix.SetIdentity();
   ApplyTransform(m_matrix);
   UpdateInverse();
@@ -25,6 +27,12 @@ void CItem3D::ApplyTransform(CMatrix& m)
 {
   ApplyPlacement(m, m_position, m_rotation);
   CItemBase::ApplyTransform(m);
+}
+
+void CItem3D::AppendPlacements(std::vector<double>& placements) const
+{
+  AppendPlacement(placements, m_position, m_rotation);
+  CItemBase::AppendPlacements(placements);
 }
 
 void CItem3D::UpdateInverse()

@@ -73,6 +73,12 @@ void CItemBase::ApplyTransform(CMatrix& m)
     m_pParent->ApplyTransform(m);
 }
 
+void CItemBase::AppendPlacements(std::vector<double>& placements) const
+{
+  if (m_pParent)
+    m_pParent->AppendPlacements(placements);
+}
+
 void* CItemBase::GetFieldAddress(int fieldNumber, int valueType)
 {
   if (valueType == kLinkSwitch && fieldNumber == 7)

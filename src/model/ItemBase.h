@@ -49,6 +49,9 @@ public:
   virtual void UpdateTransform() {}
   // Passes the matrix on to the containers above.
   virtual void ApplyTransform(CMatrix& m);
+  // Appends what ApplyTransform applies: the position and rotation of each
+  // entry with a frame, from this one up to the root.
+  virtual void AppendPlacements(std::vector<double>& placements) const;
   virtual void UpdateInverse() {}
   virtual void Draw(int /*phase*/) {}
   virtual bool ResolveLinks() { return false; }

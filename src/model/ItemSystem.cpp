@@ -41,6 +41,8 @@ void CItemSystem::SetInsertDefaults()
 
 void CItemSystem::UpdateTransform()
 {
+  if (!m_transformInputs.Update(*this))
+    return;
   m_matrix.SetIdentity();
   ApplyTransform(m_matrix);
   UpdateInverse();
@@ -50,6 +52,12 @@ void CItemSystem::ApplyTransform(CMatrix& m)
 {
   ApplyPlacement(m, m_position, m_rotation);
   CItemBase::ApplyTransform(m);
+}
+
+void CItemSystem::AppendPlacements(std::vector<double>& placements) const
+{
+  AppendPlacement(placements, m_position, m_rotation);
+  CItemBase::AppendPlacements(placements);
 }
 
 void CItemSystem::UpdateInverse()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemGroup.h"
+#include "TransformInputs.h"
 #include "Vector.h"
 
 // Container that places its subtree in space.
@@ -14,6 +15,7 @@ public:
   void UpdateTransform() override;
   // Rotation about x, y, z, then the translation, then the containers above.
   void ApplyTransform(CMatrix& m) override;
+  void AppendPlacements(std::vector<double>& placements) const override;
   void UpdateInverse() override;
   // Fields 1 to 6: position x, y, z and rotation x, y, z.
   void* GetFieldAddress(int fieldNumber, int valueType) override;
@@ -26,6 +28,9 @@ public:
   CVector m_rotation; // degrees about x, y, z
   CMatrix m_matrix;   // local to world
   CMatrix m_inverse;  // world to local
+
+private:
+  CTransformInputs m_transformInputs;
 
 protected:
   explicit CItemSystem(const char* keyword) { m_strKeyword = keyword; }

@@ -10,6 +10,12 @@ void ApplyPlacement(CMatrix& m, const CVector& position, const CVector& rotation
   m.Translate(position);
 }
 
+void AppendPlacement(std::vector<double>& placements, const CVector& position, const CVector& rotationDeg)
+{
+  placements.insert(placements.end(),
+                    {position.x, position.y, position.z, rotationDeg.x, rotationDeg.y, rotationDeg.z});
+}
+
 double* PlacementField(CVector& position, CVector& rotationDeg, int fieldNumber)
 {
   switch (fieldNumber) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class CMatrix;
 struct CVector;
 
@@ -11,3 +13,6 @@ void ApplyPlacement(CMatrix& m, const CVector& position, const CVector& rotation
 // Fields 1 to 6 that links reach on a placed entry: position x, y, z and
 // rotation x, y, z; null for any other number.
 double* PlacementField(CVector& position, CVector& rotationDeg, int fieldNumber);
+
+// Appends the six numbers ApplyPlacement applies: position, then rotation.
+void AppendPlacement(std::vector<double>& placements, const CVector& position, const CVector& rotationDeg);

@@ -248,7 +248,14 @@ ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
 {
   CDocumentChange change(*this, kModuleChangeName);
   bool patchesWereCurrent = m_project.ArePatchesCurrent();
-  ModuleResult result = RunSensorModule(index, configure);
+  ModuleResult result;
+  {
+    // The module's run and CAD1's rerun write the text once.
+    CProject::CTextHold hold(m_project);
+    result = RunSensorModule(index, configure);
+    if (result.status >= 0)
+      RefreshSensorValues();
+  }
   if (result.status < 0) {
     // The tree is unchanged, but the patches it still holds are no longer shown.
     if (patchesWereCurrent != m_project.ArePatchesCurrent())
@@ -256,7 +263,6 @@ ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
     return result;
   }
   SetModifiedFlag();
-  RefreshSensorValues();
   UpdateAllViews(kHintTreeUnchanged);
   return result;
 }

@@ -81,8 +81,20 @@ void CProject::Refresh()
   m_root.UpdateTransformsOfTree();
 }
 
+CProject::CTextHold::~CTextHold()
+{
+  if (--m_project.m_nTextHolds == 0 && m_project.m_bTextHeld) {
+    m_project.m_bTextHeld = false;
+    m_project.WriteText();
+  }
+}
+
 void CProject::WriteText()
 {
+  if (m_nTextHolds > 0) {
+    m_bTextHeld = true;
+    return;
+  }
   if (!m_pText)
     return;
   WriteTree(*m_pText);

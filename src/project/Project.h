@@ -31,6 +31,20 @@ public:
   CProject(const CProject&) = delete;
   CProject& operator=(const CProject&) = delete;
 
+  // Holds the text back while module runs follow each other: it is written
+  // once, when the last hold ends, if anything would have written it.
+  // Nothing may read the project's text meanwhile.
+  class CTextHold {
+  public:
+    explicit CTextHold(CProject& project) : m_project(project) { ++m_project.m_nTextHolds; }
+    ~CTextHold();
+    CTextHold(const CTextHold&) = delete;
+    CTextHold& operator=(const CTextHold&) = delete;
+
+  private:
+    CProject& m_project;
+  };
+
   // Where messages, module dialogs and entry dialogs go; each may be null
   // (nothing shown, dialogs count as cancelled). Not owned.
   void SetMessageSink(CMessageSink* messages) { m_pMessages = messages; }
@@ -93,6 +107,8 @@ private:
                       const ModuleResult& result);
 
   int m_nEditLevel = 0;
+  int m_nTextHolds = 0;
+  bool m_bTextHeld = false;
   bool m_bPatchesCurrent = true;
   // Path of the results group CAD1 last filled; empty before its first run.
   std::string m_strPatchGroup;

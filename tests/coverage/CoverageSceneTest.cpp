@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -80,6 +81,24 @@ TEST(CoverageGuard, PilotC1KeepsItsBlindSpotsAndItsAreasAddUp)
       EXPECT_EQ(c.nGuarded, 0u) << entry.target.strPath << " " << c.nSkipped;
     }
     EXPECT_GE(spots, kPilotC1BlindSpots) << bShadows;
+  }
+}
+
+// The project's targets are measured on several threads: each target's
+// figures and parts are those its measurement on the caller's thread gives.
+TEST_F(CoverageScene, TargetsOnAllCoresMeasureAsOnOne)
+{
+  std::optional<CCoverage> parallel = AnalyseCoverage(Project());
+  std::optional<CCoverageScene> scene = CollectCoverageScene(Project().GetRoot(), Project().GetModules().m_cad1);
+  ASSERT_TRUE(parallel && scene);
+  CCoverage serial = AnalyseCoverage(*scene);
+  ASSERT_EQ(parallel->targets.size(), serial.targets.size());
+  for (size_t t = 0; t < serial.targets.size(); ++t) {
+    const CSurfaceCoverage& a = parallel->targets[t].coverage;
+    const CSurfaceCoverage& b = serial.targets[t].coverage;
+    EXPECT_EQ(parallel->targets[t].target.strPath, serial.targets[t].target.strPath);
+    EXPECT_EQ(std::make_tuple(a.watched, a.hidden, a.blindArea, a.overlap, a.patchParts.size(), a.shadowed.size()),
+              std::make_tuple(b.watched, b.hidden, b.blindArea, b.overlap, b.patchParts.size(), b.shadowed.size()));
   }
 }
 

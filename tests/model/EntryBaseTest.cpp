@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -206,6 +207,67 @@ TEST(Systems, TransformsFollowTheRotationOrderAndTheContainers)
   CVector p = TransformPoint(innerRaw->m_matrix, {1, 0, 0});
   ExpectNearVector({1, 2, 2}, p);
   ExpectNearVector({1, 0, 0}, TransformPoint(innerRaw->m_inverse, p));
+}
+
+// A cone in a system in a system.
+struct CNestedFrames {
+  CNestedFrames()
+  {
+    root.AddChild(std::make_unique<CItemSystem>());
+    outer = static_cast<CItemSystem*>(root.Children().back().get());
+    outer->AddChild(std::make_unique<CItemSystem>());
+    inner = static_cast<CItemSystem*>(outer->Children().back().get());
+    inner->AddChild(std::make_unique<CItemCone>());
+    cone = static_cast<CItemCone*>(inner->Children().back().get());
+  }
+  CItemGroup root;
+  CItemSystem* outer;
+  CItemSystem* inner;
+  CItemCone* cone;
+};
+
+// Passes skip what did not move, yet every matrix stays as a fresh tree
+// computes it; also when a frame moved and back while only the entries
+// below it were computed (as CAD1 moves the mount).
+TEST(Systems, RepeatedPassesGiveTheMatricesOfAFreshTree)
+{
+  CNestedFrames kept;
+  kept.root.UpdateTransformsOfTree();
+  const std::pair<const char*, std::function<void(CNestedFrames&)>> changes[] = {
+      {"none", [](CNestedFrames&) {}},
+      {"outer moved",
+       [](CNestedFrames& f) {
+         f.outer->m_position = {1, 2, 3};
+       }},
+      {"inner turned",
+       [](CNestedFrames& f) {
+         f.inner->m_rotation = {0, 0, 30};
+       }},
+      {"cone moved",
+       [](CNestedFrames& f) {
+         f.cone->m_position = {0, 1, 0};
+       }},
+      {"outer moved and back",
+       [](CNestedFrames& f) {
+         f.outer->m_position.x = 7;
+         f.outer->UpdateTransformsOfTree();
+         f.outer->m_position.x = 1;
+       }},
+  };
+  for (const auto& [name, change] : changes) {
+    change(kept);
+    kept.root.UpdateTransformsOfTree();
+    CNestedFrames fresh;
+    fresh.outer->m_position = kept.outer->m_position;
+    fresh.inner->m_rotation = kept.inner->m_rotation;
+    fresh.cone->m_position = kept.cone->m_position;
+    fresh.root.UpdateTransformsOfTree();
+    for (int i = 0; i < 16; ++i) {
+      EXPECT_EQ(kept.inner->m_matrix[i], fresh.inner->m_matrix[i]) << name;
+      EXPECT_EQ(kept.cone->m_matrix[i], fresh.cone->m_matrix[i]) << name;
+      EXPECT_EQ(kept.cone->m_inverse[i], fresh.cone->m_inverse[i]) << name;
+    }
+  }
 }
 
 TEST(Paths, FieldNumbersOfPlacedEntries)

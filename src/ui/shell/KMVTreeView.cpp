@@ -5,6 +5,7 @@
 #include "KMVDocument.h"
 #include "SensorSet.h"
 #include "TextEncoding.h"
+#include "TreeRecorder.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -12,6 +13,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -63,6 +69,21 @@ bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem& ancestor)
     if (parent == &ancestor)
       return true;
   return false;
+}
+
+void CollectHandles(const CItemGroup& group, std::vector<std::pair<CItemBase*, TreeItemHandle>>& handles)
+{
+  for (const auto& child : group.Children()) {
+    handles.emplace_back(child.get(), child->m_hTreeItem);
+    if (const CItemGroup* inner = child->AsGroup())
+      CollectHandles(*inner, handles);
+  }
+}
+
+bool LooksAs(const QTreeWidgetItem& item, const CTreeRecorder::CRecord& record)
+{
+  return item.text(0) == QString::fromStdString(Cp1252ToUtf8(record.text)) && item.font(0).bold() == record.bold &&
+         item.isExpanded() == record.expanded;
 }
 
 } // namespace
@@ -286,6 +307,8 @@ void CKMVTreeView::MendTree()
 bool CKMVTreeView::MendChildren(CItemGroup& group, QTreeWidgetItem& item)
 {
   if (!ChildrenAreCurrent(group, item)) {
+    if (ReuseChildren(group, item))
+      return false;
     RebuildChildren(group, item);
     return true;
   }
@@ -296,6 +319,50 @@ bool CKMVTreeView::MendChildren(CItemGroup& group, QTreeWidgetItem& item)
       mended = MendChildren(*inner, *ItemOf(inner->m_hTreeItem)) || mended;
   }
   return mended;
+}
+
+bool CKMVTreeView::ReuseChildren(CItemGroup& group, QTreeWidgetItem& item)
+{
+  group.SaveTreeState(*this);
+  // Recording sets the entries' handles: they are put back, so that a
+  // failed match leaves the rebuild what it would have found.
+  std::vector<std::pair<CItemBase*, TreeItemHandle>> handles;
+  CollectHandles(group, handles);
+  CTreeRecorder recorder(GetRootItem());
+  const int editLevel = m_document.GetProject().GetEditLevel();
+  for (const auto& child : group.Children())
+    child->InsertIntoTree(editLevel, recorder, HandleOf(&item));
+  for (const auto& [entry, handle] : handles)
+    entry->m_hTreeItem = handle;
+
+  // Each record takes the next unused child of its parent's item.
+  const std::vector<CTreeRecorder::CRecord>& records = recorder.Records();
+  std::vector<QTreeWidgetItem*> matched;
+  std::map<QTreeWidgetItem*, int> used{{&item, 0}};
+  for (const CTreeRecorder::CRecord& record : records) {
+    QTreeWidgetItem* parent = record.parent == HandleOf(&item)     ? &item
+                              : record.parent - 1 < matched.size() ? matched[record.parent - 1]
+                                                                   : nullptr;
+    if (!parent)
+      return false;
+    int& next = used[parent];
+    QTreeWidgetItem* candidate = next < parent->childCount() ? parent->child(next++) : nullptr;
+    if (!candidate || !LooksAs(*candidate, record))
+      return false;
+    matched.push_back(candidate);
+    used.try_emplace(candidate, 0);
+  }
+  for (const auto& [parent, count] : used)
+    if (count != parent->childCount())
+      return false;
+  // The entry's address is shown nowhere: without the model's signals no
+  // row is measured or drawn again.
+  const QSignalBlocker quiet(model());
+  for (size_t i = 0; i < records.size(); ++i) {
+    matched[i]->setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(records[i].entry)));
+    records[i].entry->m_hTreeItem = HandleOf(matched[i]);
+  }
+  return true;
 }
 
 void CKMVTreeView::RebuildChildren(CItemGroup& group, QTreeWidgetItem& item)

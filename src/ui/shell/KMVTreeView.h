@@ -26,8 +26,9 @@ public:
   // Registers with the document, then fills the tree.
   void OnInitialUpdate();
   // Hint bit 0 clear: rebuilds the tree. Set: keeps every item that still
-  // shows its entry and rebuilds only the containers whose children were
-  // replaced (the detection results), so nothing leads to a deleted entry.
+  // shows its entry; where a container's children were replaced (the
+  // detection results), its items are pointed at the new entries when they
+  // look the same, else rebuilt, so nothing leads to a deleted entry.
   void OnUpdate(int hint);
   // The document's properties operation on the selected item, with the
   // wait cursor.
@@ -69,6 +70,10 @@ private:
   CItemBase* LiveEntry(QTreeWidgetItem& item) const;
   void MendTree();
   bool MendChildren(CItemGroup& group, QTreeWidgetItem& item);
+  // Points the items under item at the group's entries when a rebuild would
+  // give them the same texts, fonts, states and places: nothing is drawn
+  // anew. FALSE, nothing changed, when any would differ.
+  bool ReuseChildren(CItemGroup& group, QTreeWidgetItem& item);
   void RebuildChildren(CItemGroup& group, QTreeWidgetItem& item);
 
   CKMVDocument& m_document;
