@@ -67,37 +67,53 @@ const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, const CSceneT
   return FindSameSurface(coverage, TargetName(target));
 }
 
-CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
+CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface)
+{
+  CSurfaceCoverage c = entry.coverage;
+  for (size_t k = 1; k < onSurface.size(); ++k) {
+    c.nPatches += onSurface[k]->nPatches;
+    c.nHulled += onSurface[k]->nHulled;
+    c.nSkipped += onSurface[k]->nSkipped;
+    c.nGuarded += onSurface[k]->nGuarded;
+  }
+  try {
+    UniteSurface(entry.target.vertices, onSurface, c);
+  } catch (const std::exception&) {
+    // Boost.Geometry refused the parts: the first sensor's figures stay.
+    c = *onSurface.front();
+    ++c.nGuarded;
+  }
+  return c;
+}
+
+CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, const CRowUnion& uniteRow)
 {
   if (sensors.empty())
     return {};
-  CCoverage united = sensors.front();
+  CCoverage united = *sensors.front();
   if (sensors.size() == 1)
     return united;
-  for (const CCoverage& sensor : sensors)
-    if (&sensor != &sensors.front())
-      united.nUnassigned += sensor.nUnassigned;
-  for (CTargetCoverage& entry : united.targets) {
+  for (size_t k = 1; k < sensors.size(); ++k)
+    united.nUnassigned += sensors[k]->nUnassigned;
+  for (size_t row = 0; row < united.targets.size(); ++row) {
+    CTargetCoverage& entry = united.targets[row];
     std::vector<const CSurfaceCoverage*> onSurface;
-    for (const CCoverage& sensor : sensors)
-      if (const CSurfaceCoverage* same = FindSameSurface(sensor, entry.target))
+    for (const CCoverage* sensor : sensors)
+      if (const CSurfaceCoverage* same = FindSameSurface(*sensor, entry.target))
         onSurface.push_back(same);
-    CSurfaceCoverage& c = entry.coverage;
-    for (size_t k = 1; k < onSurface.size(); ++k) {
-      c.nPatches += onSurface[k]->nPatches;
-      c.nHulled += onSurface[k]->nHulled;
-      c.nSkipped += onSurface[k]->nSkipped;
-      c.nGuarded += onSurface[k]->nGuarded;
-    }
-    try {
-      UniteSurface(entry.target.vertices, onSurface, c);
-    } catch (const std::exception&) {
-      // Boost.Geometry refused the parts: the first sensor's figures stay.
-      c = *onSurface.front();
-      ++c.nGuarded;
-    }
+    entry.coverage = uniteRow(row, entry, onSurface);
   }
   return united;
+}
+
+CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
+{
+  std::vector<const CCoverage*> each;
+  for (const CCoverage& sensor : sensors)
+    each.push_back(&sensor);
+  return UniteCoverage(each, [](size_t, const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& on) {
+    return UniteRow(entry, on);
+  });
 }
 
 std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor, bool bShadows,
@@ -122,11 +138,12 @@ std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>
 {
   if (each.empty() || !each.front())
     return std::nullopt;
-  std::vector<CCoverage> analysed;
+  std::vector<const CCoverage*> analysed;
   for (const std::optional<CCoverage>& coverage : each)
     if (coverage)
-      analysed.push_back(*coverage);
-  return UniteCoverage(analysed);
+      analysed.push_back(&*coverage);
+  return UniteCoverage(analysed, [](size_t, const CTargetCoverage& entry,
+                                    const std::vector<const CSurfaceCoverage*>& on) { return UniteRow(entry, on); });
 }
 
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows, double height)

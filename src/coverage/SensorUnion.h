@@ -2,6 +2,7 @@
 
 #include "Coverage.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,15 @@ class CSensorSet;
 // the hidden area those of the union, and the patch parts one region set per
 // sensor, so that a map counts sensors. One sensor's coverage stays as it is.
 CCoverage UniteCoverage(const std::vector<CCoverage>& sensors);
+
+// Row `entry` of the first sensor's coverage united with the same surface
+// in every sensor (`onSurface`, in sensor order), as UniteCoverage unites it.
+CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface);
+// UniteCoverage with each row's united surface made by `uniteRow` (given
+// the row's index in the first sensor's coverage).
+using CRowUnion = std::function<CSurfaceCoverage(size_t row, const CTargetCoverage& entry,
+                                                 const std::vector<const CSurfaceCoverage*>& onSurface)>;
+CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, const CRowUnion& uniteRow);
 
 // The surface of the coverage that counts as the target, as UniteCoverage
 // matches them; null when the coverage holds none of that name.
