@@ -39,17 +39,22 @@ void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bSha
 CSurfaceCoverage CSensorCoverages::UniteRowOnce(size_t row, const CTargetCoverage& entry,
                                                 const std::vector<const CSurfaceCoverage*>& onSurface)
 {
-  std::optional<CUnitedRow>& kept = m_rows[row];
+  CUnitedRow& kept = m_rows[row];
   auto sameFigures = [&onSurface, &kept] {
+    if (kept.onSurface.size() != onSurface.size())
+      return false;
     for (size_t k = 0; k < onSurface.size(); ++k)
-      if (!(*onSurface[k] == kept->onSurface[k]))
+      if (!(*onSurface[k] == kept.onSurface[k]))
         return false;
     return true;
   };
-  if (kept && kept->entry == entry && kept->onSurface.size() == onSurface.size() && sameFigures())
-    return kept->united;
-  kept = CUnitedRow{entry, {}, UniteRow(entry, onSurface)};
+  if (!kept.onSurface.empty() && kept.entry == entry && sameFigures())
+    return kept.united;
+  // Sensors whose parts on the surface stay are not snapped again.
+  kept.united = UniteRow(entry, onSurface, &kept.snaps);
+  kept.entry = entry;
+  kept.onSurface.clear();
   for (const CSurfaceCoverage* surface : onSurface)
-    kept->onSurface.push_back(*surface);
-  return kept->united;
+    kept.onSurface.push_back(*surface);
+  return kept.united;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Coverage.h"
+#include "SensorUnion.h"
 
 #include <optional>
 #include <vector>
@@ -37,6 +38,7 @@ private:
     CTargetCoverage entry;
     std::vector<CSurfaceCoverage> onSurface;
     CSurfaceCoverage united;
+    CSurfaceSnaps snaps;
   };
 
   CSurfaceCoverage UniteRowOnce(size_t row, const CTargetCoverage& entry,
@@ -44,6 +46,6 @@ private:
 
   std::vector<CMeasured> m_measured;
   std::vector<std::optional<CCoverage>> m_each;
-  std::vector<std::optional<CUnitedRow>> m_rows;
+  std::vector<CUnitedRow> m_rows;
   std::optional<CCoverage> m_united;
 };
