@@ -10,6 +10,7 @@ class CProject;
 struct CTargetCoverage {
   CSceneTarget target; // as CAD1 uses it, also when measured raised
   CSurfaceCoverage coverage;
+  friend bool operator==(const CTargetCoverage&, const CTargetCoverage&) = default;
 };
 
 // The projected coverage of the project's last CAD1 run: per target surface,
@@ -22,6 +23,7 @@ struct CCoverage {
   // The detection height: the floor targets are measured on their copies
   // raised by it (their parts and blind spots lie at that height).
   double height = 0.0;
+  friend bool operator==(const CCoverage&, const CCoverage&) = default;
 };
 
 // Measures every target of the scene against the patches clipped to it;

@@ -19,12 +19,14 @@ constexpr size_t kNoTarget = std::numeric_limits<size_t>::max();
 struct CSceneTarget {
   std::string strPath; // names from the root, joined by "."
   CVectorArray vertices;
+  friend bool operator==(const CSceneTarget&, const CSceneTarget&) = default;
 };
 
 struct CScenePatch {
   std::string strName;
   CVectorArray vertices;
   size_t target = kNoTarget; // index into CCoverageScene::targets
+  friend bool operator==(const CScenePatch&, const CScenePatch&) = default;
 };
 
 // Copies of CAD1's targets and patches, so nothing here points into a tree
@@ -38,6 +40,8 @@ struct CCoverageScene {
   CVector centre; // where CAD1 casts its rays from: the element F10
   // The switched-on lens facets as CAD1 last placed them, world coordinates.
   std::vector<CVectorArray> facets;
+  // Everything an analysis reads: equal scenes give equal coverages.
+  friend bool operator==(const CCoverageScene&, const CCoverageScene&) = default;
 };
 
 // None when CAD1's entries do not resolve (no variant group or results group).

@@ -9,13 +9,35 @@
 
 #include <exception>
 
+struct CSurfaceSnaps::CEntry {
+  // What the snapping read.
+  CVectorArray surface;
+  std::vector<CPlanarRegion> patchParts, hiddenParts;
+  ExactParts watched, hidden;
+  std::vector<CPlanarRegion> own; // watched, as regions of positive area
+};
+
 namespace {
 
 namespace bg = boost::geometry;
 
-// Unites the sensors' parts on one surface into `united`.
+// One sensor's parts snapped to the surface's grid.
+CSurfaceSnaps::CEntry SnapSurface(const CVectorArray& surface, const CExactPlane& plane, const CSurfaceCoverage& sensor)
+{
+  CSurfaceSnaps::CEntry entry{surface,
+                              sensor.patchParts,
+                              sensor.hiddenParts,
+                              SnapRegions(plane, sensor.patchParts),
+                              SnapRegions(plane, sensor.hiddenParts),
+                              {}};
+  entry.own = ToRegions(plane, entry.watched, kPositiveArea);
+  return entry;
+}
+
+// Unites the sensors' parts on one surface into `united`, each sensor's
+// snapped parts taken from `snaps` where it holds them.
 void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceCoverage*>& sensors,
-                  CSurfaceCoverage& united)
+                  CSurfaceCoverage& united, CSurfaceSnaps* snaps)
 {
   std::optional<CExactPlane> plane = CExactPlane::Make(surface);
   std::optional<ExactPolygon> shape = plane ? plane->Snap(surface) : std::nullopt;
@@ -25,9 +47,12 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
   std::vector<ExactParts> levels;
   ExactParts hidden;
   united.patchParts.clear();
+  std::vector<CSurfaceSnaps::CEntry> used;
   for (const CSurfaceCoverage* sensor : sensors) {
-    ExactParts watched = SnapRegions(*plane, sensor->patchParts);
-    hidden = Unite(hidden, SnapRegions(*plane, sensor->hiddenParts));
+    const CSurfaceSnaps::CEntry* kept = snaps ? snaps->Find(surface, *sensor) : nullptr;
+    const CSurfaceSnaps::CEntry& snapped = used.emplace_back(kept ? *kept : SnapSurface(surface, *plane, *sensor));
+    const ExactParts& watched = snapped.watched;
+    hidden = Unite(hidden, snapped.hidden);
     for (size_t k = levels.size(); k-- > 0;) {
       ExactParts common;
       bg::intersection(levels[k], watched, common);
@@ -40,8 +65,7 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
     if (levels.empty())
       levels.emplace_back();
     levels[0] = Unite(levels[0], watched);
-    std::vector<CPlanarRegion> own = ToRegions(*plane, watched, kPositiveArea);
-    united.patchParts.insert(united.patchParts.end(), own.begin(), own.end());
+    united.patchParts.insert(united.patchParts.end(), snapped.own.begin(), snapped.own.end());
   }
   const ExactParts& covered = levels[0];
   ExactParts blind;
@@ -58,46 +82,78 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
   united.blindArea = 0.0;
   for (const CPlanarRegion& spot : united.blindSpots)
     united.blindArea += spot.area;
+  if (snaps)
+    snaps->m_entries = std::move(used);
 }
 
 } // namespace
+
+CSurfaceSnaps::CSurfaceSnaps() = default;
+CSurfaceSnaps::~CSurfaceSnaps() = default;
+CSurfaceSnaps::CSurfaceSnaps(CSurfaceSnaps&&) noexcept = default;
+CSurfaceSnaps& CSurfaceSnaps::operator=(CSurfaceSnaps&&) noexcept = default;
+
+const CSurfaceSnaps::CEntry* CSurfaceSnaps::Find(const CVectorArray& surface, const CSurfaceCoverage& sensor) const
+{
+  for (const CEntry& entry : m_entries)
+    if (entry.surface == surface && entry.patchParts == sensor.patchParts && entry.hiddenParts == sensor.hiddenParts)
+      return &entry;
+  return nullptr;
+}
 
 const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, const CSceneTarget& target)
 {
   return FindSameSurface(coverage, TargetName(target));
 }
 
-CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
+CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface,
+                          CSurfaceSnaps* snaps)
+{
+  CSurfaceCoverage c = entry.coverage;
+  for (size_t k = 1; k < onSurface.size(); ++k) {
+    c.nPatches += onSurface[k]->nPatches;
+    c.nHulled += onSurface[k]->nHulled;
+    c.nSkipped += onSurface[k]->nSkipped;
+    c.nGuarded += onSurface[k]->nGuarded;
+  }
+  try {
+    UniteSurface(entry.target.vertices, onSurface, c, snaps);
+  } catch (const std::exception&) {
+    // Boost.Geometry refused the parts: the first sensor's figures stay.
+    c = *onSurface.front();
+    ++c.nGuarded;
+  }
+  return c;
+}
+
+CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, const CRowUnion& uniteRow)
 {
   if (sensors.empty())
     return {};
-  CCoverage united = sensors.front();
+  CCoverage united = *sensors.front();
   if (sensors.size() == 1)
     return united;
-  for (const CCoverage& sensor : sensors)
-    if (&sensor != &sensors.front())
-      united.nUnassigned += sensor.nUnassigned;
-  for (CTargetCoverage& entry : united.targets) {
+  for (size_t k = 1; k < sensors.size(); ++k)
+    united.nUnassigned += sensors[k]->nUnassigned;
+  for (size_t row = 0; row < united.targets.size(); ++row) {
+    CTargetCoverage& entry = united.targets[row];
     std::vector<const CSurfaceCoverage*> onSurface;
-    for (const CCoverage& sensor : sensors)
-      if (const CSurfaceCoverage* same = FindSameSurface(sensor, entry.target))
+    for (const CCoverage* sensor : sensors)
+      if (const CSurfaceCoverage* same = FindSameSurface(*sensor, entry.target))
         onSurface.push_back(same);
-    CSurfaceCoverage& c = entry.coverage;
-    for (size_t k = 1; k < onSurface.size(); ++k) {
-      c.nPatches += onSurface[k]->nPatches;
-      c.nHulled += onSurface[k]->nHulled;
-      c.nSkipped += onSurface[k]->nSkipped;
-      c.nGuarded += onSurface[k]->nGuarded;
-    }
-    try {
-      UniteSurface(entry.target.vertices, onSurface, c);
-    } catch (const std::exception&) {
-      // Boost.Geometry refused the parts: the first sensor's figures stay.
-      c = *onSurface.front();
-      ++c.nGuarded;
-    }
+    entry.coverage = uniteRow(row, entry, onSurface);
   }
   return united;
+}
+
+CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
+{
+  std::vector<const CCoverage*> each;
+  for (const CCoverage& sensor : sensors)
+    each.push_back(&sensor);
+  return UniteCoverage(each, [](size_t, const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& on) {
+    return UniteRow(entry, on);
+  });
 }
 
 std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor, bool bShadows,
@@ -122,11 +178,12 @@ std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>
 {
   if (each.empty() || !each.front())
     return std::nullopt;
-  std::vector<CCoverage> analysed;
+  std::vector<const CCoverage*> analysed;
   for (const std::optional<CCoverage>& coverage : each)
     if (coverage)
-      analysed.push_back(*coverage);
-  return UniteCoverage(analysed);
+      analysed.push_back(&*coverage);
+  return UniteCoverage(analysed, [](size_t, const CTargetCoverage& entry,
+                                    const std::vector<const CSurfaceCoverage*>& on) { return UniteRow(entry, on); });
 }
 
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows, double height)

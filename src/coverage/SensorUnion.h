@@ -2,6 +2,7 @@
 
 #include "Coverage.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,36 @@ class CSensorSet;
 // the hidden area those of the union, and the patch parts one region set per
 // sensor, so that a map counts sensors. One sensor's coverage stays as it is.
 CCoverage UniteCoverage(const std::vector<CCoverage>& sensors);
+
+// Each sensor's parts on one surface as the union snaps them to the
+// surface's grid, kept by a caller that unites that surface again: a
+// sensor whose parts are as they were is not snapped again.
+class CSurfaceSnaps {
+public:
+  CSurfaceSnaps();
+  ~CSurfaceSnaps();
+  CSurfaceSnaps(CSurfaceSnaps&&) noexcept;
+  CSurfaceSnaps& operator=(CSurfaceSnaps&&) noexcept;
+
+  struct CEntry;
+  // The entry snapped from these parts on this surface; null when none is.
+  const CEntry* Find(const CVectorArray& surface, const CSurfaceCoverage& sensor) const;
+
+  // Those of the last union of the surface.
+  std::vector<CEntry> m_entries;
+};
+
+// Row `entry` of the first sensor's coverage united with the same surface
+// in every sensor (`onSurface`, in sensor order), as UniteCoverage unites
+// it; with `snaps`, the snapped parts of the last union of the row are
+// taken again where they fit, and those of this one kept.
+CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface,
+                          CSurfaceSnaps* snaps = nullptr);
+// UniteCoverage with each row's united surface made by `uniteRow` (given
+// the row's index in the first sensor's coverage).
+using CRowUnion = std::function<CSurfaceCoverage(size_t row, const CTargetCoverage& entry,
+                                                 const std::vector<const CSurfaceCoverage*>& onSurface)>;
+CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, const CRowUnion& uniteRow);
 
 // The surface of the coverage that counts as the target, as UniteCoverage
 // matches them; null when the coverage holds none of that name.

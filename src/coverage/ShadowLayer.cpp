@@ -4,13 +4,13 @@
 #include "DetectionRun.h"
 #include "FaceBatch.h"
 #include "GLRegion.h"
+#include "HeldStack.h"
 #include "ItemGroup.h"
 #include "ModuleCAD1.h"
 #include "Project.h"
 #include "SensorColours.h"
 #include "SensorSet.h"
 #include "SensorUnion.h"
-#include "StackedRegions.h"
 #include "WallCutaway.h"
 
 namespace {
@@ -74,44 +74,79 @@ CShadowLayer::CShadowLayer(const CCoverage& coverage)
   }
 }
 
-CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t current) : m_bPerSensor(true)
+CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t current, const CShadowLayer* previous)
+    : m_bPerSensor(true)
 {
   if (sensors.empty())
     return;
-  // The current sensor first, the others by number.
-  std::vector<const CSensorPatches*> order;
-  for (const CSensorPatches& sensor : sensors)
-    if (sensor.sensor == current)
-      order.push_back(&sensor);
+  // The current sensor on top, the others by number.
+  const CSensorPatches* top = nullptr;
+  std::vector<const CSensorPatches*> others;
   for (const CSensorPatches& sensor : sensors) {
-    if (sensor.sensor != current)
-      order.push_back(&sensor);
+    if (sensor.sensor == current)
+      top = &sensor;
+    else
+      others.push_back(&sensor);
     if (sensor.sensor > 1)
       m_drawnResults.push_back(sensor.strResults);
   }
-  for (const CTargetCoverage& row : sensors.front().coverage.targets) {
+  const CVector topColour = SensorColour(current);
+  const std::vector<CPlanarRegion> none;
+  const std::vector<CTargetCoverage>& rows = sensors.front().coverage.targets;
+  for (size_t row = 0; row < rows.size(); ++row) {
+    const CSceneTarget& target = rows[row].target;
+    const CSurfaceCoverage* onTop = top ? FindSameSurface(top->coverage, target) : nullptr;
+    CHeldParts held{current, {}, {}, {}, nullptr};
+    for (const CSensorPatches* other : others)
+      if (const CSurfaceCoverage* surface = FindSameSurface(other->coverage, target)) {
+        held.sensors.push_back(other->sensor);
+        held.visible.push_back(surface->patchParts);
+        held.shadowed.push_back(surface->shadowed);
+      }
+    const bool keep = previous && row < previous->m_held.size() && previous->m_targets[row].target == target.vertices &&
+                      previous->m_held[row].SameParts(held);
+    if (keep) {
+      held.stack = previous->m_held[row].stack;
+    } else {
+      std::vector<const std::vector<CPlanarRegion>*> visible, shadowed;
+      for (size_t k = 0; k < held.sensors.size(); ++k) {
+        visible.push_back(&held.visible[k]);
+        shadowed.push_back(&held.shadowed[k]);
+      }
+      held.stack = CHeldStack::Make(target.vertices, visible, shadowed);
+    }
     // Visible parts of every sensor above any shadowed parts.
     std::vector<const std::vector<CPlanarRegion>*> sets;
     std::vector<CParts> parts;
-    for (bool shadowed : {false, true})
-      for (const CSensorPatches* sensor : order)
-        if (const CSurfaceCoverage* surface = FindSameSurface(sensor->coverage, row.target)) {
-          const CVector colour = SensorColour(sensor->sensor);
-          const bool isCurrent = sensor->sensor == current;
-          sets.push_back(shadowed ? &surface->shadowed : &surface->patchParts);
-          if (shadowed)
-            parts.push_back({true, Pale(colour), colour, false, {}, {}});
-          else
-            parts.push_back({false, colour, isCurrent ? kPatchLineColour : colour * kOutlineShade, isCurrent, {}, {}});
-        }
-    std::optional<std::vector<std::vector<CPlanarRegion>>> stacked = StackRegions(row.target.vertices, sets);
-    CTargetParts& target = m_targets.emplace_back();
-    target.target = row.target.vertices;
+    sets.push_back(onTop ? &onTop->patchParts : &none);
+    parts.push_back({false, topColour, kPatchLineColour, true, {}, {}});
+    for (size_t k = 0; k < held.sensors.size(); ++k) {
+      const CVector colour = SensorColour(held.sensors[k]);
+      sets.push_back(&held.visible[k]);
+      parts.push_back({false, colour, colour * kOutlineShade, false, {}, {}});
+    }
+    sets.push_back(onTop ? &onTop->shadowed : &none);
+    parts.push_back({true, Pale(topColour), topColour, false, {}, {}});
+    for (size_t k = 0; k < held.sensors.size(); ++k) {
+      const CVector colour = SensorColour(held.sensors[k]);
+      sets.push_back(&held.shadowed[k]);
+      parts.push_back({true, Pale(colour), colour, false, {}, {}});
+    }
+    std::optional<std::vector<std::vector<CPlanarRegion>>> stacked =
+        held.stack ? held.stack->Under(*sets.front(), *sets[held.sensors.size() + 1]) : std::nullopt;
+    CTargetParts& drawn = m_targets.emplace_back();
+    drawn.target = target.vertices;
     for (size_t k = 0; k < parts.size(); ++k) {
       Tessellate(stacked ? (*stacked)[k] : *sets[k], parts[k].triangles, parts[k].rings);
-      target.parts.push_back(std::move(parts[k]));
+      drawn.parts.push_back(std::move(parts[k]));
     }
+    m_held.push_back(std::move(held));
   }
+}
+
+bool CShadowLayer::CHeldParts::SameParts(const CHeldParts& other) const
+{
+  return current == other.current && sensors == other.sensors && visible == other.visible && shadowed == other.shadowed;
 }
 
 void CShadowLayer::AddToScene(bool bShadowed, const CCutTest& isCut) const
@@ -168,7 +203,7 @@ std::optional<std::vector<CSensorPatches>> CollectSensorPatches(CProject& projec
 
 std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* sensors, size_t current)
 {
-  if (!project.ArePatchesCurrent())
+  if (!project.ArePatchesCurrent() || (sensors && !sensors->AllPatchesCurrent()))
     return std::nullopt;
   if (sensors && sensors->Count() > 1) {
     std::optional<std::vector<CSensorPatches>> each = CollectSensorPatches(project, *sensors);
@@ -181,10 +216,13 @@ std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* senso
 }
 
 void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
-                      const CShadowLayer::CCutTest& isCut)
+                      const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors)
 {
   {
-    CHiddenEntries drawnByLayer(project.GetRoot(), layer ? layer->DrawnResults() : std::vector<std::string>());
+    std::vector<std::string> hidden = sensors ? sensors->StalePatchGroups() : std::vector<std::string>();
+    if (layer)
+      hidden.insert(hidden.end(), layer->DrawnResults().begin(), layer->DrawnResults().end());
+    CHiddenEntries notDrawn(project.GetRoot(), hidden);
     project.DrawTree(!layer);
   }
   const CItemBase* results =

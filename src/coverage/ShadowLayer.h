@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class CHeldStack;
 class CProject;
 class CSensorSet;
 
@@ -32,7 +34,10 @@ public:
   // colour. Coplanar fills of different colours would fight in depth, so
   // where parts overlap only the topmost is drawn: the current sensor's
   // visible parts, the others' by number, then the shadowed parts likewise.
-  CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t current);
+  // A step moves one sensor: with the previous layer given, a target whose
+  // other sensors' parts are as they were keeps their stacking, and only
+  // the current sensor's parts are laid over it (CHeldStack).
+  CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t current, const CShadowLayer* previous = nullptr);
 
   // Whether the target's parts are drawn cut to the skirting, as the walls
   // between the eye and the floor are.
@@ -59,9 +64,20 @@ private:
     std::vector<CParts> parts;
   };
 
+  // The parts of the sensors other than the current one on a target, and
+  // their stacking (null when the target has no plane on the grid).
+  struct CHeldParts {
+    size_t current = 0;
+    std::vector<size_t> sensors;
+    std::vector<std::vector<CPlanarRegion>> visible, shadowed;
+    std::shared_ptr<const CHeldStack> stack;
+    bool SameParts(const CHeldParts& other) const;
+  };
+
   static void AddParts(const CParts& parts, bool cut);
 
   std::vector<CTargetParts> m_targets;
+  std::vector<CHeldParts> m_held; // per target, with several sensors
   std::vector<std::string> m_drawnResults;
   bool m_bPerSensor = false;
 };
@@ -83,6 +99,7 @@ std::optional<std::vector<CSensorPatches>> SensorPatchesOf(CProject& project, CS
 std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* sensors = nullptr, size_t current = 1);
 
 // Draws the project's entries, its patches through the layer when there is
-// one (while CAD1's results group is shown); a step of a scene source.
+// one (while CAD1's results group is shown), and none of the further
+// sensors' stale patches (when the set is given); a step of a scene source.
 void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
-                      const CShadowLayer::CCutTest& isCut);
+                      const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors = nullptr);

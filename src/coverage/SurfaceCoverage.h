@@ -14,6 +14,7 @@ struct CPlanarRegion {
   CVectorArray outer;
   std::vector<CVectorArray> holes;
   double area = 0.0; // square metres, holes excluded
+  friend bool operator==(const CPlanarRegion&, const CPlanarRegion&) = default;
 };
 
 // What may hide parts of the patches on a surface: the point CAD1 casts its
@@ -47,6 +48,7 @@ struct CSurfaceCoverage {
 
   // watched / area; 0 for a surface without area.
   double Share() const { return area > 0.0 ? watched / area : 0.0; }
+  friend bool operator==(const CSurfaceCoverage&, const CSurfaceCoverage&) = default;
 };
 
 // Measures one surface against the patches on it, all in world coordinates

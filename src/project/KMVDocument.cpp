@@ -247,7 +247,7 @@ ModuleResult CKMVDocument::ReadSensorModule(int index)
 ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
 {
   CDocumentChange change(*this, kModuleChangeName);
-  bool patchesWereCurrent = m_project.ArePatchesCurrent();
+  bool patchesWereCurrent = m_pSensors->ArePatchesCurrent(m_nCurrentSensor);
   ModuleResult result;
   {
     // The module's run and CAD1's rerun write the text once.
@@ -258,7 +258,7 @@ ModuleResult CKMVDocument::RunModuleCommand(int index, bool configure)
   }
   if (result.status < 0) {
     // The tree is unchanged, but the patches it still holds are no longer shown.
-    if (patchesWereCurrent != m_project.ArePatchesCurrent())
+    if (patchesWereCurrent != m_pSensors->ArePatchesCurrent(m_nCurrentSensor))
       UpdateAllViews(kHintTreeUnchanged);
     return result;
   }

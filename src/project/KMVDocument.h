@@ -65,8 +65,8 @@ public:
   void RefreshSensorValues();
   // Runs a module of the current sensor; unless it failed, marks the
   // document modified, refreshes the sensor values and updates the views
-  // with hint 1. A failed CAD1 run of sensor 1 updates the views too, which
-  // then leave its stale patches out.
+  // with hint 1. A failed CAD1 run updates the views too, which then leave
+  // that sensor's stale patches out.
   ModuleResult RunModuleCommand(int index, bool configure);
   // Runs a module of the current sensor and nothing else.
   ModuleResult RunSensorModule(int index, bool configure = false);

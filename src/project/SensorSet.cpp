@@ -193,6 +193,7 @@ CSensorSet::CSensorSet(CProject& project) : m_project(project)
       break;
     m_extraModules.push_back(std::move(modules));
   }
+  m_patchStates.resize(m_extraModules.size());
 }
 
 CModuleTable& CSensorSet::Modules(size_t sensor)
@@ -207,8 +208,10 @@ ModuleResult CSensorSet::Run(size_t sensor, int index, bool configure)
   CModule* module = Modules(sensor).FindByRunIndex(index);
   if (!module)
     return m_project.RunModule(index, configure);
+  const auto pathsBefore = Modules(sensor).m_cad1.m_paths;
   ModuleResult result = m_project.RunForeignModule(*module, configure);
   if (index == kCad1Index) {
+    NotePatchState(sensor, pathsBefore, configure, result);
     ShowOwnVariant();
     m_project.Refresh();
   }
@@ -224,6 +227,40 @@ SensorValues CSensorSet::ReadValues(size_t sensor)
   }
   Run(sensor, kCad1Index);
   return {values[0], values[1], values[2]};
+}
+
+bool CSensorSet::ArePatchesCurrent(size_t sensor) const
+{
+  return sensor < 2 || sensor > Count() ? m_project.ArePatchesCurrent() : m_patchStates[sensor - 2].bCurrent;
+}
+
+bool CSensorSet::AllPatchesCurrent() const
+{
+  return m_project.ArePatchesCurrent() &&
+         std::all_of(m_patchStates.begin(), m_patchStates.end(), [](const CPatchState& s) { return s.bCurrent; });
+}
+
+std::vector<std::string> CSensorSet::StalePatchGroups() const
+{
+  std::vector<std::string> groups;
+  for (const CPatchState& state : m_patchStates)
+    if (!state.bCurrent && !state.strGroup.empty())
+      groups.push_back(state.strGroup);
+  return groups;
+}
+
+// As CProject notes sensor 1's: a configuring run that fails with the paths
+// unchanged was cancelled or refused before it ran.
+void CSensorSet::NotePatchState(size_t sensor, const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore,
+                                bool configure, const ModuleResult& result)
+{
+  const CModuleCAD1& cad1 = Modules(sensor).m_cad1;
+  if (configure && result.status == kModuleFailed && cad1.m_paths == pathsBefore)
+    return;
+  CPatchState& state = m_patchStates[sensor - 2];
+  state.bCurrent = result.status != kModuleFailed;
+  if (state.bCurrent)
+    state.strGroup = cad1.m_paths[CModuleCAD1::kResultsField];
 }
 
 // A further sensor's CAD1 shows the room of its own variant: the room shows

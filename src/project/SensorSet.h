@@ -5,6 +5,7 @@
 #include "RoomPlan.h"
 #include "SensorValues.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,11 +43,29 @@ public:
   // reruns its CAD1.
   SensorValues ReadValues(size_t sensor);
 
+  // FALSE after sensor N's CAD1 failed, as CProject::ArePatchesCurrent is
+  // for sensor 1: its results group still holds the patches of an earlier
+  // setting. TRUE again after its next successful run.
+  bool ArePatchesCurrent(size_t sensor) const;
+  bool AllPatchesCurrent() const;
+  // The results groups holding further sensors' stale patches, which
+  // drawing leaves out as CProject::DrawTree leaves out sensor 1's.
+  std::vector<std::string> StalePatchGroups() const;
+
 private:
+  struct CPatchState {
+    bool bCurrent = true;
+    // The results group CAD1 last filled; empty before its first run.
+    std::string strGroup;
+  };
+
   void ShowOwnVariant();
+  void NotePatchState(size_t sensor, const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore,
+                      bool configure, const ModuleResult& result);
 
   CProject& m_project;
   std::vector<std::unique_ptr<CModuleTable>> m_extraModules;
+  std::vector<CPatchState> m_patchStates; // of the further sensors
 };
 
 // The project text with one more sensor of the built-in model at the place

@@ -58,6 +58,21 @@ TEST(SensorSetTest, FurtherSensorsRunTheirOwnModulesAndFollowThePlan)
   EXPECT_NEAR(sensors.ReadValues(2).height, before.height - 0.1, 1e-12);
   EXPECT_EQ(sensors.ReadValues(1).height, document.GetSensorValues().height);
 
+  // A failed CAD1 run leaves sensor 2's patches stale, as sensor 1's, until a good run.
+  const int cad1 = CModuleTable::RunIndexOf("CAD1");
+  std::string& results = sensors.Modules(2).m_cad1.m_paths[CModuleCAD1::kResultsField];
+  const std::string filled = results;
+  results = "xyz";
+  EXPECT_LT(sensors.Run(2, cad1).status, 0);
+  EXPECT_FALSE(sensors.ArePatchesCurrent(2));
+  EXPECT_FALSE(sensors.AllPatchesCurrent());
+  EXPECT_TRUE(sensors.ArePatchesCurrent(1));
+  EXPECT_EQ(sensors.StalePatchGroups(), std::vector<std::string>{filled});
+  results = filled;
+  EXPECT_GE(sensors.Run(2, cad1).status, 0);
+  EXPECT_TRUE(sensors.AllPatchesCurrent());
+  EXPECT_TRUE(sensors.StalePatchGroups().empty());
+
   const double x = StandortX(document, 2);
   CRoomPlan deeper = RectanglePlan(Room(10.0));
   ASSERT_FALSE(ChangeRoomPlan(document, deeper, "Grundriss"));

@@ -213,9 +213,21 @@ TEST_F(PlanWindowTest, MarkerClickChoosesTheSensorThatTheSensorToolMoves)
   CPlanView& view = window.GetView();
   CProject& project = windows.GetDocument().GetProject();
   for (QGraphicsItem* item : window.GetScene().items())
-    if (item->data(kPlanItemSensor).toULongLong() == 3)
+    if (qgraphicsitem_cast<QGraphicsEllipseItem*>(item) && item->data(kPlanItemSensor).toULongLong() == 3)
       QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(item->sceneBoundingRect().center()));
   EXPECT_EQ(windows.GetDocument().GetCurrentSensor(), 3u);
+  // Only the current sensor's disc keeps the marker's blue, as in the 3D view.
+  auto blueDiscs = [&window] {
+    std::set<qulonglong> blue;
+    for (QGraphicsItem* item : window.GetScene().items())
+      if (auto* disc = qgraphicsitem_cast<QGraphicsEllipseItem*>(item); disc && disc->brush().color().blue() > 100)
+        blue.insert(item->data(kPlanItemSensor).toULongLong());
+    return blue;
+  };
+  EXPECT_EQ(blueDiscs(), std::set<qulonglong>{3});
+  windows.ChooseSensor(2);
+  EXPECT_EQ(blueDiscs(), std::set<qulonglong>{2});
+  windows.ChooseSensor(3);
 
   const CRoomPlan first = *SensorPlan(project, 1);
   window.GetTools().GetSensorTool().trigger();

@@ -81,11 +81,12 @@ int SetUpStartView(CGLCamera& camera, CProject& project, int width, int height, 
   // The patches as the program's view draws them: visible parts and the
   // shadowed parts pale.
   camera.SetSceneSource(
-      [&project, &camera, walls = FindRoomWalls(project), layer = MakeShadowLayer(project, sensors, current)] {
+      [&project, &camera, sensors, walls = FindRoomWalls(project), layer = MakeShadowLayer(project, sensors, current)] {
         const std::vector<bool> cut = WallsToCut(walls, camera.GetEyePosition());
         const CWallCutaway cutaway(project, walls, cut);
-        DrawProjectScene(project, layer, true,
-                         [&walls, &cut](const CVectorArray& target) { return LiesOnCutWall(walls, cut, target); });
+        DrawProjectScene(
+            project, layer, true,
+            [&walls, &cut](const CVectorArray& target) { return LiesOnCutWall(walls, cut, target); }, sensors);
       });
   if (std::optional<CSensorPose> pose = FindSensorPose(project))
     camera.SetSensorMarkers({CSensorMarker{pose->centre, pose->axis}}, 0);

@@ -23,6 +23,8 @@ const QColor kFurnitureColour(150, 110, 70);
 const QColor kWallColour(40, 48, 60);
 const QColor kDoorColour(90, 150, 210);
 const QColor kSensorColour(20, 40, 150);
+// A sensor that is not the current one: dark grey, as in the 3D view.
+const QColor kOtherSensorColour(51, 51, 51);
 
 // Pens in metres, so that items' shapes (selection, fitting) stay close to
 // what they draw.
@@ -97,19 +99,19 @@ CPlanPoint AlongWall(const CRoomPlan& plan, size_t wall, double distance)
   return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
 }
 
-// The marker of a sensor; numbered (from 1) in a room with several.
+// The marker of a sensor; numbered (from 1) in a room with several, its
+// items carrying the number (MarkCurrentSensor colours them).
 void AddSensor(QGraphicsScene& scene, const CSensorPlace& place, size_t number)
 {
   const QString name = number == 0 ? kPlanSensor : "Sensor " + QString::number(number);
   const QPointF centre = ScenePoint(place.point);
   const QPointF tip =
       ScenePoint({place.point.x + kSensorArrow * place.facing.x, place.point.y + kSensorArrow * place.facing.y});
-  Tag(scene.addLine(QLineF(centre, tip), Stroke(kSensorColour, 0.04)), kPlanSensor, name);
+  auto* arrow = Tag(scene.addLine(QLineF(centre, tip), Stroke(kSensorColour, 0.04)), kPlanSensor, name);
   const QRectF disc(centre.x() - kSensorRadius, centre.y() - kSensorRadius, 2 * kSensorRadius, 2 * kSensorRadius);
   auto* marker = Tag(scene.addEllipse(disc, Stroke(Qt::white, kEdgeWidth), QBrush(kSensorColour)), kPlanSensor, name);
   if (number == 0)
     return;
-  marker->setData(kPlanItemSensor, QVariant::fromValue(static_cast<qulonglong>(number)));
   // The number beside the disc, away from the arrow, the same size at any zoom.
   auto* label = scene.addSimpleText(QString::number(number));
   QFont font = label->font();
@@ -123,6 +125,8 @@ void AddSensor(QGraphicsScene& scene, const CSensorPlace& place, size_t number)
   const QRectF bounds = label->boundingRect();
   label->setTransform(QTransform::fromTranslate(-bounds.width() / 2, -bounds.height() / 2));
   Tag(label, kPlanSensor, name);
+  for (QGraphicsItem* item : std::initializer_list<QGraphicsItem*>{arrow, marker, label})
+    item->setData(kPlanItemSensor, QVariant::fromValue(static_cast<qulonglong>(number)));
 }
 
 // The shadowed parts (pale, dashed), or the visible ones, of a sensor's patches.
@@ -169,7 +173,7 @@ CFloorPatches FloorPatchesOf(const CCoverage& coverage, size_t sensor)
 }
 
 void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CFloorPatches>& floorPatches,
-                   const std::vector<CPlanSensor>& sensors)
+                   const std::vector<CPlanSensor>& sensors, size_t current)
 {
   scene.clear();
   if (plan.outline.size() < 3)
@@ -207,4 +211,19 @@ void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vect
     AddSensor(scene, SensorPlace(plan), 0);
   for (const CPlanSensor& sensor : sensors)
     AddSensor(scene, sensor.place, sensor.number);
+  MarkCurrentSensor(scene, current);
+}
+
+void MarkCurrentSensor(QGraphicsScene& scene, size_t current)
+{
+  for (QGraphicsItem* item : scene.items()) {
+    const QVariant number = item->data(kPlanItemSensor);
+    if (!number.isValid())
+      continue;
+    const QColor colour = number.toULongLong() == current ? kSensorColour : kOtherSensorColour;
+    if (auto* line = dynamic_cast<QGraphicsLineItem*>(item))
+      line->setPen(Stroke(colour, line->pen().widthF()));
+    else if (auto* shape = dynamic_cast<QAbstractGraphicsShapeItem*>(item))
+      shape->setBrush(colour);
+  }
 }

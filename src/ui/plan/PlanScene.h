@@ -60,7 +60,12 @@ QPointF ScenePoint(const CPlanPoint& p);
 // (scene y = -plan y): the floor, the shadowed floor pale, the visible parts
 // of the patches (each sensor's in its colour), the zones, the obstacles,
 // the walls with their doors and the sensor facing into the room; with
-// `sensors` given, each of them, numbered, in place of the plan's own. The
-// scene is emptied first.
+// `sensors` given, each of them, numbered, in place of the plan's own, the
+// current one marked (MarkCurrentSensor). The scene is emptied first.
 void FillPlanScene(QGraphicsScene& scene, const CRoomPlan& plan, const std::vector<CFloorPatches>& floorPatches,
-                   const std::vector<CPlanSensor>& sensors = {});
+                   const std::vector<CPlanSensor>& sensors = {}, size_t current = 1);
+
+// Colours the numbered sensors' markers as the 3D view does: the current
+// one's disc, arrow and number blue, the others' dark grey (the discs keep
+// their white rims).
+void MarkCurrentSensor(QGraphicsScene& scene, size_t current);

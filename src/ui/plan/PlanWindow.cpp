@@ -134,7 +134,7 @@ void CPlanWindow::ShowPlan(const std::vector<CFloorPatches>& floorPatches)
     m_pScene->clear();
     m_pScene->addText("Dieses Projekt hat keinen Grundriss.");
   } else {
-    FillPlanScene(*m_pScene, *m_plan, floorPatches, sensors);
+    FillPlanScene(*m_pScene, *m_plan, floorPatches, sensors, m_document.GetCurrentSensor());
   }
   m_pUnderlay->Show(*m_pScene, m_plan);
   // An empty plan waits for its outline.
@@ -143,6 +143,11 @@ void CPlanWindow::ShowPlan(const std::vector<CFloorPatches>& floorPatches)
   FillTable();
   m_pHeightField->Refresh();
   m_pView->FitPlan();
+}
+
+void CPlanWindow::ShowCurrentSensor()
+{
+  MarkCurrentSensor(*m_pScene, m_document.GetCurrentSensor());
 }
 
 std::vector<CPlanSensor> CPlanWindow::ShowSensors()

@@ -33,6 +33,8 @@ public:
   // colour) anew, after every update; with several sensors each is marked
   // with its number and named in the legend.
   void ShowPlan(const std::vector<CFloorPatches>& floorPatches);
+  // Marks the document's current sensor, as after a choice in the tree.
+  void ShowCurrentSensor();
 
 signals:
   // A sensor's marker was clicked: the shell makes that sensor current.

@@ -264,7 +264,14 @@ void CDocumentWindows::ChooseSensor(size_t sensor)
   // The views outline the current sensor's patches; the coverage stays.
   for (CKMVChildFrame* frame : m_frames)
     frame->OnUpdate(kHintTreeUnchanged);
+  if (m_pPlanWindow)
+    m_pPlanWindow->ShowCurrentSensor();
   m_app.GetMainFrame().UpdateCommandUI();
+}
+
+bool CDocumentWindows::PatchesCurrent()
+{
+  return m_document.GetSensors().AllPatchesCurrent();
 }
 
 void CDocumentWindows::RefreshCoverage()
@@ -272,14 +279,14 @@ void CDocumentWindows::RefreshCoverage()
   // Stale patches have no coverage to show, only that they are stale.
   CProject& project = m_document.GetProject();
   CSensorSet& sensors = m_document.GetSensors();
-  const double height = ReadDetectionHeight(project);
   m_sensorCoverages.clear();
-  if (PatchesCurrent() && sensors.Count() >= 2)
-    m_sensorCoverages = AnalyseEachSensor(project, sensors, true, height);
-  if (!PatchesCurrent())
-    m_coverage.reset();
-  else
-    m_coverage = m_sensorCoverages.empty() ? AnalyseCoverage(project, true, height) : UniteSensors(m_sensorCoverages);
+  m_coverage.reset();
+  if (PatchesCurrent()) {
+    m_coverages.Analyse(project, sensors, true, ReadDetectionHeight(project));
+    m_coverage = m_coverages.United();
+    if (sensors.Count() >= 2)
+      m_sensorCoverages = m_coverages.Each();
+  }
   std::optional<CRoomPlan> plan = m_coverage ? FindRoomPlan(project) : std::nullopt;
   m_zones = plan ? MeasureZones(*plan, *m_coverage) : std::vector<CZoneCoverage>();
   RefreshSensorPatches();

@@ -7,6 +7,7 @@
 #include "EntryDialogs.h"
 #include "KMVDocument.h"
 #include "ModuleSheet.h"
+#include "SensorCoverages.h"
 #include "ShadowLayer.h"
 #include "ViewHost.h"
 #include "ZoneCoverage.h"
@@ -97,7 +98,8 @@ private:
   // With several sensors: each sensor's coverage alone, as RefreshCoverage
   // measured it, for drawing each in its colour.
   void RefreshSensorPatches();
-  bool PatchesCurrent() { return m_document.GetProject().ArePatchesCurrent(); }
+  // Every sensor's patches, not only the current one's: the union counts them all.
+  bool PatchesCurrent();
   // "Abdeckung...": the document's one table, made on first use.
   void ShowCoverageDialog();
   // "Grundriss": the document's one plan window, made on first use.
@@ -118,6 +120,8 @@ private:
   // one's alone too.
   std::optional<CCoverage> m_coverage;
   std::vector<std::optional<CCoverage>> m_sensorCoverages;
+  // Each sensor's coverage kept until what it was measured from changes.
+  CSensorCoverages m_coverages;
   std::vector<CZoneCoverage> m_zones;
   std::optional<std::vector<CSensorPatches>> m_sensorPatches;
   // Parented to the main window, so it may go first at the program's end.

@@ -127,7 +127,7 @@ CKMV3DView::CKMV3DView(CViewHost& windows, QWidget* parent) : QWidget(parent), m
     m_cutWalls = WallsToCut(m_roomWalls, m_camera.GetEyePosition());
     const CWallCutaway cutaway(project, m_roomWalls, m_cutWalls);
     auto isCut = [this](const CVectorArray& target) { return LiesOnCutWall(m_roomWalls, m_cutWalls, target); };
-    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut);
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, &m_windows.GetDocument().GetSensors());
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage(), isCut);
     if (m_windows.GetCoverage())
@@ -167,10 +167,11 @@ void CKMV3DView::OnUpdate(int hint)
   const std::optional<std::vector<CSensorPatches>>& sensors = m_windows.GetSensorPatches();
   const bool several = FindSensorGroup(m_windows.GetDocument().GetProject(), 2) != nullptr;
   const size_t current = m_windows.GetDocument().GetCurrentSensor();
+  std::optional<CShadowLayer> previous = std::move(m_shadowLayer);
   m_shadowLayer.reset();
   if (coverage && coverage->nUnassigned == 0 && !(coverage->height > 0.0)) {
     if (several && sensors)
-      m_shadowLayer.emplace(*sensors, current);
+      m_shadowLayer.emplace(*sensors, current, previous ? &*previous : nullptr);
     else if (!several)
       m_shadowLayer.emplace(*coverage);
   }

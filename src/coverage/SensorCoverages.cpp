@@ -1,0 +1,60 @@
+#include "SensorCoverages.h"
+
+#include "ModuleTable.h"
+#include "Project.h"
+#include "SensorSet.h"
+#include "SensorUnion.h"
+
+void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bShadows, double height)
+{
+  const size_t count = sensors.Count();
+  bool changed = count != m_each.size();
+  m_each.resize(count);
+  m_measured.resize(count);
+  for (size_t k = 0; k < count; ++k) {
+    CMeasured measured{CollectCoverageScene(project.GetRoot(), sensors.Modules(k + 1).m_cad1), bShadows, height};
+    if (measured == m_measured[k])
+      continue;
+    m_each[k] =
+        measured.scene ? std::optional<CCoverage>(AnalyseCoverage(*measured.scene, bShadows, height)) : std::nullopt;
+    m_measured[k] = std::move(measured);
+    changed = true;
+  }
+  if (!changed && m_united)
+    return;
+  m_united.reset();
+  if (m_each.empty() || !m_each.front())
+    return;
+  std::vector<const CCoverage*> analysed;
+  for (const std::optional<CCoverage>& coverage : m_each)
+    if (coverage)
+      analysed.push_back(&*coverage);
+  m_rows.resize(analysed.size() > 1 ? analysed.front()->targets.size() : 0);
+  m_united = UniteCoverage(analysed, [this](size_t row, const CTargetCoverage& entry,
+                                            const std::vector<const CSurfaceCoverage*>& onSurface) {
+    return UniteRowOnce(row, entry, onSurface);
+  });
+}
+
+CSurfaceCoverage CSensorCoverages::UniteRowOnce(size_t row, const CTargetCoverage& entry,
+                                                const std::vector<const CSurfaceCoverage*>& onSurface)
+{
+  CUnitedRow& kept = m_rows[row];
+  auto sameFigures = [&onSurface, &kept] {
+    if (kept.onSurface.size() != onSurface.size())
+      return false;
+    for (size_t k = 0; k < onSurface.size(); ++k)
+      if (!(*onSurface[k] == kept.onSurface[k]))
+        return false;
+    return true;
+  };
+  if (!kept.onSurface.empty() && kept.entry == entry && sameFigures())
+    return kept.united;
+  // Sensors whose parts on the surface stay are not snapped again.
+  kept.united = UniteRow(entry, onSurface, &kept.snaps);
+  kept.entry = entry;
+  kept.onSurface.clear();
+  for (const CSurfaceCoverage* surface : onSurface)
+    kept.onSurface.push_back(*surface);
+  return kept.united;
+}
