@@ -32,9 +32,7 @@ CSurfaceCoverage AnalyseTarget(const CCoverageScene& scene, size_t t, const std:
   return AnalyseSurface(raised.vertices, raisedPatches, shadows);
 }
 
-namespace {
-
-CCoverage AnalyseOnThreads(const CCoverageScene& scene, bool bShadows, double height, size_t threads)
+CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows, double height, size_t threads)
 {
   std::vector<std::vector<const CVectorArray*>> onTarget(scene.targets.size());
   CCoverage coverage;
@@ -53,11 +51,9 @@ CCoverage AnalyseOnThreads(const CCoverageScene& scene, bool bShadows, double he
   return coverage;
 }
 
-} // namespace
-
-CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows, double height)
+size_t AllCores()
 {
-  return AnalyseOnThreads(scene, bShadows, height, 1);
+  return std::max(1u, std::thread::hardware_concurrency());
 }
 
 std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows, double height)
@@ -65,5 +61,5 @@ std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows, doubl
   std::optional<CCoverageScene> scene = CollectCoverageScene(project.GetRoot(), project.GetModules().m_cad1);
   if (!scene)
     return std::nullopt;
-  return AnalyseOnThreads(*scene, bShadows, height, std::max(1u, std::thread::hardware_concurrency()));
+  return AnalyseCoverage(*scene, bShadows, height, AllCores());
 }

@@ -29,12 +29,14 @@ struct CCoverage {
 // Measures every target of the scene against the patches clipped to it;
 // with shadows, against their parts that the centre sees past the other
 // targets. At a height above 0 each floor target is measured on its raised
-// copy (RaisedFloor.h).
-CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows = true, double height = 0.0);
+// copy (RaisedFloor.h). The targets are measured on up to `threads` threads:
+// one suits searches that run many analyses on threads of their own.
+CCoverage AnalyseCoverage(const CCoverageScene& scene, bool bShadows = true, double height = 0.0, size_t threads = 1);
 // None when CAD1's entries do not resolve. The targets are measured on all
-// cores: the scene overload stays on the caller's thread, for searches that
-// run many on threads of their own.
+// cores.
 std::optional<CCoverage> AnalyseCoverage(CProject& project, bool bShadows = true, double height = 0.0);
+// Threads for one analysis that has the machine to itself.
+size_t AllCores();
 
 // Target t of the scene measured as AnalyseCoverage measures it, against the
 // patches CAD1 clipped to it.

@@ -15,8 +15,9 @@ void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bSha
     CMeasured measured{CollectCoverageScene(project.GetRoot(), sensors.Modules(k + 1).m_cad1), bShadows, height};
     if (measured == m_measured[k])
       continue;
-    m_each[k] =
-        measured.scene ? std::optional<CCoverage>(AnalyseCoverage(*measured.scene, bShadows, height)) : std::nullopt;
+    m_each[k] = measured.scene
+                    ? std::optional<CCoverage>(AnalyseCoverage(*measured.scene, bShadows, height, AllCores()))
+                    : std::nullopt;
     m_measured[k] = std::move(measured);
     changed = true;
   }
