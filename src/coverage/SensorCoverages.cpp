@@ -5,6 +5,8 @@
 #include "SensorSet.h"
 #include "SensorUnion.h"
 
+#include <algorithm>
+
 void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bShadows, double height)
 {
   const size_t count = sensors.Count();
@@ -23,18 +25,12 @@ void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bSha
   }
   if (!changed && m_united)
     return;
-  m_united.reset();
-  if (m_each.empty() || !m_each.front())
-    return;
-  std::vector<const CCoverage*> analysed;
-  for (const std::optional<CCoverage>& coverage : m_each)
-    if (coverage)
-      analysed.push_back(&*coverage);
-  m_rows.resize(analysed.size() > 1 ? analysed.front()->targets.size() : 0);
-  m_united = UniteCoverage(analysed, [this](size_t row, const CTargetCoverage& entry,
-                                            const std::vector<const CSurfaceCoverage*>& onSurface) {
-    return UniteRowOnce(row, entry, onSurface);
-  });
+  const auto analysed = std::ranges::count_if(m_each, [](const std::optional<CCoverage>& c) { return c.has_value(); });
+  m_rows.resize(analysed > 1 && m_each.front() ? m_each.front()->targets.size() : 0);
+  m_united = UniteSensors(
+      m_each, [this](size_t row, const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface) {
+        return UniteRowOnce(row, entry, onSurface);
+      });
 }
 
 CSurfaceCoverage CSensorCoverages::UniteRowOnce(size_t row, const CTargetCoverage& entry,

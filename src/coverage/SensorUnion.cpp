@@ -86,6 +86,13 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
     snaps->m_entries = std::move(used);
 }
 
+// A row united with nothing kept from before.
+CSurfaceCoverage UniteRowAfresh(size_t, const CTargetCoverage& entry,
+                                const std::vector<const CSurfaceCoverage*>& onSurface)
+{
+  return UniteRow(entry, onSurface);
+}
+
 } // namespace
 
 CSurfaceSnaps::CSurfaceSnaps() = default;
@@ -151,9 +158,7 @@ CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
   std::vector<const CCoverage*> each;
   for (const CCoverage& sensor : sensors)
     each.push_back(&sensor);
-  return UniteCoverage(each, [](size_t, const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& on) {
-    return UniteRow(entry, on);
-  });
+  return UniteCoverage(each, UniteRowAfresh);
 }
 
 std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor, bool bShadows,
@@ -174,7 +179,7 @@ std::vector<std::optional<CCoverage>> AnalyseEachSensor(CProject& project, CSens
   return each;
 }
 
-std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each)
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each, const CRowUnion& uniteRow)
 {
   if (each.empty() || !each.front())
     return std::nullopt;
@@ -182,8 +187,12 @@ std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>
   for (const std::optional<CCoverage>& coverage : each)
     if (coverage)
       analysed.push_back(&*coverage);
-  return UniteCoverage(analysed, [](size_t, const CTargetCoverage& entry,
-                                    const std::vector<const CSurfaceCoverage*>& on) { return UniteRow(entry, on); });
+  return UniteCoverage(analysed, uniteRow);
+}
+
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each)
+{
+  return UniteSensors(each, UniteRowAfresh);
 }
 
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows, double height)

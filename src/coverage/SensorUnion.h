@@ -65,6 +65,8 @@ std::vector<std::optional<CCoverage>> AnalyseEachSensor(CProject& project, CSens
 // The sensors' coverages as UniteCoverage unites them; a sensor without one
 // counts for nothing. None when sensor 1 has none.
 std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each);
+// UniteSensors with each row's united surface made by `uniteRow`.
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each, const CRowUnion& uniteRow);
 
 // UniteSensors of AnalyseEachSensor.
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows = true,

@@ -2,6 +2,7 @@
 
 #include "ExactPlane.h"
 #include "Shadows.h"
+#include "UnionParts.h"
 
 #include <boost/geometry.hpp>
 
@@ -14,8 +15,6 @@ namespace {
 
 namespace bg = boost::geometry;
 
-// Below this, two patches only touch: a shared edge leaves slivers.
-constexpr double kPositiveArea = 1e-9;
 // What an operation's result may deviate from its bounds: a share of them,
 // plus what rounding its crossing points onto the grid moves (each moves
 // less than a grid step across the boundary; Rounding below).
@@ -54,13 +53,6 @@ ExactParts WithArea(ExactParts parts, double minArea)
   return parts;
 }
 
-ExactParts Union(const ExactParts& a, const ExactParts& b)
-{
-  ExactParts both;
-  bg::union_(a, b, both);
-  return both;
-}
-
 bool BoxesShareArea(const ExactParts& a, const ExactParts& b)
 {
   if (a.empty() || b.empty())
@@ -91,7 +83,7 @@ public:
       common = WithArea(std::move(common), kPositiveArea);
       if (common.empty())
         continue;
-      next[k + 1] = k + 1 < m_levels.size() ? Union(m_levels[k + 1], common) : common;
+      next[k + 1] = k + 1 < m_levels.size() ? Unite(m_levels[k + 1], common) : common;
       changed[k + 1] = true;
     }
     if (changed.back())
@@ -112,11 +104,11 @@ private:
     auto sound = [&](const ExactParts& both) {
       return Within(AreaOf(both), std::max(areaA, areaB), areaA + areaB, Rounding(a, b));
     };
-    ExactParts both = Union(a, b);
+    ExactParts both = Unite(a, b);
     if (sound(both))
       return both;
     ++guarded;
-    ExactParts again = Union(b, a);
+    ExactParts again = Unite(b, a);
     return sound(again) ? again : both;
   }
 
@@ -258,7 +250,7 @@ CSurfaceCoverage AnalyseSurface(const CVectorArray& surface, const std::vector<c
       }
       CShadedPatch shaded = ShadePatch(clipped.inside, shadows, result.nGuarded);
       if (!shadows.empty())
-        reached = Union(reached, clipped.inside);
+        reached = Unite(reached, clipped.inside);
       if (!shaded.visible.empty())
         levels.Add(shaded.visible, result.nGuarded);
       for (const ExactPolygon& part : shaded.visible)

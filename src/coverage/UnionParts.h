@@ -6,9 +6,10 @@
 #include <string_view>
 #include <vector>
 
-// The pieces the unions of several sensors' coverage share.
+// The pieces the coverage's unions of exact parts share: those of one
+// sensor's patches and those of several sensors.
 
-// Below this, two sensors' parts only touch.
+// Below this, two parts only touch: a shared edge leaves slivers.
 constexpr double kPositiveArea = 1e-9;
 
 // The last name of the target's path: another sensor's coverage holds the
