@@ -45,8 +45,7 @@ void DrawChildrenExcept(CItemGroup& group, const CItemBase* skipped, const CItem
 LoadStatus CProject::Load(CTextBuffer& text)
 {
   m_pText = &text;
-  m_bPatchesCurrent = true;
-  m_strPatchGroup.clear();
+  m_patches = {};
   m_root.m_strName.clear();
   m_root.RemoveAllChildren();
   CParseContext context(m_pMessages);
@@ -61,8 +60,7 @@ LoadStatus CProject::Load(CTextBuffer& text)
 void CProject::Init(CTextBuffer& text, const std::string& rootName)
 {
   m_pText = &text;
-  m_bPatchesCurrent = true;
-  m_strPatchGroup.clear();
+  m_patches = {};
   m_root.RemoveAllChildren();
   m_root.m_strName = rootName;
   Refresh();
@@ -125,7 +123,7 @@ ModuleResult CProject::RunModule(int index, bool configure)
   if (module)
     result = module->Execute(m_root, configure, {m_pModuleDialog, m_pMessages});
   if (module == &m_modules.m_cad1)
-    NotePatchState(pathsBefore, configure, result);
+    m_patches.Note(m_modules.m_cad1, pathsBefore, configure, result);
   m_root.ResolveLinksOfTree();
   m_root.UpdateTransformsOfTree();
   WriteText();
@@ -147,21 +145,10 @@ ModuleResult CProject::RunForeignModule(CModule& module, bool configure)
   return result;
 }
 
-void CProject::NotePatchState(const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore, bool configure,
-                              const ModuleResult& result)
-{
-  // A configuring run that fails with the paths unchanged was cancelled or
-  // refused before it ran: the patches are what they were.
-  if (configure && result.status == kModuleFailed && m_modules.m_cad1.m_paths == pathsBefore)
-    return;
-  m_bPatchesCurrent = result.status != kModuleFailed;
-  if (m_bPatchesCurrent)
-    m_strPatchGroup = m_modules.m_cad1.m_paths[CModuleCAD1::kResultsField];
-}
-
 void CProject::DrawTree(bool bPatches)
 {
-  const CItemBase* stale = m_bPatchesCurrent || m_strPatchGroup.empty() ? nullptr : m_root.FindByPath(m_strPatchGroup);
+  const CItemBase* stale =
+      m_patches.bCurrent || m_patches.strGroup.empty() ? nullptr : m_root.FindByPath(m_patches.strGroup);
   const CItemBase* results =
       bPatches ? nullptr : m_root.FindByPath(m_modules.m_cad1.m_paths[CModuleCAD1::kResultsField]);
   DrawChildrenExcept(m_root, stale, results == &m_root ? nullptr : results);

@@ -3,8 +3,8 @@
 #include "ItemGroup.h"
 #include "ModuleResult.h"
 #include "ModuleTable.h"
+#include "PatchState.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -80,7 +80,7 @@ public:
   // FALSE after CAD1 failed: the results group still holds the patches of an
   // earlier setting (a failed run leaves the tree unchanged). TRUE again
   // after CAD1's next successful run; a cancelled dialog changes nothing.
-  bool ArePatchesCurrent() const { return m_bPatchesCurrent; }
+  bool ArePatchesCurrent() const { return m_patches.bCurrent; }
   // Whether the entry lies inside the results group, which CAD1 refills.
   bool IsResultEntry(const CItemBase& entry);
 
@@ -103,15 +103,10 @@ public:
 private:
   void WriteText();
 
-  void NotePatchState(const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore, bool configure,
-                      const ModuleResult& result);
-
   int m_nEditLevel = 0;
   int m_nTextHolds = 0;
   bool m_bTextHeld = false;
-  bool m_bPatchesCurrent = true;
-  // Path of the results group CAD1 last filled; empty before its first run.
-  std::string m_strPatchGroup;
+  CPatchState m_patches;
   CItemGroup m_root;
   CTextBuffer* m_pText = nullptr;
   CModuleTable m_modules;

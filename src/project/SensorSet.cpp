@@ -211,7 +211,7 @@ ModuleResult CSensorSet::Run(size_t sensor, int index, bool configure)
   const auto pathsBefore = Modules(sensor).m_cad1.m_paths;
   ModuleResult result = m_project.RunForeignModule(*module, configure);
   if (index == kCad1Index) {
-    NotePatchState(sensor, pathsBefore, configure, result);
+    m_patchStates[sensor - 2].Note(Modules(sensor).m_cad1, pathsBefore, configure, result);
     ShowOwnVariant();
     m_project.Refresh();
   }
@@ -247,20 +247,6 @@ std::vector<std::string> CSensorSet::StalePatchGroups() const
     if (!state.bCurrent && !state.strGroup.empty())
       groups.push_back(state.strGroup);
   return groups;
-}
-
-// As CProject notes sensor 1's: a configuring run that fails with the paths
-// unchanged was cancelled or refused before it ran.
-void CSensorSet::NotePatchState(size_t sensor, const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore,
-                                bool configure, const ModuleResult& result)
-{
-  const CModuleCAD1& cad1 = Modules(sensor).m_cad1;
-  if (configure && result.status == kModuleFailed && cad1.m_paths == pathsBefore)
-    return;
-  CPatchState& state = m_patchStates[sensor - 2];
-  state.bCurrent = result.status != kModuleFailed;
-  if (state.bCurrent)
-    state.strGroup = cad1.m_paths[CModuleCAD1::kResultsField];
 }
 
 // A further sensor's CAD1 shows the room of its own variant: the room shows

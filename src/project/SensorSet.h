@@ -2,10 +2,10 @@
 
 #include "ModuleResult.h"
 #include "ModuleTable.h"
+#include "PatchState.h"
 #include "RoomPlan.h"
 #include "SensorValues.h"
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,15 +53,7 @@ public:
   std::vector<std::string> StalePatchGroups() const;
 
 private:
-  struct CPatchState {
-    bool bCurrent = true;
-    // The results group CAD1 last filled; empty before its first run.
-    std::string strGroup;
-  };
-
   void ShowOwnVariant();
-  void NotePatchState(size_t sensor, const std::array<std::string, CModuleCAD1::kFieldCount>& pathsBefore,
-                      bool configure, const ModuleResult& result);
 
   CProject& m_project;
   std::vector<std::unique_ptr<CModuleTable>> m_extraModules;
