@@ -4,7 +4,6 @@
 #include "ModuleCommands.h"
 #include "ModuleFakes.h"
 #include "ProjectFakes.h"
-#include "SensorValues.h"
 
 #include <array>
 #include <functional>
@@ -24,16 +23,6 @@ TEST(ModuleCommandTable, EveryModuleHasOneConfiguringCommandAndSixButtonsStep)
     }
   EXPECT_EQ(configured, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
   EXPECT_EQ(steps, 6);
-}
-
-TEST(SensorStatus, TextsInPaneOrderWithTheDegreeSign)
-{
-  SensorValues values{2.5, -5.0, 12.5};
-  std::array<std::string, 3> texts = FormatSensorStatus(values);
-  EXPECT_EQ(texts[0], " MH:  2.50 m");
-  EXPECT_EQ(texts[1], " KW:  12.5 \xB0");
-  EXPECT_EQ(texts[2], " DW:  -5.0 \xB0");
-  EXPECT_EQ(FormatSensorHeader(values), "Montageh\xF6he: 2.50 m, Kippwinkel: 12.5\xB0, Drehwinkel: -5.0\xB0");
 }
 
 // kSensorProject: MH1, MH2 (+0.1) and MH3 (-0.1) on a height of 2.0 within

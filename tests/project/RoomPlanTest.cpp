@@ -331,9 +331,4 @@ TEST(RoomRequestTest, RefusesSizesOutsideTheirLimitsMisplacedOffsetsAndOtherMode
   }
 }
 
-TEST(RoomRequestTest, TitleGivesTheSizesToTheCentimetre)
-{
-  EXPECT_EQ(RoomTitle({1, 6.4, 8.2, 2.75, kWall, {}}), "Raum 6.40 x 8.20 x 2.75");
-}
-
 } // namespace
