@@ -3,6 +3,7 @@
 #include "KMVDocument.h"
 #include "PlanChange.h"
 #include "PlanEntries.h"
+#include "PlanRoom.h"
 #include "RoomProject.h"
 #include "TempFolder.h"
 
@@ -34,11 +35,8 @@ TEST_F(PlanUnderlayTest, TheUnderlayIsKeptThroughAFileWithEveryByteOfItsName)
   // while the project has no file, relative once it has.
   const std::string name = "Pl\xe4ne/EG grund_riss%1 \xc3\xa4.pdf";
   plan.underlay = CPlanUnderlay{Path(name), 2, 0.0125, {-1.5, 7.25}, 0.4};
-  CTextBuffer text;
-  ASSERT_FALSE(CompleteRoomPlan(plan));
-  ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
   CKMVDocument made;
-  ASSERT_TRUE(made.OnNewDocumentFromText("U", text.View()));
+  ASSERT_TRUE(OpenPlanRoom(made, 1, plan, "U"));
   ASSERT_TRUE(made.SaveAs(Path("u.kmv")));
   CKMVDocument read;
   ASSERT_TRUE(read.OnOpenDocument(Path("u.kmv")));
@@ -55,7 +53,7 @@ TEST_F(PlanUnderlayTest, TheUnderlayIsKeptThroughAFileWithEveryByteOfItsName)
   EXPECT_EQ(FindRoomPlan(read.GetProject())->underlay->file, "../" + name);
 
   // A damaged underlay is dropped, never the plan.
-  std::string damaged(text.View());
+  std::string damaged(made.GetText().View());
   damaged.replace(damaged.find("Deckkraft"), 9, "Deckkraff");
   CKMVDocument tolerant;
   ASSERT_TRUE(tolerant.OnNewDocumentFromText("D", damaged));

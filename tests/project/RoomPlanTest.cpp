@@ -7,6 +7,7 @@
 #include "KMVDocument.h"
 #include "PlanEntries.h"
 #include "PlanGeometry.h"
+#include "PlanRoom.h"
 #include "PlanTargets.h"
 #include "PolygonMeasure.h"
 #include "Project.h"
@@ -142,10 +143,9 @@ TEST_P(RoomPlanTest, TargetsTileTheRoomAndPatchesStayOnItsFloorAndWalls)
   for (size_t wall = 0; wall < walls.size(); ++wall)
     EXPECT_NEAR(walls[wall], WallArea(plan, wall), 1e-9) << wall;
 
-  CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode(std::string("*Pilot ") + GetParam().model), plan, text));
   CKMVDocument document;
-  ASSERT_TRUE(document.OnNewDocumentFromText(RoomTitle(plan), text.View()));
+  ASSERT_TRUE(
+      OpenPlanRoom(document, FindBuiltinModelCode(std::string("*Pilot ") + GetParam().model), plan, RoomTitle(plan)));
   EXPECT_TRUE(document.IsModified());
   EXPECT_TRUE(document.GetPathName().empty());
   CProject& project = document.GetProject();
@@ -232,10 +232,8 @@ TEST(WallCutaway, CutsTheWallsTheEyeLooksAtFromBehindAndPutsThemBack)
   for (const auto& [eye, cut] : eyes)
     EXPECT_EQ(WallsToCut(PlanWalls(plan), eye), cut) << eye.x << "," << eye.y;
 
-  CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode("*Pilot B1"), plan, text));
   CKMVDocument document;
-  ASSERT_TRUE(document.OnNewDocumentFromText(RoomTitle(plan), text.View()));
+  ASSERT_TRUE(OpenPlanRoom(document, FindBuiltinModelCode("*Pilot B1"), plan, RoomTitle(plan)));
   CProject& project = document.GetProject();
   auto* wall = dynamic_cast<CItemPolygon*>(project.GetRoot().FindByPath("Pilot B1.Raum.Wandmontage.Wand 3"));
   const auto* results = project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[13])->AsGroup();
@@ -272,11 +270,8 @@ namespace {
 TEST(SensorPlacement, TheSensorFollowsTheChosenVariantToItsPlace)
 {
   CRoomPlan plan = LShape();
-  ASSERT_FALSE(CompleteRoomPlan(plan));
-  CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(FindBuiltinModelCode("*Pilot B1"), plan, text));
   CKMVDocument document;
-  ASSERT_TRUE(document.OnNewDocumentFromText(RoomTitle(plan), text.View()));
+  ASSERT_TRUE(OpenPlanRoom(document, FindBuiltinModelCode("*Pilot B1"), plan, RoomTitle(plan)));
   CProject& project = document.GetProject();
   auto* choice = dynamic_cast<CItemChoice*>(project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[3]));
   const auto* mount = dynamic_cast<CItemSystem*>(project.GetRoot().FindByPath("Pilot B1.Standort.Halterung"));

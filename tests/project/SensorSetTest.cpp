@@ -3,6 +3,7 @@
 #include "ItemSystem.h"
 #include "KMVDocument.h"
 #include "PlanChange.h"
+#include "PlanRoom.h"
 #include "RoomProject.h"
 #include "SensorChange.h"
 #include "SensorPlacement.h"
@@ -21,14 +22,6 @@ RoomRequest Room(double depth)
   return request;
 }
 
-// The project of model code 1 in the room made from the plan.
-bool OpenRoom(CKMVDocument& document, CRoomPlan& plan)
-{
-  CTextBuffer text;
-  return !CompleteRoomPlan(plan) && MakePlanRoomProject(1, plan, text) &&
-         document.OnNewDocumentFromText("Raum", text.View());
-}
-
 double StandortX(CKMVDocument& document, size_t sensor)
 {
   CItemGroup* group = FindSensorGroup(document.GetProject(), sensor);
@@ -40,7 +33,7 @@ TEST(SensorSetTest, FurtherSensorsRunTheirOwnModulesAndFollowThePlan)
 {
   CRoomPlan plan = RectanglePlan(Room(8.0));
   CKMVDocument room;
-  ASSERT_TRUE(OpenRoom(room, plan));
+  ASSERT_TRUE(OpenPlanRoom(room, 1, plan));
   CRoomPlan place = plan;
   place.sensorWall = 2;
   place.sensorOffset = 2.0;
@@ -83,7 +76,7 @@ TEST(SensorSetTest, RemovingASensorNumbersTheLaterOnesDown)
 {
   CRoomPlan plan = RectanglePlan(Room(8.0));
   CKMVDocument document;
-  ASSERT_TRUE(OpenRoom(document, plan));
+  ASSERT_TRUE(OpenPlanRoom(document, 1, plan));
   CSensorPlaceRequest onWall;
   onWall.wall = 2;
   CSensorPlaceRequest onCeiling;
