@@ -12,6 +12,7 @@
 #include "SensorUnion.h"
 #include "SurfaceChoice.h"
 #include "TempFolder.h"
+#include "project/PlanRoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,10 +98,8 @@ bool WriteTwoSensorRoom(const std::string& path)
   request.height = 3.0;
   CRoomPlan plan = RectanglePlan(request);
   plan.height = request.height;
-  CTextBuffer text;
   CKMVDocument room;
-  if (CompleteRoomPlan(plan) || !MakePlanRoomProject(request.modelCode, plan, text) ||
-      !room.OnNewDocumentFromText(RoomTitle(plan), text.View()))
+  if (!OpenPlanRoom(room, request.modelCode, plan, RoomTitle(plan)))
     return false;
   plan.variant = RoomVariant::Ceiling;
   plan.sensorAt = CPlanPoint{4.0, 1.0};

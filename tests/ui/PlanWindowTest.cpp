@@ -18,6 +18,7 @@
 #include "RoomProject.h"
 #include "SensorSet.h"
 #include "TempFolder.h"
+#include "project/PlanRoom.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -85,11 +86,8 @@ protected:
   CDocumentWindows& OpenPlanProject(const std::vector<size_t>& furtherSensorWalls = {})
   {
     CRoomPlan plan = LShapedPlan();
-    EXPECT_FALSE(CompleteRoomPlan(plan));
-    CTextBuffer text;
-    EXPECT_TRUE(MakePlanRoomProject(1, plan, text));
     CKMVDocument made;
-    EXPECT_TRUE(made.OnNewDocumentFromText("L", text.View()));
+    EXPECT_TRUE(OpenPlanRoom(made, 1, plan, "L"));
     for (size_t wall : furtherSensorWalls) {
       CRoomPlan place = plan;
       place.sensorWall = wall;

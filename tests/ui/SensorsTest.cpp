@@ -16,6 +16,7 @@
 #include "SensorSet.h"
 #include "TempFolder.h"
 #include "TextEncoding.h"
+#include "project/PlanRoom.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -35,10 +36,7 @@ void MakeRoom(CKMVDocument& document, bool secondSensor)
   request.depth = 8.0;
   request.height = 3.0;
   CRoomPlan plan = RectanglePlan(request);
-  ASSERT_FALSE(CompleteRoomPlan(plan));
-  CTextBuffer text;
-  ASSERT_TRUE(MakePlanRoomProject(1, plan, text));
-  ASSERT_TRUE(document.OnNewDocumentFromText("Raum", text.View()));
+  ASSERT_TRUE(OpenPlanRoom(document, 1, plan));
   if (secondSensor) {
     CSensorPlaceRequest place;
     place.wall = 2;
