@@ -8,24 +8,10 @@
 
 namespace {
 
-TEST(ModuleErrors, CollectsATitleAndOneLinePerErrorWithText)
-{
-  CModuleCAD2 module("MH1");
-  CMessageRecorder messages;
-  module.BeginErrors(IDS_CAD1_ERROR);
-  module.AddError(false, IDS_PARAMETER_ERROR);
-  module.ShowErrors(&messages); // nothing collected, nothing shown
-  module.AddError(true, 0);
-  module.AddError(true, IDS_PARAMETER_ERROR);
-  module.ShowErrors(nullptr);
-  module.ShowErrors(&messages);
-  EXPECT_EQ(module.GetErrorCount(), 2);
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Fehler im Modul CAD1\n- Parameterfehler"});
-}
-
 // Cancelled dialogs and refused values change nothing and show nothing or
-// the module's box; confirmed values are taken, cut to the field's length
-// and to one line, and a failed run shows the module's box.
+// the module's box (the title, with the detail line where the module has
+// one); confirmed values are taken, cut to the field's length and to one
+// line, and a failed run shows the module's box.
 TEST(ModuleConfigure, CancelledOrRefusedValuesChangeNothingConfirmedOnesAreTaken)
 {
   CItemGroup root;
@@ -41,6 +27,7 @@ TEST(ModuleConfigure, CancelledOrRefusedValuesChangeNothingConfirmedOnesAreTaken
   EXPECT_EQ(dialog.shown.strTitle, "Konfiguration Modul CAD3");
   dialog.confirm = true;
   dialog.answer.step = std::nan("");
+  EXPECT_EQ(step.Execute(root, true, {&dialog, nullptr}).status, kModuleFailed); // no box to show it in
   EXPECT_EQ(step.Execute(root, true, {&dialog, &messages}).status, kModuleFailed);
   EXPECT_EQ(step.m_strPath, "alt");
   EXPECT_EQ(step.m_step, 0.0);
