@@ -109,12 +109,11 @@ TEST_F(Detection, ProjectsFacetsOntoTheVisibleSurfaces)
   Load(0);
   ASSERT_EQ(m_cad1.Run(m_root).status, 0);
   ASSERT_EQ(ResultNames(), (std::vector<std::string>{"Poly1", "Poly2"}));
+  // The patches' shapes are ProjectAndClip's tests; here lens 1's image has
+  // the area the mount's height gives, lens 3's cut one is kept, lens 2's
+  // is dropped.
   auto& inside = dynamic_cast<CItemPolygon&>(*Results().Children()[0]);
-  auto& edge = dynamic_cast<CItemPolygon&>(*Results().Children()[1]);
   EXPECT_NEAR(PolygonArea(inside.m_vertices), 1.0, 1e-9);
-  EXPECT_NEAR(inside.m_vertices[0].x, -0.5, 1e-9);
-  EXPECT_NEAR(inside.m_vertices[0].z, 0.0, 1e-9);
-  EXPECT_NEAR(PolygonArea(edge.m_vertices), 0.5, 1e-9);
   EXPECT_EQ(inside.m_strDescription, "generiert CModuleInfot CAD1");
   EXPECT_EQ(inside.m_bFront, 1);
   EXPECT_EQ(inside.m_fillColor, CVector(1.0, 0.5, 0.0));
