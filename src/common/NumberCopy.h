@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 // Writes what FormatDouble writes for value by copying the number's text as
 // it was read, where that is shown to give the same characters: the text at
@@ -30,4 +32,38 @@ private:
   std::string_view m_source;
   size_t m_pos = 0;
   bool m_bRanOut = false;
+};
+
+// Whether FormatDouble writes token for value, apart from the width of the
+// exponent, where token is all of the text ParseDouble read value from:
+// a cheaper proof than CopyFormattedDouble's, for numbers just read.
+bool IsWrittenAsRead(std::string_view token, double value);
+
+// A number of a text that IsWrittenAsRead does not hold for: its place
+// among the text's numbers and the end of its characters in the text.
+struct CUnprovenNumber {
+  std::uint32_t index;
+  std::uint32_t end;
+};
+
+// Writes the numbers of a text, one by one, as FormatDouble writes the
+// values they were read as, where IsWrittenAsRead held for all but the
+// unproven ones: by copying the others.
+class CAsReadCopier {
+public:
+  CAsReadCopier(std::string_view source, const std::vector<CUnprovenNumber>& unproven)
+      : m_source(source), m_unproven(unproven)
+  {
+  }
+
+  // Writes the value of the source's next number to out (room for
+  // kMaxFormattedDouble); returns the count written.
+  int Write(double value, char* out);
+
+private:
+  std::string_view m_source;
+  const std::vector<CUnprovenNumber>& m_unproven;
+  size_t m_pos = 0;
+  size_t m_nIndex = 0;
+  size_t m_nNextUnproven = 0;
 };

@@ -22,6 +22,8 @@ public:
   bool ReadText(std::string& text, size_t maxLength);
   bool ReadInt(int& value);
   bool ReadDouble(double& value);
+  // Also gives the characters the number was read from.
+  bool ReadDouble(double& value, std::string_view& token);
 
   // True when "%[^\n\r]" would match: at least one character is left.
   bool HasRest() const { return m_pos < m_line.size(); }
