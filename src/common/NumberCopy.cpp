@@ -261,28 +261,30 @@ bool IsWrittenAsRead(std::string_view token, double value)
   return WritesDigitsOfRead(number, value);
 }
 
-int CAsReadCopier::Write(double value, char* out)
+char* CAsReadCopier::Copy(size_t count, char* out)
 {
-  size_t index = m_nIndex++;
-  if (m_nNextUnproven < m_unproven.size() && m_unproven[m_nNextUnproven].index == index) {
-    m_pos = m_unproven[m_nNextUnproven++].end;
-    return FormatDouble(value, out);
-  }
-  m_pos = SkipBlanks(m_source, m_pos);
-  if (m_source.size() - m_pos < kDigits + 5)
-    return FormatDouble(value, out);
-  // The number is d.ddddddddddddddde, a sign and two or three digits.
   const char* p = m_source.data() + m_pos;
-  char* o = out;
-  if (*p == '-')
-    *o++ = *p++;
-  std::memcpy(o, p, kDigits + 3);
-  o += kDigits + 3;
-  const char* digits = p + kDigits + 3;
-  bool threeDigits = digits + 2 < m_source.data() + m_source.size() && IsDigit(digits[2]);
-  o[0] = threeDigits ? digits[0] : '0';
-  o[1] = digits[threeDigits ? 1 : 0];
-  o[2] = digits[threeDigits ? 2 : 1];
-  m_pos = static_cast<size_t>(digits + (threeDigits ? 3 : 2) - m_source.data());
-  return static_cast<int>(o + 3 - out);
+  const char* end = m_source.data() + m_source.size();
+  for (; count > 0; --count) {
+    while (p < end && IsScanfSpace(*p))
+      ++p;
+    // d.ddddddddddddddde, a sign and two or three digits.
+    bool negative = p < end && *p == '-';
+    if (end - p < kDigits + 5 + (negative ? 1 : 0))
+      return nullptr;
+    if (negative)
+      *out++ = *p++;
+    std::memcpy(out, p, kDigits + 3);
+    out += kDigits + 3;
+    p += kDigits + 3;
+    bool threeDigits = end - p > 2 && IsDigit(p[2]);
+    out[0] = threeDigits ? p[0] : '0';
+    out[1] = p[threeDigits ? 1 : 0];
+    out[2] = p[threeDigits ? 2 : 1];
+    out[3] = ' ';
+    out += 4;
+    p += threeDigits ? 3 : 2;
+  }
+  m_pos = static_cast<size_t>(p - m_source.data());
+  return out;
 }

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 // Writes what FormatDouble writes for value by copying the number's text as
 // it was read, where that is shown to give the same characters: the text at
@@ -46,24 +45,20 @@ struct CUnprovenNumber {
   std::uint32_t end;
 };
 
-// Writes the numbers of a text, one by one, as FormatDouble writes the
-// values they were read as, where IsWrittenAsRead held for all but the
-// unproven ones: by copying the others.
+// Writes the numbers of a text as FormatDouble writes the values they were
+// read as, by copying, where IsWrittenAsRead held for them.
 class CAsReadCopier {
 public:
-  CAsReadCopier(std::string_view source, const std::vector<CUnprovenNumber>& unproven)
-      : m_source(source), m_unproven(unproven)
-  {
-  }
+  explicit CAsReadCopier(std::string_view source) : m_source(source) {}
 
-  // Writes the value of the source's next number to out (room for
-  // kMaxFormattedDouble); returns the count written.
-  int Write(double value, char* out);
+  // Writes the source's next count numbers to out, each followed by one
+  // blank (room for kMaxFormattedDouble + 1 each); returns the end of what
+  // was written, null where the source holds no such numbers.
+  char* Copy(size_t count, char* out);
+  // Passes over a number written otherwise, whose text ends at end.
+  void SkipTo(size_t end) { m_pos = end; }
 
 private:
   std::string_view m_source;
-  const std::vector<CUnprovenNumber>& m_unproven;
   size_t m_pos = 0;
-  size_t m_nIndex = 0;
-  size_t m_nNextUnproven = 0;
 };

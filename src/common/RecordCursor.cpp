@@ -40,19 +40,6 @@ bool CRecordCursor::ReadDouble(double& value)
   return used != 0;
 }
 
-bool CRecordCursor::ReadDouble(double& value, std::string_view& token)
-{
-  size_t start = m_pos;
-  while (start < m_line.size() && IsScanfSpace(m_line[start]))
-    ++start;
-  size_t used = ParseDouble(m_line.substr(start), value);
-  if (used == 0)
-    return false;
-  token = m_line.substr(start, used);
-  m_pos = start + used;
-  return true;
-}
-
 CSharedText CRecordCursor::SharedSince(const char* from) const
 {
   if (!m_pOwner || !*m_pOwner)

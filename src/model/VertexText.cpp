@@ -11,35 +11,39 @@ void CVertexText::Read(CRecordCursor& line, int count, CVectorArray& vertices)
   Clear();
   vertices.clear();
   vertices.reserve(static_cast<size_t>(std::max(count, 0)));
-  const char* numbers = line.Rest().data();
+  std::string_view numbers = line.Rest();
+  size_t pos = 0;
   bool complete = true;
   for (int i = 0; i < count; ++i) {
     CVector v;
-    complete = complete && ReadVertex(line, 3 * vertices.size(), numbers, v);
+    complete = complete && ReadVertex(numbers, pos, 3 * vertices.size(), v);
     vertices.push_back(v);
   }
-  m_text = line.SharedSince(numbers);
+  line.Skip(pos);
+  m_text = line.SharedSince(numbers.data());
   if (complete && !m_text.text.empty())
     m_read = vertices;
   else
     m_unproven.clear();
 }
 
-bool CVertexText::ReadVertex(CRecordCursor& line, size_t first, const char* numbers, CVector& vertex)
+bool CVertexText::ReadVertex(std::string_view numbers, size_t& pos, size_t first, CVector& vertex)
 {
-  CRecordCursor cursor = line;
-  CVector read;
-  double* fields[] = {&read.x, &read.y, &read.z};
+  double fields[3];
+  size_t at = pos;
   for (size_t i = 0; i < 3; ++i) {
-    std::string_view token;
-    if (!cursor.ReadDouble(*fields[i], token))
+    // Blanks first, as ParseDouble passes over them, to know the token.
+    while (at < numbers.size() && IsScanfSpace(numbers[at]))
+      ++at;
+    size_t used = ParseDouble(numbers.substr(at), fields[i]);
+    if (used == 0)
       return false;
-    if (!IsWrittenAsRead(token, *fields[i]))
-      m_unproven.push_back(
-          {static_cast<std::uint32_t>(first + i), static_cast<std::uint32_t>(token.data() + token.size() - numbers)});
+    if (!IsWrittenAsRead(numbers.substr(at, used), fields[i]))
+      m_unproven.push_back({static_cast<std::uint32_t>(first + i), static_cast<std::uint32_t>(at + used)});
+    at += used;
   }
-  vertex = read;
-  line = cursor;
+  vertex = {fields[0], fields[1], fields[2]};
+  pos = at;
   return true;
 }
 
@@ -58,6 +62,25 @@ bool CVertexText::HoldsAsRead(const CVectorArray& vertices) const
          std::memcmp(m_read.data(), vertices.data(), vertices.size() * sizeof(CVector)) == 0;
 }
 
+char* CVertexText::AppendAsRead(const CVectorArray& vertices, char* out) const
+{
+  auto valueAt = [&vertices](size_t index) {
+    const CVector& v = vertices[index / 3];
+    return index % 3 == 0 ? v.x : index % 3 == 1 ? v.y : v.z;
+  };
+  CAsReadCopier copier(m_text.text);
+  size_t next = 0;
+  for (const CUnprovenNumber& number : m_unproven) {
+    if (!(out = copier.Copy(number.index - next, out)))
+      return nullptr;
+    out += FormatDouble(valueAt(number.index), out);
+    *out++ = ' ';
+    copier.SkipTo(number.end);
+    next = number.index + 1;
+  }
+  return copier.Copy(3 * vertices.size() - next, out);
+}
+
 void CVertexText::Append(CTextBuffer& out, const CVectorArray& vertices)
 {
   constexpr size_t kFieldRoom = 3 * (kMaxFormattedDouble + 1);
@@ -69,22 +92,18 @@ void CVertexText::Append(CTextBuffer& out, const CVectorArray& vertices)
       v.Write(out);
     return;
   }
-  auto writeAll = [&](auto& copier) {
-    char* end = room;
-    for (const CVector& v : vertices)
-      for (double value : {v.x, v.y, v.z}) {
-        end += copier.Write(value, end);
-        *end++ = ' ';
-      }
+  if (char* end = HoldsAsRead(vertices) ? AppendAsRead(vertices, room) : nullptr) {
     out.EndAppend(static_cast<int>(end - room));
-  };
-  if (HoldsAsRead(vertices)) {
-    CAsReadCopier copier(m_text.text, m_unproven);
-    writeAll(copier);
     return;
   }
   CNumberCopier copier(m_text.text);
-  writeAll(copier);
+  char* end = room;
+  for (const CVector& v : vertices)
+    for (double value : {v.x, v.y, v.z}) {
+      end += copier.Write(value, end);
+      *end++ = ' ';
+    }
+  out.EndAppend(static_cast<int>(end - room));
   if (!copier.MatchedCount())
     Clear();
 }

@@ -19,10 +19,13 @@ public:
   void Append(CTextBuffer& out, const CVectorArray& vertices);
 
 private:
-  // CVector::Read, noting the numbers of the vertex, the first of them the
-  // run's number first, that a copy would not give.
-  bool ReadVertex(CRecordCursor& line, size_t first, const char* numbers, CVector& vertex);
+  // CVector::Read from numbers at pos, noting the numbers of the vertex
+  // (the first of them the text's number first) that a copy would not give.
+  bool ReadVertex(std::string_view numbers, size_t& pos, size_t first, CVector& vertex);
   bool HoldsAsRead(const CVectorArray& vertices) const;
+  // The vertices' numbers, each followed by one blank, copied where they
+  // are as read; null should the text not hold them.
+  char* AppendAsRead(const CVectorArray& vertices, char* out) const;
 
   CSharedText m_text;
   // The vertices as read from all of m_text, and the numbers among them

@@ -45,11 +45,21 @@ void CheckAsRead(const std::string& source)
     values.push_back(value);
     expected += FormatDouble(value) + " ";
   }
-  CAsReadCopier copier(source, unproven);
-  std::string written;
-  char out[kMaxFormattedDouble];
-  for (double v : values)
-    written += std::string(out, static_cast<size_t>(copier.Write(v, out))) + " ";
+  std::string written(values.size() * (kMaxFormattedDouble + 1), ' ');
+  CAsReadCopier copier(source);
+  char* out = written.data();
+  size_t next = 0;
+  for (const CUnprovenNumber& number : unproven) {
+    out = copier.Copy(number.index - next, out);
+    ASSERT_NE(out, nullptr) << source;
+    out += FormatDouble(values[number.index], out);
+    *out++ = ' ';
+    copier.SkipTo(number.end);
+    next = number.index + 1;
+  }
+  out = copier.Copy(values.size() - next, out);
+  ASSERT_NE(out, nullptr) << source;
+  written.resize(static_cast<size_t>(out - written.data()));
   EXPECT_EQ(written, expected) << source;
 }
 
