@@ -35,7 +35,7 @@ bool CVertexText::ReadVertex(std::string_view numbers, size_t& pos, size_t first
     // Blanks first, as ParseDouble passes over them, to know the token.
     while (at < numbers.size() && IsScanfSpace(numbers[at]))
       ++at;
-    size_t used = ParseDouble(numbers.substr(at), fields[i]);
+    size_t used = ParseDoubleAtFront(numbers.substr(at), fields[i]);
     if (used == 0)
       return false;
     if (!IsWrittenAsRead(numbers.substr(at, used), fields[i]))
