@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 // Writes what FormatDouble writes for value by copying the number's text as
@@ -30,4 +31,34 @@ private:
   std::string_view m_source;
   size_t m_pos = 0;
   bool m_bRanOut = false;
+};
+
+// Whether FormatDouble writes token for value, apart from the width of the
+// exponent, where token is all of the text ParseDouble read value from:
+// a cheaper proof than CopyFormattedDouble's, for numbers just read.
+bool IsWrittenAsRead(std::string_view token, double value);
+
+// A number of a text that IsWrittenAsRead does not hold for: its place
+// among the text's numbers and the end of its characters in the text.
+struct CUnprovenNumber {
+  std::uint32_t index;
+  std::uint32_t end;
+};
+
+// Writes the numbers of a text as FormatDouble writes the values they were
+// read as, by copying, where IsWrittenAsRead held for them.
+class CAsReadCopier {
+public:
+  explicit CAsReadCopier(std::string_view source) : m_source(source) {}
+
+  // Writes the source's next count numbers to out, each followed by one
+  // blank (room for kMaxFormattedDouble + 1 each); returns the end of what
+  // was written, null where the source holds no such numbers.
+  char* Copy(size_t count, char* out);
+  // Passes over a number written otherwise, whose text ends at end.
+  void SkipTo(size_t end) { m_pos = end; }
+
+private:
+  std::string_view m_source;
+  size_t m_pos = 0;
 };

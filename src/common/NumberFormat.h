@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,25 @@ std::string FormatDouble(double v);
 // width, out-of-range values as +-HUGE_VAL or 0). Returns the characters
 // consumed, 0 when no number could be read.
 size_t ParseDouble(std::string_view text, double& value);
+
+// ParseDouble where text starts with the number, its common case inline:
+// what from_chars reads of a decimal number; all else goes to ParseDouble.
+inline size_t ParseDoubleAtFront(std::string_view text, double& value)
+{
+  const char* first = text.data();
+  const char* last = first + text.size();
+  const char* digits = first < last && *first == '-' ? first + 1 : first;
+  bool hex = last - digits >= 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
+  if (digits < last && *digits >= '0' && *digits <= '9' && !hex) {
+    double read = 0.0;
+    auto [end, error] = std::from_chars(first, last, read);
+    if (error == std::errc()) {
+      value = read;
+      return static_cast<size_t>(end - first);
+    }
+  }
+  return ParseDouble(text, value);
+}
 
 // Parses an integer like scanf "%d"; values beyond the int range saturate.
 size_t ParseInt(std::string_view text, int& value);

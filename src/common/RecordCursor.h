@@ -2,6 +2,7 @@
 
 #include "TextBuffer.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ public:
   bool ReadText(std::string& text, size_t maxLength);
   bool ReadInt(int& value);
   bool ReadDouble(double& value);
+  // Passes over count characters of Rest(), read by other means.
+  void Skip(size_t count) { m_pos += std::min(count, m_line.size() - m_pos); }
 
   // True when "%[^\n\r]" would match: at least one character is left.
   bool HasRest() const { return m_pos < m_line.size(); }

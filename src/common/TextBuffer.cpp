@@ -29,8 +29,8 @@ void CTextBuffer::Unshare(bool keepText)
 
 void CTextBuffer::Allocate(long long capacity, bool keepText)
 {
-  auto data = std::make_shared_for_overwrite<char[]>(static_cast<size_t>(capacity));
-  AdviseHugePages(data.get(), static_cast<size_t>(capacity));
+  auto size = static_cast<size_t>(capacity);
+  std::shared_ptr<char[]> data = AllocateText(size);
   if (keepText && m_data)
     std::memcpy(data.get(), m_data.get(), static_cast<size_t>(m_nLength) + 1);
   else {
@@ -38,7 +38,7 @@ void CTextBuffer::Allocate(long long capacity, bool keepText)
     m_nLength = 0;
   }
   m_data = std::move(data);
-  m_nCapacity = static_cast<int>(capacity);
+  m_nCapacity = static_cast<int>(size);
 }
 
 char* CTextBuffer::Reserve(int n)

@@ -6,13 +6,10 @@
 #include "FaceBatch.h"
 #include "GLPrimitives.h"
 #include "Intersect.h"
-#include "NumberCopy.h"
-#include "NumberFormat.h"
 #include "RecordCursor.h"
 #include "RecordText.h"
 
 #include <GL/gl.h>
-#include <algorithm>
 
 namespace {
 
@@ -20,31 +17,6 @@ void EmitVertices(const CVectorArray& vertices)
 {
   for (const CVector& v : vertices)
     GLVertex3v(v);
-}
-
-// Writes the vertices as CVector::Write does, straight into the text and
-// copying the numbers of source where they give the same text.
-void AppendVertices(CTextBuffer& out, const CVectorArray& vertices, CSharedText& source)
-{
-  constexpr size_t kFieldRoom = 3 * (kMaxFormattedDouble + 1);
-  char* room = source.text.empty() || vertices.size() > CTextBuffer::kMaxLength / kFieldRoom
-                   ? nullptr
-                   : out.BeginAppend(static_cast<int>(vertices.size() * kFieldRoom));
-  if (!room) {
-    for (const CVector& v : vertices)
-      v.Write(out);
-    return;
-  }
-  CNumberCopier copier(source.text);
-  char* end = room;
-  for (const CVector& v : vertices)
-    for (double value : {v.x, v.y, v.z}) {
-      end += copier.Write(value, end);
-      *end++ = ' ';
-    }
-  out.EndAppend(static_cast<int>(end - room));
-  if (!copier.MatchedCount())
-    source = {};
 }
 
 } // namespace
@@ -63,17 +35,7 @@ bool CItemPolygon::ReadPolygonFields(CRecordCursor& line, std::string& parentNam
   if (count > kMaxPolygonVertices || count > static_cast<long long>(cursor.Rest().size()))
     return false;
   m_bFront = front == 1 ? 1 : 0;
-  m_vertices.clear();
-  m_vertexText = {};
-  m_vertices.reserve(static_cast<size_t>(std::max(count, 0)));
-  const char* numbers = cursor.Rest().data();
-  for (int i = 0; i < count; ++i) {
-    CVector v;
-    // A vertex that cannot be read stays (0, 0, 0), and so do all after it.
-    v.Read(cursor);
-    m_vertices.push_back(v);
-  }
-  m_vertexText = cursor.SharedSince(numbers);
+  m_vertexText.Read(cursor, count, m_vertices);
   line = cursor;
   return true;
 }
@@ -83,7 +45,7 @@ void CItemPolygon::WritePolygonFields(CTextBuffer& out, const std::string& paren
   Write3DColorFields(out, parentName);
   AppendIntField(out, m_bFront ? 1 : 0);
   AppendIntField(out, static_cast<int>(m_vertices.size()));
-  AppendVertices(out, m_vertices, m_vertexText);
+  m_vertexText.Append(out, m_vertices);
 }
 
 bool CItemPolygon::ReadRecord(CRecordCursor& line, std::string& parentName)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ItemSurface.h"
-#include "TextBuffer.h"
+#include "VertexText.h"
 
 // A flat convex polygon, closed from the last vertex back to the first; its
 // face normal is (V1 - V0) x (V2 - V0). Nothing checks planarity or
@@ -32,5 +32,5 @@ protected:
 private:
   // The vertices' numbers as read from a shared project text: writing copies
   // those that give the same text. Dropped once the count no longer matches.
-  CSharedText m_vertexText;
+  CVertexText m_vertexText;
 };

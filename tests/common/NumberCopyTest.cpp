@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,6 +24,43 @@ int CheckCopy(const std::string& token, double value)
     EXPECT_EQ(used, token.size()) << token;
   }
   return n != 0 ? 1 : 0;
+}
+
+// The numbers of source read one after the other, as the reader does, then
+// written by a copier told where IsWrittenAsRead did not hold: exactly what
+// FormatDouble writes for each.
+void CheckAsRead(const std::string& source)
+{
+  std::vector<double> values;
+  std::vector<CUnprovenNumber> unproven;
+  std::string expected;
+  double value = 0.0;
+  for (size_t pos = 0, used = 0;; pos += used) {
+    while (pos < source.size() && IsScanfSpace(source[pos]))
+      ++pos;
+    if ((used = ParseDouble(std::string_view(source).substr(pos), value)) == 0)
+      break;
+    if (!IsWrittenAsRead(std::string_view(source).substr(pos, used), value))
+      unproven.push_back({static_cast<std::uint32_t>(values.size()), static_cast<std::uint32_t>(pos + used)});
+    values.push_back(value);
+    expected += FormatDouble(value) + " ";
+  }
+  std::string written(values.size() * (kMaxFormattedDouble + 1), ' ');
+  CAsReadCopier copier(source);
+  char* out = written.data();
+  size_t next = 0;
+  for (const CUnprovenNumber& number : unproven) {
+    out = copier.Copy(number.index - next, out);
+    ASSERT_NE(out, nullptr) << source;
+    out += FormatDouble(values[number.index], out);
+    *out++ = ' ';
+    copier.SkipTo(number.end);
+    next = number.index + 1;
+  }
+  out = copier.Copy(values.size() - next, out);
+  ASSERT_NE(out, nullptr) << source;
+  written.resize(static_cast<size_t>(out - written.data()));
+  EXPECT_EQ(written, expected) << source;
 }
 
 std::string ToChars(double value)
@@ -52,6 +90,8 @@ TEST(NumberCopy, CopiesOnlyWhatFormatDoubleWrites)
     double read = 0.0;
     std::from_chars(written.data(), written.data() + written.size(), read);
     copied += CheckCopy(written, read) + CheckCopy(FormatDouble(read), read);
+    CheckAsRead(written);
+    CheckAsRead(FormatDouble(read));
     CheckCopy(written, value);
     CheckCopy(written, std::nextafter(read, 0.0));
     CheckCopy(written, -read);
@@ -69,6 +109,7 @@ TEST(NumberCopy, CopiesOnlyWhatFormatDoubleWrites)
     token += (std::abs(exponent) < 10 ? "0" : "") + std::to_string(std::abs(exponent));
     std::from_chars(token.data(), token.data() + token.size(), read);
     copied += CheckCopy(token, read);
+    CheckAsRead(token);
   }
   // The writer's own numbers are mostly copied, or copying would not pay.
   EXPECT_GT(copied, kRounds);
@@ -81,4 +122,11 @@ TEST(NumberCopy, CopiesOnlyWhatFormatDoubleWrites)
                                      {"+1.000000000000000e+00", 1.0},
                                      {"1.000000000000000e+0001", 10.0}})
     EXPECT_EQ(CheckCopy(token, value), 0) << token;
+
+  // Numbers that run into each other, other forms and the edges of the range.
+  CheckAsRead("1.00000000-000000e+01 1.000000000000000e+01.5 1.000000000000000e+01-2.000000000000000e+00 "
+              "-0.000000000000000e+00 0.000000000000000e+05 1.000000000000000e+23 1.000000000000000e-01 "
+              "9.999999999999999e+22 1.000000000000000e+400 4.940656458412465e-324 2.225073858507201e-308 "
+              "1.797693134862316e+308 nan +5 0x1p+3 1.5E+01 0.500000000000000e+00 +.100000000000000e+001 "
+              "2.500000000000000e023 \t2.500000000000000e+01");
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 TEST(NumberFormat, WritesFifteenDigitsWithThreeDigitExponent)
@@ -43,6 +45,14 @@ TEST(NumberFormat, ReadsWhatScanfReads)
   EXPECT_EQ(ParseDouble("   ", v), 0u);
   EXPECT_EQ(ParseDouble("", v), 0u);
   EXPECT_EQ(v, 7);
+  // Its inline front reads the same from every form.
+  for (const char* text : {"1.000000000000000e-001 x", "-.5", "+2.5", "0x1p3", "-0X1p3", "1e400", "-1e-400", "nan",
+                           "-inf", "12abc", "-", "abc", ""}) {
+    double front = 7;
+    double whole = 7;
+    EXPECT_EQ(ParseDoubleAtFront(text, front), ParseDouble(text, whole)) << text;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(front), std::bit_cast<std::uint64_t>(whole)) << text;
+  }
 }
 
 TEST(NumberFormat, WrittenNumbersReadBackExactly)
