@@ -32,14 +32,33 @@ CutInOrder(const CExactPlane& plane, const std::vector<const std::vector<CPlanar
   return cut;
 }
 
+using ExactBox = bg::model::box<ExactPoint>;
+
+// The parts of `cover` whose bounds meet the piece's: Boost.Geometry would
+// find no crossing with the others, yet still walk them.
+ExactParts NearParts(const ExactParts& piece, const ExactParts& cover, const std::vector<ExactBox>& bounds)
+{
+  ExactParts near;
+  const ExactBox around = bg::return_envelope<ExactBox>(piece);
+  for (size_t k = 0; k < cover.size(); ++k)
+    if (!bg::disjoint(around, bounds[k]))
+      near.push_back(cover[k]);
+  return near;
+}
+
 // The pieces of each region less `cover`, those of positive area as regions.
 void AddLeft(const CExactPlane& plane, const std::vector<ExactParts>& pieces, const ExactParts& cover,
              std::vector<CPlanarRegion>& kept)
 {
+  std::vector<ExactBox> bounds;
+  for (const ExactPolygon& part : cover)
+    bounds.push_back(bg::return_envelope<ExactBox>(part));
   for (const ExactParts& piece : pieces) {
-    ExactParts left;
-    bg::difference(piece, cover, left);
-    for (const ExactPolygon& polygon : left)
+    const ExactParts near = NearParts(piece, cover, bounds);
+    ExactParts cut;
+    if (!near.empty())
+      bg::difference(piece, near, cut);
+    for (const ExactPolygon& polygon : near.empty() ? piece : cut)
       if (AreaOf(polygon) >= kPositiveArea)
         kept.push_back(plane.ToRegion(polygon));
   }

@@ -10,6 +10,7 @@
 #include "SensorChange.h"
 #include "SensorSet.h"
 #include "SensorUnion.h"
+#include "ShadowLayer.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,8 @@
 namespace {
 
 // The kept figures after each change are those of a fresh analysis, and a
-// change that moves a sensor does change them.
+// change that moves a sensor does change them; the 3D view's layer built on
+// the previous one draws as one built afresh.
 TEST(SensorCoveragesTest, KeptFiguresEqualAFreshAnalysisAfterEveryChange)
 {
   RoomRequest room;
@@ -66,6 +68,7 @@ TEST(SensorCoveragesTest, KeptFiguresEqualAFreshAnalysisAfterEveryChange)
   };
   CSensorCoverages kept;
   kept.Analyse(document.GetProject(), document.GetSensors(), true, 0.0);
+  std::optional<CShadowLayer> layer;
   for (const Case& c : cases) {
     const std::optional<CCoverage> before = kept.United();
     c.change(document);
@@ -77,6 +80,12 @@ TEST(SensorCoveragesTest, KeptFiguresEqualAFreshAnalysisAfterEveryChange)
     ASSERT_TRUE(kept.United()) << c.name;
     EXPECT_EQ(*kept.United(), *UniteSensors(fresh)) << c.name;
     EXPECT_EQ(*kept.United() != *before, c.moves) << c.name;
+    const size_t current = document.GetCurrentSensor();
+    const auto patches = SensorPatchesOf(project, document.GetSensors(), kept.Each());
+    ASSERT_TRUE(patches) << c.name;
+    layer = CShadowLayer(*patches, current, layer ? &*layer : nullptr);
+    EXPECT_TRUE(layer->DrawsAs(CShadowLayer(*SensorPatchesOf(project, document.GetSensors(), fresh), current)))
+        << c.name;
   }
 }
 
