@@ -146,7 +146,8 @@ bool CShadowLayer::CHeldParts::SameParts(const CHeldParts& other) const
   return current == other.current && sensors == other.sensors && visible == other.visible && shadowed == other.shadowed;
 }
 
-void CShadowLayer::Tessellate(const std::vector<CPlanarRegion>& regions, CParts& parts, const CTargetParts* before)
+void CShadowLayer::Tessellate(const std::vector<CPlanarRegion>& regions, CParts& parts,
+                              const CTargetParts* before) const
 {
   // The triangles of the same region in the previous layer; none when it has none.
   auto triangulatedBefore = [before](const CPlanarRegion& region) -> std::span<const CVector> {
@@ -167,8 +168,10 @@ void CShadowLayer::Tessellate(const std::vector<CPlanarRegion>& regions, CParts&
     } else {
       parts.triangles.insert(parts.triangles.end(), kept.begin(), kept.end());
     }
-    parts.triangleEnds.push_back(parts.triangles.size());
-    parts.regions.push_back(region);
+    if (m_bPerSensor) {
+      parts.triangleEnds.push_back(parts.triangles.size());
+      parts.regions.push_back(region);
+    }
     parts.rings.push_back(region.outer);
     parts.rings.insert(parts.rings.end(), region.holes.begin(), region.holes.end());
   }

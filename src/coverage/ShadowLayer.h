@@ -89,8 +89,8 @@ private:
   static void AddParts(const CParts& parts, bool cut);
   // Tessellates the regions into `parts`, a region's triangles taken from
   // `before` (the previous layer's parts on the same target) where it holds
-  // the same region.
-  static void Tessellate(const std::vector<CPlanarRegion>& regions, CParts& parts, const CTargetParts* before);
+  // the same region; a layer of one sensor keeps no regions.
+  void Tessellate(const std::vector<CPlanarRegion>& regions, CParts& parts, const CTargetParts* before) const;
 
   std::vector<CTargetParts> m_targets;
   std::vector<CHeldParts> m_held; // per target, with several sensors
