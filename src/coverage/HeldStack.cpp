@@ -32,14 +32,61 @@ CutInOrder(const CExactPlane& plane, const std::vector<const std::vector<CPlanar
   return cut;
 }
 
-// The pieces of each region less `cover`, those of positive area as regions.
-void AddLeft(const CExactPlane& plane, const std::vector<ExactParts>& pieces, const ExactParts& cover,
+using ExactBox = bg::model::box<ExactPoint>;
+
+// Parts laid over pieces, with the bounds of each.
+class CCover {
+public:
+  explicit CCover(ExactParts parts) : m_parts(std::move(parts))
+  {
+    for (const ExactPolygon& part : m_parts)
+      m_bounds.push_back(bg::return_envelope<ExactBox>(part));
+  }
+
+  const ExactParts& Parts() const { return m_parts; }
+  // The piece less the parts. Only those whose bounds meet the piece's go to
+  // Boost.Geometry: it would find no crossing with the others, yet still
+  // walk them.
+  ExactParts Cut(ExactParts piece) const
+  {
+    if (piece.empty())
+      return piece;
+    const ExactBox around = bg::return_envelope<ExactBox>(piece);
+    ExactParts near;
+    for (size_t k = 0; k < m_parts.size(); ++k)
+      if (!bg::disjoint(around, m_bounds[k]))
+        near.push_back(m_parts[k]);
+    if (near.empty())
+      return piece;
+    ExactParts left;
+    bg::difference(piece, near, left);
+    return left;
+  }
+
+private:
+  ExactParts m_parts;
+  std::vector<ExactBox> m_bounds;
+};
+
+// Each region on its own: the regions of a set may overlap, and cutting by
+// each costs less than their union.
+std::vector<CCover> CoversOf(const CExactPlane& plane, const std::vector<CPlanarRegion>& regions)
+{
+  std::vector<CCover> covers;
+  for (const CPlanarRegion& region : regions)
+    covers.emplace_back(SnapRegion(plane, region));
+  return covers;
+}
+
+// The pieces of each region less every cover, those of positive area as
+// regions.
+void AddLeft(const CExactPlane& plane, const std::vector<ExactParts>& pieces, const std::vector<const CCover*>& covers,
              std::vector<CPlanarRegion>& kept)
 {
-  for (const ExactParts& piece : pieces) {
-    ExactParts left;
-    bg::difference(piece, cover, left);
-    for (const ExactPolygon& polygon : left)
+  for (ExactParts piece : pieces) {
+    for (const CCover* cover : covers)
+      piece = cover->Cut(std::move(piece));
+    for (const ExactPolygon& polygon : piece)
       if (AreaOf(polygon) >= kPositiveArea)
         kept.push_back(plane.ToRegion(polygon));
   }
@@ -81,18 +128,26 @@ CHeldStack::Under(const std::vector<CPlanarRegion>& topVisible, const std::vecto
 {
   const CExactPlane& plane = m_kept->plane;
   try {
-    const ExactParts visible = SnapRegions(plane, topVisible);
+    const std::vector<CCover> visible = CoversOf(plane, topVisible);
+    const std::vector<CCover> shadowed = CoversOf(plane, topShadowed);
+    std::vector<const CCover*> covers;
+    for (const CCover& cover : visible)
+      covers.push_back(&cover);
     std::vector<std::vector<CPlanarRegion>> stacked;
     stacked.push_back(topVisible);
     for (const std::vector<ExactParts>& set : m_kept->visible)
-      AddLeft(plane, set, visible, stacked.emplace_back());
+      AddLeft(plane, set, covers, stacked.emplace_back());
     std::vector<ExactParts> topPieces;
-    for (const CPlanarRegion& region : topShadowed)
-      topPieces.push_back(SnapRegion(plane, region));
-    AddLeft(plane, topPieces, Unite(visible, m_kept->visibleUnion), stacked.emplace_back());
-    const ExactParts top = Unite(visible, SnapRegions(plane, topShadowed));
+    for (const CCover& cover : shadowed)
+      topPieces.push_back(cover.Parts());
+    const CCover heldVisible(m_kept->visibleUnion);
+    covers.push_back(&heldVisible);
+    AddLeft(plane, topPieces, covers, stacked.emplace_back());
+    covers.pop_back();
+    for (const CCover& cover : shadowed)
+      covers.push_back(&cover);
     for (const std::vector<ExactParts>& set : m_kept->shadowed)
-      AddLeft(plane, set, top, stacked.emplace_back());
+      AddLeft(plane, set, covers, stacked.emplace_back());
     return stacked;
   } catch (const std::exception&) {
     return std::nullopt;

@@ -7,10 +7,11 @@
 
 #include <algorithm>
 
-void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bShadows, double height)
+void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bShadows, double height, size_t current)
 {
   const size_t count = sensors.Count();
-  bool changed = count != m_each.size();
+  bool changed = count != m_each.size() || current != m_nCurrent;
+  m_nCurrent = current;
   m_each.resize(count);
   m_measured.resize(count);
   for (size_t k = 0; k < count; ++k) {
@@ -27,14 +28,15 @@ void CSensorCoverages::Analyse(CProject& project, CSensorSet& sensors, bool bSha
     return;
   const auto analysed = std::ranges::count_if(m_each, [](const std::optional<CCoverage>& c) { return c.has_value(); });
   m_rows.resize(analysed > 1 && m_each.front() ? m_each.front()->targets.size() : 0);
-  m_united = UniteSensors(
-      m_each, [this](size_t row, const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface) {
-        return UniteRowOnce(row, entry, onSurface);
-      });
+  m_united = UniteSensors(m_each, current,
+                          [this](size_t row, const CTargetCoverage& entry,
+                                 const std::vector<const CSurfaceCoverage*>& onSurface,
+                                 std::optional<size_t> last) { return UniteRowOnce(row, entry, onSurface, last); });
 }
 
 CSurfaceCoverage CSensorCoverages::UniteRowOnce(size_t row, const CTargetCoverage& entry,
-                                                const std::vector<const CSurfaceCoverage*>& onSurface)
+                                                const std::vector<const CSurfaceCoverage*>& onSurface,
+                                                std::optional<size_t> last)
 {
   CUnitedRow& kept = m_rows[row];
   auto sameFigures = [&onSurface, &kept] {
@@ -45,11 +47,13 @@ CSurfaceCoverage CSensorCoverages::UniteRowOnce(size_t row, const CTargetCoverag
         return false;
     return true;
   };
-  if (!kept.onSurface.empty() && kept.entry == entry && sameFigures())
+  if (!kept.onSurface.empty() && kept.entry == entry && kept.last == last && sameFigures())
     return kept.united;
-  // Sensors whose parts on the surface stay are not snapped again.
-  kept.united = UniteRow(entry, onSurface, &kept.snaps);
+  // Sensors whose parts on the surface stay are not snapped again, nor
+  // their levels formed again.
+  kept.united = UniteRow(entry, onSurface, &kept.snaps, last);
   kept.entry = entry;
+  kept.last = last;
   kept.onSurface.clear();
   for (const CSurfaceCoverage* surface : onSurface)
     kept.onSurface.push_back(*surface);

@@ -18,7 +18,9 @@ class CSensorSet;
 // analysis, while a step of one sensor measures only that sensor.
 class CSensorCoverages {
 public:
-  void Analyse(CProject& project, CSensorSet& sensors, bool bShadows, double height);
+  // The union unites sensor `current` (numbered from 1) after the others,
+  // as UniteSensors does: the sensor that steps.
+  void Analyse(CProject& project, CSensorSet& sensors, bool bShadows, double height, size_t current = 0);
 
   // Per sensor, in number order; none for one whose CAD1 entries do not resolve.
   const std::vector<std::optional<CCoverage>>& Each() const { return m_each; }
@@ -37,15 +39,17 @@ private:
   struct CUnitedRow {
     CTargetCoverage entry;
     std::vector<CSurfaceCoverage> onSurface;
+    std::optional<size_t> last;
     CSurfaceCoverage united;
     CSurfaceSnaps snaps;
   };
 
   CSurfaceCoverage UniteRowOnce(size_t row, const CTargetCoverage& entry,
-                                const std::vector<const CSurfaceCoverage*>& onSurface);
+                                const std::vector<const CSurfaceCoverage*>& onSurface, std::optional<size_t> last);
 
   std::vector<CMeasured> m_measured;
   std::vector<std::optional<CCoverage>> m_each;
   std::vector<CUnitedRow> m_rows;
   std::optional<CCoverage> m_united;
+  size_t m_nCurrent = 0; // of the union
 };

@@ -17,6 +17,17 @@ struct CSurfaceSnaps::CEntry {
   std::vector<CPlanarRegion> own; // watched, as regions of positive area
 };
 
+struct CSurfaceSnaps::CHeldLevels {
+  // What the levels were formed from: the surface, the place of the last
+  // sensor, and every sensor's parts but its.
+  CVectorArray surface;
+  size_t last = 0;
+  std::vector<std::vector<CPlanarRegion>> patchParts, hiddenParts;
+  // levels[k]: where at least k + 1 of them watch; hidden: their hidden parts.
+  std::vector<ExactParts> levels;
+  ExactParts hidden;
+};
+
 namespace {
 
 namespace bg = boost::geometry;
@@ -34,38 +45,85 @@ CSurfaceSnaps::CEntry SnapSurface(const CVectorArray& surface, const CExactPlane
   return entry;
 }
 
+// Adds one sensor's parts to the levels and the hidden parts.
+void AddToLevels(const CSurfaceSnaps::CEntry& snapped, std::vector<ExactParts>& levels, ExactParts& hidden)
+{
+  const ExactParts& watched = snapped.watched;
+  hidden = Unite(hidden, snapped.hidden);
+  for (size_t k = levels.size(); k-- > 0;) {
+    ExactParts common;
+    bg::intersection(levels[k], watched, common);
+    if (AreaOf(common) <= kPositiveArea)
+      continue;
+    if (k + 1 == levels.size())
+      levels.emplace_back();
+    levels[k + 1] = Unite(levels[k + 1], common);
+  }
+  if (levels.empty())
+    levels.emplace_back();
+  levels[0] = Unite(levels[0], watched);
+}
+
+// The levels of every sensor but the one at `last`, in sensor order.
+CSurfaceSnaps::CHeldLevels HoldLevels(const CVectorArray& surface, const std::vector<CSurfaceSnaps::CEntry>& used,
+                                      size_t last)
+{
+  CSurfaceSnaps::CHeldLevels held{surface, last, {}, {}, {}, {}};
+  for (size_t k = 0; k < used.size(); ++k)
+    if (k != last) {
+      held.patchParts.push_back(used[k].patchParts);
+      held.hiddenParts.push_back(used[k].hiddenParts);
+      AddToLevels(used[k], held.levels, held.hidden);
+    }
+  return held;
+}
+
+// Whether the held levels were formed from these sensors' parts.
+bool HeldFrom(const CSurfaceSnaps::CHeldLevels& held, const CVectorArray& surface,
+              const std::vector<CSurfaceSnaps::CEntry>& used, size_t last)
+{
+  if (held.surface != surface || held.last != last || held.patchParts.size() + 1 != used.size())
+    return false;
+  for (size_t k = 0, h = 0; k < used.size(); ++k)
+    if (k != last) {
+      if (used[k].patchParts != held.patchParts[h] || used[k].hiddenParts != held.hiddenParts[h])
+        return false;
+      ++h;
+    }
+  return true;
+}
+
 // Unites the sensors' parts on one surface into `united`, each sensor's
-// snapped parts taken from `snaps` where it holds them.
+// snapped parts, and the levels of all but the last, taken from `snaps`
+// where it holds them.
 void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceCoverage*>& sensors,
-                  CSurfaceCoverage& united, CSurfaceSnaps* snaps)
+                  CSurfaceCoverage& united, CSurfaceSnaps* snaps, std::optional<size_t> last)
 {
   std::optional<CExactPlane> plane = CExactPlane::Make(surface);
   std::optional<ExactPolygon> shape = plane ? plane->Snap(surface) : std::nullopt;
   if (!shape)
     return;
-  // levels[k]: where at least k + 1 sensors watch.
-  std::vector<ExactParts> levels;
-  ExactParts hidden;
-  united.patchParts.clear();
   std::vector<CSurfaceSnaps::CEntry> used;
+  united.patchParts.clear();
   for (const CSurfaceCoverage* sensor : sensors) {
     const CSurfaceSnaps::CEntry* kept = snaps ? snaps->Find(surface, *sensor) : nullptr;
     const CSurfaceSnaps::CEntry& snapped = used.emplace_back(kept ? *kept : SnapSurface(surface, *plane, *sensor));
-    const ExactParts& watched = snapped.watched;
-    hidden = Unite(hidden, snapped.hidden);
-    for (size_t k = levels.size(); k-- > 0;) {
-      ExactParts common;
-      bg::intersection(levels[k], watched, common);
-      if (AreaOf(common) <= kPositiveArea)
-        continue;
-      if (k + 1 == levels.size())
-        levels.emplace_back();
-      levels[k + 1] = Unite(levels[k + 1], common);
-    }
-    if (levels.empty())
-      levels.emplace_back();
-    levels[0] = Unite(levels[0], watched);
     united.patchParts.insert(united.patchParts.end(), snapped.own.begin(), snapped.own.end());
+  }
+  // levels[k]: where at least k + 1 sensors watch.
+  std::vector<ExactParts> levels;
+  ExactParts hidden;
+  std::unique_ptr<CSurfaceSnaps::CHeldLevels> held;
+  if (last && *last < used.size()) {
+    const bool fits = snaps && snaps->m_pHeld && HeldFrom(*snaps->m_pHeld, surface, used, *last);
+    held = fits ? std::move(snaps->m_pHeld)
+                : std::make_unique<CSurfaceSnaps::CHeldLevels>(HoldLevels(surface, used, *last));
+    levels = held->levels;
+    hidden = held->hidden;
+    AddToLevels(used[*last], levels, hidden);
+  } else {
+    for (const CSurfaceSnaps::CEntry& snapped : used)
+      AddToLevels(snapped, levels, hidden);
   }
   const ExactParts& covered = levels[0];
   ExactParts blind;
@@ -82,15 +140,17 @@ void UniteSurface(const CVectorArray& surface, const std::vector<const CSurfaceC
   united.blindArea = 0.0;
   for (const CPlanarRegion& spot : united.blindSpots)
     united.blindArea += spot.area;
-  if (snaps)
+  if (snaps) {
     snaps->m_entries = std::move(used);
+    snaps->m_pHeld = std::move(held);
+  }
 }
 
 // A row united with nothing kept from before.
 CSurfaceCoverage UniteRowAfresh(size_t, const CTargetCoverage& entry,
-                                const std::vector<const CSurfaceCoverage*>& onSurface)
+                                const std::vector<const CSurfaceCoverage*>& onSurface, std::optional<size_t> last)
 {
-  return UniteRow(entry, onSurface);
+  return UniteRow(entry, onSurface, nullptr, last);
 }
 
 } // namespace
@@ -114,7 +174,7 @@ const CSurfaceCoverage* FindSameSurface(const CCoverage& coverage, const CSceneT
 }
 
 CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const CSurfaceCoverage*>& onSurface,
-                          CSurfaceSnaps* snaps)
+                          CSurfaceSnaps* snaps, std::optional<size_t> last)
 {
   CSurfaceCoverage c = entry.coverage;
   for (size_t k = 1; k < onSurface.size(); ++k) {
@@ -124,7 +184,7 @@ CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const 
     c.nGuarded += onSurface[k]->nGuarded;
   }
   try {
-    UniteSurface(entry.target.vertices, onSurface, c, snaps);
+    UniteSurface(entry.target.vertices, onSurface, c, snaps, last);
   } catch (const std::exception&) {
     // Boost.Geometry refused the parts: the first sensor's figures stay.
     c = *onSurface.front();
@@ -133,7 +193,8 @@ CSurfaceCoverage UniteRow(const CTargetCoverage& entry, const std::vector<const 
   return c;
 }
 
-CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, const CRowUnion& uniteRow)
+CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, std::optional<size_t> last,
+                        const CRowUnion& uniteRow)
 {
   if (sensors.empty())
     return {};
@@ -145,10 +206,14 @@ CCoverage UniteCoverage(const std::vector<const CCoverage*>& sensors, const CRow
   for (size_t row = 0; row < united.targets.size(); ++row) {
     CTargetCoverage& entry = united.targets[row];
     std::vector<const CSurfaceCoverage*> onSurface;
-    for (const CCoverage* sensor : sensors)
-      if (const CSurfaceCoverage* same = FindSameSurface(*sensor, entry.target))
+    std::optional<size_t> lastOnSurface;
+    for (size_t k = 0; k < sensors.size(); ++k)
+      if (const CSurfaceCoverage* same = FindSameSurface(*sensors[k], entry.target)) {
+        if (k == last)
+          lastOnSurface = onSurface.size();
         onSurface.push_back(same);
-    entry.coverage = uniteRow(row, entry, onSurface);
+      }
+    entry.coverage = uniteRow(row, entry, onSurface, lastOnSurface);
   }
   return united;
 }
@@ -158,7 +223,7 @@ CCoverage UniteCoverage(const std::vector<CCoverage>& sensors)
   std::vector<const CCoverage*> each;
   for (const CCoverage& sensor : sensors)
     each.push_back(&sensor);
-  return UniteCoverage(each, UniteRowAfresh);
+  return UniteCoverage(each, std::nullopt, UniteRowAfresh);
 }
 
 std::optional<CCoverage> AnalyseSensorCoverage(CProject& project, CSensorSet& sensors, size_t sensor, bool bShadows,
@@ -179,20 +244,25 @@ std::vector<std::optional<CCoverage>> AnalyseEachSensor(CProject& project, CSens
   return each;
 }
 
-std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each, const CRowUnion& uniteRow)
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each, size_t last,
+                                      const CRowUnion& uniteRow)
 {
   if (each.empty() || !each.front())
     return std::nullopt;
   std::vector<const CCoverage*> analysed;
-  for (const std::optional<CCoverage>& coverage : each)
-    if (coverage)
-      analysed.push_back(&*coverage);
-  return UniteCoverage(analysed, uniteRow);
+  std::optional<size_t> lastAnalysed;
+  for (size_t k = 0; k < each.size(); ++k)
+    if (each[k]) {
+      if (k + 1 == last)
+        lastAnalysed = analysed.size();
+      analysed.push_back(&*each[k]);
+    }
+  return UniteCoverage(analysed, lastAnalysed, uniteRow);
 }
 
-std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each)
+std::optional<CCoverage> UniteSensors(const std::vector<std::optional<CCoverage>>& each, size_t last)
 {
-  return UniteSensors(each, UniteRowAfresh);
+  return UniteSensors(each, last, UniteRowAfresh);
 }
 
 std::optional<CCoverage> AnalyseSensorsCoverage(CProject& project, CSensorSet& sensors, bool bShadows, double height)

@@ -13,6 +13,8 @@
 #include "SensorUnion.h"
 #include "WallCutaway.h"
 
+#include <span>
+
 namespace {
 
 // The patches' colour mixed this far towards white.
@@ -25,16 +27,6 @@ const CMatrix kWorld;
 CVector Pale(const CVector& colour)
 {
   return colour + (CVector{1.0, 1.0, 1.0} - colour) * kPaleness;
-}
-
-void Tessellate(const std::vector<CPlanarRegion>& regions, CVectorArray& triangles, std::vector<CVectorArray>& rings)
-{
-  for (const CPlanarRegion& region : regions) {
-    CVectorArray part = TriangulateRegion(region.outer, region.holes);
-    triangles.insert(triangles.end(), part.begin(), part.end());
-    rings.push_back(region.outer);
-    rings.insert(rings.end(), region.holes.begin(), region.holes.end());
-  }
 }
 
 // Hides entries for as long as it lives.
@@ -67,10 +59,12 @@ CShadowLayer::CShadowLayer(const CCoverage& coverage)
   for (const CTargetCoverage& entry : coverage.targets) {
     CTargetParts& target = m_targets.emplace_back();
     target.target = entry.target.vertices;
-    CParts& visible = target.parts.emplace_back(CParts{false, kPatchFillColour, kPatchLineColour, false, {}, {}});
-    Tessellate(entry.coverage.patchParts, visible.triangles, visible.rings);
-    CParts& shadowed = target.parts.emplace_back(CParts{true, Pale(kPatchFillColour), kPatchFillColour, false, {}, {}});
-    Tessellate(entry.coverage.shadowed, shadowed.triangles, shadowed.rings);
+    CParts& visible =
+        target.parts.emplace_back(CParts{false, kPatchFillColour, kPatchLineColour, false, {}, {}, {}, {}});
+    Tessellate(entry.coverage.patchParts, visible, nullptr);
+    CParts& shadowed =
+        target.parts.emplace_back(CParts{true, Pale(kPatchFillColour), kPatchFillColour, false, {}, {}, {}, {}});
+    Tessellate(entry.coverage.shadowed, shadowed, nullptr);
   }
 }
 
@@ -103,8 +97,11 @@ CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t cu
         held.visible.push_back(surface->patchParts);
         held.shadowed.push_back(surface->shadowed);
       }
-    const bool keep = previous && row < previous->m_held.size() && previous->m_targets[row].target == target.vertices &&
-                      previous->m_held[row].SameParts(held);
+    const CTargetParts* before =
+        previous && row < previous->m_targets.size() && previous->m_targets[row].target == target.vertices
+            ? &previous->m_targets[row]
+            : nullptr;
+    const bool keep = before && row < previous->m_held.size() && previous->m_held[row].SameParts(held);
     if (keep) {
       held.stack = previous->m_held[row].stack;
     } else {
@@ -119,25 +116,25 @@ CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t cu
     std::vector<const std::vector<CPlanarRegion>*> sets;
     std::vector<CParts> parts;
     sets.push_back(onTop ? &onTop->patchParts : &none);
-    parts.push_back({false, topColour, kPatchLineColour, true, {}, {}});
+    parts.push_back({false, topColour, kPatchLineColour, true, {}, {}, {}, {}});
     for (size_t k = 0; k < held.sensors.size(); ++k) {
       const CVector colour = SensorColour(held.sensors[k]);
       sets.push_back(&held.visible[k]);
-      parts.push_back({false, colour, colour * kOutlineShade, false, {}, {}});
+      parts.push_back({false, colour, colour * kOutlineShade, false, {}, {}, {}, {}});
     }
     sets.push_back(onTop ? &onTop->shadowed : &none);
-    parts.push_back({true, Pale(topColour), topColour, false, {}, {}});
+    parts.push_back({true, Pale(topColour), topColour, false, {}, {}, {}, {}});
     for (size_t k = 0; k < held.sensors.size(); ++k) {
       const CVector colour = SensorColour(held.sensors[k]);
       sets.push_back(&held.shadowed[k]);
-      parts.push_back({true, Pale(colour), colour, false, {}, {}});
+      parts.push_back({true, Pale(colour), colour, false, {}, {}, {}, {}});
     }
     std::optional<std::vector<std::vector<CPlanarRegion>>> stacked =
         held.stack ? held.stack->Under(*sets.front(), *sets[held.sensors.size() + 1]) : std::nullopt;
     CTargetParts& drawn = m_targets.emplace_back();
     drawn.target = target.vertices;
     for (size_t k = 0; k < parts.size(); ++k) {
-      Tessellate(stacked ? (*stacked)[k] : *sets[k], parts[k].triangles, parts[k].rings);
+      Tessellate(stacked ? (*stacked)[k] : *sets[k], parts[k], before);
       drawn.parts.push_back(std::move(parts[k]));
     }
     m_held.push_back(std::move(held));
@@ -147,6 +144,37 @@ CShadowLayer::CShadowLayer(const std::vector<CSensorPatches>& sensors, size_t cu
 bool CShadowLayer::CHeldParts::SameParts(const CHeldParts& other) const
 {
   return current == other.current && sensors == other.sensors && visible == other.visible && shadowed == other.shadowed;
+}
+
+void CShadowLayer::Tessellate(const std::vector<CPlanarRegion>& regions, CParts& parts,
+                              const CTargetParts* before) const
+{
+  // The triangles of the same region in the previous layer; none when it has none.
+  auto triangulatedBefore = [before](const CPlanarRegion& region) -> std::span<const CVector> {
+    if (before)
+      for (const CParts& kept : before->parts)
+        for (size_t i = 0; i < kept.regions.size(); ++i)
+          if (kept.regions[i] == region) {
+            const size_t from = i == 0 ? 0 : kept.triangleEnds[i - 1];
+            return std::span<const CVector>(kept.triangles).subspan(from, kept.triangleEnds[i] - from);
+          }
+    return {};
+  };
+  for (const CPlanarRegion& region : regions) {
+    std::span<const CVector> kept = triangulatedBefore(region);
+    if (kept.empty()) {
+      const CVectorArray triangles = TriangulateRegion(region.outer, region.holes);
+      parts.triangles.insert(parts.triangles.end(), triangles.begin(), triangles.end());
+    } else {
+      parts.triangles.insert(parts.triangles.end(), kept.begin(), kept.end());
+    }
+    if (m_bPerSensor) {
+      parts.triangleEnds.push_back(parts.triangles.size());
+      parts.regions.push_back(region);
+    }
+    parts.rings.push_back(region.outer);
+    parts.rings.insert(parts.rings.end(), region.holes.begin(), region.holes.end());
+  }
 }
 
 void CShadowLayer::AddToScene(bool bShadowed, const CCutTest& isCut) const

@@ -50,6 +50,11 @@ public:
   // groups whose entries it stands for.
   bool IsPerSensor() const { return m_bPerSensor; }
   const std::vector<std::string>& DrawnResults() const { return m_drawnResults; }
+  // Whether the two hand the same parts to a scene.
+  bool DrawsAs(const CShadowLayer& other) const
+  {
+    return m_targets == other.m_targets && m_drawnResults == other.m_drawnResults;
+  }
 
 private:
   struct CParts {
@@ -58,10 +63,17 @@ private:
     bool bBold = false;
     CVectorArray triangles; // three corners each
     std::vector<CVectorArray> rings;
+    // The regions tessellated, and where each one's triangles end: a step
+    // of one sensor leaves most regions as they were, and their triangles
+    // are taken from the previous layer.
+    std::vector<CPlanarRegion> regions;
+    std::vector<size_t> triangleEnds;
+    friend bool operator==(const CParts&, const CParts&) = default;
   };
   struct CTargetParts {
     CVectorArray target;
     std::vector<CParts> parts;
+    friend bool operator==(const CTargetParts&, const CTargetParts&) = default;
   };
 
   // The parts of the sensors other than the current one on a target, and
@@ -75,6 +87,10 @@ private:
   };
 
   static void AddParts(const CParts& parts, bool cut);
+  // Tessellates the regions into `parts`, a region's triangles taken from
+  // `before` (the previous layer's parts on the same target) where it holds
+  // the same region; a layer of one sensor keeps no regions.
+  void Tessellate(const std::vector<CPlanarRegion>& regions, CParts& parts, const CTargetParts* before) const;
 
   std::vector<CTargetParts> m_targets;
   std::vector<CHeldParts> m_held; // per target, with several sensors

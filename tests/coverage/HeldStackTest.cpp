@@ -39,6 +39,7 @@ TEST(HeldStackTest, EachSetLosesWhatTheSetsAboveCover)
       {top, topShadowed, {6.0, 3.75, 3.0, 6.0}, {2, 2, 1, 2}},
       {top, none, {6.0, 3.75, 0.0, 9.0}, {2, 2, 0, 1}},
       {none, none, {0.0, 5.0, 0.0, 12.0}, {0, 2, 0, 1}},
+      {{Square(3.5, 0, 4, 0.5)}, none, {0.25, 5.0, 0.0, 11.75}, {1, 2, 0, 1}}, // clear of the middle set
   };
   for (const Case& c : cases) {
     const auto stacked = held->Under(c.visible, c.shadowed);

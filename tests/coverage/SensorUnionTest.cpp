@@ -40,13 +40,17 @@ TEST(SensorUnionTest, WatchedIsTheUnionAndOverlapCountsSensors)
       {{a, Sensor("Wandmontage", {})}, 4.0, 1, 12.0},
   };
   for (const auto& test : cases) {
-    const CCoverage united = UniteCoverage(test.sensors);
-    ASSERT_EQ(united.targets.size(), 1u);
-    const CSurfaceCoverage& floor = united.targets[0].coverage;
-    EXPECT_EQ(united.targets[0].target.strPath, "Raum.Wandmontage.Boden");
-    EXPECT_NEAR(floor.watched, test.watched, 1e-9) << test.sensors.size();
-    EXPECT_EQ(floor.overlap, test.overlap) << test.sensors.size();
-    EXPECT_NEAR(floor.blindArea, test.blindArea, 1e-9) << test.sensors.size();
+    const std::vector<std::optional<CCoverage>> each(test.sensors.begin(), test.sensors.end());
+    // By number, or with any sensor united after the others: the same union.
+    for (size_t last = 0; last <= each.size(); ++last) {
+      const CCoverage united = *UniteSensors(each, last);
+      ASSERT_EQ(united.targets.size(), 1u);
+      const CSurfaceCoverage& floor = united.targets[0].coverage;
+      EXPECT_EQ(united.targets[0].target.strPath, "Raum.Wandmontage.Boden");
+      EXPECT_NEAR(floor.watched, test.watched, 1e-9) << test.sensors.size() << " " << last;
+      EXPECT_EQ(floor.overlap, test.overlap) << test.sensors.size() << " " << last;
+      EXPECT_NEAR(floor.blindArea, test.blindArea, 1e-9) << test.sensors.size() << " " << last;
+    }
   }
 }
 

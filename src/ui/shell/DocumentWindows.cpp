@@ -282,7 +282,7 @@ void CDocumentWindows::RefreshCoverage()
   m_sensorCoverages.clear();
   m_coverage.reset();
   if (PatchesCurrent()) {
-    m_coverages.Analyse(project, sensors, true, ReadDetectionHeight(project));
+    m_coverages.Analyse(project, sensors, true, ReadDetectionHeight(project), m_document.GetCurrentSensor());
     m_coverage = m_coverages.United();
     if (sensors.Count() >= 2)
       m_sensorCoverages = m_coverages.Each();
