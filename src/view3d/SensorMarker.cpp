@@ -27,15 +27,21 @@ CEyePoint ToEye(const CMatrix& modelView, double distance, const CVector& p)
   return {eye.x, eye.y, distance - eye.z};
 }
 
+// The shapes are triangles of the caller's GL_TRIANGLES run.
 void Disc(double x, double y, double radius)
 {
-  glBegin(GL_TRIANGLE_FAN);
-  glVertex2d(x, y);
-  for (int i = 0; i <= kDiscSegments; ++i) {
+  double previousX = x + radius;
+  double previousY = y;
+  for (int i = 1; i <= kDiscSegments; ++i) {
     double a = 2.0 * std::numbers::pi * i / kDiscSegments;
-    glVertex2d(x + radius * std::cos(a), y + radius * std::sin(a));
+    double nextX = x + radius * std::cos(a);
+    double nextY = y + radius * std::sin(a);
+    glVertex2d(x, y);
+    glVertex2d(previousX, previousY);
+    glVertex2d(nextX, nextY);
+    previousX = nextX;
+    previousY = nextY;
   }
-  glEnd();
 }
 
 // Shaft from the disc's edge to the head, then the head; grown by the rim
@@ -52,18 +58,16 @@ void Arrow(const CMarkerPlacement& p, double grow)
   double headLength = std::min(kHeadLength, length - kDiscRadius);
   double baseX = p.tipX - ux * headLength, baseY = p.tipY - uy * headLength;
   double w = kShaftHalfWidth + grow;
-  glBegin(GL_QUADS);
-  glVertex2d(p.x + nx * w, p.y + ny * w);
-  glVertex2d(p.x - nx * w, p.y - ny * w);
-  glVertex2d(baseX - nx * w, baseY - ny * w);
-  glVertex2d(baseX + nx * w, baseY + ny * w);
-  glEnd();
+  const double shaft[4][2] = {{p.x + nx * w, p.y + ny * w},
+                              {p.x - nx * w, p.y - ny * w},
+                              {baseX - nx * w, baseY - ny * w},
+                              {baseX + nx * w, baseY + ny * w}};
+  for (int corner : {0, 1, 2, 0, 2, 3})
+    glVertex2dv(shaft[corner]);
   double h = kHeadHalfWidth + grow;
-  glBegin(GL_TRIANGLES);
   glVertex2d(baseX + nx * h - ux * grow, baseY + ny * h - uy * grow);
   glVertex2d(baseX - nx * h - ux * grow, baseY - ny * h - uy * grow);
   glVertex2d(p.tipX + ux * grow * 2.0, p.tipY + uy * grow * 2.0);
-  glEnd();
 }
 
 } // namespace
@@ -111,6 +115,9 @@ void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height, 
   glPushMatrix();
   glLoadIdentity();
 
+  // All shapes in one run of triangles, the later covering the earlier: a
+  // draw of its own for each would cost llvmpipe more than its few pixels.
+  glBegin(GL_TRIANGLES);
   glColor3d(1.0, 1.0, 1.0);
   Arrow(placement, kRim);
   Disc(placement.x, placement.y, kDiscRadius + kRim);
@@ -123,6 +130,7 @@ void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height, 
   // The projection centre itself.
   glColor3d(1.0, 1.0, 1.0);
   Disc(placement.x, placement.y, 2.0);
+  glEnd();
 
   glPopMatrix();
   glMatrixMode(GL_PROJECTION);
