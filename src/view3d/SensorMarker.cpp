@@ -1,5 +1,7 @@
 #include "SensorMarker.h"
 
+#include "VertexArrays.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -27,20 +29,32 @@ CEyePoint ToEye(const CMatrix& modelView, double distance, const CVector& p)
   return {eye.x, eye.y, distance - eye.z};
 }
 
-void Disc(double x, double y, double radius)
+const CVector kNoNormal{0.0, 0.0, 1.0};
+
+void Corner(CVertexArrays& triangles, double x, double y, const CVector& colour)
 {
-  glBegin(GL_TRIANGLE_FAN);
-  glVertex2d(x, y);
-  for (int i = 0; i <= kDiscSegments; ++i) {
+  triangles.Add({x, y, 0.0}, kNoNormal, colour);
+}
+
+void Disc(CVertexArrays& triangles, double x, double y, double radius, const CVector& colour)
+{
+  double previousX = x + radius;
+  double previousY = y;
+  for (int i = 1; i <= kDiscSegments; ++i) {
     double a = 2.0 * std::numbers::pi * i / kDiscSegments;
-    glVertex2d(x + radius * std::cos(a), y + radius * std::sin(a));
+    double nextX = x + radius * std::cos(a);
+    double nextY = y + radius * std::sin(a);
+    Corner(triangles, x, y, colour);
+    Corner(triangles, previousX, previousY, colour);
+    Corner(triangles, nextX, nextY, colour);
+    previousX = nextX;
+    previousY = nextY;
   }
-  glEnd();
 }
 
 // Shaft from the disc's edge to the head, then the head; grown by the rim
 // for the white halo.
-void Arrow(const CMarkerPlacement& p, double grow)
+void Arrow(CVertexArrays& triangles, const CMarkerPlacement& p, double grow, const CVector& colour)
 {
   double dx = p.tipX - p.x;
   double dy = p.tipY - p.y;
@@ -52,18 +66,16 @@ void Arrow(const CMarkerPlacement& p, double grow)
   double headLength = std::min(kHeadLength, length - kDiscRadius);
   double baseX = p.tipX - ux * headLength, baseY = p.tipY - uy * headLength;
   double w = kShaftHalfWidth + grow;
-  glBegin(GL_QUADS);
-  glVertex2d(p.x + nx * w, p.y + ny * w);
-  glVertex2d(p.x - nx * w, p.y - ny * w);
-  glVertex2d(baseX - nx * w, baseY - ny * w);
-  glVertex2d(baseX + nx * w, baseY + ny * w);
-  glEnd();
+  const double shaft[4][2] = {{p.x + nx * w, p.y + ny * w},
+                              {p.x - nx * w, p.y - ny * w},
+                              {baseX - nx * w, baseY - ny * w},
+                              {baseX + nx * w, baseY + ny * w}};
+  for (int corner : {0, 1, 2, 0, 2, 3})
+    Corner(triangles, shaft[corner][0], shaft[corner][1], colour);
   double h = kHeadHalfWidth + grow;
-  glBegin(GL_TRIANGLES);
-  glVertex2d(baseX + nx * h - ux * grow, baseY + ny * h - uy * grow);
-  glVertex2d(baseX - nx * h - ux * grow, baseY - ny * h - uy * grow);
-  glVertex2d(p.tipX + ux * grow * 2.0, p.tipY + uy * grow * 2.0);
-  glEnd();
+  Corner(triangles, baseX + nx * h - ux * grow, baseY + ny * h - uy * grow, colour);
+  Corner(triangles, baseX - nx * h - ux * grow, baseY - ny * h - uy * grow, colour);
+  Corner(triangles, p.tipX + ux * grow * 2.0, p.tipY + uy * grow * 2.0, colour);
 }
 
 } // namespace
@@ -111,18 +123,23 @@ void DrawSensorMarker(const CMarkerPlacement& placement, int width, int height, 
   glPushMatrix();
   glLoadIdentity();
 
-  glColor3d(1.0, 1.0, 1.0);
-  Arrow(placement, kRim);
-  Disc(placement.x, placement.y, kDiscRadius + kRim);
-  if (current)
-    glColor3d(kMarkerRed, kMarkerGreen, kMarkerBlue);
-  else
-    glColor3d(kOtherMarkerGrey, kOtherMarkerGrey, kOtherMarkerGrey);
-  Arrow(placement, 0.0);
-  Disc(placement.x, placement.y, kDiscRadius);
+  // All shapes in one draw of triangles, the later covering the earlier: a
+  // draw of its own for each would cost llvmpipe more than its few pixels.
+  const CVector white{1.0, 1.0, 1.0};
+  const CVector colour = current ? CVector{kMarkerRed, kMarkerGreen, kMarkerBlue}
+                                 : CVector{kOtherMarkerGrey, kOtherMarkerGrey, kOtherMarkerGrey};
+  CVertexArrays triangles;
+  Arrow(triangles, placement, kRim, white);
+  Disc(triangles, placement.x, placement.y, kDiscRadius + kRim, white);
+  Arrow(triangles, placement, 0.0, colour);
+  Disc(triangles, placement.x, placement.y, kDiscRadius, colour);
   // The projection centre itself.
-  glColor3d(1.0, 1.0, 1.0);
-  Disc(placement.x, placement.y, 2.0);
+  Disc(triangles, placement.x, placement.y, 2.0, white);
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
+  triangles.Draw(GL_TRIANGLES, false);
+  glPopClientAttrib();
 
   glPopMatrix();
   glMatrixMode(GL_PROJECTION);

@@ -5,7 +5,6 @@
 #include "KMVDocument.h"
 #include "SensorSet.h"
 #include "TextEncoding.h"
-#include "TreeRecorder.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -15,7 +14,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <map>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -131,8 +130,7 @@ TreeItemHandle CKMVTreeView::GetRootItem() const
   return HandleOf(invisibleRootItem());
 }
 
-TreeItemHandle CKMVTreeView::InsertItem(TreeItemHandle parent, const std::string& text, CItemBase* entry, bool expanded,
-                                        bool bold)
+QTreeWidgetItem* CKMVTreeView::NewItem(const std::string& text, CItemBase* entry, bool bold)
 {
   auto* item = new QTreeWidgetItem({QString::fromStdString(Cp1252ToUtf8(text))});
   item->setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry)));
@@ -141,6 +139,13 @@ TreeItemHandle CKMVTreeView::InsertItem(TreeItemHandle parent, const std::string
     font.setBold(true);
     item->setFont(0, font);
   }
+  return item;
+}
+
+TreeItemHandle CKMVTreeView::InsertItem(TreeItemHandle parent, const std::string& text, CItemBase* entry, bool expanded,
+                                        bool bold)
+{
+  QTreeWidgetItem* item = NewItem(text, entry, bold);
   ItemOf(parent)->addChild(item);
   item->setExpanded(expanded);
   return HandleOf(item);
@@ -306,12 +311,8 @@ void CKMVTreeView::MendTree()
 
 bool CKMVTreeView::MendChildren(CItemGroup& group, QTreeWidgetItem& item)
 {
-  if (!ChildrenAreCurrent(group, item)) {
-    if (ReuseChildren(group, item))
-      return false;
-    RebuildChildren(group, item);
-    return true;
-  }
+  if (!ChildrenAreCurrent(group, item))
+    return UpdateChildren(group, item);
   bool mended = false;
   for (const auto& child : group.Children()) {
     CItemGroup* inner = child->AsGroup();
@@ -321,11 +322,11 @@ bool CKMVTreeView::MendChildren(CItemGroup& group, QTreeWidgetItem& item)
   return mended;
 }
 
-bool CKMVTreeView::ReuseChildren(CItemGroup& group, QTreeWidgetItem& item)
+bool CKMVTreeView::UpdateChildren(CItemGroup& group, QTreeWidgetItem& item)
 {
   group.SaveTreeState(*this);
-  // Recording sets the entries' handles: they are put back, so that a
-  // failed match leaves the rebuild what it would have found.
+  // Recording sets the entries' handles; those of entries that insert no
+  // item are put back.
   std::vector<std::pair<CItemBase*, TreeItemHandle>> handles;
   CollectHandles(group, handles);
   CTreeRecorder recorder(GetRootItem());
@@ -335,44 +336,71 @@ bool CKMVTreeView::ReuseChildren(CItemGroup& group, QTreeWidgetItem& item)
   for (const auto& [entry, handle] : handles)
     entry->m_hTreeItem = handle;
 
-  // Each record takes the next unused child of its parent's item.
+  // A record's handle is its place plus one, so the records under record i
+  // are listed at i + 1 and those under item at 0.
   const std::vector<CTreeRecorder::CRecord>& records = recorder.Records();
-  std::vector<QTreeWidgetItem*> matched;
-  std::map<QTreeWidgetItem*, int> used{{&item, 0}};
-  for (const CTreeRecorder::CRecord& record : records) {
-    QTreeWidgetItem* parent = record.parent == HandleOf(&item)     ? &item
-                              : record.parent - 1 < matched.size() ? matched[record.parent - 1]
-                                                                   : nullptr;
-    if (!parent)
-      return false;
-    int& next = used[parent];
-    QTreeWidgetItem* candidate = next < parent->childCount() ? parent->child(next++) : nullptr;
-    if (!candidate || !LooksAs(*candidate, record))
-      return false;
-    matched.push_back(candidate);
-    used.try_emplace(candidate, 0);
-  }
-  for (const auto& [parent, count] : used)
-    if (count != parent->childCount())
-      return false;
-  // The entry's address is shown nowhere: without the model's signals no
-  // row is measured or drawn again.
-  const QSignalBlocker quiet(model());
-  for (size_t i = 0; i < records.size(); ++i) {
-    matched[i]->setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(records[i].entry)));
-    records[i].entry->m_hTreeItem = HandleOf(matched[i]);
-  }
-  return true;
+  std::vector<std::vector<size_t>> children(records.size() + 1);
+  for (size_t i = 0; i < records.size(); ++i)
+    children[records[i].parent == HandleOf(&item) ? 0 : std::min<size_t>(records[i].parent, i)].push_back(i);
+  return UpdateItems(item, 0, {records, children});
 }
 
-void CKMVTreeView::RebuildChildren(CItemGroup& group, QTreeWidgetItem& item)
+bool CKMVTreeView::UpdateItems(QTreeWidgetItem& item, size_t level, const CRecordTree& tree)
 {
-  group.SaveTreeState(*this);
-  // Deleting the current item would move the caret and scroll to it.
-  if (IsBelow(currentItem(), item))
-    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-  qDeleteAll(item.takeChildren());
-  const int editLevel = m_document.GetProject().GetEditLevel();
-  for (const auto& child : group.Children())
-    child->InsertIntoTree(editLevel, *this, HandleOf(&item));
+  // The rows that look as the records at either end are kept, the rows
+  // between them replaced: a step that adds or drops one result moves no
+  // other row.
+  const std::vector<size_t>& wanted = tree.children[level];
+  const size_t count = wanted.size();
+  const auto rows = static_cast<size_t>(item.childCount());
+  size_t front = 0;
+  while (front < count && front < rows && LooksAs(*item.child(static_cast<int>(front)), tree.records[wanted[front]]))
+    ++front;
+  size_t back = 0;
+  while (back < count - front && back < rows - front &&
+         LooksAs(*item.child(static_cast<int>(rows - 1 - back)), tree.records[wanted[count - 1 - back]]))
+    ++back;
+
+  bool changed = false;
+  for (size_t row = rows - back; row-- > front;) {
+    QTreeWidgetItem* old = item.child(static_cast<int>(row));
+    // Deleting the current item would move the caret and scroll to it.
+    if (currentItem() == old || IsBelow(currentItem(), *old))
+      selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    delete old;
+    changed = true;
+  }
+  for (size_t k = front; k < count - back; ++k) {
+    InsertRecord(item, static_cast<int>(k), wanted[k], tree);
+    changed = true;
+  }
+  auto keep = [&](size_t k) {
+    QTreeWidgetItem& kept = *item.child(static_cast<int>(k));
+    const CTreeRecorder::CRecord& record = tree.records[wanted[k]];
+    {
+      // The entry's address is shown nowhere: without the model's signals
+      // no row is measured or drawn again.
+      const QSignalBlocker quiet(model());
+      kept.setData(0, kEntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(record.entry)));
+    }
+    record.entry->m_hTreeItem = HandleOf(&kept);
+    changed = UpdateItems(kept, wanted[k] + 1, tree) || changed;
+  };
+  for (size_t k = 0; k < front; ++k)
+    keep(k);
+  for (size_t k = count - back; k < count; ++k)
+    keep(k);
+  return changed;
+}
+
+void CKMVTreeView::InsertRecord(QTreeWidgetItem& parent, int row, size_t index, const CRecordTree& tree)
+{
+  const CTreeRecorder::CRecord& record = tree.records[index];
+  QTreeWidgetItem* item = NewItem(record.text, record.entry, record.bold);
+  parent.insertChild(row, item);
+  item->setExpanded(record.expanded);
+  record.entry->m_hTreeItem = HandleOf(item);
+  int next = 0;
+  for (size_t child : tree.children[index + 1])
+    InsertRecord(*item, next++, child, tree);
 }

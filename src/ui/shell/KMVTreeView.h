@@ -2,10 +2,14 @@
 
 #include "ExtTreeView.h"
 #include "ProjectTree.h"
+#include "TreeRecorder.h"
 
 #include <QAction>
 #include <QList>
 #include <QPersistentModelIndex>
+
+#include <string>
+#include <vector>
 
 class CItemGroup;
 class CKMVDocument;
@@ -27,8 +31,9 @@ public:
   void OnInitialUpdate();
   // Hint bit 0 clear: rebuilds the tree. Set: keeps every item that still
   // shows its entry; where a container's children were replaced (the
-  // detection results), its items are pointed at the new entries when they
-  // look the same, else rebuilt, so nothing leads to a deleted entry.
+  // detection results), the items that look as a rebuild would make them
+  // are pointed at the new entries and only the others replaced, so
+  // nothing leads to a deleted entry.
   void OnUpdate(int hint);
   // The document's properties operation on the selected item, with the
   // wait cursor.
@@ -70,11 +75,20 @@ private:
   CItemBase* LiveEntry(QTreeWidgetItem& item) const;
   void MendTree();
   bool MendChildren(CItemGroup& group, QTreeWidgetItem& item);
-  // Points the items under item at the group's entries when a rebuild would
-  // give them the same texts, fonts, states and places: nothing is drawn
-  // anew. FALSE, nothing changed, when any would differ.
-  bool ReuseChildren(CItemGroup& group, QTreeWidgetItem& item);
-  void RebuildChildren(CItemGroup& group, QTreeWidgetItem& item);
+  // What a rebuild of the group's items would insert, as a tree of records.
+  struct CRecordTree {
+    const std::vector<CTreeRecorder::CRecord>& records;
+    // The records under record i at i + 1, those under the group's item at 0.
+    const std::vector<std::vector<size_t>>& children;
+  };
+  // Makes the items under item show what a rebuild would, keeping every
+  // row that already looks so (text, font, expansion, place) and pointing
+  // it at its new entry, so that only added or dropped rows are laid out
+  // and drawn anew. TRUE when rows were added or removed.
+  bool UpdateChildren(CItemGroup& group, QTreeWidgetItem& item);
+  bool UpdateItems(QTreeWidgetItem& item, size_t level, const CRecordTree& tree);
+  void InsertRecord(QTreeWidgetItem& parent, int row, size_t index, const CRecordTree& tree);
+  static QTreeWidgetItem* NewItem(const std::string& text, CItemBase* entry, bool bold);
 
   CKMVDocument& m_document;
   // The item under the last left press and whether it was expanded then:
