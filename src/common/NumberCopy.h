@@ -38,6 +38,11 @@ private:
 // a cheaper proof than CopyFormattedDouble's, for numbers just read.
 bool IsWrittenAsRead(std::string_view token, double value);
 
+// ParseDoubleAtFront, telling also whether IsWrittenAsRead holds for what it
+// read. A number in the written form whose value one rounded operation
+// gives is read by whole words, several times faster than from_chars.
+size_t ParseDoubleNotingCopy(std::string_view text, double& value, bool& writtenAsRead);
+
 // A number of a text that IsWrittenAsRead does not hold for: its place
 // among the text's numbers and the end of its characters in the text.
 struct CUnprovenNumber {

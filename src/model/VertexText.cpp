@@ -35,10 +35,11 @@ bool CVertexText::ReadVertex(std::string_view numbers, size_t& pos, size_t first
     // Blanks first, as ParseDouble passes over them, to know the token.
     while (at < numbers.size() && IsScanfSpace(numbers[at]))
       ++at;
-    size_t used = ParseDoubleAtFront(numbers.substr(at), fields[i]);
+    bool writtenAsRead = false;
+    size_t used = ParseDoubleNotingCopy(numbers.substr(at), fields[i], writtenAsRead);
     if (used == 0)
       return false;
-    if (!IsWrittenAsRead(numbers.substr(at, used), fields[i]))
+    if (!writtenAsRead)
       m_unproven.push_back({static_cast<std::uint32_t>(first + i), static_cast<std::uint32_t>(at + used)});
     at += used;
   }

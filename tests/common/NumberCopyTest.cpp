@@ -26,9 +26,9 @@ int CheckCopy(const std::string& token, double value)
   return n != 0 ? 1 : 0;
 }
 
-// The numbers of source read one after the other, as the reader does, then
-// written by a copier told where IsWrittenAsRead did not hold: exactly what
-// FormatDouble writes for each.
+// The numbers of source read one after the other, as the reader does, each
+// as ParseDouble reads it, then written by a copier told where
+// IsWrittenAsRead did not hold: exactly what FormatDouble writes for each.
 void CheckAsRead(const std::string& source)
 {
   std::vector<double> values;
@@ -38,9 +38,15 @@ void CheckAsRead(const std::string& source)
   for (size_t pos = 0, used = 0;; pos += used) {
     while (pos < source.size() && IsScanfSpace(source[pos]))
       ++pos;
-    if ((used = ParseDouble(std::string_view(source).substr(pos), value)) == 0)
+    bool writtenAsRead = false;
+    double parsed = 0.0;
+    used = ParseDoubleNotingCopy(std::string_view(source).substr(pos), value, writtenAsRead);
+    EXPECT_EQ(used, ParseDouble(std::string_view(source).substr(pos), parsed)) << source.substr(pos);
+    if (used == 0)
       break;
-    if (!IsWrittenAsRead(std::string_view(source).substr(pos, used), value))
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(parsed)) << source.substr(pos);
+    EXPECT_EQ(writtenAsRead, IsWrittenAsRead(std::string_view(source).substr(pos, used), value)) << source.substr(pos);
+    if (!writtenAsRead)
       unproven.push_back({static_cast<std::uint32_t>(values.size()), static_cast<std::uint32_t>(pos + used)});
     values.push_back(value);
     expected += FormatDouble(value) + " ";
