@@ -213,6 +213,16 @@ bool WritesDigitsOfRead(const CScientificToken& token, double value)
   return true;
 }
 
+// Whether FormatDouble writes the token's digits for value, the double they
+// read as exactly.
+bool WritesTokenBack(const CScientificToken& token, std::uint64_t digits, double value)
+{
+  // A leading zero is written only for zero itself, with exponent 0.
+  if (token.mantissa[0] == '0' && (digits != 0 || token.exponent != 0))
+    return false;
+  return WritesBackAs(digits, token.exponent - (kDigits - 1), token.exponent, value);
+}
+
 } // namespace
 
 int CopyFormattedDouble(std::string_view token, double value, size_t& used, char* out)
@@ -220,14 +230,10 @@ int CopyFormattedDouble(std::string_view token, double value, size_t& used, char
   CScientificToken number;
   std::uint64_t digits = 0;
   double read = 0.0;
-  if (!SplitScientific(token, number) || !ReadExactly(number, digits, read))
-    return 0;
-  // A leading zero is written only for zero itself, with exponent 0.
-  if (number.mantissa[0] == '0' && (digits != 0 || number.exponent != 0))
-    return 0;
   // Bits compared, so that -0 and 0 stay apart.
-  if (std::bit_cast<std::uint64_t>(read) != std::bit_cast<std::uint64_t>(value) ||
-      !WritesBackAs(digits, number.exponent - (kDigits - 1), number.exponent, value))
+  if (!SplitScientific(token, number) || !ReadExactly(number, digits, read) ||
+      std::bit_cast<std::uint64_t>(read) != std::bit_cast<std::uint64_t>(value) ||
+      !WritesTokenBack(number, digits, value))
     return 0;
   used = number.length;
   return WriteCopy(number.negative, number.mantissa, number.exponent, out);
@@ -279,7 +285,7 @@ size_t ParseDoubleNotingCopy(std::string_view text, double& value, bool& written
   CScientificToken number;
   std::uint64_t digits = 0;
   if (SplitScientific(text, number) && ReadExactly(number, digits, value)) {
-    writtenAsRead = WritesDigitsOfRead(number, value);
+    writtenAsRead = WritesTokenBack(number, digits, value);
     return number.length;
   }
   size_t used = ParseDoubleAtFront(text, value);
