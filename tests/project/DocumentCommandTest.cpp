@@ -86,11 +86,8 @@ TEST_F(DocumentCommand, OpeningReadsTheValuesAndFailedRunsChangeNothing)
   EXPECT_FALSE(m_document.OnCommand(12345));
 }
 
-TEST_F(DocumentCommand, ConfiguredStepIsStoredAndFailuresShowTheirBoxButCancellingNothing)
+TEST_F(DocumentCommand, ConfiguredStepIsStoredAndAFailedConfiguredRunShowsItsBox)
 {
-  m_dialog.confirm = false;
-  EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
-  EXPECT_TRUE(m_messages.texts.empty());
   m_dialog.confirm = true;
   m_dialog.answer = {"", {"Projekt.Hoehe"}, true, 0.5};
   EXPECT_TRUE(m_document.OnCommand(ID_CONFIGURE_MH2));
