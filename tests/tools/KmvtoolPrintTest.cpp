@@ -5,12 +5,6 @@
 
 namespace {
 
-// Output of a shell command line.
-std::string Shell(const std::string& command)
-{
-  return RunShell(command).output;
-}
-
 using KmvtoolPrint = KmvtoolTest;
 
 // The steps move the sensor before the page is printed.
@@ -18,9 +12,9 @@ TEST_F(KmvtoolPrint, WritesOnePageWithHeaderAndPictureAfterTheSteps)
 {
   ASSERT_EQ(Kmvtool("print '*Pilot B1' " + Quote(Path("out.pdf")) + " mh- kw+").exitStatus, 0);
   EXPECT_EQ(PdfPageCount(Quote(Path("out.pdf"))), 1);
-  EXPECT_NE(Shell("pdfinfo " + Quote(Path("out.pdf"))).find("(A4)"), std::string::npos);
+  EXPECT_NE(RunShell("pdfinfo " + Quote(Path("out.pdf"))).output.find("(A4)"), std::string::npos);
 
-  std::string text = Shell("pdftotext " + Quote(Path("out.pdf")) + " -");
+  std::string text = RunShell("pdftotext " + Quote(Path("out.pdf")) + " -").output;
   EXPECT_NE(text.find("Velmar CAD-Planungssoftware - "), std::string::npos) << text;
   EXPECT_NE(text.find("Projekt: Pilot B1\n"), std::string::npos) << text;
   EXPECT_NE(text.find("Montageh\xC3\xB6he: 2.40 m, Kippwinkel: 2.5\xC2\xB0, Drehwinkel: 0.0\xC2\xB0"),
@@ -28,7 +22,7 @@ TEST_F(KmvtoolPrint, WritesOnePageWithHeaderAndPictureAfterTheSteps)
       << text;
 
   // At 25.4 dpi a pixel is a millimetre: the header ends above 20 mm.
-  Shell("pdftoppm -png -singlefile -r 25.4 " + Quote(Path("out.pdf")) + " " + Quote(Path("page")));
+  RunShell("pdftoppm -png -singlefile -r 25.4 " + Quote(Path("out.pdf")) + " " + Quote(Path("page")));
   EXPECT_GT(OrangePixelsBelow(ReadPng(Path("page.png")), 20), 100);
 }
 
@@ -36,9 +30,8 @@ TEST_F(KmvtoolPrint, ReportHoldsThePageTheMapAndTheTables)
 {
   ASSERT_EQ(Kmvtool("report '*Pilot C1' " + Quote(Path("r.pdf")) + " kw+").exitStatus, 0);
   EXPECT_GE(PdfPageCount(Quote(Path("r.pdf"))), 3);
-  EXPECT_NE(Shell("pdfinfo " + Quote(Path("r.pdf"))).find("(A4)"), std::string::npos);
 
-  std::string text = Shell("pdftotext -layout " + Quote(Path("r.pdf")) + " -");
+  std::string text = RunShell("pdftotext -layout " + Quote(Path("r.pdf")) + " -").output;
   for (const char* heading : {"Projekt: Pilot C1\n", "Überdeckung der Bodenflächen (sichtbare Teile)\n",
                               "Abdeckung der Zielflächen (sichtbare Teile)\n", "\nErfassungsflächen\n"})
     EXPECT_NE(text.find(heading), std::string::npos) << heading;
@@ -57,8 +50,9 @@ TEST_F(KmvtoolPrint, ReportKeepsTheOldFileWhenItCannotBeWritten)
 {
   Write("old.pdf", "old");
   // Past 16 KiB every write fails (EFBIG), as on a full disk.
-  std::string status = Shell("trap '' XFSZ; ulimit -f 16; " + std::string(KMVTOOL_PATH) + " report '*Pilot B1' " +
-                             Quote(Path("old.pdf")) + " 2>/dev/null; echo $?");
+  std::string status = RunShell("trap '' XFSZ; ulimit -f 16; " + std::string(KMVTOOL_PATH) + " report '*Pilot B1' " +
+                                Quote(Path("old.pdf")) + " 2>/dev/null; echo $?")
+                           .output;
   EXPECT_EQ(status, "1\n");
   EXPECT_EQ(Read("old.pdf"), "old");
 }
