@@ -314,11 +314,15 @@ void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& laye
       project.DrawTree(!layer, [&inRoom](const CItemBase& top) { return !inRoom(top); });
     else
       project.DrawTree(!layer);
-    if (records && entries == SceneEntries::Room)
+    if (records && entries == SceneEntries::Room) {
+      // The root's flags reach every entry (IsVisible, IsActive).
+      records->Append(root.m_bVisible ? 'V' : 'v');
+      records->Append(root.m_bActive ? 'A' : 'a');
       for (CItemBase* top : room) {
         top->WriteRecord(*records, root.m_strName);
         WriteImportedContent(*top, *records);
       }
+    }
   }
   if (entries != SceneEntries::Room && layer && (layer->IsPerSensor() || (results && results->IsVisible())))
     layer->AddToScene(bShadowed, isCut);

@@ -117,9 +117,10 @@ void CGLCamera::CompileParts()
   {
     std::optional<CPartCompilation> part;
     part.emplace(m_background.list, m_background.faces, m_meshCache, m_background.meshes);
+    bool ended = false;
     if (m_sceneSource)
-      m_sceneSource([&](std::string key) {
-        if (m_backgroundText)
+      m_sceneSource([&](std::optional<std::string> key) {
+        if (std::exchange(ended, true))
           return;
         part.reset();
         m_backgroundText = std::move(key);

@@ -34,7 +34,8 @@ public:
   // before. The key is a text that is the same exactly when the background
   // draws the same; the picture of the background alone is then kept and
   // restored while the camera stays, and only the rest is drawn anew.
-  using CEndBackground = std::function<void(std::string key)>;
+  // Without a key the picture is drawn whole.
+  using CEndBackground = std::function<void(std::optional<std::string> key)>;
   // Draws the whole scene with the primitives; compiled by BuildScene.
   void SetSceneSource(std::function<void()> source);
   // The same in two parts, the background first; a source that does not

@@ -132,7 +132,7 @@ CKMV3DView::CKMV3DView(CViewHost& windows, QWidget* parent) : QWidget(parent), m
     // The room first: a sensor step leaves its picture as it is.
     CTextBuffer records;
     DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, sensors, SceneEntries::Room, &records);
-    endBackground(BackgroundKey(records.View()));
+    endBackground(records.HasOverflowed() ? std::nullopt : std::optional(BackgroundKey(records.View())));
     DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, sensors, SceneEntries::Rest);
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage(), isCut);
@@ -194,7 +194,9 @@ void CKMV3DView::OnUpdate(int hint)
 
 std::string CKMV3DView::BackgroundKey(std::string_view records) const
 {
-  std::string key(records);
+  // The length first, so that no records and options run into each other.
+  std::string key = std::to_string(records.size()) + ':';
+  key += records;
   key += m_bAllWalls ? 'A' : 'a';
   key += m_bHiddenParts ? 'H' : 'h';
   key += m_bBlindSpots ? 'B' : 'b';
