@@ -316,9 +316,11 @@ void CGLCamera::DrawSceneList(bool wireframe)
   CMatrix toScene;
   CVector eye = Invert(view, toScene) ? TransformPoint(toScene, {0.0, 0.0, m_distance})
                                       : CVector(std::nan(""), std::nan(""), std::nan(""));
-  if (!m_bBackgroundRestored) {
-    // The rest starts from the same state whether the background was drawn
-    // or restored.
+  if (wireframe) {
+    DrawPart(m_background, wireframe, eye);
+  } else if (!m_bBackgroundRestored) {
+    // In every full picture the rest starts from the same state, whether
+    // the background was drawn or restored.
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     DrawPart(m_background, wireframe, eye);
