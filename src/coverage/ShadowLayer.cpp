@@ -6,13 +6,16 @@
 #include "GLRegion.h"
 #include "HeldStack.h"
 #include "ItemGroup.h"
+#include "ItemImport.h"
 #include "ModuleCAD1.h"
 #include "Project.h"
 #include "SensorColours.h"
 #include "SensorSet.h"
 #include "SensorUnion.h"
+#include "TextBuffer.h"
 #include "WallCutaway.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -51,6 +54,53 @@ public:
 private:
   std::vector<CItemBase*> m_hidden;
 };
+
+// Whether the entry is `outer` or lies inside it.
+bool IsWithin(const CItemBase* entry, const CItemBase& outer)
+{
+  for (; entry; entry = entry->m_pParent)
+    if (entry == &outer)
+      return true;
+  return false;
+}
+
+// The top-level entries of no sensor that hold no results group and nothing
+// that drawing leaves out or hides: their drawing follows from their records.
+std::vector<CItemBase*> RoomEntries(CProject& project, const CSensorSet* sensors,
+                                    const std::vector<std::string>& hidden)
+{
+  CItemGroup& root = project.GetRoot();
+  std::vector<const CItemBase*> leftOut = {
+      project.FindStalePatches(), root.FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField])};
+  for (size_t sensor = 2; sensors && sensor <= sensors->Count(); ++sensor)
+    leftOut.push_back(
+        root.FindByPath(const_cast<CSensorSet*>(sensors)->Modules(sensor).m_cad1.m_paths[CModuleCAD1::kResultsField]));
+  for (const std::string& path : hidden)
+    leftOut.push_back(root.FindByPath(path));
+  std::vector<CItemBase*> room;
+  for (const auto& child : root.Children()) {
+    const bool holdsLeftOut = std::any_of(leftOut.begin(), leftOut.end(),
+                                          [&child](const CItemBase* entry) { return IsWithin(entry, *child); });
+    if (!holdsLeftOut && SensorOfEntry(project, *child) == 0)
+      room.push_back(child.get());
+  }
+  return room;
+}
+
+// The records of the children of included and library models within the
+// entry, which the records of their groups leave out.
+void WriteImportedContent(CItemBase& entry, CTextBuffer& out)
+{
+  CItemGroup* group = entry.AsGroup();
+  if (!group)
+    return;
+  const bool imported = dynamic_cast<CItemImport*>(&entry) != nullptr;
+  for (const auto& child : group->Children()) {
+    if (imported)
+      child->WriteRecord(out, entry.m_strName);
+    WriteImportedContent(*child, out);
+  }
+}
 
 } // namespace
 
@@ -244,17 +294,36 @@ std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* senso
 }
 
 void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
-                      const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors)
+                      const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors, SceneEntries entries,
+                      CTextBuffer* records)
 {
+  CItemGroup& root = project.GetRoot();
+  const CItemBase* results = root.FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField]);
   {
     std::vector<std::string> hidden = sensors ? sensors->StalePatchGroups() : std::vector<std::string>();
     if (layer)
       hidden.insert(hidden.end(), layer->DrawnResults().begin(), layer->DrawnResults().end());
-    CHiddenEntries notDrawn(project.GetRoot(), hidden);
-    project.DrawTree(!layer);
+    CHiddenEntries notDrawn(root, hidden);
+    std::vector<CItemBase*> room;
+    if (entries != SceneEntries::All)
+      room = RoomEntries(project, sensors, hidden);
+    auto inRoom = [&room](const CItemBase& top) { return std::find(room.begin(), room.end(), &top) != room.end(); };
+    if (entries == SceneEntries::Room)
+      project.DrawTree(!layer, inRoom);
+    else if (entries == SceneEntries::Rest)
+      project.DrawTree(!layer, [&inRoom](const CItemBase& top) { return !inRoom(top); });
+    else
+      project.DrawTree(!layer);
+    if (records && entries == SceneEntries::Room) {
+      // The root's flags reach every entry (IsVisible, IsActive).
+      records->Append(root.m_bVisible ? 'V' : 'v');
+      records->Append(root.m_bActive ? 'A' : 'a');
+      for (CItemBase* top : room) {
+        top->WriteRecord(*records, root.m_strName);
+        WriteImportedContent(*top, *records);
+      }
+    }
   }
-  const CItemBase* results =
-      project.GetRoot().FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField]);
-  if (layer && (layer->IsPerSensor() || (results && results->IsVisible())))
+  if (entries != SceneEntries::Room && layer && (layer->IsPerSensor() || (results && results->IsVisible())))
     layer->AddToScene(bShadowed, isCut);
 }

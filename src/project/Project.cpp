@@ -27,10 +27,12 @@ bool HoldsEntry(const CItemGroup& group, const CItemBase* entry)
 // Draws the group's entries as CItemGroup::DrawChildren does, leaving the
 // skipped entry out with everything inside it, and the polygons directly in
 // the group without polygons.
-void DrawChildrenExcept(CItemGroup& group, const CItemBase* skipped, const CItemBase* withoutPolygons)
+void DrawChildrenExcept(CItemGroup& group, const CItemBase* skipped, const CItemBase* withoutPolygons,
+                        const std::function<bool(const CItemBase&)>& drawChild = {})
 {
   for (const auto& child : group.Children()) {
-    if (child.get() == skipped || (&group == withoutPolygons && dynamic_cast<const CItemPolygon*>(child.get())))
+    if (child.get() == skipped || (&group == withoutPolygons && dynamic_cast<const CItemPolygon*>(child.get())) ||
+        (drawChild && !drawChild(*child)))
       continue;
     child->Draw(0);
     if (CItemGroup* inner = child->AsGroup()) {
@@ -145,13 +147,16 @@ ModuleResult CProject::RunForeignModule(CModule& module, bool configure)
   return result;
 }
 
-void CProject::DrawTree(bool bPatches)
+void CProject::DrawTree(bool bPatches, const std::function<bool(const CItemBase&)>& drawTop)
 {
-  const CItemBase* stale =
-      m_patches.bCurrent || m_patches.strGroup.empty() ? nullptr : m_root.FindByPath(m_patches.strGroup);
   const CItemBase* results =
       bPatches ? nullptr : m_root.FindByPath(m_modules.m_cad1.m_paths[CModuleCAD1::kResultsField]);
-  DrawChildrenExcept(m_root, stale, results == &m_root ? nullptr : results);
+  DrawChildrenExcept(m_root, FindStalePatches(), results == &m_root ? nullptr : results, drawTop);
+}
+
+CItemBase* CProject::FindStalePatches()
+{
+  return m_patches.bCurrent || m_patches.strGroup.empty() ? nullptr : m_root.FindByPath(m_patches.strGroup);
 }
 
 bool CProject::IsResultEntry(const CItemBase& entry)

@@ -5,6 +5,7 @@
 #include "ModuleTable.h"
 #include "PatchState.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -93,7 +94,12 @@ public:
   void RebuildTree(CProjectTree& tree);
   // Draws the entries; stale patches are left out, and so are current ones
   // (not their rays) without bPatches, when the caller draws them its way.
-  void DrawTree(bool bPatches = true);
+  // With drawTop given, only the top-level entries (and all inside them)
+  // for which it holds are drawn.
+  void DrawTree(bool bPatches = true, const std::function<bool(const CItemBase&)>& drawTop = {});
+  // The group of stale patches that DrawTree leaves out; null while the
+  // patches are current.
+  CItemBase* FindStalePatches();
 
   void SetEditLevel(int level) { m_nEditLevel = level; }
   int GetEditLevel() const { return m_nEditLevel; }

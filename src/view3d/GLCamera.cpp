@@ -57,6 +57,23 @@ CMatrix AxisRotation(double angle, const CVector& a)
   return r;
 }
 
+// Compiles a part of the scene while it lives.
+class CPartCompilation {
+public:
+  CPartCompilation(unsigned int list, CFaceBatch& faces, CMeshCache& cache, CMeshBatch& meshes)
+      : m_faces(faces), m_meshes(&cache, &meshes)
+  {
+    glNewList(list, GL_COMPILE);
+  }
+  ~CPartCompilation() { glEndList(); }
+  CPartCompilation(const CPartCompilation&) = delete;
+  CPartCompilation& operator=(const CPartCompilation&) = delete;
+
+private:
+  CFaceBatchScope m_faces;
+  CMeshSceneScope m_meshes;
+};
+
 } // namespace
 
 CGLCamera::CGLCamera() : m_trackball(kIdentity) {}
@@ -75,27 +92,49 @@ void CGLCamera::SetAngles(double elevation, double azimuth)
   m_azimuth = azimuth;
 }
 
+void CGLCamera::SetSceneSource(std::function<void()> source)
+{
+  m_sceneSource = [source = std::move(source)](const CEndBackground&) {
+    if (source)
+      source();
+  };
+}
+
+void CGLCamera::CompileParts()
+{
+  m_backgroundText.reset();
+  for (CScenePart* part : {&m_background, &m_foreground}) {
+    if (part->list != 0)
+      glDeleteLists(part->list, 1);
+    part->list = glGenLists(1);
+    part->faces.Clear();
+    part->meshes.Clear();
+  }
+  if (m_background.list == 0 || m_foreground.list == 0)
+    return;
+  CSceneBoundsScope collect(m_sceneBounds);
+  m_meshCache.BeginScene();
+  {
+    std::optional<CPartCompilation> part;
+    part.emplace(m_background.list, m_background.faces, m_meshCache, m_background.meshes);
+    bool ended = false;
+    if (m_sceneSource)
+      m_sceneSource([&](std::optional<std::string> key) {
+        if (std::exchange(ended, true))
+          return;
+        part.reset();
+        m_backgroundText = std::move(key);
+        part.emplace(m_foreground.list, m_foreground.faces, m_meshCache, m_foreground.meshes);
+      });
+  }
+  m_meshCache.DropUnused();
+}
+
 void CGLCamera::BuildScene()
 {
   m_sceneBounds.Reset();
   BuildAxes(3.0);
-  if (m_sceneList != 0)
-    glDeleteLists(m_sceneList, 1);
-  m_sceneList = glGenLists(1);
-  m_faces.Clear();
-  m_meshes.Clear();
-  if (m_sceneList != 0) {
-    CSceneBoundsScope collect(m_sceneBounds);
-    m_meshCache.BeginScene();
-    glNewList(m_sceneList, GL_COMPILE);
-    if (m_sceneSource) {
-      CFaceBatchScope batch(m_faces);
-      CMeshSceneScope meshes(&m_meshCache, &m_meshes);
-      m_sceneSource();
-    }
-    glEndList();
-    m_meshCache.DropUnused();
-  }
+  CompileParts();
   if (m_sceneBounds.IsEmpty() || m_sceneBounds.min == m_sceneBounds.max) {
     m_sceneBounds.min = kEmptySceneMin;
     m_sceneBounds.max = kEmptySceneMax;
@@ -220,7 +259,47 @@ double CGLCamera::NearPlaneReach() const
   return 2.0 * m_near * std::sqrt(1.0 + halfHeight * halfHeight + halfWidth * halfWidth);
 }
 
-void CGLCamera::DrawSceneList(bool wireframe) const
+bool CGLCamera::RestoreBackground()
+{
+  m_bBackgroundRestored = false;
+  m_backgroundToKeep.reset();
+  // A moving camera would only fill the cache with pictures never seen again.
+  if (IsMoving() || !m_backgroundText)
+    return false;
+  CBackgroundKey key{*m_backgroundText, BackgroundView()};
+  m_bBackgroundRestored = m_backgroundCache.Restore(key, GetWidth(), GetHeight());
+  if (m_bBackgroundRestored)
+    ++m_nBackgroundRestores;
+  else
+    m_backgroundToKeep = std::move(key);
+  return m_bBackgroundRestored;
+}
+
+std::vector<double> CGLCamera::BackgroundView() const
+{
+  const CMatrix view = GetModelView();
+  std::vector<double> numbers(view.Data(), view.Data() + 16);
+  GLdouble projection[16];
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  numbers.insert(numbers.end(), projection, projection + 16);
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  numbers.insert(numbers.end(), viewport, viewport + 4);
+  numbers.insert(numbers.end(), {m_distance, m_fieldOfView, m_near, m_far, GetAspect(), static_cast<double>(GetWidth()),
+                                 static_cast<double>(GetHeight())});
+  numbers.insert(numbers.end(), GetClearColour().begin(), GetClearColour().end());
+  return numbers;
+}
+
+void CGLCamera::DrawPart(const CScenePart& part, bool wireframe, const CVector& eye) const
+{
+  glCallList(part.list);
+  part.faces.Draw();
+  // The coarse meshes keep the picture quick while a tool moves.
+  part.meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full, eye, NearPlaneReach());
+}
+
+void CGLCamera::DrawSceneList(bool wireframe)
 {
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_LIGHT0);
@@ -232,15 +311,25 @@ void CGLCamera::DrawSceneList(bool wireframe) const
   glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
   glColor3d(1.0, 1.0, 1.0);
   SetDepthLayer(DepthLayer::Default);
-  glCallList(m_sceneList);
-  m_faces.Draw();
   // The projection moves the scene back by the distance, so the eye sits at
   // (0, 0, distance) in the modelview's frame.
   CMatrix toScene;
   CVector eye = Invert(view, toScene) ? TransformPoint(toScene, {0.0, 0.0, m_distance})
                                       : CVector(std::nan(""), std::nan(""), std::nan(""));
-  // The coarse meshes keep the picture quick while a tool moves.
-  m_meshes.Draw(wireframe ? MeshDetail::Coarse : MeshDetail::Full, eye, NearPlaneReach());
+  if (wireframe) {
+    DrawPart(m_background, wireframe, eye);
+  } else if (!m_bBackgroundRestored) {
+    // In every full picture the rest starts from the same state, whether
+    // the background was drawn or restored.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    DrawPart(m_background, wireframe, eye);
+    glPopClientAttrib();
+    glPopAttrib();
+    if (m_backgroundToKeep)
+      m_backgroundCache.Store(*m_backgroundToKeep, GetWidth(), GetHeight());
+  }
+  DrawPart(m_foreground, wireframe, eye);
   glPopMatrix();
   glDisable(GL_LIGHT0);
   glDisable(GL_LIGHTING);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundCache.h"
 #include "FaceBatch.h"
 #include "GLRenderer.h"
 #include "MeshCache.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -28,8 +30,21 @@ public:
   CGLCamera();
   ~CGLCamera() override = default;
 
+  // Ends the background of the scene being built: what the source drew
+  // before. The key is a text that is the same exactly when the background
+  // draws the same; the picture of the background alone is then kept and
+  // restored while the camera stays, and only the rest is drawn anew.
+  // Without a key the picture is drawn whole.
+  using CEndBackground = std::function<void(std::optional<std::string> key)>;
   // Draws the whole scene with the primitives; compiled by BuildScene.
-  void SetSceneSource(std::function<void()> source) { m_sceneSource = std::move(source); }
+  void SetSceneSource(std::function<void()> source);
+  // The same in two parts, the background first; a source that does not
+  // end the background draws the whole scene every time.
+  void SetLayeredSceneSource(std::function<void(const CEndBackground&)> source) { m_sceneSource = std::move(source); }
+  // Pictures so far whose background was restored; the next one is drawn
+  // whole after DropBackground.
+  int GetBackgroundRestores() const { return m_nBackgroundRestores; }
+  void DropBackground() { m_backgroundCache.Drop(); }
   // The sensors' markers, drawn over the scene in every picture, the one at
   // `current` in the marker colour and over the others; none shows no marker.
   void SetSensorMarkers(std::vector<CSensorMarker> markers, size_t current)
@@ -47,6 +62,7 @@ public:
   void SetProjection() override;
   // Standard view 0, then the projection.
   void ResetView() override;
+  bool RestoreBackground() override;
 
   // 0 reset all, 1 azimuth 0, 2 reset trackball, 3 XY plane, 4 XZ plane,
   // 5 YZ plane, 6 close up on the rotation centre, 7 whole scene distance.
@@ -154,7 +170,18 @@ private:
   bool ReadSettings(CSettingsArchive& archive);
   bool WriteSettings(CSettingsArchive& archive) const;
 
-  void DrawSceneList(bool wireframe) const;
+  // A display list with the faces and meshes handed to their batches while
+  // it was compiled, drawn in that order.
+  struct CScenePart {
+    unsigned int list = 0;
+    CFaceBatch faces;
+    CMeshBatch meshes;
+  };
+  void CompileParts();
+  void DrawSceneList(bool wireframe);
+  void DrawPart(const CScenePart& part, bool wireframe, const CVector& eye) const;
+  // The camera's side of the background's key.
+  std::vector<double> BackgroundView() const;
   // How far from the eye the near clipping plane reaches at its corners.
   double NearPlaneReach() const;
   void DrawAxesAtCentre() const;
@@ -162,14 +189,20 @@ private:
   // Puts the framed box in view, or the fixed start view without one.
   void FrameScene();
 
-  std::function<void()> m_sceneSource;
+  std::function<void(const CEndBackground&)> m_sceneSource;
   std::vector<CSensorMarker> m_sensorMarkers;
   size_t m_nCurrentMarker = 0;
   std::optional<CFramedBox> m_framedBox;
-  unsigned int m_sceneList = 0;
-  CFaceBatch m_faces;
+  CScenePart m_background;
+  CScenePart m_foreground;
   CMeshCache m_meshCache;
-  CMeshBatch m_meshes;
+  // The background's key from the last build; none when it has none.
+  std::optional<std::string> m_backgroundText;
+  CBackgroundCache m_backgroundCache;
+  // This picture's background: restored, or to be kept once drawn.
+  bool m_bBackgroundRestored = false;
+  std::optional<CBackgroundKey> m_backgroundToKeep;
+  int m_nBackgroundRestores = 0;
   int m_nTool = kRotateTool;
   double m_fieldOfView = 40.0;
   double m_near = 0.05;

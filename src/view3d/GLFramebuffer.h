@@ -17,6 +17,7 @@ public:
   int Width() const { return m_nWidth; }
   int Height() const { return m_nHeight; }
   void Bind() const;
+  unsigned int Name() const { return m_framebuffer; }
 
   // Copies the colour buffer into the image, rows bottom-up.
   bool Read(CRenderedImage& image) const;

@@ -124,10 +124,12 @@ bool CGLRenderer::PaintFrames(CImageDestination& destination)
 
 bool CGLRenderer::RenderFrame(CImageDestination& destination)
 {
-  // Opaque, as 32-bit rows must be; the scene draws no alpha.
-  glClearColor(m_clearColour[0], m_clearColour[1], m_clearColour[2], 1.0f);
-  glClearDepth(1.0);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (!RestoreBackground()) {
+    // Opaque, as 32-bit rows must be; the scene draws no alpha.
+    glClearColor(m_clearColour[0], m_clearColour[1], m_clearColour[2], 1.0f);
+    glClearDepth(1.0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  }
   DrawScene();
   glFinish();
   CPixelRows rows = destination.RowsFor(m_context->Width(), m_context->Height());

@@ -63,6 +63,9 @@ public:
   virtual void DrawScene() = 0;
   virtual void SetProjection() = 0;
   virtual void ResetView() = 0;
+  // Puts a kept picture of the scene's background into the buffers in place
+  // of clearing them; false when there is none to put.
+  virtual bool RestoreBackground() { return false; }
 
 protected:
   // Makes the axes list unless it has that length; the context must be current.

@@ -10,6 +10,7 @@
 #include "SensorPose.h"
 #include "SensorSet.h"
 #include "SettingsArchive.h"
+#include "TextBuffer.h"
 #include "ViewOptionsPage.h"
 #include "WallCutaway.h"
 
@@ -121,13 +122,18 @@ CKMV3DView::CKMV3DView(CViewHost& windows, QWidget* parent) : QWidget(parent), m
   m_zoomTimer.setInterval(CGLCamera::kZoomTimerInterval);
   connect(&m_zoomTimer, &QTimer::timeout, this, &CKMV3DView::OnZoomTimer);
   CProject& project = m_windows.GetDocument().GetProject();
-  m_camera.SetSceneSource([this, &project] {
+  m_camera.SetLayeredSceneSource([this, &project](const CGLCamera::CEndBackground& endBackground) {
     m_roomPlan = FindRoomPlan(project);
     m_roomWalls = m_bAllWalls ? std::vector<CWallFoot>() : FindRoomWalls(project);
     m_cutWalls = WallsToCut(m_roomWalls, m_camera.GetEyePosition());
     const CWallCutaway cutaway(project, m_roomWalls, m_cutWalls);
     auto isCut = [this](const CVectorArray& target) { return LiesOnCutWall(m_roomWalls, m_cutWalls, target); };
-    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, &m_windows.GetDocument().GetSensors());
+    const CSensorSet* sensors = &m_windows.GetDocument().GetSensors();
+    // The room first: a sensor step leaves its picture as it is.
+    CTextBuffer records;
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, sensors, SceneEntries::Room, &records);
+    endBackground(records.HasOverflowed() ? std::nullopt : std::optional(BackgroundKey(records.View())));
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, sensors, SceneEntries::Rest);
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage(), isCut);
     if (m_windows.GetCoverage())
@@ -184,6 +190,23 @@ void CKMV3DView::OnUpdate(int hint)
   m_camera.SetSensorMarkers(std::move(markers), currentMarker);
   m_camera.Rebuild();
   update();
+}
+
+std::string CKMV3DView::BackgroundKey(std::string_view records) const
+{
+  // The length first, so that no records and options run into each other.
+  std::string key = std::to_string(records.size()) + ':';
+  key += records;
+  key += m_bAllWalls ? 'A' : 'a';
+  key += m_bHiddenParts ? 'H' : 'h';
+  key += m_bBlindSpots ? 'B' : 'b';
+  for (size_t wall = 0; wall < m_roomWalls.size(); ++wall) {
+    const CWallFoot& foot = m_roomWalls[wall];
+    const double ends[4] = {foot.a.x, foot.a.y, foot.b.x, foot.b.y};
+    key.append(reinterpret_cast<const char*>(ends), sizeof ends);
+    key += wall < m_cutWalls.size() && m_cutWalls[wall] ? 'C' : 'c';
+  }
+  return key;
 }
 
 bool CKMV3DView::SerializeSettings(CSettingsArchive& archive)

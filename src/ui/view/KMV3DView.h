@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CSettingsArchive;
@@ -87,6 +88,9 @@ private:
   // Builds the scene anew when the eye has passed a wall of the room's plan
   // since the last build, so another set of walls is cut away.
   void RecutWalls();
+  // The key of the scene's background: the records of the room's entries,
+  // the options that change its drawing and the walls cut away.
+  std::string BackgroundKey(std::string_view records) const;
 
   CViewHost& m_windows;
   CGLCamera m_camera;
