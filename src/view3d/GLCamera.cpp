@@ -268,10 +268,14 @@ bool CGLCamera::RestoreBackground()
     return false;
   CBackgroundKey key{*m_backgroundText, BackgroundView()};
   m_bBackgroundRestored = m_backgroundCache.Restore(key, GetWidth(), GetHeight());
+  // Kept only when seen a second time: the copy would not pay for a picture
+  // seen once, as the first one of every window is.
   if (m_bBackgroundRestored)
     ++m_nBackgroundRestores;
-  else
+  else if (key == m_seenBackground)
     m_backgroundToKeep = std::move(key);
+  else
+    m_seenBackground = std::move(key);
   return m_bBackgroundRestored;
 }
 

@@ -202,6 +202,8 @@ private:
   // This picture's background: restored, or to be kept once drawn.
   bool m_bBackgroundRestored = false;
   std::optional<CBackgroundKey> m_backgroundToKeep;
+  // The last background drawn whole and not kept.
+  CBackgroundKey m_seenBackground;
   int m_nBackgroundRestores = 0;
   int m_nTool = kRotateTool;
   double m_fieldOfView = 40.0;
