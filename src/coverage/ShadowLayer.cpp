@@ -66,15 +66,12 @@ bool IsWithin(const CItemBase* entry, const CItemBase& outer)
 
 // The top-level entries of no sensor that hold no results group and nothing
 // that drawing leaves out or hides: their drawing follows from their records.
-std::vector<CItemBase*> RoomEntries(CProject& project, const CSensorSet* sensors,
-                                    const std::vector<std::string>& hidden)
+// The further sensors' results lie in their own groups.
+std::vector<CItemBase*> RoomEntries(CProject& project, const std::vector<std::string>& hidden)
 {
   CItemGroup& root = project.GetRoot();
   std::vector<const CItemBase*> leftOut = {
       project.FindStalePatches(), root.FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField])};
-  for (size_t sensor = 2; sensors && sensor <= sensors->Count(); ++sensor)
-    leftOut.push_back(
-        root.FindByPath(const_cast<CSensorSet*>(sensors)->Modules(sensor).m_cad1.m_paths[CModuleCAD1::kResultsField]));
   for (const std::string& path : hidden)
     leftOut.push_back(root.FindByPath(path));
   std::vector<CItemBase*> room;
@@ -294,36 +291,33 @@ std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* senso
 }
 
 void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
-                      const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors, SceneEntries entries,
-                      CTextBuffer* records)
+                      const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors, const CEndRoom& endRoom)
 {
   CItemGroup& root = project.GetRoot();
-  const CItemBase* results = root.FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField]);
   {
     std::vector<std::string> hidden = sensors ? sensors->StalePatchGroups() : std::vector<std::string>();
     if (layer)
       hidden.insert(hidden.end(), layer->DrawnResults().begin(), layer->DrawnResults().end());
     CHiddenEntries notDrawn(root, hidden);
-    std::vector<CItemBase*> room;
-    if (entries != SceneEntries::All)
-      room = RoomEntries(project, sensors, hidden);
-    auto inRoom = [&room](const CItemBase& top) { return std::find(room.begin(), room.end(), &top) != room.end(); };
-    if (entries == SceneEntries::Room)
+    if (endRoom) {
+      const std::vector<CItemBase*> room = RoomEntries(project, hidden);
+      auto inRoom = [&room](const CItemBase& top) { return std::find(room.begin(), room.end(), &top) != room.end(); };
       project.DrawTree(!layer, inRoom);
-    else if (entries == SceneEntries::Rest)
-      project.DrawTree(!layer, [&inRoom](const CItemBase& top) { return !inRoom(top); });
-    else
-      project.DrawTree(!layer);
-    if (records && entries == SceneEntries::Room) {
+      CTextBuffer records;
       // The root's flags reach every entry (IsVisible, IsActive).
-      records->Append(root.m_bVisible ? 'V' : 'v');
-      records->Append(root.m_bActive ? 'A' : 'a');
+      records.Append(root.m_bVisible ? 'V' : 'v');
+      records.Append(root.m_bActive ? 'A' : 'a');
       for (CItemBase* top : room) {
-        top->WriteRecord(*records, root.m_strName);
-        WriteImportedContent(*top, *records);
+        top->WriteRecord(records, root.m_strName);
+        WriteImportedContent(*top, records);
       }
+      endRoom(records.HasOverflowed() ? std::nullopt : std::optional(records.View()));
+      project.DrawTree(!layer, [&inRoom](const CItemBase& top) { return !inRoom(top); });
+    } else {
+      project.DrawTree(!layer);
     }
   }
-  if (entries != SceneEntries::Room && layer && (layer->IsPerSensor() || (results && results->IsVisible())))
+  const CItemBase* results = root.FindByPath(project.GetModules().m_cad1.m_paths[CModuleCAD1::kResultsField]);
+  if (layer && (layer->IsPerSensor() || (results && results->IsVisible())))
     layer->AddToScene(bShadowed, isCut);
 }

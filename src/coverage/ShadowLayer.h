@@ -8,12 +8,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CHeldStack;
 class CProject;
 class CSensorSet;
-class CTextBuffer;
 
 // One sensor's coverage alone, with the results group its CAD1 fills.
 struct CSensorPatches {
@@ -115,19 +115,18 @@ std::optional<std::vector<CSensorPatches>> SensorPatchesOf(CProject& project, CS
 // as they are.
 std::optional<CShadowLayer> MakeShadowLayer(CProject& project, CSensorSet* sensors = nullptr, size_t current = 1);
 
-// Which entries a part of the scene draws: all of them, the room's (the
-// top-level entries of no sensor that hold no results group and nothing that
-// drawing leaves out, which a sensor step leaves as they are), or the rest
-// with the patches.
-enum class SceneEntries { All, Room, Rest };
+// Told, between the room and the rest of a scene, the text the room's
+// drawing follows from; none when it is too long to keep.
+using CEndRoom = std::function<void(std::optional<std::string_view> records)>;
 
 // Draws the project's entries, its patches through the layer when there is
 // one (while CAD1's results group is shown), and none of the further
 // sensors' stale patches (when the set is given); a step of a scene source.
-// For the room, `records` (when given) receives what its drawing depends
-// on: the records of its entries, with those of included and library models
-// that the project text leaves out, so that the same text means the same
-// drawing.
+// With endRoom, the room's entries come first: the top-level entries of no
+// sensor that hold no results group and nothing that drawing leaves out,
+// which a sensor step leaves as they are. endRoom then gets their records,
+// with those of included and library models that the project text leaves
+// out, so that the same text means the same drawing.
 void DrawProjectScene(CProject& project, const std::optional<CShadowLayer>& layer, bool bShadowed,
                       const CShadowLayer::CCutTest& isCut, const CSensorSet* sensors = nullptr,
-                      SceneEntries entries = SceneEntries::All, CTextBuffer* records = nullptr);
+                      const CEndRoom& endRoom = {});

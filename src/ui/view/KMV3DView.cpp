@@ -10,7 +10,6 @@
 #include "SensorPose.h"
 #include "SensorSet.h"
 #include "SettingsArchive.h"
-#include "TextBuffer.h"
 #include "ViewOptionsPage.h"
 #include "WallCutaway.h"
 
@@ -128,12 +127,11 @@ CKMV3DView::CKMV3DView(CViewHost& windows, QWidget* parent) : QWidget(parent), m
     m_cutWalls = WallsToCut(m_roomWalls, m_camera.GetEyePosition());
     const CWallCutaway cutaway(project, m_roomWalls, m_cutWalls);
     auto isCut = [this](const CVectorArray& target) { return LiesOnCutWall(m_roomWalls, m_cutWalls, target); };
-    const CSensorSet* sensors = &m_windows.GetDocument().GetSensors();
     // The room first: a sensor step leaves its picture as it is.
-    CTextBuffer records;
-    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, sensors, SceneEntries::Room, &records);
-    endBackground(records.HasOverflowed() ? std::nullopt : std::optional(BackgroundKey(records.View())));
-    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, sensors, SceneEntries::Rest);
+    DrawProjectScene(project, m_shadowLayer, m_bHiddenParts, isCut, &m_windows.GetDocument().GetSensors(),
+                     [&](std::optional<std::string_view> records) {
+                       endBackground(records ? std::optional(BackgroundKey(*records)) : std::nullopt);
+                     });
     if (m_bBlindSpots && m_windows.GetCoverage())
       DrawBlindSpots(*m_windows.GetCoverage(), isCut);
     if (m_windows.GetCoverage())
