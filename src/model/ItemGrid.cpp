@@ -102,7 +102,6 @@ void CItemGrid::Draw(int phase)
 void CItemGrid::DrawLines(const std::vector<CLineFamily>& runs, const CVector& colour, double width) const
 {
   SetEntryLineWidth(width);
-  glColor3d(colour.x, colour.y, colour.z);
   for (const CLineFamily& run : runs)
-    DrawLineFamily(run);
+    DrawLineFamily(run, colour);
 }

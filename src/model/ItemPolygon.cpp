@@ -106,9 +106,10 @@ void CItemPolygon::Draw(int)
   if (!outlineDrawn) {
     SetDepthLayer(front ? DepthLayer::OutlineFront : DepthLayer::Outline);
     glDisable(GL_LIGHTING);
-    glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glBegin(GL_LINE_LOOP);
+    // Unlit drawing gives its colour per vertex (see DrawLineFamily).
+    glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
     EmitVertices(v);
     glEnd();
   }

@@ -35,10 +35,11 @@ void CLineItem::Draw(int)
     return;
   PushPlacement(m_position, m_rotation);
   glPushAttrib(GL_LIGHTING_BIT | GL_LINE_BIT);
-  glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
   glDisable(GL_LIGHTING);
   SetEntryLineWidth(m_lineWidth);
   glBegin(GL_LINES);
+  // Unlit drawing gives its colour per vertex (see DrawLineFamily).
+  glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
   GLVertex3v(m_start);
   GLVertex3v(m_end);
   glEnd();

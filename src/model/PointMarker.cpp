@@ -9,9 +9,11 @@ namespace {
 constexpr int kSphereSlices = 16;
 constexpr int kSphereStacks = 4;
 
-void DrawCross(double s)
+void DrawCross(double s, const CVector& colour)
 {
   glBegin(GL_LINES);
+  // Unlit drawing gives its colour per vertex (see DrawLineFamily).
+  glColor3d(colour.x, colour.y, colour.z);
   GLVertex3(-s, 0.0, 0.0);
   GLVertex3(s, 0.0, 0.0);
   GLVertex3(0.0, -s, 0.0);
@@ -31,7 +33,7 @@ void DrawPointMarker(int style, double size, const CVector& colour)
   switch (style) {
   case kPointCross:
     glDisable(GL_LIGHTING);
-    DrawCross(size);
+    DrawCross(size, colour);
     break;
   case kPointCube:
     glEnable(GL_LIGHTING);

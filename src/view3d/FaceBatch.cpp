@@ -89,11 +89,13 @@ void CFaceBatch::Draw() const
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
 
-  // A face has one normal and one colour, a line one colour: flat shading
-  // gives the same picture, and llvmpipe then interpolates no colour per
-  // pixel. The fills in front go first, so that the parts of the faces
-  // behind that they hide fail the depth test before they are shaded.
-  glShadeModel(GL_FLAT);
+  // Smooth like the other entries, though a face has one normal and one
+  // colour: flat shading would spare interpolating the colour per pixel, but
+  // is a rasteriser setup of its own, which llvmpipe compiles afresh for each
+  // context, costing a window's first picture more than its frames gain.
+  // The fills in front go first, so that the parts of the faces behind that
+  // they hide fail the depth test before they are shaded.
+  glShadeModel(GL_SMOOTH);
   glEnable(GL_LIGHTING);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glEnableClientState(GL_NORMAL_ARRAY);

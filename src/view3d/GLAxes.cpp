@@ -1,8 +1,11 @@
 #include "GLAxes.h"
 
-#include "GLQuadric.h"
+#include "Vector.h"
 
 #include <GL/gl.h>
+
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -18,21 +21,36 @@ constexpr CAxis kAxes[3] = {
     {{0, 0, 1}, {0, 0, 1}, {90, 0, 0, 1}},
 };
 
-void DrawAxis(const CAxis& axis, double length, GLUquadric* cone)
+constexpr int kConeSlices = 15;
+
+// The line and the cone give their colour per vertex, as all unlit drawing
+// does (see DrawLineFamily); hence no GLU cone.
+void DrawAxis(const CAxis& axis, double length)
 {
-  glColor3dv(axis.colour);
+  const CVector end{axis.end[0] * length, axis.end[1] * length, axis.end[2] * length};
   glBegin(GL_LINES);
+  glColor3dv(axis.colour);
   glVertex3d(0.0, 0.0, 0.0);
-  glVertex3d(axis.end[0] * length, axis.end[1] * length, axis.end[2] * length);
+  glVertex3d(end.x, end.y, end.z);
   glEnd();
-  if (!cone)
-    return;
   glPushMatrix();
-  glTranslated(axis.end[0] * length, axis.end[1] * length, axis.end[2] * length);
+  glTranslated(end.x, end.y, end.z);
   glRotated(axis.turn[0], axis.turn[1], axis.turn[2], axis.turn[3]);
-  // One stack: the axes are drawn unlit, where more stacks would only add
-  // triangles to every frame of a drag.
-  gluCylinder(cone, 0.01 * length, 0.0, 0.05 * length, 15, 1);
+  // A cone along z without a base; one ring of triangles, since the axes are
+  // drawn unlit, where more would only add triangles to every frame of a
+  // drag.
+  const double radius = 0.01 * length;
+  const double height = 0.05 * length;
+  glBegin(GL_TRIANGLES);
+  glColor3dv(axis.colour);
+  for (int i = 0; i < kConeSlices; ++i) {
+    double a = 2.0 * std::numbers::pi * i / kConeSlices;
+    double b = 2.0 * std::numbers::pi * (i + 1) / kConeSlices;
+    glVertex3d(radius * std::sin(a), radius * std::cos(a), 0.0);
+    glVertex3d(0.0, 0.0, height);
+    glVertex3d(radius * std::sin(b), radius * std::cos(b), 0.0);
+  }
+  glEnd();
   glPopMatrix();
 }
 
@@ -43,12 +61,11 @@ unsigned int CompileAxesList(double length)
   GLuint list = glGenLists(1);
   if (list == 0)
     return 0;
-  CGLQuadric cone;
   glNewList(list, GL_COMPILE);
   glPushAttrib(GL_POLYGON_BIT | GL_CURRENT_BIT);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   for (const CAxis& axis : kAxes)
-    DrawAxis(axis, length, cone.Get());
+    DrawAxis(axis, length);
   glPopAttrib();
   glEndList();
   return list;

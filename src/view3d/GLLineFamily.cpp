@@ -19,7 +19,7 @@ void EmitLine(const CLineFamily& family, double position)
 
 } // namespace
 
-int DrawLineFamily(const CLineFamily& family)
+int DrawLineFamily(const CLineFamily& family, const CVector& colour)
 {
   // Also refuses non-numbers: every comparison with them is false.
   if (!(family.step > 0.0))
@@ -33,6 +33,7 @@ int DrawLineFamily(const CLineFamily& family)
   int counter = 1;
   double position = family.first;
   glBegin(GL_LINES);
+  glColor3d(colour.x, colour.y, colour.z);
   // The index bound ends the loop even where adding the step no longer
   // changes a huge position.
   for (int i = 0; i < kMaxFamilyLines; ++i, position += step) {

@@ -77,7 +77,10 @@ struct CLineFamily {
   int skipEvery = 0; // every skipEvery-th line is left out; 0 or less: none
 };
 
-// Draws the family as GL_LINES in the current colour and width; returns the
-// number of lines drawn. A step that is not positive, or a family of more
+// Draws the family as GL_LINES in the colour and the current width; returns
+// the number of lines drawn. A step that is not positive, or a family of more
 // than kMaxFamilyLines positions, draws nothing.
-int DrawLineFamily(const CLineFamily& family);
+// Unlit drawing gives its colour per vertex: a colour held as current state
+// is a fragment state of its own, which llvmpipe compiles afresh for each
+// context, rasteriser setup included.
+int DrawLineFamily(const CLineFamily& family, const CVector& colour);

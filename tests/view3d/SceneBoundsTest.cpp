@@ -11,6 +11,8 @@
 
 namespace {
 
+const CVector kGrey{0.5, 0.5, 0.5};
+
 class LineFamily : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_TRUE(m_context.Create(4, 4)); }
@@ -48,9 +50,9 @@ TEST_F(LineFamily, DrawsEveryPositionButTheSkippedOnesAndRefusesTooManyLines)
       {{.first = 0.0, .step = 1.0, .limit = INFINITY}, 0},
   };
   for (size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(cases[i].second, DrawLineFamily(cases[i].first)) << "case " << i;
+    EXPECT_EQ(cases[i].second, DrawLineFamily(cases[i].first, kGrey)) << "case " << i;
   // A step lost in a huge position still ends at the bound.
-  EXPECT_LE(DrawLineFamily({.first = 1e16, .step = 0.2, .limit = 1e16 + 1000.0}), kMaxFamilyLines);
+  EXPECT_LE(DrawLineFamily({.first = 1e16, .step = 0.2, .limit = 1e16 + 1000.0}, kGrey), kMaxFamilyLines);
 }
 
 TEST_F(LineFamily, LinesRunAcrossTheFamily)
@@ -58,7 +60,7 @@ TEST_F(LineFamily, LinesRunAcrossTheFamily)
   CSceneBounds bounds;
   {
     CSceneBoundsScope collect(bounds);
-    EXPECT_EQ(1, DrawLineFamily({.vertical = false, .first = 1.0, .limit = 1.0, .from = -3.0, .to = 4.0}));
+    EXPECT_EQ(1, DrawLineFamily({.vertical = false, .first = 1.0, .limit = 1.0, .from = -3.0, .to = 4.0}, kGrey));
   }
   EXPECT_EQ(-3.0, bounds.min);
   EXPECT_EQ(4.0, bounds.max);

@@ -37,8 +37,9 @@ void DrawDetectionLayer(const CCoverage& coverage)
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glDisable(GL_LIGHTING);
   glDisable(GL_CULL_FACE);
-  glColor3d(1.0, 0.45, 0.0);
   glBegin(GL_TRIANGLES);
+  // Unlit drawing gives its colour per vertex (see DrawLineFamily).
+  glColor3d(1.0, 0.45, 0.0);
   for (const CTargetCoverage& entry : coverage.targets) {
     if (!IsFloorTarget(entry.target.vertices))
       continue;
@@ -57,8 +58,8 @@ void DrawZoneOutlines(const CRoomPlan& plan, const std::vector<CZoneCoverage>& z
   glLineWidth(3.0f);
   for (size_t z = 0; z < plan.zones.size(); ++z) {
     bool watched = z < zones.size() && zones[z].IsWatched();
-    glColor3d(watched ? 0.9 : 0.25, watched ? 0.05 : 0.55, watched ? 0.05 : 0.35);
     glBegin(GL_LINE_LOOP);
+    glColor3d(watched ? 0.9 : 0.25, watched ? 0.05 : 0.55, watched ? 0.05 : 0.35);
     for (const CPlanPoint& corner : plan.zones[z].corners)
       glVertex3d(corner.x, corner.y, kOutlineLift);
     glEnd();
