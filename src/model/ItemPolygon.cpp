@@ -107,9 +107,7 @@ void CItemPolygon::Draw(int)
     SetDepthLayer(front ? DepthLayer::OutlineFront : DepthLayer::Outline);
     glDisable(GL_LIGHTING);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    glBegin(GL_LINE_LOOP);
-    // Unlit drawing gives its colour per vertex (see DrawLineFamily).
-    glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
+    GLBeginColoured(GL_LINE_LOOP, m_lineColor);
     EmitVertices(v);
     glEnd();
   }

@@ -37,9 +37,7 @@ void CLineItem::Draw(int)
   glPushAttrib(GL_LIGHTING_BIT | GL_LINE_BIT);
   glDisable(GL_LIGHTING);
   SetEntryLineWidth(m_lineWidth);
-  glBegin(GL_LINES);
-  // Unlit drawing gives its colour per vertex (see DrawLineFamily).
-  glColor3d(m_lineColor.x, m_lineColor.y, m_lineColor.z);
+  GLBeginColoured(GL_LINES, m_lineColor);
   GLVertex3v(m_start);
   GLVertex3v(m_end);
   glEnd();

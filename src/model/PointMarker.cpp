@@ -11,9 +11,7 @@ constexpr int kSphereStacks = 4;
 
 void DrawCross(double s, const CVector& colour)
 {
-  glBegin(GL_LINES);
-  // Unlit drawing gives its colour per vertex (see DrawLineFamily).
-  glColor3d(colour.x, colour.y, colour.z);
+  GLBeginColoured(GL_LINES, colour);
   GLVertex3(-s, 0.0, 0.0);
   GLVertex3(s, 0.0, 0.0);
   GLVertex3(0.0, -s, 0.0);

@@ -1,6 +1,6 @@
 #include "GLAxes.h"
 
-#include "Vector.h"
+#include "GLPrimitives.h"
 
 #include <GL/gl.h>
 
@@ -10,7 +10,7 @@
 namespace {
 
 struct CAxis {
-  double colour[3];
+  CVector colour;
   double end[3];
   double turn[4]; // angle and axis that bring the cone's z onto the axis
 };
@@ -23,13 +23,12 @@ constexpr CAxis kAxes[3] = {
 
 constexpr int kConeSlices = 15;
 
-// The line and the cone give their colour per vertex, as all unlit drawing
-// does (see DrawLineFamily); hence no GLU cone.
+// Unlit, so begun with their colour (GLBeginColoured), which a GLU cone
+// cannot be.
 void DrawAxis(const CAxis& axis, double length)
 {
   const CVector end{axis.end[0] * length, axis.end[1] * length, axis.end[2] * length};
-  glBegin(GL_LINES);
-  glColor3dv(axis.colour);
+  GLBeginColoured(GL_LINES, axis.colour);
   glVertex3d(0.0, 0.0, 0.0);
   glVertex3d(end.x, end.y, end.z);
   glEnd();
@@ -41,8 +40,7 @@ void DrawAxis(const CAxis& axis, double length)
   // drag.
   const double radius = 0.01 * length;
   const double height = 0.05 * length;
-  glBegin(GL_TRIANGLES);
-  glColor3dv(axis.colour);
+  GLBeginColoured(GL_TRIANGLES, axis.colour);
   for (int i = 0; i < kConeSlices; ++i) {
     double a = 2.0 * std::numbers::pi * i / kConeSlices;
     double b = 2.0 * std::numbers::pi * (i + 1) / kConeSlices;

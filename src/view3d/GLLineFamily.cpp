@@ -32,8 +32,7 @@ int DrawLineFamily(const CLineFamily& family, const CVector& colour)
   int drawn = 0;
   int counter = 1;
   double position = family.first;
-  glBegin(GL_LINES);
-  glColor3d(colour.x, colour.y, colour.z);
+  GLBeginColoured(GL_LINES, colour);
   // The index bound ends the loop even where adding the step no longer
   // changes a huge position.
   for (int i = 0; i < kMaxFamilyLines; ++i, position += step) {

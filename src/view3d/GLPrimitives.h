@@ -14,6 +14,11 @@ inline constexpr int kMaxSegments = 512;
 // A line family that would need more lines than this draws nothing.
 inline constexpr int kMaxFamilyLines = 10000;
 
+// glBegin(mode), then the colour, so that every vertex carries it. Unlit
+// drawing begins so: a colour held as current state is a fragment state of
+// its own, which llvmpipe compiles afresh for each context, rasteriser setup
+// included.
+void GLBeginColoured(unsigned int mode, const CVector& colour);
 void GLVertex2(double x, double y);
 void GLVertex3(double x, double y, double z);
 void GLVertex3v(const CVector& v);
@@ -80,7 +85,4 @@ struct CLineFamily {
 // Draws the family as GL_LINES in the colour and the current width; returns
 // the number of lines drawn. A step that is not positive, or a family of more
 // than kMaxFamilyLines positions, draws nothing.
-// Unlit drawing gives its colour per vertex: a colour held as current state
-// is a fragment state of its own, which llvmpipe compiles afresh for each
-// context, rasteriser setup included.
 int DrawLineFamily(const CLineFamily& family, const CVector& colour);

@@ -3,6 +3,12 @@
 
 #include <GL/gl.h>
 
+void GLBeginColoured(unsigned int mode, const CVector& colour)
+{
+  glBegin(mode);
+  glColor3d(colour.x, colour.y, colour.z);
+}
+
 void GLVertex2(double x, double y)
 {
   AddToSceneBounds(x);

@@ -2,6 +2,7 @@
 
 #include "Coverage.h"
 #include "CoverageScene.h"
+#include "GLPrimitives.h"
 #include "GLRegion.h"
 #include "RoomPlan.h"
 
@@ -37,9 +38,7 @@ void DrawDetectionLayer(const CCoverage& coverage)
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glDisable(GL_LIGHTING);
   glDisable(GL_CULL_FACE);
-  glBegin(GL_TRIANGLES);
-  // Unlit drawing gives its colour per vertex (see DrawLineFamily).
-  glColor3d(1.0, 0.45, 0.0);
+  GLBeginColoured(GL_TRIANGLES, {1.0, 0.45, 0.0});
   for (const CTargetCoverage& entry : coverage.targets) {
     if (!IsFloorTarget(entry.target.vertices))
       continue;
@@ -58,8 +57,7 @@ void DrawZoneOutlines(const CRoomPlan& plan, const std::vector<CZoneCoverage>& z
   glLineWidth(3.0f);
   for (size_t z = 0; z < plan.zones.size(); ++z) {
     bool watched = z < zones.size() && zones[z].IsWatched();
-    glBegin(GL_LINE_LOOP);
-    glColor3d(watched ? 0.9 : 0.25, watched ? 0.05 : 0.55, watched ? 0.05 : 0.35);
+    GLBeginColoured(GL_LINE_LOOP, watched ? CVector{0.9, 0.05, 0.05} : CVector{0.25, 0.55, 0.35});
     for (const CPlanPoint& corner : plan.zones[z].corners)
       glVertex3d(corner.x, corner.y, kOutlineLift);
     glEnd();
